@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include "app/app_state.h"
+#include "link/hid_link.h"
+#include "link/hid_transport.h"
+#include "link/link_handshake.h"
+
+namespace quilldar::app {
+
+// The process-wide records of one run, owned in one place and passed by reference: the
+// application state, the link to the interface module with its two report buffers, and what the
+// module told about itself. A test builds a fresh one around a simulated module.
+class AppContext {
+public:
+    explicit AppContext(std::unique_ptr<link::HidTransport> transport)
+        : transport_(std::move(transport)), link_(state_, *transport_) {}
+
+    AppState& state() { return state_; }
+    link::HidLink& link() { return link_; }
+    link::ModuleIdentity& module() { return module_; }
+    link::HidTransport& transport() { return *transport_; }
+
+private:
+    AppState state_;
+    std::unique_ptr<link::HidTransport> transport_;
+    link::HidLink link_;  // declared after the transport: it is closed before the transport goes
+    link::ModuleIdentity module_;
+};
+
+}  // namespace quilldar::app

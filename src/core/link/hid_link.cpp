@@ -1,0 +1,202 @@
+#include "link/hid_link.h"
+
+namespace quilldar::link {
+
+namespace {
+
+// The reader blocks in the transport for at most this long at a time, so that it notices a
+// close or a stop request promptly without waking up often.
+constexpr int kReadSliceMs = 50;
+// After a failed read the reader pauses this long before the next attempt.
+constexpr std::chrono::milliseconds kFailedReadPause{1};
+// A wait ends through the wait timer at kWatchdog; this margin only guards against a wait timer
+// that is no longer there.
+constexpr std::chrono::milliseconds kWaitGuard{500};
+
+}  // namespace
+
+HidLink::HidLink(app::AppState& state, HidTransport& transport)
+    : state_(state), transport_(transport) {}
+
+HidLink::~HidLink() { CloseInterface(); }
+
+bool HidLink::OpenInterface(std::uint16_t vendorId, std::uint16_t productId) {
+    lastOpenOutcome_ = transport_.open(vendorId, productId);
+    deviceOpen_ = lastOpenOutcome_ == OpenOutcome::Opened;
+    return deviceOpen_;
+}
+
+void HidLink::CloseInterface() {
+    joinThreads();
+    if (deviceOpen_) transport_.close();
+    deviceOpen_ = false;
+}
+
+bool HidLink::ReopenInterface() {
+    CloseInterface();
+    if (!OpenInterface(kModuleVendorId, kModuleProductId)) {
+        state_.setLinkOpen(false);
+        return false;
+    }
+    state_.setLinkOpen(true);
+    startThreads();
+    return true;
+}
+
+bool HidLink::SendReport() {
+    if (!state_.isLinkOpen()) return false;
+    transmit_[0] = 0;
+    if (!sentSinceWait_) arrivalsAtSend_ = receive_.arrivals();
+    sentSinceWait_ = true;
+    const bool written = transport_.write(transmit_);
+    if (!written) {
+        state_.setLinkOpen(false);
+        signal();
+    }
+    return written;
+}
+
+void HidLink::SendReportUnchecked() {
+    transmit_[0] = 0;
+    (void)transport_.write(transmit_);
+}
+
+bool HidLink::WaitReport() {
+    if (!state_.isLinkOpen()) return false;
+    if (stopIoThreads_.load() || threadsEnded_.load()) {
+        // The wait timer ended the threads because no wait started for a while: nothing would
+        // end this wait, so it fails and the next poll tick opens the module again.
+        stopThreadsAndDrop();
+        return false;
+    }
+
+    // A reply to a command sent since the previous wait counts even when it came in before this
+    // wait began (a module on a fast bus answers within microseconds); without such a command the
+    // wait takes the next report that arrives.
+    const auto arrivalsBefore = sentSinceWait_ ? arrivalsAtSend_ : receive_.arrivals();
+    sentSinceWait_ = false;
+    reportReady_ = 0;
+    readResult_ = 0;
+    const auto start = Clock::now();
+    waitStart_ = start.time_since_epoch().count();
+    signal();  // the wait timer re-arms its deadline
+
+    bool arrived = false;
+    {
+        std::unique_lock lock(wakeMutex_);
+        const auto guard = start + kWatchdog + kWaitGuard;
+        for (;;) {
+            const bool woke = wake_.wait_until(lock, guard, [&] {
+                return reportReady_.load() != 0 || !state_.isLinkOpen() ||
+                       receive_.arrivals() != arrivalsBefore;
+            });
+            if (!woke || !state_.isLinkOpen()) break;
+            if (receive_.arrivals() != arrivalsBefore) {
+                arrived = true;
+                break;
+            }
+            if (stopIoThreads_.load()) break;  // the wait timer ended the wait
+            // A report that was published just before this wait began raised the flag late;
+            // it is not the reply this wait is for.
+            reportReady_ = 0;
+        }
+    }
+    if (!state_.isLinkOpen()) return false;
+
+    if (arrived && receive_.lastArrival() > start + kReplyDeadline) arrived = false;
+    readResult_ = arrived ? 1 : 0;
+    if (arrived) return true;
+    stopThreadsAndDrop();
+    return false;
+}
+
+bool HidLink::ReplyIs(std::string_view text) const {
+    return payloadStartsWith(receive_.snapshot(), text);
+}
+
+void HidLink::dropLink() {
+    state_.setLinkOpen(false);
+    signal();
+}
+
+std::int32_t HidLink::waitTicks() const {
+    const auto start = Clock::time_point(Clock::duration(waitStart_.load()));
+    return static_cast<std::int32_t>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count());
+}
+
+void HidLink::InterfaceReader() {
+    int failedReads = 0;
+    Report buffer{};
+    while (!shutdown_.load() && state_.isLinkOpen()) {
+        const ReadOutcome outcome = transport_.read(buffer, kReadSliceMs);
+        if (outcome == ReadOutcome::Report) {
+            buffer[0] = 0;
+            receive_.publish(buffer);
+            failedReads = 0;
+            readResult_ = 1;
+            reportReady_ = 1;
+            signal();
+        } else if (outcome == ReadOutcome::Failed) {
+            readResult_ = 0;
+            if (++failedReads > kMaxFailedReads) {
+                state_.setLinkOpen(false);
+                reportReady_ = 1;
+                signal();
+                break;
+            }
+            std::this_thread::sleep_for(kFailedReadPause);
+        }
+        if (stopIoThreads_.load()) break;
+    }
+}
+
+void HidLink::WaitTimer() {
+    std::unique_lock lock(wakeMutex_);
+    while (!shutdown_.load() && state_.isLinkOpen() && !stopIoThreads_.load()) {
+        const auto armedAt = waitStart_.load();
+        const auto deadline = Clock::time_point(Clock::duration(armedAt)) + kWatchdog;
+        const bool woke = wake_.wait_until(lock, deadline, [&] {
+            return shutdown_.load() || !state_.isLinkOpen() || stopIoThreads_.load() ||
+                   waitStart_.load() != armedAt;
+        });
+        if (!woke) {
+            reportReady_ = 1;
+            stopIoThreads_ = 1;
+            wake_.notify_all();
+        }
+    }
+}
+
+void HidLink::startThreads() {
+    shutdown_ = false;
+    stopIoThreads_ = 0;
+    threadsEnded_ = 0;
+    reportReady_ = 0;
+    // The watchdog counts from the moment the link comes up.
+    waitStart_ = Clock::now().time_since_epoch().count();
+    reader_ = std::thread([this] { InterfaceReader(); });
+    timer_ = std::thread([this] { WaitTimer(); });
+}
+
+void HidLink::joinThreads() {
+    shutdown_ = true;
+    signal();
+    if (reader_.joinable()) reader_.join();
+    if (timer_.joinable()) timer_.join();
+    threadsEnded_ = 1;
+    shutdown_ = false;
+}
+
+void HidLink::signal() {
+    { std::lock_guard lock(wakeMutex_); }
+    wake_.notify_all();
+}
+
+void HidLink::stopThreadsAndDrop() {
+    stopIoThreads_ = 1;
+    state_.setLinkOpen(false);
+    signal();
+}
+
+}  // namespace quilldar::link

@@ -1,0 +1,105 @@
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string_view>
+#include <thread>
+
+#include "app/app_state.h"
+#include "link/hid_transport.h"
+#include "link/report.h"
+#include "link/report_mailbox.h"
+
+namespace quilldar::link {
+
+inline constexpr std::uint16_t kModuleVendorId = 0x04D8;
+inline constexpr std::uint16_t kModuleProductId = 0x05F1;
+
+// The HID link to the interface module: the two report buffers, the reader thread that feeds
+// the receive side, the wait timer that bounds every wait, and the link flag (AppState.linkOpen).
+//
+// Only the GUI thread opens, closes, sends and waits. Nothing spins: the reader blocks in the
+// transport's read, the wait timer and the waits block on a condition variable.
+class HidLink {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // A reply counts only when it arrives within this time of the start of the wait.
+    static constexpr std::chrono::milliseconds kReplyDeadline{1500};
+    // With no report, or with no wait started for this long, the wait timer ends the threads.
+    static constexpr std::chrono::milliseconds kWatchdog{2000};
+    // More than this many failed reads in a row drop the link.
+    static constexpr int kMaxFailedReads = 50;
+
+    HidLink(app::AppState& state, HidTransport& transport);
+    ~HidLink();
+    HidLink(const HidLink&) = delete;
+    HidLink& operator=(const HidLink&) = delete;
+
+    // The command report: persists between commands; a command rewrites only its own bytes.
+    Report& transmitReport() { return transmit_; }
+    const Report& transmitReport() const { return transmit_; }
+    // The latest input report.
+    ReportMailbox& receiveReport() { return receive_; }
+    const ReportMailbox& receiveReport() const { return receive_; }
+
+    bool OpenInterface(std::uint16_t vendorId, std::uint16_t productId);
+    void CloseInterface();
+    // Close, open the module again and start the reader and the wait timer; sets linkOpen.
+    bool ReopenInterface();
+    // Writes the command report; a failed write drops the link.
+    bool SendReport();
+    // Writes the command report without looking at linkOpen or at the result.
+    void SendReportUnchecked();
+    // Waits for the next input report; false when the link is closed or no reply came within
+    // the reply deadline, in which case the threads are stopped and the link is dropped.
+    bool WaitReport();
+    // True when the payload starts with the characters of text.
+    bool ReplyIs(std::string_view text) const;
+    // Marks the link as down (a session end, a rejected module); the next poll tick reopens it.
+    void dropLink();
+
+    // Why the last open attempt failed (Opened after a success).
+    OpenOutcome lastOpenOutcome() const { return lastOpenOutcome_; }
+    // Flags shared with the link threads, readable for diagnostics and tests.
+    bool reportReady() const { return reportReady_.load() != 0; }
+    bool stopIoThreads() const { return stopIoThreads_.load() != 0; }
+    bool readResult() const { return readResult_.load() != 0; }
+    // Milliseconds since the start of the current wait.
+    std::int32_t waitTicks() const;
+
+private:
+    void InterfaceReader();
+    void WaitTimer();
+    void startThreads();
+    void joinThreads();
+    void signal();
+    void stopThreadsAndDrop();
+
+    app::AppState& state_;
+    HidTransport& transport_;
+    Report transmit_{};
+    ReportMailbox receive_;
+    bool deviceOpen_ = false;
+    // Arrival count when the first command since the last wait was sent.
+    std::uint64_t arrivalsAtSend_ = 0;
+    bool sentSinceWait_ = false;
+    OpenOutcome lastOpenOutcome_ = OpenOutcome::NotFound;
+
+    std::atomic<std::uint8_t> reportReady_{0};
+    std::atomic<std::uint8_t> readResult_{0};
+    std::atomic<std::uint8_t> stopIoThreads_{1};
+    std::atomic<std::uint8_t> threadsEnded_{1};
+    std::atomic<Clock::rep> waitStart_{0};
+    std::atomic<bool> shutdown_{false};
+
+    std::mutex wakeMutex_;
+    std::condition_variable wake_;
+    std::thread reader_;
+    std::thread timer_;
+};
+
+}  // namespace quilldar::link

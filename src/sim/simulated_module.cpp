@@ -1,0 +1,173 @@
+#include "sim/simulated_module.h"
+
+#include "link/hid_link.h"
+
+namespace quilldar::sim {
+
+using link::OpenOutcome;
+using link::ReadOutcome;
+using link::Report;
+
+namespace {
+// The command log keeps the most recent commands only, so that a long session stays small.
+constexpr std::size_t kCommandLogLimit = 4096;
+}  // namespace
+
+SimulatedModule::SimulatedModule(std::unique_ptr<VirtualVehicle> vehicle, ModuleTiming timing,
+                                 ModuleHardware hardware)
+    : vehicle_(std::move(vehicle)),
+      hardware_(std::move(hardware)),
+      firmware_(std::make_unique<ModuleFirmware>(*vehicle_, hardware_)),
+      timing_(timing) {}
+
+OpenOutcome SimulatedModule::open(std::uint16_t vendorId, std::uint16_t productId) {
+    std::lock_guard lock(mutex_);
+    if (!plugged_ || vendorId != link::kModuleVendorId || productId != link::kModuleProductId)
+        return OpenOutcome::NotFound;
+    open_ = true;
+    return OpenOutcome::Opened;
+}
+
+void SimulatedModule::close() {
+    {
+        std::lock_guard lock(mutex_);
+        open_ = false;
+    }
+    changed_.notify_all();
+}
+
+bool SimulatedModule::write(const Report& report) {
+    {
+        std::lock_guard lock(mutex_);
+        if (!open_ || !plugged_) return false;
+        if (received_.size() >= kCommandLogLimit) received_.erase(received_.begin());
+        received_.push_back(report);
+        const bool wasPolling = firmware_->polling();
+        const auto now = Clock::now();
+        for (const Report& reply : firmware_->handleCommand(report)) queue(reply, now);
+        if (!wasPolling && firmware_->polling())
+            nextPollAt_ = now + timing_.replyDelay + timing_.lineInterval;
+    }
+    changed_.notify_all();
+    return true;
+}
+
+ReadOutcome SimulatedModule::read(Report& into, int timeoutMs) {
+    std::unique_lock lock(mutex_);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        if (!open_ || !plugged_) return ReadOutcome::Failed;
+        const auto now = Clock::now();
+        if (!outgoing_.empty() && outgoing_.front().due <= now) {
+            into = outgoing_.front().report;
+            into[0] = 0;
+            outgoing_.pop_front();
+            return ReadOutcome::Report;
+        }
+        // The module relays the next listed request once the line is free.
+        if (outgoing_.empty() && firmware_->polling() && now >= nextPollAt_) {
+            nextPollAt_ = now + timing_.lineInterval;
+            if (auto response = firmware_->nextPolledResponse()) queue(*response, now);
+            continue;
+        }
+        if (now >= deadline) return ReadOutcome::TimedOut;
+        auto wakeAt = deadline;
+        if (!outgoing_.empty()) wakeAt = std::min(wakeAt, outgoing_.front().due);
+        else if (firmware_->polling()) wakeAt = std::min(wakeAt, nextPollAt_);
+        changed_.wait_until(lock, wakeAt);
+    }
+}
+
+void SimulatedModule::queue(const Report& report, Clock::time_point now) {
+    if (mute_) return;
+    outgoing_.push_back({report, now + timing_.replyDelay});
+}
+
+void SimulatedModule::setVehiclePower(bool on) { vehicle_->setPowered(on); }
+
+void SimulatedModule::unplug() {
+    {
+        std::lock_guard lock(mutex_);
+        plugged_ = false;
+        open_ = false;
+        outgoing_.clear();
+    }
+    changed_.notify_all();
+}
+
+void SimulatedModule::replug() {
+    {
+        std::lock_guard lock(mutex_);
+        plugged_ = true;
+        firmware_ = std::make_unique<ModuleFirmware>(*vehicle_, hardware_);
+    }
+    changed_.notify_all();
+}
+
+void SimulatedModule::setReplyDelay(std::chrono::milliseconds delay) {
+    std::lock_guard lock(mutex_);
+    timing_.replyDelay = delay;
+}
+
+void SimulatedModule::setLineInterval(std::chrono::milliseconds interval) {
+    std::lock_guard lock(mutex_);
+    timing_.lineInterval = interval;
+}
+
+void SimulatedModule::failNextStart(std::string_view reply) {
+    std::lock_guard lock(mutex_);
+    firmware_->failNextStart(reply);
+}
+
+void SimulatedModule::loseControlUnit() {
+    {
+        std::lock_guard lock(mutex_);
+        outgoing_.clear();
+        queue(firmware_->loseControlUnit(), Clock::now());
+    }
+    changed_.notify_all();
+}
+
+void SimulatedModule::corruptNextResponse() {
+    std::lock_guard lock(mutex_);
+    firmware_->corruptNextResponse();
+}
+
+void SimulatedModule::setModuleType(char type) {
+    std::lock_guard lock(mutex_);
+    hardware_.type = type;
+    firmware_->setModuleType(type);
+}
+
+void SimulatedModule::setMute(bool mute) {
+    std::lock_guard lock(mutex_);
+    mute_ = mute;
+    if (mute) outgoing_.clear();
+}
+
+bool SimulatedModule::isOpen() const {
+    std::lock_guard lock(mutex_);
+    return open_;
+}
+
+std::vector<Report> SimulatedModule::commandsReceived() const {
+    std::lock_guard lock(mutex_);
+    return received_;
+}
+
+std::vector<std::uint8_t> SimulatedModule::pollingList() const {
+    std::lock_guard lock(mutex_);
+    return firmware_->pollingList();
+}
+
+link::Frame SimulatedModule::slot(int number) const {
+    std::lock_guard lock(mutex_);
+    return firmware_->slot(number);
+}
+
+int SimulatedModule::configurationCommands() const {
+    std::lock_guard lock(mutex_);
+    return firmware_->configurationCommands();
+}
+
+}  // namespace quilldar::sim

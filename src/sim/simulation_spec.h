@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "sim/sim_clock.h"
+#include "sim/simulated_module.h"
+
+namespace quilldar::sim {
+
+// Which vehicle the simulated module is plugged into, as given on the command line:
+// UNIT[:MODEL], for example "engine:12F0". An engine ECM of the second identification scheme is
+// asked for with a third field, "engine:12F0:alt".
+struct SimulationSpec {
+    std::string unit = "engine";
+    std::string model;  // empty: the unit's default model
+    bool secondScheme = false;
+};
+
+// Parses the value of --simulate; an empty text gives the defaults. On a bad value returns
+// nothing and puts a plain-language reason into error.
+std::optional<SimulationSpec> parseSimulationSpec(std::string_view text, QString& error);
+
+// The simulated module with the vehicle the spec describes, its live data driven by clock.
+std::unique_ptr<SimulatedModule> buildSimulatedModule(const SimulationSpec& spec,
+                                                      std::shared_ptr<const SimClock> clock,
+                                                      ModuleTiming timing = {});
+
+}  // namespace quilldar::sim

@@ -1,0 +1,171 @@
+#include "link/hid_link.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "link/module_commands.h"
+#include "link/module_replies.h"
+#include "sim/module_firmware.h"
+#include "support/sim_link_fixture.h"
+
+namespace quilldar::link {
+namespace {
+
+using namespace std::chrono_literals;
+using LinkTest = testing::SimLinkTest;
+
+TEST_F(LinkTest, ReopenFindsTheModuleAndStartsTheLink) {
+    EXPECT_FALSE(state().isLinkOpen());
+    ASSERT_TRUE(link().ReopenInterface());
+    EXPECT_TRUE(state().isLinkOpen());
+    EXPECT_EQ(link().lastOpenOutcome(), OpenOutcome::Opened);
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    ASSERT_TRUE(link().WaitReport());
+    EXPECT_TRUE(link().ReplyIs(replies::kPowerOk));
+}
+
+TEST_F(LinkTest, NoModuleLeavesTheLinkClosed) {
+    module().unplug();
+    EXPECT_FALSE(link().ReopenInterface());
+    EXPECT_FALSE(state().isLinkOpen());
+    EXPECT_EQ(link().lastOpenOutcome(), OpenOutcome::NotFound);
+    EXPECT_FALSE(link().SendReport());
+    EXPECT_FALSE(link().WaitReport());
+}
+
+TEST_F(LinkTest, AnotherProductIdIsNotOpened) {
+    EXPECT_FALSE(link().OpenInterface(kModuleVendorId, 0x05F2));
+    EXPECT_TRUE(link().OpenInterface(kModuleVendorId, kModuleProductId));
+}
+
+TEST_F(LinkTest, SendWithTheLinkDownWritesNothing) {
+    commands::power(command());
+    EXPECT_FALSE(link().SendReport());
+    EXPECT_TRUE(module().commandsReceived().empty());
+}
+
+TEST_F(LinkTest, ReplyIsComparesOnlyThePrefix) {
+    ASSERT_TRUE(link().ReopenInterface());
+    link().receiveReport().store(sim::textReport("TMR Error and more text"));
+    EXPECT_TRUE(link().ReplyIs(replies::kTimerError));
+    EXPECT_TRUE(link().ReplyIs("TMR"));
+    EXPECT_FALSE(link().ReplyIs(replies::kStartOk));
+    link().receiveReport().store(sim::textReport("TMR Erro"));
+    EXPECT_FALSE(link().ReplyIs(replies::kTimerError));
+}
+
+TEST_F(LinkTest, WaitTakesOnlyAReportThatArrivesAfterItStarted) {
+    ASSERT_TRUE(link().ReopenInterface());
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    ASSERT_TRUE(link().WaitReport());
+    // Nothing else is on its way: the next wait must not be satisfied by the old reply.
+    module().setVehiclePower(false);
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    ASSERT_TRUE(link().WaitReport());
+    EXPECT_TRUE(link().ReplyIs(replies::kNoPower));
+}
+
+TEST_F(LinkTest, ReceiveReportHoldsTheLatestStreamedResponse) {
+    ASSERT_TRUE(link().ReopenInterface());
+    Report& c = command();
+    commands::initLine(c, 0);
+    link().SendReport();
+    commands::initWakeUp(c, address::kEngine);
+    link().SendReport();
+    commands::defineSlot(c, 3, buildRequest(address::kEngine, {0x21, 0x08}));
+    link().SendReport();
+    commands::list(c, {3});
+    link().SendReport();
+    commands::start(c);
+    link().SendReport();
+    int liveData = 0;
+    for (int i = 0; i < 5 && link().WaitReport(); ++i) {
+        const Report r = reply();
+        if (frameByte(r, 4) == 0x61 && frameByte(r, 5) == 0x08) {
+            ++liveData;
+            EXPECT_TRUE(responseChecksumOk(r));
+        }
+    }
+    EXPECT_GE(liveData, 3);
+}
+
+// Real-time behaviour of the reply deadline and the watchdog, grouped because each case takes
+// one to three seconds.
+using LinkTimingTest = testing::SimLinkTest;
+
+TEST_F(LinkTimingTest, LateReplyFailsTheWaitAndDropsTheLinkUntilReopened) {
+    ASSERT_TRUE(link().ReopenInterface());
+    module().setReplyDelay(1600ms);
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    EXPECT_FALSE(link().WaitReport());
+    EXPECT_FALSE(state().isLinkOpen());
+    EXPECT_FALSE(link().readResult());
+
+    module().setReplyDelay(0ms);
+    ASSERT_TRUE(link().ReopenInterface());
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    EXPECT_TRUE(link().WaitReport());
+}
+
+TEST_F(LinkTimingTest, SilentModuleEndsTheWaitAtTheWatchdog) {
+    ASSERT_TRUE(link().ReopenInterface());
+    module().setMute(true);
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(link().WaitReport());
+    EXPECT_GE(std::chrono::steady_clock::now() - start, HidLink::kWatchdog - 50ms);
+    EXPECT_FALSE(state().isLinkOpen());
+    EXPECT_TRUE(link().stopIoThreads());
+}
+
+TEST_F(LinkTimingTest, UnplugDuringAWaitDropsTheLinkAndReplugIsFoundOnReopen) {
+    ASSERT_TRUE(link().ReopenInterface());
+    module().setReplyDelay(300ms);
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    std::thread unplugger([this] {
+        std::this_thread::sleep_for(50ms);
+        module().unplug();
+    });
+    EXPECT_FALSE(link().WaitReport());
+    unplugger.join();
+    EXPECT_FALSE(state().isLinkOpen());
+    EXPECT_FALSE(link().ReopenInterface());
+
+    module().replug();
+    module().setReplyDelay(0ms);
+    ASSERT_TRUE(link().ReopenInterface());
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    EXPECT_TRUE(link().WaitReport());
+    EXPECT_TRUE(link().ReplyIs(replies::kPowerOk));
+}
+
+TEST_F(LinkTimingTest, WaitAfterTheWatchdogEndedTheThreadsFailsAtOnce) {
+    ASSERT_TRUE(link().ReopenInterface());
+    // No wait for longer than the watchdog: the link threads end by themselves.
+    std::this_thread::sleep_for(HidLink::kWatchdog + 200ms);
+    EXPECT_TRUE(link().stopIoThreads());
+    commands::power(command());
+    link().SendReport();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(link().WaitReport());
+    // Far below the reply deadline: the wait did not block waiting for a thread that is gone.
+    EXPECT_LT(std::chrono::steady_clock::now() - start, HidLink::kReplyDeadline / 2);
+    EXPECT_FALSE(state().isLinkOpen());
+    ASSERT_TRUE(link().ReopenInterface());
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    EXPECT_TRUE(link().WaitReport());
+}
+
+}  // namespace
+}  // namespace quilldar::link

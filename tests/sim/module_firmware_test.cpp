@@ -1,0 +1,170 @@
+#include "sim/module_firmware.h"
+
+#include <gtest/gtest.h>
+
+#include "link/module_commands.h"
+#include "link/module_replies.h"
+#include "sim/virtual_engine_ecm.h"
+
+namespace quilldar::sim {
+namespace {
+
+using link::Report;
+namespace commands = link::commands;
+
+class FirmwareTest : public ::testing::Test {
+protected:
+    FirmwareTest() {
+        clock_ = std::make_shared<ManualSimClock>();
+        vehicle_.addUnit(std::make_unique<VirtualEngineEcm>(EngineEcmProfile{}, clock_));
+    }
+
+    std::vector<Report> send() { return firmware_.handleCommand(command_); }
+
+    // Configures the engine like a connect sequence: line, wake-up, stop frame and the slots.
+    void configureEngine(std::initializer_list<std::pair<int, link::Frame>> slots) {
+        commands::initLine(command_, 0);
+        EXPECT_TRUE(send().empty());
+        commands::initWakeUp(command_, link::address::kEngine);
+        EXPECT_TRUE(send().empty());
+        commands::disconnectFrame(command_, link::address::kEngine);
+        EXPECT_TRUE(send().empty());
+        for (const auto& [number, frame] : slots) {
+            commands::defineSlot(command_, number, frame);
+            EXPECT_TRUE(send().empty());
+        }
+    }
+
+    static bool isText(const std::vector<Report>& replies, std::string_view text) {
+        return replies.size() == 1 && link::payloadStartsWith(replies[0], text);
+    }
+
+    std::shared_ptr<ManualSimClock> clock_;
+    VirtualVehicle vehicle_;
+    ModuleFirmware firmware_{vehicle_, ModuleHardware{}};
+    Report command_{};
+};
+
+const link::Frame kPartNumber = link::buildRequest(link::address::kEngine, {0x1A, 0x91});
+const link::Frame kCode = link::buildRequest(link::address::kEngine, {0x1A, 0x9A});
+const link::Frame kLive = link::buildRequest(link::address::kEngine, {0x21, 0x08});
+
+TEST_F(FirmwareTest, ListDuringConfigurationCountsTheCommandsSinceInitL) {
+    configureEngine({{1, kPartNumber}, {2, kCode}, {3, kLive}, {4, kLive}, {5, kLive}});
+    commands::list(command_, {1});
+    const auto replies = send();
+    ASSERT_EQ(replies.size(), 1u);
+    EXPECT_EQ(link::frameByte(replies[0], 0), 8);  // InitL, Init0, DisC. and five slots
+
+    // Starting over from InitL starts the count again.
+    configureEngine({{1, kPartNumber}});
+    commands::list(command_, {1});
+    EXPECT_EQ(link::frameByte(send()[0], 0), 4);
+}
+
+TEST_F(FirmwareTest, StartWakesTheUnitAndPollingCyclesTheList) {
+    configureEngine({{1, kPartNumber}, {2, kCode}});
+    commands::list(command_, {1, 2});
+    send();
+    commands::start(command_);
+    EXPECT_TRUE(isText(send(), link::replies::kStartOk));
+    ASSERT_TRUE(firmware_.polling());
+
+    std::vector<std::uint8_t> identifiers;
+    for (int i = 0; i < 4; ++i) {
+        const auto response = firmware_.nextPolledResponse();
+        ASSERT_TRUE(response);
+        EXPECT_TRUE(link::responseChecksumOk(*response));
+        EXPECT_EQ(link::frameByte(*response, 2), link::address::kEngine);
+        EXPECT_EQ(link::frameByte(*response, 4), 0x5A);
+        identifiers.push_back(link::frameByte(*response, 5));
+    }
+    EXPECT_EQ(identifiers, (std::vector<std::uint8_t>{0x91, 0x9A, 0x91, 0x9A}));
+
+    // In the polling state a new list takes over without a count reply.
+    commands::list(command_, {2});
+    EXPECT_TRUE(send().empty());
+    EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x9A);
+}
+
+TEST_F(FirmwareTest, StartWithoutAUnitAtTheTargetIsAConnectError) {
+    commands::initLine(command_, 0);
+    send();
+    commands::initWakeUp(command_, link::address::kAbs);
+    send();
+    commands::start(command_);
+    EXPECT_TRUE(isText(send(), link::replies::kConnectError));
+    EXPECT_FALSE(firmware_.polling());
+}
+
+TEST_F(FirmwareTest, InjectedStartFaultsAnswerTheNextStartOnly) {
+    configureEngine({{1, kPartNumber}});
+    firmware_.failNextStart(link::replies::kTimerError);
+    commands::start(command_);
+    EXPECT_TRUE(isText(send(), link::replies::kTimerError));
+    EXPECT_FALSE(firmware_.polling());
+    EXPECT_TRUE(isText(send(), link::replies::kStartOk));
+}
+
+TEST_F(FirmwareTest, ModuleTextRepliesAndStop) {
+    commands::getId(command_);
+    EXPECT_TRUE(isText(send(), "IDQ21"));
+    commands::getSerial(command_);
+    EXPECT_TRUE(isText(send(), "SN004217"));
+    commands::getType(command_);
+    EXPECT_TRUE(isText(send(), "Tp1"));
+    commands::power(command_);
+    EXPECT_TRUE(isText(send(), link::replies::kPowerOk));
+    vehicle_.setPowered(false);
+    EXPECT_TRUE(isText(send(), link::replies::kNoPower));
+
+    vehicle_.setPowered(true);
+    configureEngine({{3, kLive}});
+    commands::list(command_, {3});
+    send();
+    commands::start(command_);
+    send();
+    commands::stop(command_);
+    EXPECT_EQ(send().size(), 1u);
+    EXPECT_FALSE(firmware_.polling());
+    EXPECT_FALSE(firmware_.nextPolledResponse());
+}
+
+TEST_F(FirmwareTest, LosingTheUnitOrPowerEndsPollingWithDisconnected) {
+    configureEngine({{3, kLive}});
+    commands::list(command_, {3});
+    send();
+    commands::start(command_);
+    send();
+    vehicle_.setPowered(false);
+    const auto response = firmware_.nextPolledResponse();
+    ASSERT_TRUE(response);
+    EXPECT_TRUE(link::payloadStartsWith(*response, link::replies::kDisconnected));
+    EXPECT_FALSE(firmware_.polling());
+}
+
+TEST_F(FirmwareTest, CorruptedResponseFailsTheChecksumOnce) {
+    configureEngine({{3, kLive}});
+    commands::list(command_, {3});
+    send();
+    commands::start(command_);
+    send();
+    firmware_.corruptNextResponse();
+    EXPECT_FALSE(link::responseChecksumOk(*firmware_.nextPolledResponse()));
+    EXPECT_TRUE(link::responseChecksumOk(*firmware_.nextPolledResponse()));
+}
+
+TEST_F(FirmwareTest, MalformedSlotFramesAreNotRelayed) {
+    const link::Frame broken{0x80, 0x12, 0xF1, 0x02, 0x21, 0x08, 0xAF};  // checksum should be AE
+    configureEngine({{3, broken}, {4, kCode}});
+    commands::list(command_, {3, 4});
+    send();
+    commands::start(command_);
+    send();
+    // Slot 3 is skipped; the module answers with slot 4 every time.
+    EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x9A);
+    EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x9A);
+}
+
+}  // namespace
+}  // namespace quilldar::sim

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/app_context.h"
+#include "sim/sim_clock.h"
+#include "sim/simulated_module.h"
+#include "sim/virtual_engine_ecm.h"
+
+namespace quilldar::testing {
+
+// An application context whose link runs its real threads against the simulated module with an
+// engine ECM, answering at once unless a test slows it down.
+class SimLinkTest : public ::testing::Test {
+protected:
+    static constexpr sim::ModuleTiming kFast{std::chrono::milliseconds(0), std::chrono::milliseconds(2)};
+
+    void SetUp() override { build(sim::EngineEcmProfile{}); }
+
+    void build(const sim::EngineEcmProfile& profile, sim::ModuleTiming timing = kFast) {
+        context_.reset();
+        clock_ = std::make_shared<sim::ManualSimClock>();
+        auto vehicle = std::make_unique<sim::VirtualVehicle>();
+        vehicle->addUnit(std::make_unique<sim::VirtualEngineEcm>(profile, clock_));
+        auto module = std::make_unique<sim::SimulatedModule>(std::move(vehicle), timing);
+        module_ = module.get();
+        context_ = std::make_unique<app::AppContext>(std::move(module));
+    }
+
+    app::AppState& state() { return context_->state(); }
+    link::HidLink& link() { return context_->link(); }
+    link::Report& command() { return link().transmitReport(); }
+    sim::SimulatedModule& module() { return *module_; }
+    link::Report reply() { return link().receiveReport().snapshot(); }
+
+    std::shared_ptr<sim::ManualSimClock> clock_;
+    sim::SimulatedModule* module_ = nullptr;
+    std::unique_ptr<app::AppContext> context_;
+};
+
+}  // namespace quilldar::testing
