@@ -1,14 +1,16 @@
 #include "sim/simulation_spec.h"
 
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 
-#include "sim/virtual_engine_ecm.h"
 
 namespace quilldar::sim {
 
 namespace {
 
-constexpr const char* kDefaultEngineModel = "12F0";
+constexpr UnitKind kUnits[] = {UnitKind::Engine, UnitKind::Transmission, UnitKind::EngineTransmission,
+                               UnitKind::Abs, UnitKind::Eps};
 
 bool validModelCode(const QString& code) {
     if (code.size() != 4) return false;
@@ -29,11 +31,15 @@ std::optional<SimulationSpec> parseSimulationSpec(std::string_view text, QString
         return std::nullopt;
     }
     const QString unit = fields.at(0).toLower();
-    if (unit != QLatin1String("engine")) {
-        error = QStringLiteral("The simulated module has no '%1' unit; available: engine.").arg(fields.at(0));
+    const auto kind = std::find_if(std::begin(kUnits), std::end(kUnits),
+                                   [&](UnitKind k) { return unit == QLatin1String(unitName(k)); });
+    if (kind == std::end(kUnits)) {
+        error = QStringLiteral("The simulated module has no '%1' unit; available: engine, "
+                               "transmission, combined, abs, eps.")
+                    .arg(fields.at(0));
         return std::nullopt;
     }
-    spec.unit = unit.toStdString();
+    spec.unit = *kind;
     if (fields.size() >= 2 && !fields.at(1).isEmpty()) {
         if (!validModelCode(fields.at(1))) {
             error = QStringLiteral("'%1' is not a model code: four letters or digits, for example 12F0.")
@@ -43,8 +49,8 @@ std::optional<SimulationSpec> parseSimulationSpec(std::string_view text, QString
         spec.model = fields.at(1).toStdString();
     }
     if (fields.size() == 3) {
-        if (fields.at(2) != QLatin1String("alt")) {
-            error = QStringLiteral("Unknown option '%1'; the only one is 'alt'.").arg(fields.at(2));
+        if (fields.at(2) != QLatin1String("alt") || spec.unit != UnitKind::Engine) {
+            error = QStringLiteral("Unknown option '%1'; the only one is 'alt', for an engine.").arg(fields.at(2));
             return std::nullopt;
         }
         spec.secondScheme = true;
@@ -55,13 +61,22 @@ std::optional<SimulationSpec> parseSimulationSpec(std::string_view text, QString
 std::unique_ptr<SimulatedModule> buildSimulatedModule(const SimulationSpec& spec,
                                                       std::shared_ptr<const SimClock> clock,
                                                       ModuleTiming timing) {
-    auto vehicle = std::make_unique<VirtualVehicle>();
-    EngineEcmProfile profile;
-    profile.modelCode = spec.model.empty() ? kDefaultEngineModel : spec.model;
-    profile.partNumber = "71820-" + profile.modelCode + "0";
+    UnitProfile profile = defaultProfile(spec.unit, spec.model);
     profile.secondScheme = spec.secondScheme;
-    vehicle->addUnit(std::make_unique<VirtualEngineEcm>(profile, std::move(clock)));
+    auto vehicle = std::make_unique<VirtualVehicle>();
+    vehicle->addUnit(makeUnit(profile, std::move(clock)));
     return std::make_unique<SimulatedModule>(std::move(vehicle), timing);
+}
+
+const char* unitName(UnitKind kind) {
+    switch (kind) {
+        case UnitKind::Engine: return "engine";
+        case UnitKind::Transmission: return "transmission";
+        case UnitKind::EngineTransmission: return "combined";
+        case UnitKind::Abs: return "abs";
+        case UnitKind::Eps: return "eps";
+    }
+    return "engine";
 }
 
 }  // namespace quilldar::sim

@@ -8,17 +8,21 @@
 
 #include "sim/sim_clock.h"
 #include "sim/simulated_module.h"
+#include "sim/unit_catalogue.h"
 
 namespace quilldar::sim {
 
 // Which vehicle the simulated module is plugged into, as given on the command line:
-// UNIT[:MODEL], for example "engine:12F0". An engine ECM of the second identification scheme is
-// asked for with a third field, "engine:12F0:alt".
+// UNIT[:MODEL], for example "engine:12F0" or "abs:27G0". An engine ECM of the second
+// identification scheme is asked for with a third field, "engine:13K0:alt".
 struct SimulationSpec {
-    std::string unit = "engine";
+    UnitKind unit = UnitKind::Engine;
     std::string model;  // empty: the unit's default model
     bool secondScheme = false;
 };
+
+// The command-line names of the units: engine, transmission, combined, abs, eps.
+const char* unitName(UnitKind kind);
 
 // Parses the value of --simulate; an empty text gives the defaults. On a bad value returns
 // nothing and puts a plain-language reason into error.

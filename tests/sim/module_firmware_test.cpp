@@ -4,7 +4,7 @@
 
 #include "link/module_commands.h"
 #include "link/module_replies.h"
-#include "sim/virtual_engine_ecm.h"
+#include "sim/unit_catalogue.h"
 
 namespace quilldar::sim {
 namespace {
@@ -16,7 +16,7 @@ class FirmwareTest : public ::testing::Test {
 protected:
     FirmwareTest() {
         clock_ = std::make_shared<ManualSimClock>();
-        vehicle_.addUnit(std::make_unique<VirtualEngineEcm>(EngineEcmProfile{}, clock_));
+        vehicle_.addUnit(makeUnit(defaultProfile(UnitKind::Engine), clock_));
     }
 
     std::vector<Report> send() { return firmware_.handleCommand(command_); }

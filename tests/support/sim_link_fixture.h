@@ -7,23 +7,23 @@
 #include "app/app_context.h"
 #include "sim/sim_clock.h"
 #include "sim/simulated_module.h"
-#include "sim/virtual_engine_ecm.h"
+#include "sim/unit_catalogue.h"
 
 namespace quilldar::testing {
 
-// An application context whose link runs its real threads against the simulated module with an
-// engine ECM, answering at once unless a test slows it down.
+// An application context whose link runs its real threads against the simulated module with one
+// virtual unit (an engine ECM unless the test builds another), answering at once unless a test slows it down.
 class SimLinkTest : public ::testing::Test {
 protected:
     static constexpr sim::ModuleTiming kFast{std::chrono::milliseconds(0), std::chrono::milliseconds(2)};
 
-    void SetUp() override { build(sim::EngineEcmProfile{}); }
+    void SetUp() override { build(sim::defaultProfile(sim::UnitKind::Engine)); }
 
-    void build(const sim::EngineEcmProfile& profile, sim::ModuleTiming timing = kFast) {
+    void build(const sim::UnitProfile& profile, sim::ModuleTiming timing = kFast) {
         context_.reset();
         clock_ = std::make_shared<sim::ManualSimClock>();
         auto vehicle = std::make_unique<sim::VirtualVehicle>();
-        vehicle->addUnit(std::make_unique<sim::VirtualEngineEcm>(profile, clock_));
+        vehicle->addUnit(sim::makeUnit(profile, clock_));
         auto module = std::make_unique<sim::SimulatedModule>(std::move(vehicle), timing);
         module_ = module.get();
         context_ = std::make_unique<app::AppContext>(std::move(module));
