@@ -62,6 +62,7 @@ const Frame& ModuleFirmware::slot(int number) const {
 }
 
 std::vector<Report> ModuleFirmware::handleCommand(const Report& command) {
+    if (loseIn_ > 0 && --loseIn_ == 0) return {};
     // Longer and more specific words first: a shorter word leaves the previous command's
     // characters behind it, which the module does not look at.
     if (wordIs(command, "Get_Type")) return {textReport(std::string("Tp") + hardware_.type)};

@@ -45,6 +45,9 @@ public:
     // The next relayed response carries a wrong checksum.
     void corruptNextResponse() { corruptNext_ = true; }
     void setModuleType(char type) { hardware_.type = type; }
+    // The command after the next `passing` ones never reaches the firmware (a report lost on
+    // the way).
+    void loseCommandAfter(int passing) { loseIn_ = passing + 1; }
 
     // What the module holds, for tests.
     const std::vector<std::uint8_t>& pollingList() const { return list_; }
@@ -71,6 +74,7 @@ private:
     link::Frame stopFrame_;
     std::optional<std::string> startFault_;
     bool corruptNext_ = false;
+    int loseIn_ = 0;
 };
 
 // An input report carrying the text at frame byte 0.

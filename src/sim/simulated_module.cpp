@@ -139,6 +139,16 @@ void SimulatedModule::setModuleType(char type) {
     firmware_->setModuleType(type);
 }
 
+void SimulatedModule::loseCommandAfter(int passing) {
+    std::lock_guard lock(mutex_);
+    firmware_->loseCommandAfter(passing);
+}
+
+void SimulatedModule::setTroubleCodes(std::uint8_t address, std::vector<StoredTroubleCode> codes) {
+    std::lock_guard lock(mutex_);
+    if (auto* unit = dynamic_cast<VirtualUnit*>(vehicle_->unitAt(address))) unit->setTroubleCodes(std::move(codes));
+}
+
 void SimulatedModule::setMute(bool mute) {
     std::lock_guard lock(mutex_);
     mute_ = mute;
@@ -163,6 +173,11 @@ std::vector<std::uint8_t> SimulatedModule::pollingList() const {
 link::Frame SimulatedModule::slot(int number) const {
     std::lock_guard lock(mutex_);
     return firmware_->slot(number);
+}
+
+std::uint8_t SimulatedModule::lineSetupUsed() const {
+    std::lock_guard lock(mutex_);
+    return firmware_->lineSetup();
 }
 
 int SimulatedModule::configurationCommands() const {

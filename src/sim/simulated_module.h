@@ -10,6 +10,7 @@
 
 #include "link/hid_transport.h"
 #include "sim/module_firmware.h"
+#include "sim/virtual_unit.h"
 #include "sim/virtual_vehicle.h"
 
 namespace quilldar::sim {
@@ -50,6 +51,10 @@ public:
     void loseControlUnit();
     void corruptNextResponse();
     void setModuleType(char type);
+    // The command after the next `passing` ones is lost before the firmware sees it.
+    void loseCommandAfter(int passing);
+    // Replaces the stored trouble codes of the unit at the address.
+    void setTroubleCodes(std::uint8_t address, std::vector<StoredTroubleCode> codes);
     // The module takes commands but never sends anything.
     void setMute(bool mute);
 
@@ -59,6 +64,7 @@ public:
     std::vector<std::uint8_t> pollingList() const;
     link::Frame slot(int number) const;
     int configurationCommands() const;
+    std::uint8_t lineSetupUsed() const;
     VirtualVehicle& vehicle() { return *vehicle_; }
 
 private:

@@ -22,14 +22,14 @@ protected:
     std::vector<Report> send() { return firmware_.handleCommand(command_); }
 
     // Configures the engine like a connect sequence: line, wake-up, stop frame and the slots.
-    void configureEngine(std::initializer_list<std::pair<int, link::Frame>> slots) {
+    void configureEngine(std::initializer_list<std::pair<int, link::Frame>> slotNumbers) {
         commands::initLine(command_, 0);
         EXPECT_TRUE(send().empty());
         commands::initWakeUp(command_, link::address::kEngine);
         EXPECT_TRUE(send().empty());
         commands::disconnectFrame(command_, link::address::kEngine);
         EXPECT_TRUE(send().empty());
-        for (const auto& [number, frame] : slots) {
+        for (const auto& [number, frame] : slotNumbers) {
             commands::defineSlot(command_, number, frame);
             EXPECT_TRUE(send().empty());
         }

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "link/ecm_identity.h"
 #include "link/hid_link.h"
 #include "link/module_commands.h"
 #include "link/module_replies.h"
@@ -13,17 +14,6 @@ namespace {
 // A module that keeps answering with something else is given up after this many replies, so that
 // a confused module cannot hold the program; the link is dropped and reopened on the next tick.
 constexpr int kMaxRepliesPerQuestion = 50;
-
-// Characters of frame bytes first..first+count-1, ending early at a zero byte.
-QString frameText(const Report& report, std::size_t first, std::size_t count) {
-    QString text;
-    for (std::size_t k = first; k < first + count; ++k) {
-        const std::uint8_t byte = frameByte(report, k);
-        if (byte == 0) break;
-        text.append(QChar::fromLatin1(static_cast<char>(byte)));
-    }
-    return text;
-}
 
 // Sends the command until a reply starts with prefix; false when a wait fails.
 template <typename BuildCommand>

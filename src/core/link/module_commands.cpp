@@ -13,12 +13,12 @@ void writeBytes(Report& report, std::size_t at, std::span<const std::uint8_t> by
     std::copy_n(bytes.begin(), count, report.begin() + static_cast<std::ptrdiff_t>(at));
 }
 
-void writeList(Report& report, std::span<const std::uint8_t> slots, bool zerosThroughShortEnd) {
+void writeList(Report& report, std::span<const std::uint8_t> slotNumbers, bool zerosThroughShortEnd) {
     setWord(report, "List");
-    writeBytes(report, kFirstParameter, slots);
-    std::size_t next = kFirstParameter + slots.size();
+    writeBytes(report, kFirstParameter, slotNumbers);
+    std::size_t next = kFirstParameter + slotNumbers.size();
     const std::size_t zerosEnd =
-        zerosThroughShortEnd && slots.size() <= kShortListEntries ? kShortListEnd : next;
+        zerosThroughShortEnd && slotNumbers.size() <= kShortListEntries ? kShortListEnd : next;
     for (; next <= zerosEnd && next < kReportSize; ++next) report[next] = 0;
 }
 
@@ -64,14 +64,14 @@ void defineSlot(Report& report, int slot, std::span<const std::uint8_t> frame) {
     writeBytes(report, kFirstParameter + 1, frame);
 }
 
-void list(Report& report, std::span<const std::uint8_t> slots) { writeList(report, slots, true); }
+void list(Report& report, std::span<const std::uint8_t> slotNumbers) { writeList(report, slotNumbers, true); }
 
-void list(Report& report, std::initializer_list<std::uint8_t> slots) {
-    writeList(report, std::span(slots.begin(), slots.size()), true);
+void list(Report& report, std::initializer_list<std::uint8_t> slotNumbers) {
+    writeList(report, std::span(slotNumbers.begin(), slotNumbers.size()), true);
 }
 
-void listWithSingleZero(Report& report, std::initializer_list<std::uint8_t> slots) {
-    writeList(report, std::span(slots.begin(), slots.size()), false);
+void listWithSingleZero(Report& report, std::initializer_list<std::uint8_t> slotNumbers) {
+    writeList(report, std::span(slotNumbers.begin(), slotNumbers.size()), false);
 }
 
 void start(Report& report) { setWord(report, "Start"); }

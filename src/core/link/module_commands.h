@@ -40,10 +40,10 @@ void disconnectWithoutFrame(Report& report);
 void defineSlot(Report& report, int slot, std::span<const std::uint8_t> frame);
 // "List": the polling list, slots in order, then zeros through byte 14 for lists of up to seven
 // entries and a single zero after longer lists.
-void list(Report& report, std::span<const std::uint8_t> slots);
-void list(Report& report, std::initializer_list<std::uint8_t> slots);
+void list(Report& report, std::span<const std::uint8_t> slotNumbers);
+void list(Report& report, std::initializer_list<std::uint8_t> slotNumbers);
 // "List" followed by a single zero, whatever its length (the lists of the active tests).
-void listWithSingleZero(Report& report, std::initializer_list<std::uint8_t> slots);
+void listWithSingleZero(Report& report, std::initializer_list<std::uint8_t> slotNumbers);
 void start(Report& report);
 void stop(Report& report);
 void power(Report& report);
