@@ -1,0 +1,119 @@
+#include "files/temporary_recording.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace quilldar::files {
+namespace {
+
+link::Report reportWith(std::uint8_t marker) {
+    link::Report r{};
+    r.fill(marker);
+    return r;
+}
+
+QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class TemporaryRecordingTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir_;
+    app::AppState state_;
+    TemporaryRecording recording_{dir_.path()};
+};
+
+TEST_F(TemporaryRecordingTest, RecordsArePageTaggedAndOnDiskAtOnce) {
+    link::Report first = reportWith(0xAA);
+    state_.currentPage = 5;
+    ASSERT_TRUE(recording_.RecordReport(first, state_));
+    EXPECT_EQ(state_.recordingOpen, 1);
+    EXPECT_EQ(state_.recordCount, 1u);
+    EXPECT_EQ(first[0], 5);  // the page tag stands where the report id was
+
+    state_.currentPage = 0;
+    link::Report second = reportWith(0xBB);
+    ASSERT_TRUE(recording_.RecordReport(second, state_));
+
+    // Read back while the file is still open: nothing waits in a buffer.
+    const QByteArray bytes = contents(recording_.path());
+    ASSERT_EQ(bytes.size(), 130);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[0]), 5);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[1]), 0xAA);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[65]), 0);
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[129]), 0xBB);
+}
+
+TEST_F(TemporaryRecordingTest, NewRecordingTruncatesTheScratchFile) {
+    link::Report r = reportWith(1);
+    recording_.RecordReport(r, state_);
+    recording_.RecordReport(r, state_);
+    recording_.close(state_);
+    EXPECT_EQ(state_.recordingOpen, 0);
+    EXPECT_EQ(contents(recording_.path()).size(), 130);  // kept on disk when given up
+    state_.recordCount = 0;
+    recording_.RecordReport(r, state_);
+    EXPECT_EQ(contents(recording_.path()).size(), 65);
+}
+
+TEST_F(TemporaryRecordingTest, SavingReplacesTheTargetAndRemovesTheScratchFile) {
+    const QString target = QDir(dir_.path()).filePath("ride.QLS");
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("an older recording");
+    }
+    link::Report r = reportWith(7);
+    for (int i = 0; i < 12; ++i) recording_.RecordReport(r, state_);
+    ASSERT_TRUE(recording_.saveRecording(target, state_));
+    EXPECT_EQ(contents(target).size(), 12 * 65);
+    EXPECT_FALSE(QFile::exists(recording_.path()));
+    EXPECT_EQ(state_.recordCount, 0u);
+    EXPECT_EQ(state_.recordingOpen, 0);
+
+    // The next record starts a new scratch file.
+    recording_.RecordReport(r, state_);
+    EXPECT_EQ(contents(recording_.path()).size(), 65);
+    EXPECT_EQ(contents(target).size(), 12 * 65);
+}
+
+TEST_F(TemporaryRecordingTest, FailedSaveKeepsTheRecording) {
+    link::Report r = reportWith(7);
+    recording_.RecordReport(r, state_);
+    const QString target = QDir(dir_.path()).filePath("no-such-folder/ride.QLS");
+    EXPECT_FALSE(recording_.saveRecording(target, state_));
+    EXPECT_FALSE(recording_.lastError().isEmpty());
+    EXPECT_EQ(contents(recording_.path()).size(), 65);
+    EXPECT_EQ(state_.recordingOpen, 1);
+    EXPECT_EQ(state_.recordCount, 1u);
+}
+
+TEST_F(TemporaryRecordingTest, UnwritableFolderIsReportedNotIgnored) {
+    TemporaryRecording nowhere(QDir(dir_.path()).filePath("missing/folder"));
+    link::Report r = reportWith(1);
+    EXPECT_FALSE(nowhere.RecordReport(r, state_));
+    EXPECT_FALSE(nowhere.lastError().isEmpty());
+    EXPECT_EQ(state_.recordCount, 0u);
+    EXPECT_EQ(state_.recordingOpen, 0);
+}
+
+TEST_F(TemporaryRecordingTest, FullDiskKeepsTheRecordsWrittenBefore) {
+    // /dev/full accepts the open and fails every write, as a full disk does.
+    if (!QFile::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    app::AppState state;
+    // Point the scratch file at /dev/full through a link in a temporary folder.
+    const QString linkPath = QDir(dir_.path()).filePath(TemporaryRecording::kFileName);
+    ASSERT_TRUE(QFile::link("/dev/full", linkPath));
+    TemporaryRecording recording(dir_.path());
+    link::Report r = reportWith(3);
+    EXPECT_FALSE(recording.RecordReport(r, state));
+    EXPECT_EQ(state.recordCount, 0u);
+    EXPECT_FALSE(recording.lastError().isEmpty());
+}
+
+}  // namespace
+}  // namespace quilldar::files
