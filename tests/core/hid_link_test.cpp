@@ -49,11 +49,11 @@ TEST_F(LinkTest, SendWithTheLinkDownWritesNothing) {
 
 TEST_F(LinkTest, ReplyIsComparesOnlyThePrefix) {
     ASSERT_TRUE(link().ReopenInterface());
-    link().receiveReport().store(sim::textReport("TMR Error and more text"));
+    link().latestInput().store(sim::textReport("TMR Error and more text"));
     EXPECT_TRUE(link().ReplyIs(replies::kTimerError));
     EXPECT_TRUE(link().ReplyIs("TMR"));
     EXPECT_FALSE(link().ReplyIs(replies::kStartOk));
-    link().receiveReport().store(sim::textReport("TMR Erro"));
+    link().latestInput().store(sim::textReport("TMR Erro"));
     EXPECT_FALSE(link().ReplyIs(replies::kTimerError));
 }
 

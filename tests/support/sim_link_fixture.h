@@ -33,7 +33,7 @@ protected:
     link::HidLink& link() { return context_->link(); }
     link::Report& command() { return link().transmitReport(); }
     sim::SimulatedModule& module() { return *module_; }
-    link::Report reply() { return link().receiveReport().snapshot(); }
+    link::Report reply() { return link().latestInput().snapshot(); }
 
     std::shared_ptr<sim::ManualSimClock> clock_;
     sim::SimulatedModule* module_ = nullptr;

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/app_state.h"
+#include "link/ecm_identity.h"
 #include "link/hid_link.h"
 #include "link/hid_transport.h"
 #include "link/link_handshake.h"
@@ -10,8 +11,8 @@
 namespace quilldar::app {
 
 // The process-wide records of one run, owned in one place and passed by reference: the
-// application state, the link to the interface module with its two report buffers, and what the
-// module told about itself. A test builds a fresh one around a simulated module.
+// application state, the link to the interface module with its report buffers, what the module
+// and the ECM told about themselves, and the receive report the pages decode. A test builds a fresh one around a simulated module.
 class AppContext {
 public:
     explicit AppContext(std::unique_ptr<link::HidTransport> transport)
@@ -20,6 +21,9 @@ public:
     AppState& state() { return state_; }
     link::HidLink& link() { return link_; }
     link::ModuleIdentity& module() { return module_; }
+    // The report the pages decode: one checked reply per poll tick, or the record being played.
+    link::Report& receiveReport() { return receiveReport_; }
+    link::EcmIdentity& ecm() { return ecm_; }
     link::HidTransport& transport() { return *transport_; }
 
 private:
@@ -27,6 +31,8 @@ private:
     std::unique_ptr<link::HidTransport> transport_;
     link::HidLink link_;  // declared after the transport: it is closed before the transport goes
     link::ModuleIdentity module_;
+    link::Report receiveReport_{};
+    link::EcmIdentity ecm_;
 };
 
 }  // namespace quilldar::app

@@ -42,9 +42,10 @@ public:
     // The command report: persists between commands; a command rewrites only its own bytes.
     Report& transmitReport() { return transmit_; }
     const Report& transmitReport() const { return transmit_; }
-    // The latest input report.
-    ReportMailbox& receiveReport() { return receive_; }
-    const ReportMailbox& receiveReport() const { return receive_; }
+    // The input report that arrived last, as the reader thread delivered it. The poll loop takes
+    // one of these per tick into the application's receive report, which the pages decode.
+    ReportMailbox& latestInput() { return receive_; }
+    const ReportMailbox& latestInput() const { return receive_; }
 
     bool OpenInterface(std::uint16_t vendorId, std::uint16_t productId);
     void CloseInterface();

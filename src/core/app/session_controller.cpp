@@ -1,0 +1,207 @@
+#include "app/session_controller.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "app/tab_map.h"
+#include "link/kwp_frame.h"
+#include "link/link_handshake.h"
+#include "link/module_commands.h"
+#include "link/module_replies.h"
+#include "link/page_lists.h"
+
+namespace quilldar::app {
+
+namespace {
+// The Connect button connects to the unit of tabs 0 to 4; the other tabs have none.
+constexpr int kUnitTabs = 5;
+// More records than this make a finished session worth saving.
+constexpr std::uint32_t kRecordsWorthSaving = 10;
+}  // namespace
+
+SessionController::SessionController(AppContext& context, MainView& view, files::TemporaryRecording& recording)
+    : context_(context), state_(context.state()), link_(context.link()), view_(view), recording_(recording) {}
+
+void SessionController::tick() {
+    view_.setControlEnabled(MainControl::GraphView, state_.connected || state_.playback);
+
+    if (!state_.isLinkOpen()) {
+        if (!state_.offlineInstance && view_.hardwareFieldsShown() != HardwareFields::Unknown)
+            view_.showHardwareFields(HardwareFields::Unknown, {}, {});
+        state_.handshakePending = 1;
+    }
+    view_.setControlEnabled(MainControl::Settings, !state_.playback && !state_.connected);
+    if (!state_.playback) {
+        view_.setControlEnabled(MainControl::Back, false);
+        view_.setControlEnabled(MainControl::Forward, false);
+        if (state_.offlineInstance) {
+            if (view_.hardwareFieldsShown() != HardwareFields::Offline)
+                view_.showHardwareFields(HardwareFields::Offline, {}, {});
+        } else if (!state_.isLinkOpen()) {
+            link_.ReopenInterface();
+        }
+    }
+    // A playback never uses the module, and a rejected module is never used again.
+    if (state_.playback || state_.adapterRejected) link_.dropLink();
+    if (state_.connected && !state_.isLinkOpen()) sessionReset();
+
+    if (state_.isLinkOpen()) {
+        if (state_.handshakePending) {
+            link::ModuleIdentity& module = context_.module();
+            if (!link::LinkHandshake(link_, state_, module)) return;
+            if (!state_.adapterRejected)
+                view_.showHardwareFields(HardwareFields::Known, module.hardwareId, module.serialNumber);
+        }
+        selectedTab_ = view_.selectedTab();
+        if (!state_.connected) link::PollPower(link_, state_);
+        applyConnectRule();
+        if (state_.connected) {
+            state_.nearEnd = 0;
+            if (state_.builtKind != state_.systemKind) rebuildTabStrip();
+            if (!link::SelectPageList(link_, state_)) return;
+            view_.setControlEnabled(MainControl::Open, false);
+            if (!link_.WaitReport()) return;
+            takeReply();
+        }
+    }
+    if (!state_.isLinkOpen()) view_.setControlEnabled(MainControl::Connect, false);
+
+    link::extractDtcCount(context_.receiveReport(), state_);
+    if (state_.dtcCount != 0 && !state_.playback && state_.autoErrorPage) {
+        state_.autoErrorPage = 0;
+        state_.currentPage = link::page::kErrorCodes;
+        link::SelectErrorCodesList(link_, state_);
+        view_.showPage(link::page::kErrorCodes, 1);
+    }
+}
+
+void SessionController::takeReply() {
+    link::Report reply = link_.latestInput().snapshot();
+    // The record keeps the reply exactly as it came, even with a wrong checksum.
+    record(reply);
+    if (link::payloadStartsWith(reply, link::replies::kDisconnected)) {
+        view_.stopPollTimer();
+        sessionReset();
+        view_.showMessage(Message::CommunicationError);
+        state_.connected = 0;
+        view_.startPollTimer(kPollPeriodMs);
+    }
+    link::checkResponse(reply, state_.altListVariant != 0);
+    context_.receiveReport() = reply;
+    view_.setControlEnabled(MainControl::ClearErrors, state_.dtcCount != 0);
+    view_.showTroubleCodeCount(state_.dtcCount);
+}
+
+void SessionController::record(link::Report& report) {
+    if (recording_.RecordReport(report, state_)) return;
+    // The session goes on live; the user learns once that it is not being kept.
+    if (recordingFailureShown_) return;
+    recordingFailureShown_ = true;
+    view_.stopPollTimer();
+    view_.showMessage(Message::RecordingFailed, recording_.lastError());
+    view_.startPollTimer(kPollPeriodMs);
+}
+
+void SessionController::applyConnectRule() {
+    if (!state_.isLinkOpen()) {
+        view_.setControlEnabled(MainControl::Connect, false);
+    } else if (!state_.connected) {
+        view_.setControlEnabled(MainControl::Connect, selectedTab_ < kUnitTabs && state_.powerStable);
+    }
+}
+
+void SessionController::rebuildTabStrip() {
+    state_.builtKind = state_.systemKind;
+    view_.rebuildTabStrip(pageTabMap(state_.builtKind, state_.altListVariant != 0));
+    state_.currentPage = firstPageOf(state_.systemKind);
+    view_.showPage(state_.currentPage, 0);
+}
+
+void SessionController::connectCommand() {
+    link_.transmitReport()[0] = 0;
+    if (state_.connected) {
+        link::commands::stop(link_.transmitReport());
+        link_.SendReport();
+        link_.SendReport();
+        sessionReset();
+        return;
+    }
+    view_.sessionStarting();
+    if (state_.recordingOpen) {
+        if (!view_.askYesNo(Question::UnsavedContinue)) return;
+        state_.recordingOpen = 0;
+        state_.recordCount = 0;
+        recording_.close(state_);
+    }
+    view_.setControlEnabled(MainControl::SaveAs, false);
+    if (selectedTab_ < 0 || selectedTab_ >= kUnitTabs) return;
+    recordingFailureShown_ = false;
+    view_.setBusy(true);
+    context_.ecm().clear();
+    link::ConnectUnit(link_, state_, static_cast<link::ControlUnit>(selectedTab_ + 1), context_.ecm(), *this);
+    view_.setBusy(false);
+    if (state_.connected) {
+        view_.showConnectCaption(true);
+        view_.setControlEnabled(MainControl::Print, true);
+    }
+}
+
+void SessionController::clearErrorsCommand() {
+    if (state_.systemKind == 0) return;
+    if (!view_.askYesNo(Question::ClearErrors)) return;
+    if (link::ClearTroubleCodes(link_, state_)) view_.troubleCodesCleared();
+}
+
+void SessionController::tabClicked(int tab) {
+    if (state_.playback) return;
+    const int page = pageForTab(state_.builtKind, state_.altListVariant != 0, tab);
+    if (page < 0) return;
+    state_.currentPage = static_cast<std::uint16_t>(page);
+    selectedTab_ = tab;
+    view_.showPage(state_.currentPage, tab);
+}
+
+void SessionController::sessionReset() {
+    link::Report& report = context_.receiveReport();
+    std::fill(report.begin(), report.end() - 1, std::uint8_t{0});
+    view_.resetView();
+    view_.setControlEnabled(MainControl::Open, true);
+    view_.setControlEnabled(MainControl::ClearErrors, false);
+    if (state_.recordCount > kRecordsWorthSaving) view_.setControlEnabled(MainControl::SaveAs, true);
+    state_.connected = 0;
+    state_.systemKind = 0;
+    state_.dtcCount = 0;
+    state_.builtKind = 0;
+    state_.currentPage = link::page::kEngine;
+    link_.dropLink();
+    state_.listState = link::list_state::kNone;
+    state_.handshakePending = 1;
+    state_.autoErrorPage = 1;
+}
+
+bool SessionController::shutdown() {
+    view_.stopPollTimer();
+    if (state_.recordingOpen && !view_.askYesNo(Question::UnsavedExit)) {
+        view_.startPollTimer(kPollPeriodMs);
+        return false;
+    }
+    if (state_.isLinkOpen()) {
+        link::commands::stop(link_.transmitReport());
+        link_.SendReport();
+    }
+    state_.exiting = 1;
+    return true;
+}
+
+void SessionController::showPartNumber(const QString& partNumber) { view_.showPartNumber(partNumber); }
+
+void SessionController::communicationFailed() { view_.showMessage(Message::CommunicationFailed); }
+
+void SessionController::recordReport() {
+    link::Report report = link_.latestInput().snapshot();
+    record(report);
+}
+
+void SessionController::pause(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+
+}  // namespace quilldar::app

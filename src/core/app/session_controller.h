@@ -1,0 +1,58 @@
+#pragma once
+
+#include <chrono>
+
+#include "app/app_context.h"
+#include "app/main_view.h"
+#include "files/temporary_recording.h"
+#include "link/connect_unit.h"
+
+namespace quilldar::app {
+
+// The behaviour of the main window over time: the poll tick that opens and greets the module,
+// watches vehicle power, selects the polling list for the page on show and takes one reply per
+// tick into the receive report and the recording; and the commands that start and end a session.
+// The window calls tick() from its 100 ms timer and forwards its buttons; tests call them directly.
+class SessionController : private link::ConnectObserver {
+public:
+    static constexpr int kPollPeriodMs = 100;
+
+    SessionController(AppContext& context, MainView& view, files::TemporaryRecording& recording);
+
+    // One tick of the poll timer.
+    void tick();
+
+    // The Connect button: connects to the unit of the selected tab, or ends the session.
+    void connectCommand();
+    // The Clear errors button.
+    void clearErrorsCommand();
+    // A click on tab `tab` of the strip.
+    void tabClicked(int tab);
+    // Returns the main window to the idle state; the next tick reopens the link.
+    void sessionReset();
+    // The window is being closed: true when it may close (the user did not keep an unsaved
+    // recording), after the module was told to stop.
+    bool shutdown();
+
+private:
+    // ConnectObserver
+    void showPartNumber(const QString& partNumber) override;
+    void communicationFailed() override;
+    void recordReport() override;
+    void pause(std::chrono::milliseconds duration) override;
+
+    void record(link::Report& report);
+    void applyConnectRule();
+    void rebuildTabStrip();
+    void takeReply();
+
+    AppContext& context_;
+    AppState& state_;
+    link::HidLink& link_;
+    MainView& view_;
+    files::TemporaryRecording& recording_;
+    int selectedTab_ = 0;
+    bool recordingFailureShown_ = false;
+};
+
+}  // namespace quilldar::app

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <vector>
+
+#include "app/main_view.h"
+
+namespace quilldar::testing {
+
+// Records what the core tells the main window and answers its questions from a script.
+class FakeMainView : public app::MainView {
+public:
+    void setControlEnabled(app::MainControl control, bool enabled) override { enabled_[control] = enabled; }
+    void showHardwareFields(app::HardwareFields fields, const QString& id, const QString& serial) override {
+        fields_ = fields;
+        hardwareId = id;
+        hardwareSerial = serial;
+    }
+    app::HardwareFields hardwareFieldsShown() const override { return fields_; }
+    void showTroubleCodeCount(int count) override { troubleCodeCount = count; }
+    void showPartNumber(const QString& partNumber) override { this->partNumber = partNumber; }
+    void showConnectCaption(bool connected) override { disconnectCaption = connected; }
+    void rebuildTabStrip(const std::vector<std::uint16_t>& pages) override {
+        tabs = pages;
+        ++tabRebuilds;
+    }
+    void showPage(std::uint16_t page, int tab) override {
+        shownPage = page;
+        selected = tab;
+        pagesShown.push_back(page);
+    }
+    int selectedTab() const override { return selected; }
+    bool askYesNo(app::Question question) override {
+        questions.push_back(question);
+        if (answers.empty()) return true;
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void showMessage(app::Message message, const QString& detail) override {
+        messages.push_back(message);
+        lastDetail = detail;
+    }
+    void resetView() override {
+        ++viewResets;
+        fields_ = app::HardwareFields::Unknown;
+        disconnectCaption = false;
+        tabs = {0, 1, 2, 3, 4, 5, 6, 7};
+        shownPage = 0;
+        selected = 0;
+    }
+    void stopPollTimer() override { timerRunning = false; }
+    void startPollTimer(int periodMs) override {
+        timerRunning = true;
+        timerPeriod = periodMs;
+    }
+    void setBusy(bool busy) override { this->busy = busy; }
+    void sessionStarting() override { ++sessionsStarted; }
+    void troubleCodesCleared() override { ++clears; }
+
+    bool enabled(app::MainControl control) const {
+        const auto found = enabled_.find(control);
+        return found != enabled_.end() && found->second;
+    }
+
+    QString hardwareId, hardwareSerial, partNumber, lastDetail;
+    int troubleCodeCount = -1;
+    bool disconnectCaption = false;
+    std::vector<std::uint16_t> tabs{0, 1, 2, 3, 4, 5, 6, 7};
+    int tabRebuilds = 0;
+    std::uint16_t shownPage = 0;
+    int selected = 0;
+    std::vector<std::uint16_t> pagesShown;
+    std::vector<app::Question> questions;
+    std::deque<bool> answers;
+    std::vector<app::Message> messages;
+    int viewResets = 0;
+    bool timerRunning = true;
+    int timerPeriod = 100;
+    bool busy = false;
+    int sessionsStarted = 0;
+    int clears = 0;
+
+private:
+    std::map<app::MainControl, bool> enabled_;
+    app::HardwareFields fields_ = app::HardwareFields::Unknown;
+};
+
+}  // namespace quilldar::testing
