@@ -109,7 +109,7 @@ void SimulatedModule::setReplyDelay(std::chrono::milliseconds delay) {
     timing_.replyDelay = delay;
 }
 
-void SimulatedModule::setLineInterval(std::chrono::milliseconds interval) {
+void SimulatedModule::setLineInterval(std::chrono::microseconds interval) {
     std::lock_guard lock(mutex_);
     timing_.lineInterval = interval;
 }

@@ -19,7 +19,7 @@ struct ModuleTiming {
     // From a command to the module's answer on the USB side.
     std::chrono::milliseconds replyDelay{5};
     // One request and its response on the vehicle line while the module polls.
-    std::chrono::milliseconds lineInterval{45};
+    std::chrono::microseconds lineInterval{45000};
 };
 
 // The interface module in-process: a HID device with the module's vendor and product id whose
@@ -44,7 +44,7 @@ public:
     // Plugs it back in; the module starts afresh, idle.
     void replug();
     void setReplyDelay(std::chrono::milliseconds delay);
-    void setLineInterval(std::chrono::milliseconds interval);
+    void setLineInterval(std::chrono::microseconds interval);
     // "TMR Error" or "Connect Error" as the answer to the next "Start".
     void failNextStart(std::string_view reply);
     // The control unit drops out of the session: "Disconnected".

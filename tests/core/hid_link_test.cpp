@@ -49,12 +49,40 @@ TEST_F(LinkTest, SendWithTheLinkDownWritesNothing) {
 
 TEST_F(LinkTest, ReplyIsComparesOnlyThePrefix) {
     ASSERT_TRUE(link().ReopenInterface());
-    link().latestInput().store(sim::textReport("TMR Error and more text"));
+    const auto replyTo = [this](std::string_view text) {
+        module().failNextStart(text);  // the module answers the next "Start" with this text
+        commands::start(command());
+        link().SendReport();
+        return link().WaitReport();
+    };
+    ASSERT_TRUE(replyTo("TMR Error and more text"));
     EXPECT_TRUE(link().ReplyIs(replies::kTimerError));
     EXPECT_TRUE(link().ReplyIs("TMR"));
     EXPECT_FALSE(link().ReplyIs(replies::kStartOk));
-    link().latestInput().store(sim::textReport("TMR Erro"));
+    ASSERT_TRUE(replyTo("TMR Erro"));
     EXPECT_FALSE(link().ReplyIs(replies::kTimerError));
+}
+
+TEST_F(LinkTest, WaitTakesTheReportThatEndedItEvenWhenMoreFollowAtOnce) {
+    build(sim::defaultProfile(sim::UnitKind::Engine), sim::ModuleTiming{0ms, 1ms});
+    ASSERT_TRUE(link().ReopenInterface());
+    Report& c = command();
+    commands::initLine(c, 0);
+    link().SendReport();
+    commands::initWakeUp(c, address::kEngine);
+    link().SendReport();
+    commands::defineSlot(c, 1, buildRequest(address::kEngine, {0x1A, 0x91}));
+    link().SendReport();
+    commands::list(c, {1});
+    link().SendReport();
+    ASSERT_TRUE(link().WaitReport());  // the "List" count
+    commands::start(c);
+    link().SendReport();
+    // The module streams part-number replies right behind "Start OK", one every millisecond.
+    ASSERT_TRUE(link().WaitReport());
+    EXPECT_TRUE(link().ReplyIs(replies::kStartOk));
+    ASSERT_TRUE(link().WaitReport());
+    EXPECT_EQ(frameByte(link().reply(), 5), 0x91);
 }
 
 TEST_F(LinkTest, WaitTakesOnlyAReportThatArrivesAfterItStarted) {

@@ -144,12 +144,13 @@ TEST_F(SessionTest, StoredCodesSwitchToTheErrorCodesPageOncePerSession) {
     EXPECT_EQ(state().currentPage, link::page::kEngine);  // no second switch
     controller().clearErrorsCommand();
     EXPECT_EQ(view_.clears, 1);
-    ticks(5);
+    // The module streams every 2 ms here: a few ticks pass before a reply after the change.
+    ticks(20);
     EXPECT_EQ(state().dtcCount, 0);
 
     // New codes later in the same session do not switch again.
     module().setTroubleCodes(link::address::kEngine, {{0x01, 0x10, 0x60}});
-    ticks(5);
+    ticks(20);
     EXPECT_EQ(state().dtcCount, 1);
     EXPECT_EQ(state().currentPage, link::page::kEngine);
 }

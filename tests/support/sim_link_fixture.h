@@ -33,7 +33,7 @@ protected:
     link::HidLink& link() { return context_->link(); }
     link::Report& command() { return link().transmitReport(); }
     sim::SimulatedModule& module() { return *module_; }
-    link::Report reply() { return link().latestInput().snapshot(); }
+    link::Report reply() { return link().reply(); }
 
     std::shared_ptr<sim::ManualSimClock> clock_;
     sim::SimulatedModule* module_ = nullptr;

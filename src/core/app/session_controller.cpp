@@ -76,7 +76,7 @@ void SessionController::tick() {
 }
 
 void SessionController::takeReply() {
-    link::Report reply = link_.latestInput().snapshot();
+    link::Report reply = link_.reply();
     // The record keeps the reply exactly as it came, even with a wrong checksum.
     record(reply);
     if (link::payloadStartsWith(reply, link::replies::kDisconnected)) {
@@ -198,7 +198,7 @@ void SessionController::showPartNumber(const QString& partNumber) { view_.showPa
 void SessionController::communicationFailed() { view_.showMessage(Message::CommunicationFailed); }
 
 void SessionController::recordReport() {
-    link::Report report = link_.latestInput().snapshot();
+    link::Report report = link_.reply();
     record(report);
 }
 

@@ -55,7 +55,7 @@ public:
 
 private:
     Report& command() { return link_.transmitReport(); }
-    Report reply() const { return link_.latestInput().snapshot(); }
+    Report reply() const { return link_.reply(); }
 
     void sendList(std::initializer_list<std::uint8_t> slotNumbers) {
         commands::list(command(), slotNumbers);
@@ -206,7 +206,7 @@ private:
 bool WaitReplyFor(HidLink& link, std::uint8_t identifier, ConnectObserver& observer) {
     for (int seen = 0; seen < kReplyWindow; ++seen) {
         if (!link.WaitReport()) return false;
-        if (frameByte(link.latestInput().snapshot(), 5) == identifier) break;
+        if (frameByte(link.reply(), 5) == identifier) break;
     }
     observer.recordReport();
     return true;

@@ -46,8 +46,6 @@ bool HidLink::ReopenInterface() {
 bool HidLink::SendReport() {
     if (!state_.isLinkOpen()) return false;
     transmit_[0] = 0;
-    if (!sentSinceWait_) arrivalsAtSend_ = receive_.arrivals();
-    sentSinceWait_ = true;
     const bool written = transport_.write(transmit_);
     if (!written) {
         state_.setLinkOpen(false);
@@ -70,49 +68,37 @@ bool HidLink::WaitReport() {
         return false;
     }
 
-    // A reply to a command sent since the previous wait counts even when it came in before this
-    // wait began (a module on a fast bus answers within microseconds); without such a command the
-    // wait takes the next report that arrives.
-    const auto arrivalsBefore = sentSinceWait_ ? arrivalsAtSend_ : receive_.arrivals();
-    sentSinceWait_ = false;
     reportReady_ = 0;
     readResult_ = 0;
     const auto start = Clock::now();
+    const auto notBefore = start - kFreshness;
     waitStart_ = start.time_since_epoch().count();
     signal();  // the wait timer re-arms its deadline
 
-    bool arrived = false;
+    std::optional<ReportMailbox::Arrival> taken;
     {
         std::unique_lock lock(wakeMutex_);
-        const auto guard = start + kWatchdog + kWaitGuard;
-        for (;;) {
-            const bool woke = wake_.wait_until(lock, guard, [&] {
-                return reportReady_.load() != 0 || !state_.isLinkOpen() ||
-                       receive_.arrivals() != arrivalsBefore;
-            });
-            if (!woke || !state_.isLinkOpen()) break;
-            if (receive_.arrivals() != arrivalsBefore) {
-                arrived = true;
-                break;
-            }
-            if (stopIoThreads_.load()) break;  // the wait timer ended the wait
-            // A report that was published just before this wait began raised the flag late;
-            // it is not the reply this wait is for.
-            reportReady_ = 0;
-        }
+        wake_.wait_until(lock, start + kWatchdog + kWaitGuard, [&] {
+            taken = receive_.firstArrival(nextUnread_, notBefore);
+            // The wait timer ends the wait by stopping the threads.
+            return taken.has_value() || !state_.isLinkOpen() || stopIoThreads_.load() != 0;
+        });
     }
     if (!state_.isLinkOpen()) return false;
 
-    if (arrived && receive_.lastArrival() > start + kReplyDeadline) arrived = false;
+    // A reply counts only when it arrived within the deadline of the start of the wait.
+    const bool arrived = taken.has_value() && taken->at <= start + kReplyDeadline;
+    if (arrived) {
+        reply_ = taken->report;
+        nextUnread_ = taken->sequence + 1;
+    }
     readResult_ = arrived ? 1 : 0;
     if (arrived) return true;
     stopThreadsAndDrop();
     return false;
 }
 
-bool HidLink::ReplyIs(std::string_view text) const {
-    return payloadStartsWith(receive_.snapshot(), text);
-}
+bool HidLink::ReplyIs(std::string_view text) const { return payloadStartsWith(reply_, text); }
 
 void HidLink::dropLink() {
     state_.setLinkOpen(false);
@@ -173,6 +159,8 @@ void HidLink::startThreads() {
     stopIoThreads_ = 0;
     threadsEnded_ = 0;
     reportReady_ = 0;
+    // Reports of an earlier opening are history.
+    nextUnread_ = receive_.arrivals();
     // The watchdog counts from the moment the link comes up.
     waitStart_ = Clock::now().time_since_epoch().count();
     reader_ = std::thread([this] { InterfaceReader(); });

@@ -31,6 +31,7 @@ public:
     static constexpr std::chrono::milliseconds kReplyDeadline{1500};
     // With no report, or with no wait started for this long, the wait timer ends the threads.
     static constexpr std::chrono::milliseconds kWatchdog{2000};
+    static constexpr std::chrono::milliseconds kFreshness{20};
     // More than this many failed reads in a row drop the link.
     static constexpr int kMaxFailedReads = 50;
 
@@ -57,8 +58,13 @@ public:
     void SendReportUnchecked();
     // Waits for the next input report; false when the link is closed or no reply came within
     // the reply deadline, in which case the threads are stopped and the link is dropped.
+    // Reports are taken in the order they arrived, so that a reply that follows another one at
+    // once is not missed; a report older than kFreshness at the start of the wait is passed
+    // over, so that a wait never takes stale data from a module that streams.
     bool WaitReport();
-    // True when the payload starts with the characters of text.
+    // The report that ended the last successful wait.
+    const Report& reply() const { return reply_; }
+    // True when the payload of that report starts with the characters of text.
     bool ReplyIs(std::string_view text) const;
     // Marks the link as down (a session end, a rejected module); the next poll tick reopens it.
     void dropLink();
@@ -84,10 +90,10 @@ private:
     HidTransport& transport_;
     Report transmit_{};
     ReportMailbox receive_;
+    Report reply_{};
     bool deviceOpen_ = false;
-    // Arrival count when the first command since the last wait was sent.
-    std::uint64_t arrivalsAtSend_ = 0;
-    bool sentSinceWait_ = false;
+    // Sequence number of the first report no wait has taken yet.
+    std::uint64_t nextUnread_ = 0;
     OpenOutcome lastOpenOutcome_ = OpenOutcome::NotFound;
 
     std::atomic<std::uint8_t> reportReady_{0};

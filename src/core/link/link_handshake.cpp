@@ -22,7 +22,7 @@ bool askUntil(HidLink& link, BuildCommand build, std::string_view prefix, Report
         build(link.transmitReport());
         link.SendReport();
         if (!link.WaitReport()) return false;
-        reply = link.latestInput().snapshot();
+        reply = link.reply();
         if (payloadStartsWith(reply, prefix)) return true;
     }
     link.dropLink();

@@ -5,21 +5,19 @@ namespace quilldar::link {
 void ReportMailbox::publish(const Report& report) {
     const auto now = Clock::now();
     std::lock_guard lock(mutex_);
-    report_ = report;
+    latest_ = report;
+    history_[arrivals_ % kHistory] = Arrival{report, now, arrivals_};
     ++arrivals_;
-    lastArrival_ = now;
 }
 
 void ReportMailbox::store(const Report& report) {
     std::lock_guard lock(mutex_);
-    report_ = report;
+    latest_ = report;
 }
-
-void ReportMailbox::clear() { store(Report{}); }
 
 Report ReportMailbox::snapshot() const {
     std::lock_guard lock(mutex_);
-    return report_;
+    return latest_;
 }
 
 std::uint64_t ReportMailbox::arrivals() const {
@@ -27,9 +25,15 @@ std::uint64_t ReportMailbox::arrivals() const {
     return arrivals_;
 }
 
-ReportMailbox::Clock::time_point ReportMailbox::lastArrival() const {
+std::optional<ReportMailbox::Arrival> ReportMailbox::firstArrival(std::uint64_t from,
+                                                                 Clock::time_point notBefore) const {
     std::lock_guard lock(mutex_);
-    return lastArrival_;
+    const std::uint64_t oldestKept = arrivals_ > kHistory ? arrivals_ - kHistory : 0;
+    for (std::uint64_t sequence = from > oldestKept ? from : oldestKept; sequence < arrivals_; ++sequence) {
+        const Arrival& arrival = history_[sequence % kHistory];
+        if (arrival.at >= notBefore) return arrival;
+    }
+    return std::nullopt;
 }
 
 }  // namespace quilldar::link
