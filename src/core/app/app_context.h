@@ -6,6 +6,9 @@
 #include "link/hid_link.h"
 #include "link/hid_transport.h"
 #include "link/link_handshake.h"
+#include "settings/language_table.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 
 namespace quilldar::app {
 
@@ -22,11 +25,25 @@ public:
     link::ModuleIdentity& module() { return module_; }
     link::HidTransport& transport() { return *transport_; }
 
+    // --- settings and languages ---
+    // The settings array with the other registry values, the store that reads and writes them,
+    // and the language table; all live for the whole run and are refilled in place.
+    settings::Settings& settings() { return settings_; }
+    settings::SettingsStore& settingsStore() { return settingsStore_; }
+    settings::LanguageTable& languageTable() { return languageTable_; }
+    // --- end settings and languages ---
+
 private:
     AppState state_;
     std::unique_ptr<link::HidTransport> transport_;
     link::HidLink link_;  // declared after the transport: it is closed before the transport goes
     link::ModuleIdentity module_;
+
+    // --- settings and languages ---
+    settings::Settings settings_;
+    settings::SettingsStore settingsStore_;
+    settings::LanguageTable languageTable_;
+    // --- end settings and languages ---
 };
 
 }  // namespace quilldar::app

@@ -65,8 +65,12 @@ CRegistry::CRegistry(const RegistryLocation& location, RegistryRoot root, const 
     }
     // Creating the file now makes a key that cannot be written fail here, at opening, rather
     // than at the first value.
+    if (file.isDir()) {
+        error_ = QStringLiteral("cannot open %1: a folder has its name").arg(where_);
+        return;
+    }
     QFile create(where_);
-    if (file.isDir() || !create.open(QIODevice::ReadWrite | QIODevice::Append)) {
+    if (!create.open(QIODevice::ReadWrite | QIODevice::Append)) {
         error_ = QStringLiteral("cannot open %1: %2").arg(where_, create.errorString());
         return;
     }

@@ -93,9 +93,12 @@ void SettingsStore::load(Settings& settings, const QString& startupFolder) {
 
 bool SettingsStore::store(const QString& name, const QString& value) {
     CRegistry machine(location_, RegistryRoot::LocalMachine);
+    if (!machine.isOpen()) {
+        report(QStringLiteral("cannot store \"%1\": %2").arg(name, machine.errorText()));
+        return false;
+    }
     if (!machine.setValue(name, value)) {
-        report(machine.errorText().isEmpty() ? QStringLiteral("cannot store \"%1\"").arg(name)
-                                             : machine.errorText());
+        report(machine.errorText());
         return false;
     }
     return true;
