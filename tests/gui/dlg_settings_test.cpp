@@ -164,7 +164,7 @@ TEST_F(DlgSettingsTest, RendersInEveryLanguageWithoutCuttingTexts) {
             QDir().mkpath(folder);
             const QString name = QStringLiteral("settings_%1_%2dpi.png")
                                      .arg(QLatin1String(settings::languageInfo(language).code))
-                                     .arg(dialog->logicalDpiX());
+                                     .arg(dialog->logicalDpiX() * dialog->devicePixelRatio());
             EXPECT_TRUE(dialog->grab().save(QDir(folder).filePath(name)));
         }
     }

@@ -39,7 +39,7 @@ struct Settings {
     ColourRef highlightColour = 0x00FFFF;  // shared with the pages; set at once by the dialog
     QString faqVersion;
     std::array<int, 4> chartChannels = {0, 1, 2, 3};
-    QString installDir;  // read only; stays empty when the value is missing
+    QString installDir;  // read only, never written; ends with a separator
     QString openSave1;   // last folder of the file browser
     QString openSave;    // last folder of CSV exports; read when the export needs it
 

@@ -1,5 +1,8 @@
 #include "settings/settings_store.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QtGlobal>
 
 #include "settings/highlight_colour.h"
@@ -25,6 +28,21 @@ SettingsStore::SettingsStore(RegistryLocation location)
     : location_(std::move(location)),
       reporter_([](const QString& problem) { qWarning("quilldar: %s", qPrintable(problem)); }) {}
 
+QString SettingsStore::installedDataFolder() {
+    QStringList candidates;
+    if (QCoreApplication::instance() != nullptr) {
+        candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quilldar");
+    }
+#ifdef QUILLDAR_SOURCE_DATA_DIR
+    candidates << QStringLiteral(QUILLDAR_SOURCE_DATA_DIR);
+#endif
+    for (const QString& candidate : candidates) {
+        const QFileInfo folder(candidate);
+        if (folder.isDir()) return QDir::cleanPath(folder.absoluteFilePath()) + QDir::separator();
+    }
+    return QString();
+}
+
 Settings SettingsStore::defaults(const QString& startupFolder) {
     Settings settings;
     settings.entries = decodeSettingsArray(encodeSettingsArray(SettingsArray{}));
@@ -44,6 +62,7 @@ void SettingsStore::load(Settings& settings, const QString& startupFolder) {
         } else {
             report(user.errorText());
         }
+        if (settings.installDir.isEmpty()) settings.installDir = installDirFallback_;
     }
 
     CRegistry machine(location_, RegistryRoot::LocalMachine);

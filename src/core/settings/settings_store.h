@@ -19,6 +19,8 @@ public:
     explicit SettingsStore(RegistryLocation location = RegistryLocation::standard());
 
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    // The install folder used when "InstallDir" is missing (it is never written).
+    void setInstallDirFallback(QString folder) { installDirFallback_ = std::move(folder); }
     const QStringList& problems() const { return problems_; }
     const RegistryLocation& location() const { return location_; }
 
@@ -40,6 +42,11 @@ public:
     // "OpenSave" is not read at start-up but when an export needs its folder.
     QString readOpenSave();
 
+    // Where the program's own files are when no installer recorded it: the installed data folder
+    // (share/quilldar/ beside the program's bin/ folder), else the data/ folder of the source
+    // tree the program was built from; always ending with a separator.
+    static QString installedDataFolder();
+
     // The in-memory values of a fresh installation.
     static Settings defaults(const QString& startupFolder);
 
@@ -51,6 +58,7 @@ private:
 
     RegistryLocation location_;
     Reporter reporter_;
+    QString installDirFallback_ = installedDataFolder();
     QStringList problems_;
 };
 

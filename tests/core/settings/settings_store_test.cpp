@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <map>
@@ -16,11 +17,13 @@ namespace quilldar::settings {
 namespace {
 
 const QString kStartupFolder = QStringLiteral("/work/shop/recordings");
+const QString kDataFolder = QStringLiteral("/usr/share/quilldar/");
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
     SettingsStoreTest() {
         store_.setReporter([this](const QString& problem) { reported_ << problem; });
+        store_.setInstallDirFallback(kDataFolder);
     }
 
     // Everything stored under the program's key of one root, read past the registry layer.
@@ -68,7 +71,7 @@ TEST_F(SettingsStoreTest, FreshConfigurationWritesExactlyTheDefaults) {
     EXPECT_EQ(settings.faqVersion, "1009");
     EXPECT_EQ(settings.chartChannels, (std::array<int, 4>{0, 1, 2, 3}));
     EXPECT_EQ(settings.openSave1, kStartupFolder);
-    EXPECT_TRUE(settings.installDir.isEmpty());
+    EXPECT_EQ(settings.installDir, kDataFolder) << "no installer: the data folder stands in";
 }
 
 TEST_F(SettingsStoreTest, StoredValuesAreReadAndNotRewritten) {
@@ -172,6 +175,13 @@ TEST_F(SettingsStoreTest, StoresWriteTheirFormats) {
     EXPECT_EQ(values["Chart3"], "8");
     EXPECT_EQ(values["FAQ"], "1011");
     EXPECT_EQ(store_.readOpenSave(), "/exports");
+}
+
+TEST(InstalledDataFolderTest, RunFromTheBuildTreeFindsTheSourceDataFolder) {
+    const QString folder = SettingsStore::installedDataFolder();
+    ASSERT_FALSE(folder.isEmpty());
+    EXPECT_TRUE(folder.endsWith(QDir::separator()));
+    EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("lang/quilldar_de.ts")));
 }
 
 }  // namespace
