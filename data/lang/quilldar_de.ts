@@ -236,7 +236,7 @@
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation>Sekundärdrosselklappe Stellung</translation>
+        <translation>Stellung Sekundärdrosselklappe</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
@@ -326,7 +326,7 @@
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation>ISC-Ventil Stellung</translation>
+        <translation>Stellung ISC-Ventil</translation>
     </message>
     <message>
         <source>Gear position</source>
@@ -702,7 +702,7 @@
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation>ISC-Ventil Stellung</translation>
+        <translation>Stellung ISC-Ventil</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
@@ -1077,7 +1077,7 @@
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation>Sekundärdrosselklappe Stellung</translation>
+        <translation>Stellung Sekundärdrosselklappe</translation>
     </message>
     <message>
         <source>Low</source>
