@@ -7,12 +7,16 @@
 #include "link/hid_link.h"
 #include "link/hid_transport.h"
 #include "link/link_handshake.h"
+#include "settings/language_table.h"
+#include "settings/settings.h"
+#include "settings/settings_store.h"
 
 namespace quilldar::app {
 
 // The process-wide records of one run, owned in one place and passed by reference: the
 // application state, the link to the interface module with its report buffers, what the module
-// and the ECM told about themselves, and the receive report the pages decode. A test builds a fresh one around a simulated module.
+// and the ECM told about themselves, and the receive report the pages decode. A test builds a fresh one around a simulated
+// module.
 class AppContext {
 public:
     explicit AppContext(std::unique_ptr<link::HidTransport> transport)
@@ -26,6 +30,14 @@ public:
     link::EcmIdentity& ecm() { return ecm_; }
     link::HidTransport& transport() { return *transport_; }
 
+    // --- settings and languages ---
+    // The settings array with the other registry values, the store that reads and writes them,
+    // and the language table; all live for the whole run and are refilled in place.
+    settings::Settings& settings() { return settings_; }
+    settings::SettingsStore& settingsStore() { return settingsStore_; }
+    settings::LanguageTable& languageTable() { return languageTable_; }
+    // --- end settings and languages ---
+
 private:
     AppState state_;
     std::unique_ptr<link::HidTransport> transport_;
@@ -33,6 +45,12 @@ private:
     link::ModuleIdentity module_;
     link::Report receiveReport_{};
     link::EcmIdentity ecm_;
+
+    // --- settings and languages ---
+    settings::Settings settings_;
+    settings::SettingsStore settingsStore_;
+    settings::LanguageTable languageTable_;
+    // --- end settings and languages ---
 };
 
 }  // namespace quilldar::app
