@@ -1,0 +1,36 @@
+#include "app/installer_leftovers.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace quilldar::app {
+
+namespace {
+constexpr const char* kInstaller = "Setup_Quilldar.exe";
+constexpr const char* kInstallerNotes = "Quilldar.txt";
+#ifdef Q_OS_WIN
+constexpr const char* kStartScript = "run.bat";
+#else
+constexpr const char* kStartScript = "run.sh";
+#endif
+}  // namespace
+
+QStringList leftoversAtStartUp() { return {QString::fromLatin1(kInstaller), QString::fromLatin1(kInstallerNotes)}; }
+
+QStringList leftoversAtShutdown() { return {QString::fromLatin1(kInstaller), QString::fromLatin1(kStartScript)}; }
+
+QStringList removeLeftovers(const QString& installFolder, const QStringList& names) {
+    QStringList removed;
+    if (installFolder.isEmpty()) return removed;
+    const QDir folder(installFolder);
+    for (const QString& name : names) {
+        QFile file(folder.filePath(name));
+        // Only a file that can be opened for reading is taken for a real leftover.
+        if (!file.open(QIODevice::ReadOnly)) continue;
+        file.close();
+        if (file.remove()) removed.append(name);
+    }
+    return removed;
+}
+
+}  // namespace quilldar::app

@@ -1,0 +1,84 @@
+#include "gui/app/quilldar_app.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMessageBox>
+
+#include "app/app_context.h"
+#include "gui/app/message_box_sink.h"
+#include "gui/app/quilldar_dlg.h"
+#include "link/hidapi_transport.h"
+#include "platform/instance_lock.h"
+#include "sim/simulation_spec.h"
+
+namespace quilldar::gui {
+
+namespace {
+
+// Put on the clipboard before the start, this text makes the Engine page copy its engine speed
+// and throttle to the clipboard at every update.
+constexpr const char* kClipboardTrigger = "Rask-Veno DBGOut";
+
+}  // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    CommandLine line;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (arg == QLatin1String("--simulate")) {
+            line.simulate = std::string();
+        } else if (arg.startsWith(QLatin1String("--simulate="))) {
+            line.simulate = arg.mid(11).toStdString();
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            line.error = QStringLiteral("Unknown option %1.\nUsage: quilldar [--simulate[=UNIT[:MODEL]]] [RECORDING]").arg(arg);
+        } else if (line.recording.isEmpty()) {
+            line.recording = arg;
+        }
+    }
+    return line;
+}
+
+int CQuilldarApp::run(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quilldar"));
+    QApplication::setOrganizationName(QStringLiteral("Morvalin"));
+
+    const CommandLine line = parseCommandLine(QApplication::arguments());
+    if (!line.error.isEmpty()) {
+        QMessageBox::critical(nullptr, QStringLiteral("Quilldar"), line.error);
+        return 2;
+    }
+    MessageBoxSink messages;
+    std::unique_ptr<link::HidTransport> transport;
+    if (line.simulate) {
+        QString error;
+        const auto spec = sim::parseSimulationSpec(*line.simulate, error);
+        if (!spec) {
+            QMessageBox::critical(nullptr, QStringLiteral("Quilldar"), error);
+            return 2;
+        }
+        transport = sim::buildSimulatedModule(*spec, std::make_shared<sim::SteadySimClock>());
+    } else {
+        transport = std::make_unique<link::HidApiTransport>(messages);
+    }
+
+    const QString startupFolder = QDir::current().absolutePath();
+    app::AppContext context(std::move(transport));
+    context.settingsStore().load(context.settings(), startupFolder);
+    context.languageTable().fill(context.settings().languageIndex, context.settings());
+
+    CQuilldarDlg window(context, startupFolder);
+    // The first copy owns the interface module; later copies work offline on recordings.
+    platform::InstanceLock lock(QDir::tempPath());
+    if (!lock.acquire()) context.state().offlineInstance = 1;
+    if (QGuiApplication::clipboard()->text() == QLatin1String(kClipboardTrigger))
+        context.state().clipboardOutput = 1;
+    window.start();
+    window.show();
+    window.exec();
+    lock.release();
+    return 0;
+}
+
+}  // namespace quilldar::gui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace quilldar::gui {
+
+// What the program was started with.
+struct CommandLine {
+    std::optional<std::string> simulate;  // --simulate[=UNIT[:MODEL]]: the simulated module
+    QString recording;                    // a recording to open at start
+    QString error;                        // not empty: the command line could not be read
+};
+
+CommandLine parseCommandLine(const QStringList& arguments);
+
+// The application: reads the settings, fills the language table, decides whether this copy owns
+// the interface module, and runs the main window until it is closed.
+class CQuilldarApp {
+public:
+    int run(int argc, char** argv);
+};
+
+}  // namespace quilldar::gui

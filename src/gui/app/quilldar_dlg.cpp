@@ -1,0 +1,414 @@
+#include "gui/app/quilldar_dlg.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QSlider>
+
+#include "app/display_scale.h"
+#include "app/installer_leftovers.h"
+#include "app/tab_map.h"
+#include "gui/app/my_tab_ctrl.h"
+#include "gui/settings/dlg_settings.h"
+#include "settings/language_table.h"
+#include "settings/settings_dialog_model.h"
+
+namespace quilldar::gui {
+
+using app::MainControl;
+using settings::MainText;
+
+namespace {
+
+// The window is laid out in dialog units of its 8-point font: a unit is a quarter of the average
+// character width across and an eighth of the character height down.
+constexpr double kPixelsPerUnitX = 1.5;
+constexpr double kPixelsPerUnitY = 1.625;
+constexpr int kWidthUnits = 671;
+constexpr int kHeightUnits = 351;
+
+const MainText kTabTexts[] = {MainText::TabEngine,        MainText::TabTransmission,
+                              MainText::TabEngineTransmission, MainText::TabAbs,
+                              MainText::TabEps,           MainText::TabErrorCodes,
+                              MainText::TabShowDataWhenTrouble, MainText::TabActiveTests};
+
+// Texts are shown as they are: an ampersand ("Engine & Transmission") is not a shortcut mark.
+QString mnemonicFree(const QString& text) {
+    QString shown = text;
+    return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+QLabel* valueField(QWidget* parent, const char* name) {
+    auto* field = new QLabel(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setProperty("role", QStringLiteral("value"));
+    return field;
+}
+
+}  // namespace
+
+CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolder, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      state_(context.state()),
+      recording_(startupFolder),
+      controller_(context, *this, recording_),
+      askUser_([](QWidget* parent, const QString& caption, const QString& text) {
+          return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
+                 QMessageBox::Yes;
+      }),
+      tellUser_([](QWidget* parent, const QString& caption, const QString& text) {
+          QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
+      }) {
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        state_.uiScale = app::uiScaleForDpi(static_cast<int>(screen->logicalDotsPerInchX()));
+    buildControls();
+    applyStyle();
+    setFixedSize(dialogUnits(0, 0, kWidthUnits, kHeightUnits).size());
+
+    app::removeLeftovers(context_.settings().installDir, app::leftoversAtStartUp());
+    context_.state().setLinkOpen(false);
+    viewReset(true);
+    tabs_->showPage(0, 0);
+    setControlEnabled(MainControl::ClearErrors, false);
+    setControlEnabled(MainControl::Connect, false);
+    setControlEnabled(MainControl::SaveAs, false);
+    setControlEnabled(MainControl::Print, false);
+    setControlEnabled(MainControl::Slider, false);
+
+    const QSize headerSize = app::headerImageSize(state_.uiScale);
+    const QString headerFile = QStringLiteral("images/header_%1.png")
+                                   .arg(headerSize.width() == 220 ? 100 : headerSize.width() == 275 ? 125 : 150);
+    header_->setPixmap(QPixmap(QDir(context_.settings().installDir).filePath(headerFile)));
+
+    pollTimer_.setTimerType(Qt::CoarseTimer);
+    connect(&pollTimer_, &QTimer::timeout, this, &CQuilldarDlg::pollTick);
+}
+
+CQuilldarDlg::~CQuilldarDlg() = default;
+
+void CQuilldarDlg::start() { pollTimer_.start(app::SessionController::kPollPeriodMs); }
+
+QRect CQuilldarDlg::dialogUnits(int x, int y, int w, int h) const {
+    const double sx = kPixelsPerUnitX * state_.uiScale;
+    const double sy = kPixelsPerUnitY * state_.uiScale;
+    return QRect(qRound(x * sx), qRound(y * sy), qRound(w * sx), qRound(h * sy));
+}
+
+void CQuilldarDlg::buildControls() {
+    const auto pushButton = [this](MainControl control, const char* name, QRect geometry) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        b->setAutoDefault(false);
+        buttons_[control] = b;
+        return b;
+    };
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("upperFrame"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setGeometry(dialogUnits(7, 2, 657, 54));
+
+    pushButton(MainControl::Open, "openButton", dialogUnits(15, 11, 60, 14));
+    pushButton(MainControl::Connect, "connectButton", dialogUnits(86, 11, 60, 14));
+    pushButton(MainControl::ClearErrors, "clearErrorsButton", dialogUnits(156, 11, 60, 14));
+    pushButton(MainControl::SaveAs, "saveAsButton", dialogUnits(15, 35, 60, 14));
+    pushButton(MainControl::Settings, "settingsButton", dialogUnits(86, 35, 60, 14));
+    pushButton(MainControl::GraphView, "graphButton", dialogUnits(156, 35, 60, 14));
+    pushButton(MainControl::Back, "backButton", dialogUnits(298, 39, 13, 11))->setText(QStringLiteral("<<"));
+    pushButton(MainControl::Forward, "forwardButton", dialogUnits(447, 39, 13, 11))->setText(QStringLiteral(">>"));
+    pushButton(MainControl::Print, "printButton", dialogUnits(510, 61, 33, 10));
+
+    const auto smallButton = [this](const char* name, QRect geometry) {
+        auto* b = new QPushButton(this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(geometry);
+        b->setAutoDefault(false);
+        return b;
+    };
+    modelsButton_ = smallButton("modelsButton", dialogUnits(551, 61, 33, 10));
+    faqButton_ = smallButton("faqButton", dialogUnits(591, 61, 33, 10));
+    aboutButton_ = smallButton("aboutButton", dialogUnits(631, 61, 33, 10));
+    helpButton_ = smallButton("helpButton", dialogUnits(550, 79, 33, 8));
+    helpButton_->hide();
+
+    const auto label = [this](int x, int y, int w) {
+        auto* l = new QLabel(this);
+        l->setGeometry(dialogUnits(x, y, w, 10));
+        return l;
+    };
+    hardwareIdLabel_ = label(222, 12, 86);
+    hardwareId_ = valueField(this, "hardwareId");
+    hardwareId_->setGeometry(dialogUnits(310, 12, 22, 10));
+    hardwareSnLabel_ = label(334, 11, 88);
+    hardwareSnLabel_->setGeometry(dialogUnits(334, 12, 88, 10));
+    hardwareSn_ = valueField(this, "hardwareSn");
+    hardwareSn_->setGeometry(dialogUnits(424, 12, 76, 10));
+    dtcLabel_ = label(222, 28, 86);
+    dtcCount_ = valueField(this, "dtcCount");
+    dtcCount_->setGeometry(dialogUnits(310, 28, 40, 10));
+    ecmIdLabel_ = label(352, 28, 70);
+    ecmId_ = valueField(this, "ecmId");
+    ecmId_->setGeometry(dialogUnits(424, 28, 80, 10));
+
+    timeField_ = valueField(this, "timeField");
+    timeField_->setGeometry(dialogUnits(220, 40, 76, 9));
+    slider_ = new QSlider(Qt::Horizontal, this);
+    slider_->setObjectName(QStringLiteral("playbackSlider"));
+    slider_->setGeometry(dialogUnits(311, 40, 135, 10));
+    slider_->setRange(0, 1);
+    lengthField_ = valueField(this, "lengthField");
+    lengthField_->setGeometry(dialogUnits(463, 40, 42, 9));
+
+    header_ = new QLabel(this);
+    header_->setObjectName(QStringLiteral("header"));
+    header_->setAlignment(Qt::AlignCenter);
+    header_->setGeometry(dialogUnits(505, 15, 150, 33));
+
+    tabs_ = new CMyTabCtrl(this);
+    tabs_->setObjectName(QStringLiteral("tabArea"));
+    tabs_->setGeometry(dialogUnits(0, 59, kWidthUnits, 291));
+    tabs_->setTabClicked([this](int tab) { runCommand([&] { controller_.tabClicked(tab); }); });
+    // The Print, Models, FAQ and About buttons sit on the tab strip's row.
+    for (QPushButton* b : {buttons_[MainControl::Print], modelsButton_, faqButton_, aboutButton_}) b->raise();
+
+    connect(buttons_[MainControl::Connect], &QPushButton::clicked, this,
+            [this] { runCommand([&] { controller_.connectCommand(); }); });
+    connect(buttons_[MainControl::ClearErrors], &QPushButton::clicked, this,
+            [this] { runCommand([&] { controller_.clearErrorsCommand(); }); });
+    connect(buttons_[MainControl::Settings], &QPushButton::clicked, this, [this] { openSettings(); });
+}
+
+void CQuilldarDlg::applyStyle() {
+    QFont font = QApplication::font();
+    font.setPointSizeF(8.0 * state_.uiScale);
+    setFont(font);
+    setStyleSheet(QStringLiteral(
+        "#mainWindow { background: #1e1e1e; }"
+        "QLabel { color: #ffffff; }"
+        "QLabel[role=\"value\"] { color: #ffff00; }"
+        "#upperFrame { border: 1px solid #505050; border-radius: 3px; }"
+        "QPushButton { color: #ffffff; background: #505050; border: 1px solid #6e6e6e; border-radius: 2px; }"
+        "QPushButton:hover { background: #5e5e5e; }"
+        "QPushButton:pressed { background: #3a3a3a; }"
+        "QPushButton:disabled { color: #8c8c8c; background: #3a3a3a; border-color: #444444; }"
+        "QTabBar::tab { color: #ffffff; background: #323232; border: 1px solid #505050; padding: 3px 6px; }"
+        "QTabBar::tab:selected { background: #505050; color: #ffff00; }"
+        "#pageArea { background: #000000; border: 1px solid #505050; }"));
+}
+
+QPushButton* CQuilldarDlg::button(MainControl control) const {
+    const auto found = buttons_.find(control);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+QString CQuilldarDlg::fieldText(const QString& name) const {
+    const auto* field = findChild<QLabel*>(name);
+    return field != nullptr ? field->text() : QString();
+}
+
+QStringList CQuilldarDlg::tabNames(const std::vector<std::uint16_t>& pages) const {
+    const settings::LanguageTable& table = context_.languageTable();
+    const QString blanks(app::tabNameLeadingBlanks(state_.uiScale), QLatin1Char(' '));
+    QStringList names;
+    for (const std::uint16_t page : pages)
+        if (page < std::size(kTabTexts)) names.append(blanks + mnemonicFree(table.text(kTabTexts[page])));
+    return names;
+}
+
+void CQuilldarDlg::viewReset(bool first) {
+    const settings::LanguageTable& table = context_.languageTable();
+    context_.languageTable().markApplied(settings::TextGroup::MainWindow);
+    setWindowTitle(table.text(MainText::WindowTitle));
+    const std::pair<QPushButton*, MainText> texts[] = {
+        {buttons_[MainControl::ClearErrors], MainText::ClearErrors},
+        {buttons_[MainControl::Connect], MainText::Connect},
+        {buttons_[MainControl::SaveAs], MainText::SaveAs},
+        {buttons_[MainControl::Open], MainText::Open},
+        {buttons_[MainControl::GraphView], MainText::GraphView},
+        {buttons_[MainControl::Settings], MainText::Settings},
+        {modelsButton_, MainText::Models},
+        {faqButton_, MainText::Faq},
+        {buttons_[MainControl::Print], MainText::Print},
+        {aboutButton_, MainText::About},
+        {helpButton_, MainText::Help},
+    };
+    for (const auto& [b, text] : texts) b->setText(mnemonicFree(table.text(text)));
+    hardwareIdLabel_->setText(table.text(MainText::HardwareId));
+    hardwareSnLabel_->setText(table.text(MainText::HardwareSn));
+    dtcLabel_->setText(table.text(MainText::NumberOfDtcs));
+    ecmIdLabel_->setText(table.text(MainText::EcmId));
+    const QString none = table.text(MainText::NoValue);
+    for (QLabel* field : {hardwareId_, hardwareSn_, dtcCount_, ecmId_}) field->setText(none);
+    hardwareFields_ = app::HardwareFields::Unknown;
+    const QString seconds = table.text(MainText::Seconds);
+    timeField_->setText(table.text(MainText::Time) + QStringLiteral("0.00") + seconds);
+    lengthField_->setText(QStringLiteral("0.00") + seconds);
+    slider_->setRange(0, 1);
+    tabs_->setTabs(tabNames(app::pageTabMap(0, false)));
+    if (!first) {
+        state_.currentPage = 0;
+        tabs_->showPage(0, 0);
+    }
+    state_.lastShownPage = 100;
+    update();
+}
+
+void CQuilldarDlg::pollTick() {
+    // A modal box shown by a command or by the tick itself runs its own event loop; the tick
+    // must not start again inside it.
+    if (inTick_ || commandDepth_ > 0) return;
+    inTick_ = true;
+    if (context_.languageTable().refreshPending(settings::TextGroup::MainWindow)) viewReset(false);
+    controller_.tick();
+    inTick_ = false;
+}
+
+template <typename Command>
+void CQuilldarDlg::runCommand(Command command) {
+    if (inTick_) return;
+    ++commandDepth_;
+    command();
+    --commandDepth_;
+}
+
+void CQuilldarDlg::openSettings() {
+    runCommand([this] {
+        settings::runSettingsCommand(
+            context_.settings(), context_.languageTable(), context_.settingsStore(),
+            [this] {
+                CDlgSettings dialog(context_.settings(), context_.languageTable(), this);
+                return dialog.exec() == QDialog::Accepted;
+            },
+            [this] { viewReset(false); });
+    });
+}
+
+void CQuilldarDlg::setControlEnabled(MainControl control, bool enabled) {
+    if (control == MainControl::Slider) {
+        slider_->setEnabled(enabled);
+        return;
+    }
+    if (QPushButton* b = button(control); b != nullptr && b->isEnabled() != enabled) b->setEnabled(enabled);
+}
+
+void CQuilldarDlg::showHardwareFields(app::HardwareFields fields, const QString& id, const QString& serial) {
+    const settings::LanguageTable& table = context_.languageTable();
+    hardwareFields_ = fields;
+    switch (fields) {
+        case app::HardwareFields::Unknown:
+            hardwareId_->setText(table.text(MainText::NoValue));
+            hardwareSn_->setText(table.text(MainText::NoValue));
+            break;
+        case app::HardwareFields::Offline:
+            hardwareId_->setText(table.text(MainText::OfflineMode));
+            hardwareSn_->setText(table.text(MainText::OfflineMode));
+            break;
+        case app::HardwareFields::Known:
+            hardwareId_->setText(id);
+            hardwareSn_->setText(serial);
+            break;
+    }
+}
+
+void CQuilldarDlg::showTroubleCodeCount(int count) {
+    const QString text = QString::number(count);
+    if (dtcCount_->text() != text) dtcCount_->setText(text);
+}
+
+void CQuilldarDlg::showPartNumber(const QString& partNumber) {
+    ecmId_->setText(partNumber);
+    ecmId_->repaint();
+}
+
+void CQuilldarDlg::showConnectCaption(bool connected) {
+    buttons_[MainControl::Connect]->setText(
+        mnemonicFree(context_.languageTable().text(connected ? MainText::Disconnect : MainText::Connect)));
+}
+
+void CQuilldarDlg::rebuildTabStrip(const std::vector<std::uint16_t>& pages) { tabs_->setTabs(tabNames(pages)); }
+
+void CQuilldarDlg::showPage(std::uint16_t page, int tab) { tabs_->showPage(page, tab); }
+
+int CQuilldarDlg::selectedTab() const { return tabs_->selectedTab(); }
+
+bool CQuilldarDlg::askYesNo(app::Question question) {
+    const settings::LanguageTable& table = context_.languageTable();
+    MainText text = MainText::ClearErrorsQuestion;
+    MainText caption = MainText::Attention;
+    switch (question) {
+        case app::Question::UnsavedContinue:
+            text = MainText::UnsavedContinueQuestion;
+            caption = MainText::AttentionUnsaved;
+            break;
+        case app::Question::UnsavedExit: text = MainText::UnsavedExitQuestion; break;
+        case app::Question::ClearErrors: text = MainText::ClearErrorsQuestion; break;
+    }
+    // "\n\r" in the table is one line break.
+    const QString message = QString(table.text(text)).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return askUser_(this, table.text(caption), message);
+}
+
+void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
+    const settings::LanguageTable& table = context_.languageTable();
+    switch (message) {
+        case app::Message::CommunicationFailed:
+            tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationFailed));
+            break;
+        case app::Message::CommunicationError:
+            tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationError));
+            break;
+        case app::Message::RecordingFailed:
+            tellUser_(this, table.text(MainText::Error),
+                      QStringLiteral("The session cannot be recorded to disk: %1\n"
+                                     "Live data is still shown, but it is not kept.")
+                          .arg(detail));
+            break;
+    }
+}
+
+void CQuilldarDlg::resetView() {
+    context_.languageTable().fill(context_.settings().languageIndex, context_.settings());
+    viewReset(false);
+}
+
+void CQuilldarDlg::stopPollTimer() { pollTimer_.stop(); }
+
+void CQuilldarDlg::startPollTimer(int periodMs) { pollTimer_.start(periodMs); }
+
+void CQuilldarDlg::setBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void CQuilldarDlg::reject() {
+    // Escape, the close box and the system menu all end up here.
+    bool mayClose = false;
+    runCommand([&] { mayClose = controller_.shutdown(); });
+    if (!mayClose) return;
+    if (!state_.installPending)
+        app::removeLeftovers(context_.settings().installDir, app::leftoversAtShutdown());
+    context_.settingsStore().storeLanguage(context_.settings().languageIndex);
+    QDialog::reject();
+}
+
+void CQuilldarDlg::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    reject();
+}
+
+bool CQuilldarDlg::focusNextPrevChild(bool) { return false; }
+
+}  // namespace quilldar::gui

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "app/app_context.h"
+#include "app/main_view.h"
+#include "app/session_controller.h"
+#include "files/temporary_recording.h"
+
+class QLabel;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+namespace quilldar::gui {
+
+class CMyTabCtrl;
+
+// The main window: the buttons, the module and ECM fields, the playback strip and the tab area
+// with the eight pages. It draws what the session controller decides and forwards its buttons;
+// every text comes from the language table.
+class CQuilldarDlg : public QDialog, private app::MainView {
+    Q_OBJECT
+public:
+    CQuilldarDlg(app::AppContext& context, const QString& startupFolder, QWidget* parent = nullptr);
+    ~CQuilldarDlg() override;
+
+    // How questions and messages reach the user: message boxes in the program, a script in tests.
+    using QuestionPresenter = std::function<bool(QWidget* parent, const QString& caption, const QString& text)>;
+    using MessagePresenter = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
+    void setPresenters(QuestionPresenter questions, MessagePresenter messages) {
+        askUser_ = std::move(questions);
+        tellUser_ = std::move(messages);
+    }
+
+    app::SessionController& controller() { return controller_; }
+    // One tick of the poll timer: re-applies the texts after a language change, then runs the
+    // session controller's tick.
+    void pollTick();
+    CMyTabCtrl& tabs() { return *tabs_; }
+    QPushButton* button(app::MainControl control) const;
+    // The text of a value field: "hardwareId", "hardwareSn", "dtcCount", "ecmId".
+    QString fieldText(const QString& name) const;
+    bool pollTimerActive() const { return pollTimer_.isActive(); }
+
+    // Starts the poll timer; the program calls it once the window is set up.
+    void start();
+
+    // The settings command; also reachable for tests.
+    void openSettings();
+
+protected:
+    void reject() override;
+    void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    // MainView
+    void setControlEnabled(app::MainControl control, bool enabled) override;
+    void showHardwareFields(app::HardwareFields fields, const QString& id, const QString& serial) override;
+    app::HardwareFields hardwareFieldsShown() const override { return hardwareFields_; }
+    void showTroubleCodeCount(int count) override;
+    void showPartNumber(const QString& partNumber) override;
+    void showConnectCaption(bool connected) override;
+    void rebuildTabStrip(const std::vector<std::uint16_t>& pages) override;
+    void showPage(std::uint16_t page, int tab) override;
+    int selectedTab() const override;
+    bool askYesNo(app::Question question) override;
+    void showMessage(app::Message message, const QString& detail) override;
+    void resetView() override;
+    void stopPollTimer() override;
+    void startPollTimer(int periodMs) override;
+    void setBusy(bool busy) override;
+    void sessionStarting() override {}
+    void troubleCodesCleared() override {}
+
+    void buildControls();
+    void applyStyle();
+    // Re-applies every text and shows all eight tabs; the first time without showing a page.
+    void viewReset(bool first);
+    QStringList tabNames(const std::vector<std::uint16_t>& pages) const;
+    QRect dialogUnits(int x, int y, int w, int h) const;
+    // Runs a command with the poll timer held, so that a message box's own event loop cannot
+    // start a tick in the middle of it.
+    template <typename Command>
+    void runCommand(Command command);
+
+    app::AppContext& context_;
+    app::AppState& state_;
+    files::TemporaryRecording recording_;
+    app::SessionController controller_;
+    QTimer pollTimer_;
+    bool inTick_ = false;
+    int commandDepth_ = 0;
+    app::HardwareFields hardwareFields_ = app::HardwareFields::Unknown;
+    QuestionPresenter askUser_;
+    MessagePresenter tellUser_;
+
+    std::map<app::MainControl, QPushButton*> buttons_;
+    QPushButton* modelsButton_ = nullptr;
+    QPushButton* faqButton_ = nullptr;
+    QPushButton* aboutButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QLabel* hardwareIdLabel_ = nullptr;
+    QLabel* hardwareId_ = nullptr;
+    QLabel* hardwareSnLabel_ = nullptr;
+    QLabel* hardwareSn_ = nullptr;
+    QLabel* dtcLabel_ = nullptr;
+    QLabel* dtcCount_ = nullptr;
+    QLabel* ecmIdLabel_ = nullptr;
+    QLabel* ecmId_ = nullptr;
+    QLabel* timeField_ = nullptr;
+    QLabel* lengthField_ = nullptr;
+    QLabel* header_ = nullptr;
+    QSlider* slider_ = nullptr;
+    CMyTabCtrl* tabs_ = nullptr;
+};
+
+}  // namespace quilldar::gui

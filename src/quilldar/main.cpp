@@ -1,0 +1,3 @@
+#include "gui/app/quilldar_app.h"
+
+int main(int argc, char** argv) { return quilldar::gui::CQuilldarApp().run(argc, argv); }

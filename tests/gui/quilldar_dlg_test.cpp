@@ -1,0 +1,133 @@
+#include "gui/app/quilldar_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "gui/app/my_tab_ctrl.h"
+#include "link/link_handshake.h"
+#include "settings/languages.h"
+#include "sim/simulated_module.h"
+#include "sim/unit_catalogue.h"
+
+namespace quilldar::gui {
+namespace {
+
+using app::MainControl;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() {
+        auto vehicle = std::make_unique<sim::VirtualVehicle>();
+        vehicle->addUnit(sim::makeUnit(sim::defaultProfile(sim::UnitKind::Engine), std::make_shared<sim::ManualSimClock>()));
+        auto module = std::make_unique<sim::SimulatedModule>(
+            std::move(vehicle), sim::ModuleTiming{std::chrono::milliseconds(0), std::chrono::milliseconds(2)});
+        module_ = module.get();
+        context_ = std::make_unique<app::AppContext>(std::move(module));
+        context_->settings().languageIndex = settings::kEnglish;
+        context_->languageTable().fill(settings::kEnglish, context_->settings());
+        window_ = std::make_unique<CQuilldarDlg>(*context_, folder_.path());
+        window_->setPresenters(
+            [this](QWidget*, const QString&, const QString& text) {
+                questions_ << text;
+                const bool answer = answers_.isEmpty() || answers_.takeFirst();
+                return answer;
+            },
+            [this](QWidget*, const QString&, const QString& text) { messages_ << text; });
+        window_->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    }
+
+    void ticks(int count) {
+        for (int i = 0; i < count; ++i) window_->pollTick();
+    }
+    void connectEngine() {
+        ticks(link::kPowerStableCount + 1);
+        ASSERT_TRUE(window_->button(MainControl::Connect)->isEnabled());
+        QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
+        ASSERT_EQ(context_->state().connected, 1);
+    }
+    QStringList tabTexts() {
+        QStringList texts;
+        for (int tab = 0; tab < window_->tabs().tabCount(); ++tab) texts << window_->tabs().tabText(tab).trimmed();
+        return texts;
+    }
+
+    QTemporaryDir folder_;
+    sim::SimulatedModule* module_ = nullptr;
+    std::unique_ptr<app::AppContext> context_;
+    std::unique_ptr<CQuilldarDlg> window_;
+    QStringList questions_;
+    QList<bool> answers_;
+    QStringList messages_;
+};
+
+TEST_F(MainWindowTest, StartsIdleWithAllEightTabsAndConnectAfterStablePower) {
+    EXPECT_EQ(tabTexts(), (QStringList{"Engine", "Transmission", "Engine && Transmission", "ABS", "EPS",
+                                       "Error codes", "Show data when trouble", "Active tests"}));
+    EXPECT_EQ(window_->fieldText("hardwareId"), "---");
+    EXPECT_FALSE(window_->button(MainControl::Connect)->isEnabled());
+    ticks(1);
+    EXPECT_EQ(window_->fieldText("hardwareId"), "Q21");
+    EXPECT_EQ(window_->fieldText("hardwareSn"), "004217");
+    ticks(link::kPowerStableCount);
+    EXPECT_TRUE(window_->button(MainControl::Connect)->isEnabled());
+}
+
+TEST_F(MainWindowTest, ConnectStartsASessionAndDisconnectEndsIt) {
+    connectEngine();
+    EXPECT_EQ(window_->button(MainControl::Connect)->text(), "Disconnect");
+    EXPECT_EQ(window_->fieldText("ecmId"), "71820-12F00");
+    ticks(2);
+    EXPECT_EQ(tabTexts(), (QStringList{"Engine", "Error codes", "Show data when trouble", "Active tests"}));
+    // The stored codes open the Error codes page by themselves.
+    EXPECT_EQ(window_->tabs().shownPage(), 5);
+    EXPECT_EQ(window_->fieldText("dtcCount"), "2");
+    EXPECT_TRUE(window_->button(MainControl::ClearErrors)->isEnabled());
+    EXPECT_FALSE(window_->button(MainControl::Settings)->isEnabled());
+
+    // A click on the first tab shows the Engine page.
+    window_->controller().tabClicked(0);
+    EXPECT_EQ(window_->tabs().shownPage(), 0);
+
+    QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
+    EXPECT_EQ(context_->state().connected, 0);
+    EXPECT_EQ(window_->button(MainControl::Connect)->text(), "Connect");
+    EXPECT_EQ(tabTexts().size(), 8);
+}
+
+TEST_F(MainWindowTest, LanguageChangeReappliesTheTextsAtTheNextTick) {
+    context_->settings().languageIndex = settings::kGerman;
+    context_->languageTable().fill(settings::kGerman, context_->settings());
+    ticks(1);
+    EXPECT_EQ(window_->button(MainControl::Connect)->text(), "Verbinden");
+    EXPECT_NE(tabTexts().first(), "Engine");
+}
+
+TEST_F(MainWindowTest, ClosingWithUnsavedRecordsAndAnsweringNoKeepsTheWindow) {
+    connectEngine();
+    ticks(3);
+    QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
+    window_->start();
+    answers_ = {false};
+    window_->close();
+    EXPECT_TRUE(window_->isVisible());
+    EXPECT_TRUE(window_->pollTimerActive());
+    ASSERT_EQ(questions_.size(), 1);
+    EXPECT_TRUE(questions_.first().startsWith("Last session was not saved!"));
+    answers_ = {true};
+    window_->close();
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, CommunicationFailedIsShownWithTheWindowsTexts) {
+    ticks(link::kPowerStableCount + 1);
+    module_->failNextStart("Connect Error");
+    QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
+    EXPECT_EQ(messages_, QStringList{"Communication failed"});
+}
+
+}  // namespace
+}  // namespace quilldar::gui
