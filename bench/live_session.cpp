@@ -1,0 +1,96 @@
+// A live engine session of the real main window on the offscreen platform, in real time, against
+// the simulated module answering like a vehicle line (about 60 ms per response). Prints the share
+// of one core the whole process used and the longest time the GUI event loop was held up (the
+// poll tick waits for the module's next reply on the GUI thread).
+// Usage: quilldar_live_session [SECONDS]   (default 60)
+#include <sys/resource.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <algorithm>
+#include <cstdio>
+
+#include "gui/app/quilldar_dlg.h"
+#include "link/link_handshake.h"
+#include "sim/simulated_module.h"
+#include "sim/unit_catalogue.h"
+
+namespace {
+
+double processCpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace quilldar;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir scratch;
+    qputenv("QUILLDAR_SETTINGS_DIR", scratch.path().toUtf8());
+    QApplication application(argc, argv);
+    const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
+
+    auto vehicle = std::make_unique<sim::VirtualVehicle>();
+    vehicle->addUnit(sim::makeUnit(sim::defaultProfile(sim::UnitKind::Engine), std::make_shared<sim::SteadySimClock>()));
+    auto module = std::make_unique<sim::SimulatedModule>(
+        std::move(vehicle), sim::ModuleTiming{std::chrono::milliseconds(5), std::chrono::milliseconds(60)});
+    app::AppContext context(std::move(module));
+    context.languageTable().fill(context.settings().languageIndex, context.settings());
+    gui::CQuilldarDlg window(context, scratch.path());
+    window.setPresenters([](QWidget*, const QString&, const QString&) { return true; },
+                         [](QWidget*, const QString&, const QString& text) {
+                             std::fprintf(stderr, "message: %s\n", text.toUtf8().constData());
+                         });
+    window.show();
+    window.start();
+
+    // Press Connect as soon as it is enabled.
+    QTimer connector;
+    QObject::connect(&connector, &QTimer::timeout, [&] {
+        QPushButton* connect = window.button(app::MainControl::Connect);
+        if (!context.state().connected && connect->isEnabled()) connect->click();
+    });
+    connector.start(200);
+
+    // A 10 ms heartbeat: the gap between two beats is how long the event loop was held up.
+    QElapsedTimer sinceBeat;
+    qint64 longestGap = 0;
+    bool measuring = false;
+    double cpuStart = 0;
+    QElapsedTimer wall;
+    QTimer heartbeat;
+    heartbeat.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&heartbeat, &QTimer::timeout, [&] {
+        if (!measuring && context.state().connected) {
+            measuring = true;
+            cpuStart = processCpuSeconds();
+            wall.start();
+            sinceBeat.start();
+            return;
+        }
+        if (!measuring) return;
+        longestGap = std::max(longestGap, sinceBeat.restart());
+        if (wall.elapsed() >= seconds * 1000LL) QApplication::quit();
+    });
+    heartbeat.start(10);
+    QTimer::singleShot((seconds + 30) * 1000, [] { QApplication::quit(); });
+    application.exec();
+
+    if (!measuring) {
+        std::fprintf(stderr, "the session never connected\n");
+        return 1;
+    }
+    const double cpu = processCpuSeconds() - cpuStart;
+    const double wallSeconds = wall.elapsed() / 1000.0;
+    std::printf("live engine session: %.1f s, %u records\n", wallSeconds, context.state().recordCount);
+    std::printf("process CPU: %.3f s = %.2f %% of one core\n", cpu, 100.0 * cpu / wallSeconds);
+    std::printf("longest event-loop stall: %lld ms\n", static_cast<long long>(longestGap));
+    return 0;
+}
