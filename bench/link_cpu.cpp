@@ -2,25 +2,15 @@
 // module answering about 50 ms after each command, through the real reader and wait timer threads.
 // Prints process CPU time over wall time; the link is meant to cost almost nothing while it
 // waits.
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
 
+#include "process_cpu.h"
+
 #include "app/app_context.h"
 #include "link/link_handshake.h"
 #include "sim/simulation_spec.h"
-
-namespace {
-
-double processCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     using namespace quilldar;

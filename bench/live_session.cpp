@@ -3,7 +3,6 @@
 // of one core the whole process used and the longest time the GUI event loop was held up (the
 // poll tick waits for the module's next reply on the GUI thread).
 // Usage: quilldar_live_session [SECONDS]   (default 60)
-#include <sys/resource.h>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,21 +12,12 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "process_cpu.h"
+
 #include "gui/app/quilldar_dlg.h"
 #include "link/link_handshake.h"
 #include "sim/simulated_module.h"
 #include "sim/unit_catalogue.h"
-
-namespace {
-
-double processCpuSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     using namespace quilldar;

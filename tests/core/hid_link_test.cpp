@@ -14,7 +14,21 @@ namespace quilldar::link {
 namespace {
 
 using namespace std::chrono_literals;
-using LinkTest = testing::SimLinkTest;
+class LinkTest : public testing::SimLinkTest {
+protected:
+    // Configures the engine with one request slot and makes it the polling list.
+    void configureEngine(int slotNumber, std::initializer_list<std::uint8_t> request) {
+        Report& c = command();
+        commands::initLine(c, 0);
+        link().SendReport();
+        commands::initWakeUp(c, address::kEngine);
+        link().SendReport();
+        commands::defineSlot(c, slotNumber, buildRequest(address::kEngine, request));
+        link().SendReport();
+        commands::list(c, {static_cast<std::uint8_t>(slotNumber)});
+        link().SendReport();
+    }
+};
 
 TEST_F(LinkTest, ReopenFindsTheModuleAndStartsTheLink) {
     EXPECT_FALSE(state().isLinkOpen());
@@ -66,17 +80,9 @@ TEST_F(LinkTest, ReplyIsComparesOnlyThePrefix) {
 TEST_F(LinkTest, WaitTakesTheReportThatEndedItEvenWhenMoreFollowAtOnce) {
     build(sim::defaultProfile(sim::UnitKind::Engine), sim::ModuleTiming{0ms, 1ms});
     ASSERT_TRUE(link().ReopenInterface());
-    Report& c = command();
-    commands::initLine(c, 0);
-    link().SendReport();
-    commands::initWakeUp(c, address::kEngine);
-    link().SendReport();
-    commands::defineSlot(c, 1, buildRequest(address::kEngine, {0x1A, 0x91}));
-    link().SendReport();
-    commands::list(c, {1});
-    link().SendReport();
+    configureEngine(1, {0x1A, 0x91});
     ASSERT_TRUE(link().WaitReport());  // the "List" count
-    commands::start(c);
+    commands::start(command());
     link().SendReport();
     // The module streams part-number replies right behind "Start OK", one every millisecond.
     ASSERT_TRUE(link().WaitReport());
@@ -100,16 +106,8 @@ TEST_F(LinkTest, WaitTakesOnlyAReportThatArrivesAfterItStarted) {
 
 TEST_F(LinkTest, ReceiveReportHoldsTheLatestStreamedResponse) {
     ASSERT_TRUE(link().ReopenInterface());
-    Report& c = command();
-    commands::initLine(c, 0);
-    link().SendReport();
-    commands::initWakeUp(c, address::kEngine);
-    link().SendReport();
-    commands::defineSlot(c, 3, buildRequest(address::kEngine, {0x21, 0x08}));
-    link().SendReport();
-    commands::list(c, {3});
-    link().SendReport();
-    commands::start(c);
+    configureEngine(3, {0x21, 0x08});
+    commands::start(command());
     link().SendReport();
     int liveData = 0;
     for (int i = 0; i < 5 && link().WaitReport(); ++i) {
@@ -124,7 +122,7 @@ TEST_F(LinkTest, ReceiveReportHoldsTheLatestStreamedResponse) {
 
 // Real-time behaviour of the reply deadline and the watchdog, grouped because each case takes
 // one to three seconds.
-using LinkTimingTest = testing::SimLinkTest;
+using LinkTimingTest = LinkTest;
 
 TEST_F(LinkTimingTest, LateReplyFailsTheWaitAndDropsTheLinkUntilReopened) {
     ASSERT_TRUE(link().ReopenInterface());
