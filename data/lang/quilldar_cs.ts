@@ -6,215 +6,219 @@
     <message>
         <source>Clear errors</source>
         <comment>ClearErrors</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vymazat chyby</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>Connect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Připojit</translation>
     </message>
     <message>
         <source>Save As...</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako...</translation>
     </message>
     <message>
         <source>Open...</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít...</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Exit</source>
         <comment>Exit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Konec</translation>
     </message>
     <message>
         <source>Number of DTCs:</source>
         <comment>NumberOfDtcs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Počet chybových kódů:</translation>
     </message>
     <message>
         <source>Engine</source>
         <comment>TabEngine</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Transmission</source>
         <comment>TabTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Převodovka</translation>
     </message>
     <message>
         <source>Engine &amp; Transmission</source>
         <comment>TabEngineTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor a převodovka</translation>
     </message>
     <message>
         <source>Error codes</source>
         <comment>TabErrorCodes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chybové kódy</translation>
     </message>
     <message>
         <source>Show data when trouble</source>
         <comment>TabShowDataWhenTrouble</comment>
-        <translation type="unfinished"></translation>
+        <translation>Data při poruše</translation>
     </message>
     <message>
         <source>Active tests</source>
         <comment>TabActiveTests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Akční testy</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>O programu</translation>
     </message>
     <message>
         <source>Hardware ID:</source>
         <comment>HardwareId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ID hardwaru:</translation>
     </message>
     <message>
         <source>Hardware SN:</source>
         <comment>HardwareSn</comment>
-        <translation type="unfinished"></translation>
+        <translation>SN hardwaru:</translation>
     </message>
     <message>
         <source>ECM ID:</source>
         <comment>EcmId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ID řídicí jednotky:</translation>
     </message>
     <message>
         <source>Disconnect</source>
         <comment>Disconnect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Odpojit</translation>
     </message>
     <message>
         <source>Communication failed</source>
         <comment>CommunicationFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Komunikace selhala</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>Error</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chyba</translation>
     </message>
     <message>
         <source>Communication error occurred</source>
         <comment>CommunicationError</comment>
-        <translation type="unfinished"></translation>
+        <translation>Došlo k chybě komunikace</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>Play</source>
         <comment>Play</comment>
-        <translation type="unfinished"></translation>
+        <translation>Přehrát</translation>
     </message>
     <message>
         <source>Time:</source>
         <comment>Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Čas:</translation>
     </message>
     <message>
         <source>Help</source>
         <comment>Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda</translation>
     </message>
     <message>
         <source>New version available...
 <byte value="xd"/>Would you like to install now?</source>
         <comment>NewVersionQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je k dispozici nová verze...
+<byte value="xd"/>Chcete ji nyní nainstalovat?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>Attention</comment>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění</translation>
     </message>
     <message>
         <source>Download error 
 <byte value="xd"/>Please try again later</source>
         <comment>DownloadError</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chyba stahování 
+<byte value="xd"/>Zkuste to prosím později</translation>
     </message>
     <message>
         <source>Error codes will be cleared. Continue?</source>
         <comment>ClearErrorsQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chybové kódy budou vymazány. Pokračovat?</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to continue?</source>
         <comment>UnsavedContinueQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poslední relace nebyla uložena!
+<byte value="xd"/>Chcete přesto pokračovat?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>AttentionUnsaved</comment>
-        <translation type="unfinished"></translation>
+        <translation>Upozornění</translation>
     </message>
     <message>
         <source>FAQ page has been updated.</source>
         <comment>FaqUpdated</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stránka FAQ byla aktualizována.</translation>
     </message>
     <message>
         <source>Note</source>
         <comment>Note</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poznámka</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to exit anyway?</source>
         <comment>UnsavedExitQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Poslední relace nebyla uložena!
+<byte value="xd"/>Chcete přesto skončit?</translation>
     </message>
     <message>
         <source>Settings</source>
         <comment>Settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Models</source>
         <comment>Models</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modely</translation>
     </message>
     <message>
         <source>FAQ</source>
         <comment>Faq</comment>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <source>Graph view</source>
         <comment>GraphView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Graf</translation>
     </message>
     <message>
         <source>Offline mode</source>
         <comment>OfflineMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Režim offline</translation>
     </message>
     <message>
         <source>File is locked by another application.</source>
         <comment>FileLocked</comment>
-        <translation type="unfinished"></translation>
+        <translation>Soubor je uzamčen jinou aplikací.</translation>
     </message>
     <message>
         <source>File is corrupted, load skipped.</source>
         <comment>FileCorrupted</comment>
-        <translation type="unfinished"></translation>
+        <translation>Soubor je poškozený a nebyl načten.</translation>
     </message>
 </context>
 <context>
@@ -222,232 +226,232 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otáčky motoru</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha škrticí klapky</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha sekundární škrticí klapky</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teplota chladicí kapaliny / oleje</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teplota nasávaného vzduchu</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tlak v sacím potrubí 1</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 2</source>
         <comment>ManifoldPressure2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tlak v sacím potrubí 2</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Atmosférický tlak</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí akumulátoru</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost vozidla</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator</source>
         <comment>ExhaustValveActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Servomotor výfukové klapky</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lambda sonda řada 1 - sonda 1</translation>
     </message>
     <message>
         <source>O2 sensor Bank 2 - Sensor 2</source>
         <comment>O2SensorBank2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lambda sonda řada 2 - sonda 2</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Požadované volnoběžné otáčky</translation>
     </message>
     <message>
         <source>Steering damper solenoid current</source>
         <comment>SteeringDamperCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proud ventilu tlumiče řízení</translation>
     </message>
     <message>
         <source>Cylinder 1 injection time</source>
         <comment>Cylinder1Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doba vstřiku válec 1</translation>
     </message>
     <message>
         <source>Cylinder 2 injection time</source>
         <comment>Cylinder2Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doba vstřiku válec 2</translation>
     </message>
     <message>
         <source>Cylinder 3 injection time</source>
         <comment>Cylinder3Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doba vstřiku válec 3</translation>
     </message>
     <message>
         <source>Cylinder 4 injection time</source>
         <comment>Cylinder4Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doba vstřiku válec 4</translation>
     </message>
     <message>
         <source>Advance</source>
         <comment>Advance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Předstih zážehu</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha ventilu ISC</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zařazený stupeň</translation>
     </message>
     <message>
         <source>ISC duty</source>
         <comment>IscDuty</comment>
-        <translation type="unfinished"></translation>
+        <translation>Střída ISC</translation>
     </message>
     <message>
         <source>Exhaust valve control select terminal</source>
         <comment>ExhaustValveSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Svorka volby řízení výfukové klapky</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Svorka volby regulace lambda</translation>
     </message>
     <message>
         <source>Neutral switch signal</source>
         <comment>NeutralSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signál spínače neutrálu</translation>
     </message>
     <message>
         <source>Driving mode selection 1</source>
         <comment>DrivingMode1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Volba jízdního režimu 1</translation>
     </message>
     <message>
         <source>Driving mode selection 2</source>
         <comment>DrivingMode2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Volba jízdního režimu 2</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signál spínací skříňky</translation>
     </message>
     <message>
         <source>Clutch switch signal</source>
         <comment>ClutchSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signál spínače spojky</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signál startéru</translation>
     </message>
     <message>
         <source>EVAP purge valve</source>
         <comment>EvapPurgeValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ventil odvětrání nádrže</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač převrácení</translation>
     </message>
     <message>
         <source>Cooling fan relay</source>
         <comment>CoolingFanRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé ventilátoru chlazení</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elektromagnetický ventil PAIR</translation>
     </message>
     <message>
         <source>Side stand switch</source>
         <comment>SideStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač bočního stojanu</translation>
     </message>
     <message>
         <source>Load cut off relay</source>
         <comment>LoadCutOffRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé odpojení zátěže</translation>
     </message>
     <message>
         <source>Shift switch signal</source>
         <comment>ShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signál snímače řazení</translation>
     </message>
     <message>
         <source>Engine speed limiter signal</source>
         <comment>SpeedLimiter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signál omezovače otáček</translation>
     </message>
     <message>
         <source>Steps</source>
         <comment>Steps</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kroky</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rozpojeno</translation>
     </message>
     <message>
         <source>GND</source>
         <comment>Gnd</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kostra</translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>Normal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normální</translation>
     </message>
     <message>
         <source>Abnormal</source>
         <comment>Abnormal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abnormální</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zap.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vyp.</translation>
     </message>
 </context>
 <context>
@@ -455,187 +459,187 @@
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost vozidla</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha škrticí klapky</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teplota chladicí kapaliny / oleje</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otáčky motoru</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otáčky sekundární řemenice</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Převodový poměr (snímač polohy)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Převodový poměr (otáčky)</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí akumulátoru</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí kontaktu relé</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí svorky motoru A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí svorky motoru B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proud motoru</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zařazený stupeň</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zablokování motoru</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zkrat motoru</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Přerušení obvodu motoru</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spečený kontakt relé</translation>
     </message>
     <message>
         <source>Relay contact failure</source>
         <comment>RelayContactFailure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha kontaktu relé</translation>
     </message>
     <message>
         <source>Power mode switch circuit malfunction</source>
         <comment>PowerModeSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač režimu Power - porucha obvodu</translation>
     </message>
     <message>
         <source>Auto shift switch circuit malfunction</source>
         <comment>AutoShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač aut. řazení - porucha obvodu</translation>
     </message>
     <message>
         <source>Up shift switch circuit malfunction</source>
         <comment>UpShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač řazení nahoru - porucha obvodu</translation>
     </message>
     <message>
         <source>Down shift switch circuit malfunction</source>
         <comment>DownShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač řazení dolů - porucha obvodu</translation>
     </message>
     <message>
         <source>Motor lock (History)</source>
         <comment>MotorLockHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zablokování motoru (historie)</translation>
     </message>
     <message>
         <source>Motor short (History)</source>
         <comment>MotorShortHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zkrat motoru (historie)</translation>
     </message>
     <message>
         <source>Motor disconnection (History)</source>
         <comment>MotorDisconnectionHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Přerušení obvodu motoru (historie)</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač centrálního stojanu</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač brzdového světla</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač režimu Power</translation>
     </message>
     <message>
         <source>Auto shift mode switch</source>
         <comment>AutoShiftModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač režimu aut. řazení</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač řazení nahoru</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač řazení dolů</translation>
     </message>
     <message>
         <source>Shift control switch</source>
         <comment>ShiftControlSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač ovládání řazení</translation>
     </message>
     <message>
         <source>Normal mode</source>
         <comment>NormalMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normální režim</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Režim Power</translation>
     </message>
     <message>
         <source>Auto shift mode</source>
         <comment>AutoShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Režim aut. řazení</translation>
     </message>
     <message>
         <source>Manual shift mode</source>
         <comment>ManualShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Režim ručního řazení</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automatika</translation>
     </message>
 </context>
 <context>
@@ -643,202 +647,202 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otáčky motoru</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha škrticí klapky</translation>
     </message>
     <message>
         <source>Secondary throttle actuator</source>
         <comment>SecondaryThrottleActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Servomotor sek. škrticí klapky</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teplota chladicí kapaliny / oleje</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teplota nasávaného vzduchu</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tlak v sacím potrubí 1</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Atmosférický tlak</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí akumulátoru</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost vozidla</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lambda sonda řada 1 - sonda 1</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Požadované volnoběžné otáčky</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha ventilu ISC</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Svorka volby regulace lambda</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signál spínací skříňky</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signál startéru</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač převrácení</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elektromagnetický ventil PAIR</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otáčky sekundární řemenice</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Převodový poměr (snímač polohy)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Převodový poměr (otáčky)</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí kontaktu relé</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí svorky motoru A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí svorky motoru B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proud motoru</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zařazený stupeň</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zablokování motoru</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zkrat motoru</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Přerušení obvodu motoru</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spečený kontakt relé</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač centrálního stojanu</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač brzdového světla</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač režimu Power</translation>
     </message>
     <message>
         <source>Mode select switch</source>
         <comment>ModeSelectSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Přepínač volby režimu</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač řazení nahoru</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač řazení dolů</translation>
     </message>
     <message>
         <source>Drive mode</source>
         <comment>DriveMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jízdní režim</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Režim Power</translation>
     </message>
     <message>
         <source>CVT shift mode</source>
         <comment>CvtShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Režim CVT</translation>
     </message>
     <message>
         <source>7MT shift mode</source>
         <comment>SevenSpeedShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Režim řazení 7MT</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automatika</translation>
     </message>
 </context>
 <context>
@@ -846,97 +850,97 @@
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač brzdového světla</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Front)</source>
         <comment>WheelSpeedFront</comment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček kola (přední)</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Rear)</source>
         <comment>WheelSpeedRear</comment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček kola (zadní)</translation>
     </message>
     <message>
         <source>Monitoring voltage</source>
         <comment>MonitoringVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kontrolní napětí</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (F)</source>
         <comment>InletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vstupní ventil ABS (P) přeruš./zkrat</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (F)</source>
         <comment>OutletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Výstupní ventil ABS (P) přeruš./zkrat</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (R)</source>
         <comment>InletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vstupní ventil ABS (Z) přeruš./zkrat</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (R)</source>
         <comment>OutletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Výstupní ventil ABS (Z) přeruš./zkrat</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay lock</source>
         <comment>ValveRelayLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé ventilů ABS zaseknuté</translation>
     </message>
     <message>
         <source>ABS motor</source>
         <comment>Motor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor čerpadla ABS</translation>
     </message>
     <message>
         <source>ABS motor relay lock (Off)</source>
         <comment>MotorRelayLockOff</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé čerpadla ABS zaseknuté (vyp.)</translation>
     </message>
     <message>
         <source>ABS motor relay lock (On)</source>
         <comment>MotorRelayLockOn</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé čerpadla ABS zaseknuté (zap.)</translation>
     </message>
     <message>
         <source>Service check signal position</source>
         <comment>ServiceCheckSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha servisního signálu</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay operate</source>
         <comment>ValveRelayOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé ventilů ABS sepnuto</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (F) operate</source>
         <comment>InletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vstupní ventil ABS (P) aktivován</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (F) operate</source>
         <comment>OutletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Výstupní ventil ABS (P) aktivován</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (R) operate</source>
         <comment>InletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vstupní ventil ABS (Z) aktivován</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (R) operate</source>
         <comment>OutletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Výstupní ventil ABS (Z) aktivován</translation>
     </message>
     <message>
         <source>ABS motor operate</source>
         <comment>MotorOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor čerpadla ABS aktivován</translation>
     </message>
 </context>
 <context>
@@ -944,67 +948,67 @@
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí akumulátoru</translation>
     </message>
     <message>
         <source>Motor current target</source>
         <comment>MotorCurrentTarget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proud motoru - požadovaný</translation>
     </message>
     <message>
         <source>Motor current detection</source>
         <comment>MotorCurrentDetection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Proud motoru - skutečný</translation>
     </message>
     <message>
         <source>Steering torque sensor power supply</source>
         <comment>TorqueSensorSupply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napájení snímače momentu řízení</translation>
     </message>
     <message>
         <source>Steering torque main</source>
         <comment>TorqueMain</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moment řízení - hlavní</translation>
     </message>
     <message>
         <source>Steering torque sub</source>
         <comment>TorqueSub</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moment řízení - vedlejší</translation>
     </message>
     <message>
         <source>Steering control torque</source>
         <comment>ControlTorque</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regulační moment řízení</translation>
     </message>
     <message>
         <source>Motor terminal voltage</source>
         <comment>MotorTerminalVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napětí svorky motoru</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost vozidla</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otáčky motoru</translation>
     </message>
     <message>
         <source>Ignition switch</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Spínací skříňka</translation>
     </message>
     <message>
         <source>System power</source>
         <comment>SystemPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napájení systému</translation>
     </message>
     <message>
         <source>Relay output</source>
         <comment>RelayOutput</comment>
-        <translation type="unfinished"></translation>
+        <translation>Výstup relé</translation>
     </message>
 </context>
 <context>
@@ -1013,22 +1017,22 @@
         <source>DTC No.:;Detected failure condition:;Current/Past:;</source>
         <comment>Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kód DTC:;Zjištěný stav poruchy:;Aktivní/Pasivní:;</translation>
     </message>
     <message>
         <source>Past</source>
         <comment>Past</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pasivní</translation>
     </message>
     <message>
         <source>Pending</source>
         <comment>Pending</comment>
-        <translation type="unfinished"></translation>
+        <translation>Čekající</translation>
     </message>
     <message>
         <source>Current</source>
         <comment>Current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktivní</translation>
     </message>
 </context>
 <context>
@@ -1037,53 +1041,53 @@
         <source>Fault 1#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault1Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha 1#;Před detekcí;Detekce;Po detekci;Potvrzení;Cyklus min;Cyklus max;Jednotka;</translation>
     </message>
     <message>
         <source>Fault 2#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault2Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha 2#;Před detekcí;Detekce;Po detekci;Potvrzení;Cyklus min;Cyklus max;Jednotka;</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otáčky motoru</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha škrticí klapky</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tlak v sacím potrubí 1</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teplota chladicí kapaliny / oleje</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zařazený stupeň</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poloha sekundární škrticí klapky</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>GearLow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nízký</translation>
     </message>
     <message>
         <source>High</source>
         <comment>GearHigh</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vysoký</translation>
     </message>
 </context>
 <context>
@@ -1091,117 +1095,117 @@
     <message>
         <source>Steering damper solenoid operating control</source>
         <comment>SteeringDamperControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání ventilu tlumiče řízení</translation>
     </message>
     <message>
         <source>Secondary throttle operating control</source>
         <comment>SecondaryThrottleControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání sekundární škrticí klapky</translation>
     </message>
     <message>
         <source>Exhaust valve operating control</source>
         <comment>ExhaustValveControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání výfukové klapky</translation>
     </message>
     <message>
         <source>ISC air volume control</source>
         <comment>IscAirVolumeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Řízení množství vzduchu ISC</translation>
     </message>
     <message>
         <source>ISC rpm control</source>
         <comment>IscRpmControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Řízení otáček ISC</translation>
     </message>
     <message>
         <source>EVAP purge valve operating control</source>
         <comment>EvapPurgeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání ventilu odvětrání nádrže</translation>
     </message>
     <message>
         <source>PAIR solenoid operating control</source>
         <comment>PairSolenoidControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání ventilu PAIR</translation>
     </message>
     <message>
         <source>Cooling fan relay control</source>
         <comment>CoolingFanControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání relé ventilátoru</translation>
     </message>
     <message>
         <source>PPS learned value reset</source>
         <comment>PpsLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset naučené hodnoty PPS</translation>
     </message>
     <message>
         <source>ISC learned value reset</source>
         <comment>IscLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset naučené hodnoty ISC</translation>
     </message>
     <message>
         <source>TP learned valve reset</source>
         <comment>TpLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset naučené hodnoty TP</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zap.</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vyp.</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>Start</comment>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Stop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>Reset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Can not execute because engine coolant temp is out of executable condition</source>
         <comment>CoolantOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nelze provést: teplota chladicí kapaliny mimo povolený rozsah</translation>
     </message>
     <message>
         <source>Can not execute because engine speed is out of executable condition</source>
         <comment>SpeedOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nelze provést: otáčky motoru mimo povolený rozsah</translation>
     </message>
     <message>
         <source>Can not execute because this ECM does not support this function</source>
         <comment>NotSupported</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nelze provést: tato řídicí jednotka funkci nepodporuje</translation>
     </message>
     <message>
         <source>Reset has been performed successfully.</source>
         <comment>ResetDone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset byl úspěšně proveden.</translation>
     </message>
     <message>
         <source>Execute ISC learned value reset?</source>
         <comment>IscResetQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Provést reset naučené hodnoty ISC?</translation>
     </message>
 </context>
 <context>
@@ -1212,17 +1216,19 @@
 <byte value="xd"/><byte value="xd"/>The USB connection, compact size and auto setup make this product portable and extremely easy to use. The interface module is completely sealed (waterproof) and covered by our 2 year warranty. Software updates are offered free of charge for the lifetime of this product.</source>
         <comment>Description</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tento software spolu s diagnostickým rozhraním umožňuje rychle zjistit příčinu rozsvícení kontrolky FI. Chybové kódy lze vyčíst a po opravě vymazat. Hodnoty snímačů se zobrazují v reálném čase a umožňují vyškolenému personálu podrobnější analýzu poruch a výkonu motoru. Součástí jsou také testovací funkce.
+<byte value="xd"/><byte value="xd"/>Měření se zaznamenávají automaticky a lze je uložit a přehrát ze souboru. Program lze spustit vícekrát současně, takže lze porovnat aktuální hodnoty s dříve zaznamenanými nebo porovnat dva záznamy.
+<byte value="xd"/><byte value="xd"/>Připojení přes USB, kompaktní rozměry a automatické nastavení činí tento produkt přenosným a mimořádně snadno použitelným. Diagnostické rozhraní je zcela zalité (vodotěsné) a vztahuje se na něj naše dvouletá záruka. Aktualizace softwaru jsou po celou dobu životnosti produktu zdarma.</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>O programu</translation>
     </message>
 </context>
 <context>
@@ -1230,12 +1236,12 @@
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
     <message>
         <source>MOTORCYCLES:</source>
         <comment>Motorcycles</comment>
-        <translation type="unfinished"></translation>
+        <translation>MOTOCYKLY:</translation>
     </message>
 </context>
 <context>
@@ -1243,43 +1249,43 @@
     <message>
         <source>Settings</source>
         <comment>Caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nastavení</translation>
     </message>
     <message>
         <source>Speed</source>
         <comment>Speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rychlost</translation>
     </message>
     <message>
         <source>Temperature</source>
         <comment>Temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Teplota</translation>
     </message>
     <message>
         <source>Pressure</source>
         <comment>Pressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tlak</translation>
     </message>
     <message>
         <source>Airflow</source>
         <comment>Airflow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Průtok vzduchu</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>Language</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jazyk</translation>
     </message>
     <message>
         <source>Highlighting period (sec)</source>
         <comment>HighlightingPeriod</comment>
-        <translation type="unfinished"></translation>
+        <translation>Doba zvýraznění (sec)</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <comment>IntegerRange</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zadejte celé číslo od %1 do %2.</translation>
     </message>
 </context>
 <context>
@@ -1287,109 +1293,110 @@
     <message>
         <source>You do not have permission to save to this folder.</source>
         <comment>NoPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nemáte oprávnění ukládat do této složky.</translation>
     </message>
     <message>
         <source>File not found.</source>
         <comment>FileNotFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>Soubor nebyl nalezen.</translation>
     </message>
     <message>
         <source>The file</source>
         <comment>TheFile</comment>
-        <translation type="unfinished"></translation>
+        <translation>Soubor</translation>
     </message>
     <message>
         <source>already exists.
 <byte value="xd"/>Would you like to overwrite this file ?</source>
         <comment>AlreadyExists</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>již existuje.
+<byte value="xd"/>Chcete tento soubor přepsat?</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít</translation>
     </message>
     <message>
         <source>Filter :</source>
         <comment>Filter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Filtr :</translation>
     </message>
     <message>
         <source>File name:</source>
         <comment>FileName</comment>
-        <translation type="unfinished"></translation>
+        <translation>Název souboru:</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>Save</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uložit</translation>
     </message>
     <message>
         <source>Save as</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uložit jako</translation>
     </message>
     <message>
         <source>Rename selected file or folder</source>
         <comment>RenameTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Přejmenovat vybraný soubor nebo složku</translation>
     </message>
     <message>
         <source>Delete selected file or folder</source>
         <comment>DeleteTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Odstranit vybraný soubor nebo složku</translation>
     </message>
     <message>
         <source>Create new folder</source>
         <comment>NewFolderTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vytvořit novou složku</translation>
     </message>
     <message>
         <source>Drive not available.</source>
         <comment>DriveNotAvailable</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jednotka není dostupná.</translation>
     </message>
     <message>
         <source>New</source>
         <comment>New</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nová</translation>
     </message>
     <message>
         <source>Access to the selected file or folder was denied.</source>
         <comment>AccessDenied</comment>
-        <translation type="unfinished"></translation>
+        <translation>Přístup k vybranému souboru nebo složce byl odepřen.</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected folder</source>
         <comment>DeleteFolderQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete odstranit vybranou složku</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected file</source>
         <comment>DeleteFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Opravdu chcete odstranit vybraný soubor</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>Cancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zrušit</translation>
     </message>
     <message>
         <source>Drive :</source>
         <comment>Drive</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jednotka :</translation>
     </message>
     <message>
         <source>Path :</source>
         <comment>Path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cesta :</translation>
     </message>
     <message>
         <source>File type :</source>
         <comment>FileType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Typ souboru :</translation>
     </message>
 </context>
 <context>
@@ -1397,42 +1404,42 @@
     <message>
         <source>Graph view</source>
         <comment>Title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Graf</translation>
     </message>
     <message>
         <source>Minimum:</source>
         <comment>Minimum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minimum:</translation>
     </message>
     <message>
         <source>Maximum:</source>
         <comment>Maximum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Maximum:</translation>
     </message>
     <message>
         <source>Actual:</source>
         <comment>Actual</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální:</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>Resume</source>
         <comment>Resume</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pokračovat</translation>
     </message>
     <message>
         <source>Reset view</source>
         <comment>ResetView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obnovit zobrazení</translation>
     </message>
     <message>
         <source>Export</source>
         <comment>Export</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exportovat</translation>
     </message>
     <message>
         <source>Change the Time scale:
@@ -1446,7 +1453,15 @@
 <byte value="xd"/>During a live measurement, selecting another sensor erases the graphs while the recording continues.</source>
         <comment>HelpText</comment>
         <extracomment>Keep every line break where the sentence allows it. &apos;&apos; (two apostrophes) is a quote mark.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Změna časové osy:
+<byte value="xd"/>Kliknutím levým nebo pravým tlačítkem myši kamkoli do grafů časovou osu přiblížíte nebo oddálíte.
+<byte value="xd"/>Podržením levého tlačítka myši a pohybem myši doleva nebo doprava časovou osu posunete.
+<byte value="xd"/>Tlačítko &apos;&apos;Obnovit zobrazení&apos;&apos; vrátí časovou osu do výchozího stavu.
+<byte value="xd"/>Přibližování je určeno pro zaznamenaná měření.
+<byte value="xd"/>
+<byte value="xd"/>Program lze spustit vícekrát současně, takže lze grafy porovnávat.
+<byte value="xd"/>
+<byte value="xd"/>Během živého měření výběr jiného snímače vymaže grafy, záznam však pokračuje.</translation>
     </message>
 </context>
 <context>
@@ -1455,505 +1470,505 @@
         <source>Unknown error</source>
         <comment>Unknown</comment>
         <extracomment>Description of a trouble code that has no text of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neznámá chyba</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 1</source>
         <comment>P0105</comment>
         <extracomment>Description of trouble code P0105.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač tlaku v sacím potrubí 1 - porucha obvodu</translation>
     </message>
     <message>
         <source>Intake air temperature circuit malfunction</source>
         <comment>P0110</comment>
         <extracomment>Description of trouble code P0110.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač teploty nasávaného vzduchu - porucha obvodu</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature circuit malfunction</source>
         <comment>P0115</comment>
         <extracomment>Description of trouble code P0115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač teploty chladicí kapaliny / oleje - porucha obvodu</translation>
     </message>
     <message>
         <source>Throttle position sensor A circuit malfunction</source>
         <comment>P0120</comment>
         <extracomment>Description of trouble code P0120.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač polohy škrticí klapky A - porucha obvodu</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0130</comment>
         <extracomment>Description of trouble code P0130.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lambda sonda - porucha obvodu (řada 1 sonda 1)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0135</comment>
         <extracomment>Description of trouble code P0135.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ohřev lambda sondy - porucha obvodu (řada 1 sonda 1)</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0156</comment>
         <extracomment>Description of trouble code P0156.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lambda sonda - porucha obvodu (řada 2 sonda 2)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0161</comment>
         <extracomment>Description of trouble code P0161.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ohřev lambda sondy - porucha obvodu (řada 2 sonda 2)</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 1 malfunction</source>
         <comment>P0201</comment>
         <extracomment>Description of trouble code P0201.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vstřikovač válec 1 - porucha obvodu</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 2 malfunction</source>
         <comment>P0202</comment>
         <extracomment>Description of trouble code P0202.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vstřikovač válec 2 - porucha obvodu</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 3 malfunction</source>
         <comment>P0203</comment>
         <extracomment>Description of trouble code P0203.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vstřikovač válec 3 - porucha obvodu</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 4 malfunction</source>
         <comment>P0204</comment>
         <extracomment>Description of trouble code P0204.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vstřikovač válec 4 - porucha obvodu</translation>
     </message>
     <message>
         <source>Fuel pump circuit malfunction</source>
         <comment>P0230</comment>
         <extracomment>Description of trouble code P0230.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Palivové čerpadlo - porucha obvodu</translation>
     </message>
     <message>
         <source>Crankshaft position sensor A circuit malfunction</source>
         <comment>P0335</comment>
         <extracomment>Description of trouble code P0335.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač polohy klikového hřídele A - porucha obvodu</translation>
     </message>
     <message>
         <source>Camshaft position sensor A circuit malfunction</source>
         <comment>P0340</comment>
         <extracomment>Description of trouble code P0340.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač polohy vačkového hřídele A - porucha obvodu</translation>
     </message>
     <message>
         <source>Ignition coil A circuit malfunction</source>
         <comment>P0351</comment>
         <extracomment>Description of trouble code P0351.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapalovací cívka A - porucha obvodu</translation>
     </message>
     <message>
         <source>Ignition coil B circuit malfunction</source>
         <comment>P0352</comment>
         <extracomment>Description of trouble code P0352.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapalovací cívka B - porucha obvodu</translation>
     </message>
     <message>
         <source>Ignition coil C circuit malfunction</source>
         <comment>P0353</comment>
         <extracomment>Description of trouble code P0353.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapalovací cívka C - porucha obvodu</translation>
     </message>
     <message>
         <source>Ignition coil D circuit malfunction</source>
         <comment>P0354</comment>
         <extracomment>Description of trouble code P0354.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zapalovací cívka D - porucha obvodu</translation>
     </message>
     <message>
         <source>EVAP system purge valve circuit malfunction</source>
         <comment>P0443</comment>
         <extracomment>Description of trouble code P0443.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ventil odvětrání nádrže (EVAP) - porucha obvodu</translation>
     </message>
     <message>
         <source>Cooling fan control circuit malfunction</source>
         <comment>P0480</comment>
         <extracomment>Description of trouble code P0480.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ovládání ventilátoru chlazení - porucha obvodu</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P0500</comment>
         <extracomment>Description of trouble code P0500.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha snímače rychlosti vozidla</translation>
     </message>
     <message>
         <source>ISC valve circuit malfunction</source>
         <comment>P0505</comment>
         <extracomment>Description of trouble code P0505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ventil ISC - porucha obvodu</translation>
     </message>
     <message>
         <source>ISC valve, lower than desired rpm</source>
         <comment>P0506</comment>
         <extracomment>Description of trouble code P0506.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ventil ISC, otáčky nižší než požadované</translation>
     </message>
     <message>
         <source>ISC valve, higher than desired rpm</source>
         <comment>P0507</comment>
         <extracomment>Description of trouble code P0507.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ventil ISC, otáčky vyšší než požadované</translation>
     </message>
     <message>
         <source>Starter relay circuit malfunction</source>
         <comment>P0615</comment>
         <extracomment>Description of trouble code P0615.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé startéru - porucha obvodu</translation>
     </message>
     <message>
         <source>Gear position switch circuit malfunction</source>
         <comment>P0705</comment>
         <extracomment>Description of trouble code P0705.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač polohy řazení - porucha obvodu</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main) circuit malfunction</source>
         <comment>P1111</comment>
         <extracomment>Description of trouble code P1111.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač momentu EPS (hlavní) - porucha obvodu</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main/Sub) circuit correlation</source>
         <comment>P1113</comment>
         <extracomment>Description of trouble code P1113.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač momentu EPS (hlavní/vedlejší) - nesouhlas signálů</translation>
     </message>
     <message>
         <source>EPS torque sensor power supply (5V) circuit malfunction</source>
         <comment>P1114</comment>
         <extracomment>Description of trouble code P1114.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Napájení snímače momentu EPS (5V) - porucha obvodu</translation>
     </message>
     <message>
         <source>EPS torque sensor (Sub) circuit malfunction</source>
         <comment>P1115</comment>
         <extracomment>Description of trouble code P1115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač momentu EPS (vedlejší) - porucha obvodu</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P1121</comment>
         <extracomment>Description of trouble code P1121.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha snímače rychlosti vozidla</translation>
     </message>
     <message>
         <source>Engine speed signal malfunction</source>
         <comment>P1122</comment>
         <extracomment>Description of trouble code P1122.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha signálu otáček motoru</translation>
     </message>
     <message>
         <source>Motor circuit voltage malfunction</source>
         <comment>P1141</comment>
         <extracomment>Description of trouble code P1141.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obvod motoru - chybné napětí</translation>
     </message>
     <message>
         <source>Motor detecting current malfunction</source>
         <comment>P1142</comment>
         <extracomment>Description of trouble code P1142.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motor - chyba snímání proudu</translation>
     </message>
     <message>
         <source>Motor circuit current too high</source>
         <comment>P1143</comment>
         <extracomment>Description of trouble code P1143.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obvod motoru - příliš vysoký proud</translation>
     </message>
     <message>
         <source>Motor circuit current too low</source>
         <comment>P1145</comment>
         <extracomment>Description of trouble code P1145.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Obvod motoru - příliš nízký proud</translation>
     </message>
     <message>
         <source>Relay welding</source>
         <comment>P1152</comment>
         <extracomment>Description of trouble code P1152.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spečený kontakt relé</translation>
     </message>
     <message>
         <source>Battery voltage too low</source>
         <comment>P1153</comment>
         <extracomment>Description of trouble code P1153.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Příliš nízké napětí akumulátoru</translation>
     </message>
     <message>
         <source>Relay malfunction</source>
         <comment>P1154</comment>
         <extracomment>Description of trouble code P1154.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha relé</translation>
     </message>
     <message>
         <source>EPS control unit malfunction</source>
         <comment>P1155</comment>
         <extracomment>Description of trouble code P1155.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha řídicí jednotky EPS</translation>
     </message>
     <message>
         <source>Atmospheric pressure sensor circuit malfunction</source>
         <comment>P1450</comment>
         <extracomment>Description of trouble code P1450.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač atmosférického tlaku - porucha obvodu</translation>
     </message>
     <message>
         <source>Serial communication problem between ECM and TCM</source>
         <comment>P1600</comment>
         <extracomment>Description of trouble code P1600.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha sériové komunikace mezi ECM a TCM</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(F)</source>
         <comment>P1613</comment>
         <extracomment>Description of trouble code P1613.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha impulzního kola snímače otáček kola (P)</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(R)</source>
         <comment>P1614</comment>
         <extracomment>Description of trouble code P1614.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha impulzního kola snímače otáček kola (Z)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(F)</source>
         <comment>P1622</comment>
         <extracomment>Description of trouble code P1622.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hydraulická jednotka ABS - porucha obvodu (P)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(R)</source>
         <comment>P1623</comment>
         <extracomment>Description of trouble code P1623.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hydraulická jednotka ABS - porucha obvodu (Z)</translation>
     </message>
     <message>
         <source>Incorrect tire size or wheel speed sensor related malfunction</source>
         <comment>P1625</comment>
         <extracomment>Description of trouble code P1625.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nesprávný rozměr pneumatik nebo porucha snímače otáček kola</translation>
     </message>
     <message>
         <source>ABS motor malfunction</source>
         <comment>P1635</comment>
         <extracomment>Description of trouble code P1635.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha motoru čerpadla ABS</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(F)</source>
         <comment>P1641</comment>
         <extracomment>Description of trouble code P1641.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček kola - porucha signálu (P)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open (F)</source>
         <comment>P1642</comment>
         <extracomment>Description of trouble code P1642.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček kola - přerušený obvod (P)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short (F)</source>
         <comment>P1643</comment>
         <extracomment>Description of trouble code P1643.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček kola - zkrat (P)</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(R)</source>
         <comment>P1644</comment>
         <extracomment>Description of trouble code P1644.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček kola - porucha signálu (Z)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open(R)</source>
         <comment>P1645</comment>
         <extracomment>Description of trouble code P1645.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček kola - přerušený obvod (Z)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short(R)</source>
         <comment>P1646</comment>
         <extracomment>Description of trouble code P1646.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček kola - zkrat (Z)</translation>
     </message>
     <message>
         <source>Supply voltage(Increased)</source>
         <comment>P1647</comment>
         <extracomment>Description of trouble code P1647.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Napájecí napětí (příliš vysoké)</translation>
     </message>
     <message>
         <source>Supply voltage(Decreased)</source>
         <comment>P1648</comment>
         <extracomment>Description of trouble code P1648.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Napájecí napětí (příliš nízké)</translation>
     </message>
     <message>
         <source>Ignition switch signal circuit malfunction</source>
         <comment>P1650</comment>
         <extracomment>Description of trouble code P1650.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signál spínací skříňky - porucha obvodu</translation>
     </message>
     <message>
         <source>Tip over sensor circuit malfunction</source>
         <comment>P1651</comment>
         <extracomment>Description of trouble code P1651.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač převrácení - porucha obvodu</translation>
     </message>
     <message>
         <source>PTC heater circuit malfunction</source>
         <comment>P1652</comment>
         <extracomment>Description of trouble code P1652.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Topení PTC - porucha obvodu</translation>
     </message>
     <message>
         <source>Secondary throttle actuator position sensor circuit malfunction</source>
         <comment>P1654</comment>
         <extracomment>Description of trouble code P1654.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač polohy servomotoru sek. škrticí klapky - porucha obvodu</translation>
     </message>
     <message>
         <source>Secondary throttle motor circuit malfunction</source>
         <comment>P1655</comment>
         <extracomment>Description of trouble code P1655.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motor sekundární škrticí klapky - porucha obvodu</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction</source>
         <comment>P1656</comment>
         <extracomment>Description of trouble code P1656.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systém PAIR - porucha obvodu</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator position sensor circuit malfunction</source>
         <comment>P1657</comment>
         <extracomment>Description of trouble code P1657.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač polohy servomotoru výfukové klapky - porucha obvodu</translation>
     </message>
     <message>
         <source>Exhaust control valve motor circuit malfunction</source>
         <comment>P1658</comment>
         <extracomment>Description of trouble code P1658.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motor výfukové klapky - porucha obvodu</translation>
     </message>
     <message>
         <source>ABS solenoid malfunction</source>
         <comment>P1661</comment>
         <extracomment>Description of trouble code P1661.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha elektromagnetického ventilu ABS</translation>
     </message>
     <message>
         <source>Throttle position signal input malfunction</source>
         <comment>P1700</comment>
         <extracomment>Description of trouble code P1700.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signál polohy škrticí klapky - porucha vstupu</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 2</source>
         <comment>P1750</comment>
         <extracomment>Description of trouble code P1750.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač tlaku v sacím potrubí 2 - porucha obvodu</translation>
     </message>
     <message>
         <source>Decomp solenoid relay circuit malfunction</source>
         <comment>P1751</comment>
         <extracomment>Description of trouble code P1751.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé dekompresního ventilu - porucha obvodu</translation>
     </message>
     <message>
         <source>Differential lock relay circuit malfunction</source>
         <comment>P1752</comment>
         <extracomment>Description of trouble code P1752.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé uzávěrky diferenciálu - porucha obvodu</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 1 malfunction</source>
         <comment>P1764</comment>
         <extracomment>Description of trouble code P1764.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekundární vstřikovač válec 1 - porucha obvodu</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 2 malfunction</source>
         <comment>P1765</comment>
         <extracomment>Description of trouble code P1765.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekundární vstřikovač válec 2 - porucha obvodu</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 3 malfunction</source>
         <comment>P1766</comment>
         <extracomment>Description of trouble code P1766.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekundární vstřikovač válec 3 - porucha obvodu</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 4 malfunction</source>
         <comment>P1767</comment>
         <extracomment>Description of trouble code P1767.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sekundární vstřikovač válec 4 - porucha obvodu</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction 2</source>
         <comment>P1768</comment>
         <extracomment>Description of trouble code P1768.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Systém PAIR - porucha obvodu 2</translation>
     </message>
     <message>
         <source>Steering damper solenoid circuit malfunction</source>
         <comment>P1769</comment>
         <extracomment>Description of trouble code P1769.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ventil tlumiče řízení - porucha obvodu</translation>
     </message>
     <message>
         <source>Crankshaft rotation signal circuit malfunction</source>
         <comment>P1771</comment>
         <extracomment>Description of trouble code P1771.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signál otáčení klikového hřídele - porucha obvodu</translation>
     </message>
     <message>
         <source>Switch circuit malfunction for CVT</source>
         <comment>P1815</comment>
         <extracomment>Description of trouble code P1815.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Spínač CVT - porucha obvodu</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor circuit malfunction</source>
         <comment>P1831</comment>
         <extracomment>Description of trouble code P1831.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač otáček sekundární řemenice - porucha obvodu</translation>
     </message>
     <message>
         <source>Motor system malfunction</source>
         <comment>P1861</comment>
         <extracomment>Description of trouble code P1861.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porucha systému servomotoru</translation>
     </message>
     <message>
         <source>Pulley position sensor circuit malfunction</source>
         <comment>P1862</comment>
         <extracomment>Description of trouble code P1862.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Snímač polohy řemenice - porucha obvodu</translation>
     </message>
     <message>
         <source>Belt slip/Pulley position sensor system malfunction</source>
         <comment>P1863</comment>
         <extracomment>Description of trouble code P1863.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prokluz řemene/snímač polohy řemenice - porucha systému</translation>
     </message>
     <message>
         <source>ECM/PCM power input signal malfunction</source>
         <comment>P2505</comment>
         <extracomment>Description of trouble code P2505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Napájení ECM/PCM - porucha vstupního signálu</translation>
     </message>
 </context>
 </TS>
