@@ -6,215 +6,219 @@
     <message>
         <source>Clear errors</source>
         <comment>ClearErrors</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancella errori</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>Connect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Save As...</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome...</translation>
     </message>
     <message>
         <source>Open...</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apri...</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Exit</source>
         <comment>Exit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Number of DTCs:</source>
         <comment>NumberOfDtcs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Numero codici errore:</translation>
     </message>
     <message>
         <source>Engine</source>
         <comment>TabEngine</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motore</translation>
     </message>
     <message>
         <source>Transmission</source>
         <comment>TabTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambio</translation>
     </message>
     <message>
         <source>Engine &amp; Transmission</source>
         <comment>TabEngineTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motore &amp; cambio</translation>
     </message>
     <message>
         <source>Error codes</source>
         <comment>TabErrorCodes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Codici errore</translation>
     </message>
     <message>
         <source>Show data when trouble</source>
         <comment>TabShowDataWhenTrouble</comment>
-        <translation type="unfinished"></translation>
+        <translation>Dati ambientali guasto</translation>
     </message>
     <message>
         <source>Active tests</source>
         <comment>TabActiveTests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Test attuatori</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Hardware ID:</source>
         <comment>HardwareId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ID hardware:</translation>
     </message>
     <message>
         <source>Hardware SN:</source>
         <comment>HardwareSn</comment>
-        <translation type="unfinished"></translation>
+        <translation>S/N hardware:</translation>
     </message>
     <message>
         <source>ECM ID:</source>
         <comment>EcmId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ID centralina:</translation>
     </message>
     <message>
         <source>Disconnect</source>
         <comment>Disconnect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Disconnetti</translation>
     </message>
     <message>
         <source>Communication failed</source>
         <comment>CommunicationFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comunicazione non riuscita</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>Error</comment>
-        <translation type="unfinished"></translation>
+        <translation>Errore</translation>
     </message>
     <message>
         <source>Communication error occurred</source>
         <comment>CommunicationError</comment>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Play</source>
         <comment>Play</comment>
-        <translation type="unfinished"></translation>
+        <translation>Riproduci</translation>
     </message>
     <message>
         <source>Time:</source>
         <comment>Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Help</source>
         <comment>Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>Guida</translation>
     </message>
     <message>
         <source>New version available...
 <byte value="xd"/>Would you like to install now?</source>
         <comment>NewVersionQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuova versione disponibile...
+<byte value="xd"/>Installarla ora?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>Attention</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>Download error 
 <byte value="xd"/>Please try again later</source>
         <comment>DownloadError</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore durante il download 
+<byte value="xd"/>Riprovare più tardi</translation>
     </message>
     <message>
         <source>Error codes will be cleared. Continue?</source>
         <comment>ClearErrorsQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>I codici errore verranno cancellati. Continuare?</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to continue?</source>
         <comment>UnsavedContinueQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ultima sessione non è stata salvata!
+<byte value="xd"/>Continuare comunque?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>AttentionUnsaved</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attenzione</translation>
     </message>
     <message>
         <source>FAQ page has been updated.</source>
         <comment>FaqUpdated</comment>
-        <translation type="unfinished"></translation>
+        <translation>La pagina FAQ è stata aggiornata.</translation>
     </message>
     <message>
         <source>Note</source>
         <comment>Note</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to exit anyway?</source>
         <comment>UnsavedExitQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ultima sessione non è stata salvata!
+<byte value="xd"/>Uscire comunque?</translation>
     </message>
     <message>
         <source>Settings</source>
         <comment>Settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Models</source>
         <comment>Models</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modelli</translation>
     </message>
     <message>
         <source>FAQ</source>
         <comment>Faq</comment>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <source>Graph view</source>
         <comment>GraphView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grafico</translation>
     </message>
     <message>
         <source>Offline mode</source>
         <comment>OfflineMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità offline</translation>
     </message>
     <message>
         <source>File is locked by another application.</source>
         <comment>FileLocked</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il file è bloccato da un&apos;altra applicazione.</translation>
     </message>
     <message>
         <source>File is corrupted, load skipped.</source>
         <comment>FileCorrupted</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il file è danneggiato e non è stato caricato.</translation>
     </message>
 </context>
 <context>
@@ -222,232 +226,232 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regime motore</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione farfalla</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione farfalla secondaria</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura refrigerante / olio</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura aria aspirata</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pressione assoluta collettore 1</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 2</source>
         <comment>ManifoldPressure2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pressione assoluta collettore 2</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pressione atmosferica</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione batteria</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocità veicolo</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator</source>
         <comment>ExhaustValveActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attuatore valvola di scarico</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda lambda bancata 1 - sensore 1</translation>
     </message>
     <message>
         <source>O2 sensor Bank 2 - Sensor 2</source>
         <comment>O2SensorBank2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda lambda bancata 2 - sensore 2</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regime minimo obiettivo</translation>
     </message>
     <message>
         <source>Steering damper solenoid current</source>
         <comment>SteeringDamperCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente elettrovalvola ammort. sterzo</translation>
     </message>
     <message>
         <source>Cylinder 1 injection time</source>
         <comment>Cylinder1Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo iniezione cilindro 1</translation>
     </message>
     <message>
         <source>Cylinder 2 injection time</source>
         <comment>Cylinder2Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo iniezione cilindro 2</translation>
     </message>
     <message>
         <source>Cylinder 3 injection time</source>
         <comment>Cylinder3Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo iniezione cilindro 3</translation>
     </message>
     <message>
         <source>Cylinder 4 injection time</source>
         <comment>Cylinder4Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tempo iniezione cilindro 4</translation>
     </message>
     <message>
         <source>Advance</source>
         <comment>Advance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anticipo accensione</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione valvola ISC</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marcia inserita</translation>
     </message>
     <message>
         <source>ISC duty</source>
         <comment>IscDuty</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duty cycle ISC</translation>
     </message>
     <message>
         <source>Exhaust valve control select terminal</source>
         <comment>ExhaustValveSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Morsetto comando valvola di scarico</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Morsetto controllo sonda lambda</translation>
     </message>
     <message>
         <source>Neutral switch signal</source>
         <comment>NeutralSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale interruttore folle</translation>
     </message>
     <message>
         <source>Driving mode selection 1</source>
         <comment>DrivingMode1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selezione modalità di guida 1</translation>
     </message>
     <message>
         <source>Driving mode selection 2</source>
         <comment>DrivingMode2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selezione modalità di guida 2</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale interruttore accensione</translation>
     </message>
     <message>
         <source>Clutch switch signal</source>
         <comment>ClutchSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale interruttore frizione</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale avviamento</translation>
     </message>
     <message>
         <source>EVAP purge valve</source>
         <comment>EvapPurgeValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Valvola spurgo EVAP</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore di ribaltamento</translation>
     </message>
     <message>
         <source>Cooling fan relay</source>
         <comment>CoolingFanRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relè elettroventola</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elettrovalvola PAIR</translation>
     </message>
     <message>
         <source>Side stand switch</source>
         <comment>SideStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore cavalletto laterale</translation>
     </message>
     <message>
         <source>Load cut off relay</source>
         <comment>LoadCutOffRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relè esclusione carichi</translation>
     </message>
     <message>
         <source>Shift switch signal</source>
         <comment>ShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale interruttore cambio</translation>
     </message>
     <message>
         <source>Engine speed limiter signal</source>
         <comment>SpeedLimiter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale limitatore di giri</translation>
     </message>
     <message>
         <source>Steps</source>
         <comment>Steps</comment>
-        <translation type="unfinished"></translation>
+        <translation>Passi</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aperto</translation>
     </message>
     <message>
         <source>GND</source>
         <comment>Gnd</comment>
-        <translation type="unfinished"></translation>
+        <translation>Massa</translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>Normal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normale</translation>
     </message>
     <message>
         <source>Abnormal</source>
         <comment>Abnormal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anomalo</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attivo</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Non attivo</translation>
     </message>
 </context>
 <context>
@@ -455,187 +459,187 @@
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocità veicolo</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione farfalla</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura refrigerante / olio</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regime motore</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore giri puleggia condotta</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto (sensore posizione puleggia)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto (giri pulegge)</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione batteria</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione contatto relè</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione morsetto motorino A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione morsetto motorino B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente motorino</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marcia inserita</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino bloccato</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino in cortocircuito</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino scollegato</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contatto relè incollato</translation>
     </message>
     <message>
         <source>Relay contact failure</source>
         <comment>RelayContactFailure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contatto relè guasto</translation>
     </message>
     <message>
         <source>Power mode switch circuit malfunction</source>
         <comment>PowerModeSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante modalità Power - guasto circuito</translation>
     </message>
     <message>
         <source>Auto shift switch circuit malfunction</source>
         <comment>AutoShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante cambio automatico - guasto circuito</translation>
     </message>
     <message>
         <source>Up shift switch circuit malfunction</source>
         <comment>UpShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante marcia su - guasto circuito</translation>
     </message>
     <message>
         <source>Down shift switch circuit malfunction</source>
         <comment>DownShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante marcia giù - guasto circuito</translation>
     </message>
     <message>
         <source>Motor lock (History)</source>
         <comment>MotorLockHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino bloccato (storico)</translation>
     </message>
     <message>
         <source>Motor short (History)</source>
         <comment>MotorShortHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino in cortocircuito (storico)</translation>
     </message>
     <message>
         <source>Motor disconnection (History)</source>
         <comment>MotorDisconnectionHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino scollegato (storico)</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore cavalletto centrale</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore luce stop</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante modalità Power</translation>
     </message>
     <message>
         <source>Auto shift mode switch</source>
         <comment>AutoShiftModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante modalità automatica</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante marcia su</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante marcia giù</translation>
     </message>
     <message>
         <source>Shift control switch</source>
         <comment>ShiftControlSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore comando cambio</translation>
     </message>
     <message>
         <source>Normal mode</source>
         <comment>NormalMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità normale</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità Power</translation>
     </message>
     <message>
         <source>Auto shift mode</source>
         <comment>AutoShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità automatica</translation>
     </message>
     <message>
         <source>Manual shift mode</source>
         <comment>ManualShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità manuale</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
 </context>
 <context>
@@ -643,202 +647,202 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regime motore</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione farfalla</translation>
     </message>
     <message>
         <source>Secondary throttle actuator</source>
         <comment>SecondaryThrottleActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attuatore farfalla secondaria</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura refrigerante / olio</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura aria aspirata</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pressione assoluta collettore 1</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pressione atmosferica</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione batteria</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocità veicolo</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda lambda bancata 1 - sensore 1</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regime minimo obiettivo</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione valvola ISC</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Morsetto controllo sonda lambda</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale interruttore accensione</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale avviamento</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore di ribaltamento</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elettrovalvola PAIR</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore giri puleggia condotta</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto (sensore posizione puleggia)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapporto (giri pulegge)</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione contatto relè</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione morsetto motorino A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione morsetto motorino B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente motorino</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marcia inserita</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino bloccato</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino in cortocircuito</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino scollegato</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contatto relè incollato</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore cavalletto centrale</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore luce stop</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante modalità Power</translation>
     </message>
     <message>
         <source>Mode select switch</source>
         <comment>ModeSelectSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selettore modalità</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante marcia su</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante marcia giù</translation>
     </message>
     <message>
         <source>Drive mode</source>
         <comment>DriveMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità di guida</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità Power</translation>
     </message>
     <message>
         <source>CVT shift mode</source>
         <comment>CvtShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità cambio CVT</translation>
     </message>
     <message>
         <source>7MT shift mode</source>
         <comment>SevenSpeedShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modalità cambio 7MT</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automatico</translation>
     </message>
 </context>
 <context>
@@ -846,97 +850,97 @@
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore luce stop</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Front)</source>
         <comment>WheelSpeedFront</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità ruota (anteriore)</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Rear)</source>
         <comment>WheelSpeedRear</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità ruota (posteriore)</translation>
     </message>
     <message>
         <source>Monitoring voltage</source>
         <comment>MonitoringVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione di monitoraggio</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (F)</source>
         <comment>InletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elettrovalvola ABS IN interrotta/in corto (ant.)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (F)</source>
         <comment>OutletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elettrovalvola ABS OUT interrotta/in corto (ant.)</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (R)</source>
         <comment>InletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elettrovalvola ABS IN interrotta/in corto (post.)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (R)</source>
         <comment>OutletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elettrovalvola ABS OUT interrotta/in corto (post.)</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay lock</source>
         <comment>ValveRelayLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relè elettrovalvole ABS bloccato</translation>
     </message>
     <message>
         <source>ABS motor</source>
         <comment>Motor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motore pompa ABS</translation>
     </message>
     <message>
         <source>ABS motor relay lock (Off)</source>
         <comment>MotorRelayLockOff</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relè motore ABS bloccato (non attivo)</translation>
     </message>
     <message>
         <source>ABS motor relay lock (On)</source>
         <comment>MotorRelayLockOn</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relè motore ABS bloccato (attivo)</translation>
     </message>
     <message>
         <source>Service check signal position</source>
         <comment>ServiceCheckSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione segnale controllo service</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay operate</source>
         <comment>ValveRelayOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione relè elettrovalvole ABS</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (F) operate</source>
         <comment>InletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione elettrovalvola ABS IN (ant.)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (F) operate</source>
         <comment>OutletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione elettrovalvola ABS OUT (ant.)</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (R) operate</source>
         <comment>InletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione elettrovalvola ABS IN (post.)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (R) operate</source>
         <comment>OutletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione elettrovalvola ABS OUT (post.)</translation>
     </message>
     <message>
         <source>ABS motor operate</source>
         <comment>MotorOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attivazione motore pompa ABS</translation>
     </message>
 </context>
 <context>
@@ -944,67 +948,67 @@
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione batteria</translation>
     </message>
     <message>
         <source>Motor current target</source>
         <comment>MotorCurrentTarget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente motore richiesta</translation>
     </message>
     <message>
         <source>Motor current detection</source>
         <comment>MotorCurrentDetection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corrente motore rilevata</translation>
     </message>
     <message>
         <source>Steering torque sensor power supply</source>
         <comment>TorqueSensorSupply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentazione sensore coppia sterzo</translation>
     </message>
     <message>
         <source>Steering torque main</source>
         <comment>TorqueMain</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coppia sterzo principale</translation>
     </message>
     <message>
         <source>Steering torque sub</source>
         <comment>TorqueSub</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coppia sterzo secondaria</translation>
     </message>
     <message>
         <source>Steering control torque</source>
         <comment>ControlTorque</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coppia di controllo sterzo</translation>
     </message>
     <message>
         <source>Motor terminal voltage</source>
         <comment>MotorTerminalVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione morsetti motore</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocità veicolo</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regime motore</translation>
     </message>
     <message>
         <source>Ignition switch</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore accensione</translation>
     </message>
     <message>
         <source>System power</source>
         <comment>SystemPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentazione sistema</translation>
     </message>
     <message>
         <source>Relay output</source>
         <comment>RelayOutput</comment>
-        <translation type="unfinished"></translation>
+        <translation>Uscita relè</translation>
     </message>
 </context>
 <context>
@@ -1013,22 +1017,22 @@
         <source>DTC No.:;Detected failure condition:;Current/Past:;</source>
         <comment>Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Codice DTC:;Guasto rilevato:;Presente/Memorizzato:;</translation>
     </message>
     <message>
         <source>Past</source>
         <comment>Past</comment>
-        <translation type="unfinished"></translation>
+        <translation>Memorizzato</translation>
     </message>
     <message>
         <source>Pending</source>
         <comment>Pending</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pendente</translation>
     </message>
     <message>
         <source>Current</source>
         <comment>Current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Presente</translation>
     </message>
 </context>
 <context>
@@ -1037,53 +1041,53 @@
         <source>Fault 1#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault1Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guasto 1#;Prima;Rilevamento;Dopo;Conferma;Ciclo min;Ciclo max;Unità;</translation>
     </message>
     <message>
         <source>Fault 2#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault2Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guasto 2#;Prima;Rilevamento;Dopo;Conferma;Ciclo min;Ciclo max;Unità;</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regime motore</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione farfalla</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pressione assoluta collettore 1</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura refrigerante / olio</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marcia inserita</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posizione farfalla secondaria</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>GearLow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bassa</translation>
     </message>
     <message>
         <source>High</source>
         <comment>GearHigh</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
 </context>
 <context>
@@ -1091,117 +1095,117 @@
     <message>
         <source>Steering damper solenoid operating control</source>
         <comment>SteeringDamperControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comando elettrovalvola ammortizzatore sterzo</translation>
     </message>
     <message>
         <source>Secondary throttle operating control</source>
         <comment>SecondaryThrottleControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comando farfalla secondaria</translation>
     </message>
     <message>
         <source>Exhaust valve operating control</source>
         <comment>ExhaustValveControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comando valvola di scarico</translation>
     </message>
     <message>
         <source>ISC air volume control</source>
         <comment>IscAirVolumeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione portata aria ISC</translation>
     </message>
     <message>
         <source>ISC rpm control</source>
         <comment>IscRpmControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Regolazione regime ISC</translation>
     </message>
     <message>
         <source>EVAP purge valve operating control</source>
         <comment>EvapPurgeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comando valvola spurgo EVAP</translation>
     </message>
     <message>
         <source>PAIR solenoid operating control</source>
         <comment>PairSolenoidControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comando elettrovalvola PAIR</translation>
     </message>
     <message>
         <source>Cooling fan relay control</source>
         <comment>CoolingFanControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Comando relè elettroventola</translation>
     </message>
     <message>
         <source>PPS learned value reset</source>
         <comment>PpsLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset valore autoappreso PPS</translation>
     </message>
     <message>
         <source>ISC learned value reset</source>
         <comment>IscLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset valore autoappreso ISC</translation>
     </message>
     <message>
         <source>TP learned valve reset</source>
         <comment>TpLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset valore autoappreso TP</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attiva</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Disattiva</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>Start</comment>
-        <translation type="unfinished"></translation>
+        <translation>Avvia</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Stop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Arresta</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>Reset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Can not execute because engine coolant temp is out of executable condition</source>
         <comment>CoolantOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire: temperatura liquido refrigerante fuori dalle condizioni ammesse</translation>
     </message>
     <message>
         <source>Can not execute because engine speed is out of executable condition</source>
         <comment>SpeedOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire: regime motore fuori dalle condizioni ammesse</translation>
     </message>
     <message>
         <source>Can not execute because this ECM does not support this function</source>
         <comment>NotSupported</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile eseguire: funzione non supportata da questa centralina</translation>
     </message>
     <message>
         <source>Reset has been performed successfully.</source>
         <comment>ResetDone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reset eseguito correttamente.</translation>
     </message>
     <message>
         <source>Execute ISC learned value reset?</source>
         <comment>IscResetQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eseguire il reset del valore autoappreso ISC?</translation>
     </message>
 </context>
 <context>
@@ -1212,17 +1216,19 @@
 <byte value="xd"/><byte value="xd"/>The USB connection, compact size and auto setup make this product portable and extremely easy to use. The interface module is completely sealed (waterproof) and covered by our 2 year warranty. Software updates are offered free of charge for the lifetime of this product.</source>
         <comment>Description</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Questo software, insieme al modulo di interfaccia hardware, consente di individuare rapidamente la causa dell&apos;accensione della spia FI. È possibile leggere i codici errore e cancellarli dopo la riparazione. I valori dei sensori vengono visualizzati in tempo reale e consentono a personale qualificato un&apos;analisi approfondita dei guasti e delle prestazioni del motore. Sono incluse anche funzioni di test.
+<byte value="xd"/><byte value="xd"/>Le misure vengono registrate automaticamente e possono essere salvate e riprodotte da file. Il programma può essere eseguito in più copie contemporaneamente: in questo modo è possibile confrontare i valori in tempo reale con quelli registrati in precedenza, oppure confrontare due registrazioni.
+<byte value="xd"/><byte value="xd"/>Il collegamento USB, le dimensioni compatte e la configurazione automatica rendono questo prodotto portatile ed estremamente semplice da usare. Il modulo di interfaccia è completamente sigillato (impermeabile) e coperto dalla nostra garanzia di 2 anni. Gli aggiornamenti software sono gratuiti per tutta la durata del prodotto.</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
 </context>
 <context>
@@ -1230,12 +1236,12 @@
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
     <message>
         <source>MOTORCYCLES:</source>
         <comment>Motorcycles</comment>
-        <translation type="unfinished"></translation>
+        <translation>MOTOCICLI:</translation>
     </message>
 </context>
 <context>
@@ -1243,43 +1249,43 @@
     <message>
         <source>Settings</source>
         <comment>Caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni</translation>
     </message>
     <message>
         <source>Speed</source>
         <comment>Speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>Temperature</source>
         <comment>Temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Pressure</source>
         <comment>Pressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pressione</translation>
     </message>
     <message>
         <source>Airflow</source>
         <comment>Airflow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Portata aria</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>Language</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Highlighting period (sec)</source>
         <comment>HighlightingPeriod</comment>
-        <translation type="unfinished"></translation>
+        <translation>Durata evidenziazione (sec)</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <comment>IntegerRange</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inserire un numero intero compreso tra %1 e %2.</translation>
     </message>
 </context>
 <context>
@@ -1287,109 +1293,110 @@
     <message>
         <source>You do not have permission to save to this folder.</source>
         <comment>NoPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Non si dispone dell&apos;autorizzazione per salvare in questa cartella.</translation>
     </message>
     <message>
         <source>File not found.</source>
         <comment>FileNotFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>File non trovato.</translation>
     </message>
     <message>
         <source>The file</source>
         <comment>TheFile</comment>
-        <translation type="unfinished"></translation>
+        <translation>Il file</translation>
     </message>
     <message>
         <source>already exists.
 <byte value="xd"/>Would you like to overwrite this file ?</source>
         <comment>AlreadyExists</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>esiste già.
+<byte value="xd"/>Sovrascrivere il file?</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Filter :</source>
         <comment>Filter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Filtro :</translation>
     </message>
     <message>
         <source>File name:</source>
         <comment>FileName</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nome file:</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>Save</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salva</translation>
     </message>
     <message>
         <source>Save as</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome</translation>
     </message>
     <message>
         <source>Rename selected file or folder</source>
         <comment>RenameTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rinomina il file o la cartella selezionati</translation>
     </message>
     <message>
         <source>Delete selected file or folder</source>
         <comment>DeleteTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elimina il file o la cartella selezionati</translation>
     </message>
     <message>
         <source>Create new folder</source>
         <comment>NewFolderTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Crea nuova cartella</translation>
     </message>
     <message>
         <source>Drive not available.</source>
         <comment>DriveNotAvailable</comment>
-        <translation type="unfinished"></translation>
+        <translation>Unità non disponibile.</translation>
     </message>
     <message>
         <source>New</source>
         <comment>New</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nuovo</translation>
     </message>
     <message>
         <source>Access to the selected file or folder was denied.</source>
         <comment>AccessDenied</comment>
-        <translation type="unfinished"></translation>
+        <translation>Accesso negato al file o alla cartella selezionati.</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected folder</source>
         <comment>DeleteFolderQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero la cartella selezionata</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected file</source>
         <comment>DeleteFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminare davvero il file selezionato</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>Cancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annulla</translation>
     </message>
     <message>
         <source>Drive :</source>
         <comment>Drive</comment>
-        <translation type="unfinished"></translation>
+        <translation>Unità :</translation>
     </message>
     <message>
         <source>Path :</source>
         <comment>Path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Percorso :</translation>
     </message>
     <message>
         <source>File type :</source>
         <comment>FileType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo file :</translation>
     </message>
 </context>
 <context>
@@ -1397,42 +1404,42 @@
     <message>
         <source>Graph view</source>
         <comment>Title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grafico</translation>
     </message>
     <message>
         <source>Minimum:</source>
         <comment>Minimum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minimo:</translation>
     </message>
     <message>
         <source>Maximum:</source>
         <comment>Maximum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Massimo:</translation>
     </message>
     <message>
         <source>Actual:</source>
         <comment>Actual</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attuale:</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Resume</source>
         <comment>Resume</comment>
-        <translation type="unfinished"></translation>
+        <translation>Riprendi</translation>
     </message>
     <message>
         <source>Reset view</source>
         <comment>ResetView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ripristina vista</translation>
     </message>
     <message>
         <source>Export</source>
         <comment>Export</comment>
-        <translation type="unfinished"></translation>
+        <translation>Esporta</translation>
     </message>
     <message>
         <source>Change the Time scale:
@@ -1446,7 +1453,15 @@
 <byte value="xd"/>During a live measurement, selecting another sensor erases the graphs while the recording continues.</source>
         <comment>HelpText</comment>
         <extracomment>Keep every line break where the sentence allows it. &apos;&apos; (two apostrophes) is a quote mark.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modificare la scala dei tempi:
+<byte value="xd"/>Fare clic con il tasto sinistro o destro del mouse in un punto qualsiasi dei grafici per ingrandire o ridurre la scala dei tempi.
+<byte value="xd"/>Tenere premuto il tasto sinistro e spostare il mouse a sinistra o a destra per far scorrere la scala dei tempi.
+<byte value="xd"/>Premere &apos;&apos;Ripristina vista&apos;&apos; per ripristinare la scala dei tempi.
+<byte value="xd"/>Lo zoom è pensato per le misure registrate.
+<byte value="xd"/>
+<byte value="xd"/>Più copie del programma possono funzionare contemporaneamente, così da poter confrontare i grafici.
+<byte value="xd"/>
+<byte value="xd"/>Durante una misura in tempo reale, la selezione di un altro sensore cancella i grafici, mentre la registrazione prosegue.</translation>
     </message>
 </context>
 <context>
@@ -1455,505 +1470,505 @@
         <source>Unknown error</source>
         <comment>Unknown</comment>
         <extracomment>Description of a trouble code that has no text of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore sconosciuto</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 1</source>
         <comment>P0105</comment>
         <extracomment>Description of trouble code P0105.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore pressione assoluta collettore 1 - guasto circuito</translation>
     </message>
     <message>
         <source>Intake air temperature circuit malfunction</source>
         <comment>P0110</comment>
         <extracomment>Description of trouble code P0110.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore temperatura aria aspirata - guasto circuito</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature circuit malfunction</source>
         <comment>P0115</comment>
         <extracomment>Description of trouble code P0115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore temperatura refrigerante / olio - guasto circuito</translation>
     </message>
     <message>
         <source>Throttle position sensor A circuit malfunction</source>
         <comment>P0120</comment>
         <extracomment>Description of trouble code P0120.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore posizione farfalla A - guasto circuito</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0130</comment>
         <extracomment>Description of trouble code P0130.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda lambda - guasto circuito (bancata 1 sensore 1)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0135</comment>
         <extracomment>Description of trouble code P0135.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riscaldatore sonda lambda - guasto circuito (bancata 1 sensore 1)</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0156</comment>
         <extracomment>Description of trouble code P0156.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda lambda - guasto circuito (bancata 2 sensore 2)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0161</comment>
         <extracomment>Description of trouble code P0161.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riscaldatore sonda lambda - guasto circuito (bancata 2 sensore 2)</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 1 malfunction</source>
         <comment>P0201</comment>
         <extracomment>Description of trouble code P0201.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniettore cilindro 1 - guasto circuito</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 2 malfunction</source>
         <comment>P0202</comment>
         <extracomment>Description of trouble code P0202.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniettore cilindro 2 - guasto circuito</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 3 malfunction</source>
         <comment>P0203</comment>
         <extracomment>Description of trouble code P0203.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniettore cilindro 3 - guasto circuito</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 4 malfunction</source>
         <comment>P0204</comment>
         <extracomment>Description of trouble code P0204.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniettore cilindro 4 - guasto circuito</translation>
     </message>
     <message>
         <source>Fuel pump circuit malfunction</source>
         <comment>P0230</comment>
         <extracomment>Description of trouble code P0230.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pompa carburante - guasto circuito</translation>
     </message>
     <message>
         <source>Crankshaft position sensor A circuit malfunction</source>
         <comment>P0335</comment>
         <extracomment>Description of trouble code P0335.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore posizione albero motore A - guasto circuito</translation>
     </message>
     <message>
         <source>Camshaft position sensor A circuit malfunction</source>
         <comment>P0340</comment>
         <extracomment>Description of trouble code P0340.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore posizione albero a camme A - guasto circuito</translation>
     </message>
     <message>
         <source>Ignition coil A circuit malfunction</source>
         <comment>P0351</comment>
         <extracomment>Description of trouble code P0351.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobina di accensione A - guasto circuito</translation>
     </message>
     <message>
         <source>Ignition coil B circuit malfunction</source>
         <comment>P0352</comment>
         <extracomment>Description of trouble code P0352.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobina di accensione B - guasto circuito</translation>
     </message>
     <message>
         <source>Ignition coil C circuit malfunction</source>
         <comment>P0353</comment>
         <extracomment>Description of trouble code P0353.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobina di accensione C - guasto circuito</translation>
     </message>
     <message>
         <source>Ignition coil D circuit malfunction</source>
         <comment>P0354</comment>
         <extracomment>Description of trouble code P0354.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobina di accensione D - guasto circuito</translation>
     </message>
     <message>
         <source>EVAP system purge valve circuit malfunction</source>
         <comment>P0443</comment>
         <extracomment>Description of trouble code P0443.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valvola spurgo EVAP - guasto circuito</translation>
     </message>
     <message>
         <source>Cooling fan control circuit malfunction</source>
         <comment>P0480</comment>
         <extracomment>Description of trouble code P0480.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Comando elettroventola - guasto circuito</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P0500</comment>
         <extracomment>Description of trouble code P0500.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità veicolo - guasto</translation>
     </message>
     <message>
         <source>ISC valve circuit malfunction</source>
         <comment>P0505</comment>
         <extracomment>Description of trouble code P0505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valvola ISC - guasto circuito</translation>
     </message>
     <message>
         <source>ISC valve, lower than desired rpm</source>
         <comment>P0506</comment>
         <extracomment>Description of trouble code P0506.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valvola ISC, regime inferiore al valore richiesto</translation>
     </message>
     <message>
         <source>ISC valve, higher than desired rpm</source>
         <comment>P0507</comment>
         <extracomment>Description of trouble code P0507.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valvola ISC, regime superiore al valore richiesto</translation>
     </message>
     <message>
         <source>Starter relay circuit malfunction</source>
         <comment>P0615</comment>
         <extracomment>Description of trouble code P0615.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relè avviamento - guasto circuito</translation>
     </message>
     <message>
         <source>Gear position switch circuit malfunction</source>
         <comment>P0705</comment>
         <extracomment>Description of trouble code P0705.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore posizione marcia - guasto circuito</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main) circuit malfunction</source>
         <comment>P1111</comment>
         <extracomment>Description of trouble code P1111.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore coppia EPS (principale) - guasto circuito</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main/Sub) circuit correlation</source>
         <comment>P1113</comment>
         <extracomment>Description of trouble code P1113.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore coppia EPS (principale/secondario) - segnali non plausibili</translation>
     </message>
     <message>
         <source>EPS torque sensor power supply (5V) circuit malfunction</source>
         <comment>P1114</comment>
         <extracomment>Description of trouble code P1114.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentazione (5V) sensore coppia EPS - guasto circuito</translation>
     </message>
     <message>
         <source>EPS torque sensor (Sub) circuit malfunction</source>
         <comment>P1115</comment>
         <extracomment>Description of trouble code P1115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore coppia EPS (secondario) - guasto circuito</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P1121</comment>
         <extracomment>Description of trouble code P1121.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità veicolo - guasto</translation>
     </message>
     <message>
         <source>Engine speed signal malfunction</source>
         <comment>P1122</comment>
         <extracomment>Description of trouble code P1122.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale regime motore - guasto</translation>
     </message>
     <message>
         <source>Motor circuit voltage malfunction</source>
         <comment>P1141</comment>
         <extracomment>Description of trouble code P1141.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motore - tensione anomala</translation>
     </message>
     <message>
         <source>Motor detecting current malfunction</source>
         <comment>P1142</comment>
         <extracomment>Description of trouble code P1142.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motore - rilevamento corrente anomalo</translation>
     </message>
     <message>
         <source>Motor circuit current too high</source>
         <comment>P1143</comment>
         <extracomment>Description of trouble code P1143.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motore - corrente troppo alta</translation>
     </message>
     <message>
         <source>Motor circuit current too low</source>
         <comment>P1145</comment>
         <extracomment>Description of trouble code P1145.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motore - corrente troppo bassa</translation>
     </message>
     <message>
         <source>Relay welding</source>
         <comment>P1152</comment>
         <extracomment>Description of trouble code P1152.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contatti relè incollati</translation>
     </message>
     <message>
         <source>Battery voltage too low</source>
         <comment>P1153</comment>
         <extracomment>Description of trouble code P1153.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione batteria troppo bassa</translation>
     </message>
     <message>
         <source>Relay malfunction</source>
         <comment>P1154</comment>
         <extracomment>Description of trouble code P1154.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relè - guasto</translation>
     </message>
     <message>
         <source>EPS control unit malfunction</source>
         <comment>P1155</comment>
         <extracomment>Description of trouble code P1155.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Centralina EPS - guasto</translation>
     </message>
     <message>
         <source>Atmospheric pressure sensor circuit malfunction</source>
         <comment>P1450</comment>
         <extracomment>Description of trouble code P1450.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore pressione atmosferica - guasto circuito</translation>
     </message>
     <message>
         <source>Serial communication problem between ECM and TCM</source>
         <comment>P1600</comment>
         <extracomment>Description of trouble code P1600.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Errore di comunicazione seriale tra ECM e TCM</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(F)</source>
         <comment>P1613</comment>
         <extracomment>Description of trouble code P1613.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ruota fonica sensore velocità ruota - guasto (ant.)</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(R)</source>
         <comment>P1614</comment>
         <extracomment>Description of trouble code P1614.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ruota fonica sensore velocità ruota - guasto (post.)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(F)</source>
         <comment>P1622</comment>
         <extracomment>Description of trouble code P1622.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attuatore ABS - guasto circuito (ant.)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(R)</source>
         <comment>P1623</comment>
         <extracomment>Description of trouble code P1623.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Attuatore ABS - guasto circuito (post.)</translation>
     </message>
     <message>
         <source>Incorrect tire size or wheel speed sensor related malfunction</source>
         <comment>P1625</comment>
         <extracomment>Description of trouble code P1625.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Misura pneumatici errata o guasto legato al sensore velocità ruota</translation>
     </message>
     <message>
         <source>ABS motor malfunction</source>
         <comment>P1635</comment>
         <extracomment>Description of trouble code P1635.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motore pompa ABS - guasto</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(F)</source>
         <comment>P1641</comment>
         <extracomment>Description of trouble code P1641.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità ruota - segnale anomalo (ant.)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open (F)</source>
         <comment>P1642</comment>
         <extracomment>Description of trouble code P1642.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità ruota - circuito interrotto (ant.)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short (F)</source>
         <comment>P1643</comment>
         <extracomment>Description of trouble code P1643.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità ruota - cortocircuito (ant.)</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(R)</source>
         <comment>P1644</comment>
         <extracomment>Description of trouble code P1644.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità ruota - segnale anomalo (post.)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open(R)</source>
         <comment>P1645</comment>
         <extracomment>Description of trouble code P1645.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità ruota - circuito interrotto (post.)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short(R)</source>
         <comment>P1646</comment>
         <extracomment>Description of trouble code P1646.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore velocità ruota - cortocircuito (post.)</translation>
     </message>
     <message>
         <source>Supply voltage(Increased)</source>
         <comment>P1647</comment>
         <extracomment>Description of trouble code P1647.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione di alimentazione (troppo alta)</translation>
     </message>
     <message>
         <source>Supply voltage(Decreased)</source>
         <comment>P1648</comment>
         <extracomment>Description of trouble code P1648.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensione di alimentazione (troppo bassa)</translation>
     </message>
     <message>
         <source>Ignition switch signal circuit malfunction</source>
         <comment>P1650</comment>
         <extracomment>Description of trouble code P1650.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale interruttore accensione - guasto circuito</translation>
     </message>
     <message>
         <source>Tip over sensor circuit malfunction</source>
         <comment>P1651</comment>
         <extracomment>Description of trouble code P1651.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore di ribaltamento - guasto circuito</translation>
     </message>
     <message>
         <source>PTC heater circuit malfunction</source>
         <comment>P1652</comment>
         <extracomment>Description of trouble code P1652.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Riscaldatore PTC - guasto circuito</translation>
     </message>
     <message>
         <source>Secondary throttle actuator position sensor circuit malfunction</source>
         <comment>P1654</comment>
         <extracomment>Description of trouble code P1654.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore posizione attuatore farfalla secondaria - guasto circuito</translation>
     </message>
     <message>
         <source>Secondary throttle motor circuit malfunction</source>
         <comment>P1655</comment>
         <extracomment>Description of trouble code P1655.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino farfalla secondaria - guasto circuito</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction</source>
         <comment>P1656</comment>
         <extracomment>Description of trouble code P1656.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema PAIR - guasto circuito</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator position sensor circuit malfunction</source>
         <comment>P1657</comment>
         <extracomment>Description of trouble code P1657.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore posizione attuatore valvola di scarico - guasto circuito</translation>
     </message>
     <message>
         <source>Exhaust control valve motor circuit malfunction</source>
         <comment>P1658</comment>
         <extracomment>Description of trouble code P1658.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motorino valvola di scarico - guasto circuito</translation>
     </message>
     <message>
         <source>ABS solenoid malfunction</source>
         <comment>P1661</comment>
         <extracomment>Description of trouble code P1661.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elettrovalvola ABS - guasto</translation>
     </message>
     <message>
         <source>Throttle position signal input malfunction</source>
         <comment>P1700</comment>
         <extracomment>Description of trouble code P1700.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale posizione farfalla - ingresso anomalo</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 2</source>
         <comment>P1750</comment>
         <extracomment>Description of trouble code P1750.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore pressione assoluta collettore 2 - guasto circuito</translation>
     </message>
     <message>
         <source>Decomp solenoid relay circuit malfunction</source>
         <comment>P1751</comment>
         <extracomment>Description of trouble code P1751.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relè elettrovalvola decompressore - guasto circuito</translation>
     </message>
     <message>
         <source>Differential lock relay circuit malfunction</source>
         <comment>P1752</comment>
         <extracomment>Description of trouble code P1752.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relè bloccaggio differenziale - guasto circuito</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 1 malfunction</source>
         <comment>P1764</comment>
         <extracomment>Description of trouble code P1764.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniettore secondario cil. 1 - guasto circuito</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 2 malfunction</source>
         <comment>P1765</comment>
         <extracomment>Description of trouble code P1765.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniettore secondario cil. 2 - guasto circuito</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 3 malfunction</source>
         <comment>P1766</comment>
         <extracomment>Description of trouble code P1766.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniettore secondario cil. 3 - guasto circuito</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 4 malfunction</source>
         <comment>P1767</comment>
         <extracomment>Description of trouble code P1767.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniettore secondario cil. 4 - guasto circuito</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction 2</source>
         <comment>P1768</comment>
         <extracomment>Description of trouble code P1768.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema PAIR - guasto circuito 2</translation>
     </message>
     <message>
         <source>Steering damper solenoid circuit malfunction</source>
         <comment>P1769</comment>
         <extracomment>Description of trouble code P1769.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Elettrovalvola ammortizzatore sterzo - guasto circuito</translation>
     </message>
     <message>
         <source>Crankshaft rotation signal circuit malfunction</source>
         <comment>P1771</comment>
         <extracomment>Description of trouble code P1771.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Segnale rotazione albero motore - guasto circuito</translation>
     </message>
     <message>
         <source>Switch circuit malfunction for CVT</source>
         <comment>P1815</comment>
         <extracomment>Description of trouble code P1815.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interruttore CVT - guasto circuito</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor circuit malfunction</source>
         <comment>P1831</comment>
         <extracomment>Description of trouble code P1831.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore giri puleggia condotta - guasto circuito</translation>
     </message>
     <message>
         <source>Motor system malfunction</source>
         <comment>P1861</comment>
         <extracomment>Description of trouble code P1861.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema motorino attuatore - guasto</translation>
     </message>
     <message>
         <source>Pulley position sensor circuit malfunction</source>
         <comment>P1862</comment>
         <extracomment>Description of trouble code P1862.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensore posizione puleggia - guasto circuito</translation>
     </message>
     <message>
         <source>Belt slip/Pulley position sensor system malfunction</source>
         <comment>P1863</comment>
         <extracomment>Description of trouble code P1863.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Slittamento cinghia/sensore posizione puleggia - guasto sistema</translation>
     </message>
     <message>
         <source>ECM/PCM power input signal malfunction</source>
         <comment>P2505</comment>
         <extracomment>Description of trouble code P2505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentazione ECM/PCM - segnale di ingresso anomalo</translation>
     </message>
 </context>
 </TS>

@@ -17,7 +17,7 @@ namespace {
 
 // Languages whose translation is finished: no slot of theirs may be unfinished or missing. A
 // translator who completes a language adds its code here.
-const QStringList kCompleteLanguages = {"de", "cs", "pl"};
+const QStringList kCompleteLanguages = {"cs", "de", "it", "pl", "tr"};
 
 QString languageFolder() { return QStringLiteral(QUILLDAR_LANG_DIR); }
 
