@@ -6,215 +6,219 @@
     <message>
         <source>Clear errors</source>
         <comment>ClearErrors</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hibák törlése</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>Connect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Csatlakozás</translation>
     </message>
     <message>
         <source>Save As...</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mentés másként...</translation>
     </message>
     <message>
         <source>Open...</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Megnyitás...</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bezárás</translation>
     </message>
     <message>
         <source>Exit</source>
         <comment>Exit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kilépés</translation>
     </message>
     <message>
         <source>Number of DTCs:</source>
         <comment>NumberOfDtcs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hibakódok száma:</translation>
     </message>
     <message>
         <source>Engine</source>
         <comment>TabEngine</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Transmission</source>
         <comment>TabTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sebességváltó</translation>
     </message>
     <message>
         <source>Engine &amp; Transmission</source>
         <comment>TabEngineTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor &amp; váltó</translation>
     </message>
     <message>
         <source>Error codes</source>
         <comment>TabErrorCodes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hibakódok</translation>
     </message>
     <message>
         <source>Show data when trouble</source>
         <comment>TabShowDataWhenTrouble</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hibakori adatok</translation>
     </message>
     <message>
         <source>Active tests</source>
         <comment>TabActiveTests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktuátortesztek</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>Névjegy</translation>
     </message>
     <message>
         <source>Hardware ID:</source>
         <comment>HardwareId</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hardver-azonosító:</translation>
     </message>
     <message>
         <source>Hardware SN:</source>
         <comment>HardwareSn</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hardver gyári szám:</translation>
     </message>
     <message>
         <source>ECM ID:</source>
         <comment>EcmId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ECM-azonosító:</translation>
     </message>
     <message>
         <source>Disconnect</source>
         <comment>Disconnect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Leválasztás</translation>
     </message>
     <message>
         <source>Communication failed</source>
         <comment>CommunicationFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sikertelen kommunikáció</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>Error</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hiba</translation>
     </message>
     <message>
         <source>Communication error occurred</source>
         <comment>CommunicationError</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kommunikációs hiba történt</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szünet</translation>
     </message>
     <message>
         <source>Play</source>
         <comment>Play</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lejátszás</translation>
     </message>
     <message>
         <source>Time:</source>
         <comment>Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Idő:</translation>
     </message>
     <message>
         <source>Help</source>
         <comment>Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>Súgó</translation>
     </message>
     <message>
         <source>New version available...
 <byte value="xd"/>Would you like to install now?</source>
         <comment>NewVersionQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Új verzió érhető el...
+<byte value="xd"/>Telepíti most?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>Attention</comment>
-        <translation type="unfinished"></translation>
+        <translation>Figyelem</translation>
     </message>
     <message>
         <source>Download error 
 <byte value="xd"/>Please try again later</source>
         <comment>DownloadError</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Letöltési hiba 
+<byte value="xd"/>Kérjük, próbálja újra később</translation>
     </message>
     <message>
         <source>Error codes will be cleared. Continue?</source>
         <comment>ClearErrorsQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>A hibakódok törlődnek. Folytatja?</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to continue?</source>
         <comment>UnsavedContinueQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Az utolsó munkamenet nincs mentve!
+<byte value="xd"/>Mégis folytatja?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>AttentionUnsaved</comment>
-        <translation type="unfinished"></translation>
+        <translation>Figyelem</translation>
     </message>
     <message>
         <source>FAQ page has been updated.</source>
         <comment>FaqUpdated</comment>
-        <translation type="unfinished"></translation>
+        <translation>A GYIK oldal frissült.</translation>
     </message>
     <message>
         <source>Note</source>
         <comment>Note</comment>
-        <translation type="unfinished"></translation>
+        <translation>Megjegyzés</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to exit anyway?</source>
         <comment>UnsavedExitQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Az utolsó munkamenet nincs mentve!
+<byte value="xd"/>Mégis kilép?</translation>
     </message>
     <message>
         <source>Settings</source>
         <comment>Settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beállítások</translation>
     </message>
     <message>
         <source>Models</source>
         <comment>Models</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modellek</translation>
     </message>
     <message>
         <source>FAQ</source>
         <comment>Faq</comment>
-        <translation type="unfinished"></translation>
+        <translation>GYIK</translation>
     </message>
     <message>
         <source>Graph view</source>
         <comment>GraphView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grafikonok</translation>
     </message>
     <message>
         <source>Offline mode</source>
         <comment>OfflineMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Offline mód</translation>
     </message>
     <message>
         <source>File is locked by another application.</source>
         <comment>FileLocked</comment>
-        <translation type="unfinished"></translation>
+        <translation>A fájlt egy másik alkalmazás használja.</translation>
     </message>
     <message>
         <source>File is corrupted, load skipped.</source>
         <comment>FileCorrupted</comment>
-        <translation type="unfinished"></translation>
+        <translation>A fájl sérült, a betöltés elmaradt.</translation>
     </message>
 </context>
 <context>
@@ -222,232 +226,232 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorfordulatszám</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fojtószelep-állás</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos fojtószelep-állás</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hűtőfolyadék-/olajhőmérséklet</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szívólevegő-hőmérséklet</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szívócsőnyomás 1</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 2</source>
         <comment>ManifoldPressure2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szívócsőnyomás 2</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Légköri nyomás</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Akkumulátorfeszültség</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Járműsebesség</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator</source>
         <comment>ExhaustValveActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kipufogószelep-állítómotor</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszonda 1. bank - 1. szonda</translation>
     </message>
     <message>
         <source>O2 sensor Bank 2 - Sensor 2</source>
         <comment>O2SensorBank2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszonda 2. bank - 2. szonda</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Előírt alapjárati fordulatszám</translation>
     </message>
     <message>
         <source>Steering damper solenoid current</source>
         <comment>SteeringDamperCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kormánycsillapító mágnesszelep árama</translation>
     </message>
     <message>
         <source>Cylinder 1 injection time</source>
         <comment>Cylinder1Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Befecskendezési idő, 1. henger</translation>
     </message>
     <message>
         <source>Cylinder 2 injection time</source>
         <comment>Cylinder2Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Befecskendezési idő, 2. henger</translation>
     </message>
     <message>
         <source>Cylinder 3 injection time</source>
         <comment>Cylinder3Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Befecskendezési idő, 3. henger</translation>
     </message>
     <message>
         <source>Cylinder 4 injection time</source>
         <comment>Cylinder4Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Befecskendezési idő, 4. henger</translation>
     </message>
     <message>
         <source>Advance</source>
         <comment>Advance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Előgyújtás</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISC-szelep állása</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sebességfokozat</translation>
     </message>
     <message>
         <source>ISC duty</source>
         <comment>IscDuty</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISC kitöltési tényező</translation>
     </message>
     <message>
         <source>Exhaust valve control select terminal</source>
         <comment>ExhaustValveSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kipufogószelep-vezérlés választókapocs</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszabályozás választókapocs</translation>
     </message>
     <message>
         <source>Neutral switch signal</source>
         <comment>NeutralSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Üresfokozat-kapcsoló jele</translation>
     </message>
     <message>
         <source>Driving mode selection 1</source>
         <comment>DrivingMode1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Menetmód-választás 1</translation>
     </message>
     <message>
         <source>Driving mode selection 2</source>
         <comment>DrivingMode2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Menetmód-választás 2</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gyújtáskapcsoló jele</translation>
     </message>
     <message>
         <source>Clutch switch signal</source>
         <comment>ClutchSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kuplungkapcsoló jele</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Önindító jele</translation>
     </message>
     <message>
         <source>EVAP purge valve</source>
         <comment>EvapPurgeValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>EVAP öblítőszelep</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borulásérzékelő</translation>
     </message>
     <message>
         <source>Cooling fan relay</source>
         <comment>CoolingFanRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hűtőventilátor-relé</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>PAIR mágnesszelep</translation>
     </message>
     <message>
         <source>Side stand switch</source>
         <comment>SideStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Oldaltámasz-kapcsoló</translation>
     </message>
     <message>
         <source>Load cut off relay</source>
         <comment>LoadCutOffRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Terheléslekapcsoló relé</translation>
     </message>
     <message>
         <source>Shift switch signal</source>
         <comment>ShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Váltókapcsoló jele</translation>
     </message>
     <message>
         <source>Engine speed limiter signal</source>
         <comment>SpeedLimiter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fordulatszám-határoló jele</translation>
     </message>
     <message>
         <source>Steps</source>
         <comment>Steps</comment>
-        <translation type="unfinished"></translation>
+        <translation>lépés</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nyitott</translation>
     </message>
     <message>
         <source>GND</source>
         <comment>Gnd</comment>
-        <translation type="unfinished"></translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>Normal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normál</translation>
     </message>
     <message>
         <source>Abnormal</source>
         <comment>Abnormal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hibás</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Be</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ki</translation>
     </message>
 </context>
 <context>
@@ -455,187 +459,187 @@
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Járműsebesség</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fojtószelep-állás</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hűtőfolyadék-/olajhőmérséklet</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorfordulatszám</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szekunder szíjtárcsa fordulatszáma</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Áttétel (helyzetérzékelő)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Áttétel (fordulatszámok)</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Akkumulátorfeszültség</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reléérintkező-feszültség</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorkapocs-feszültség A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorkapocs-feszültség B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motoráram</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sebességfokozat</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor beragadt</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor zárlat</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor szakadás</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reléérintkező összehegedt</translation>
     </message>
     <message>
         <source>Relay contact failure</source>
         <comment>RelayContactFailure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reléérintkező hibás</translation>
     </message>
     <message>
         <source>Power mode switch circuit malfunction</source>
         <comment>PowerModeSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Power mód kapcsoló - áramköri hiba</translation>
     </message>
     <message>
         <source>Auto shift switch circuit malfunction</source>
         <comment>AutoShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automata kapcsoló - áramköri hiba</translation>
     </message>
     <message>
         <source>Up shift switch circuit malfunction</source>
         <comment>UpShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Felváltó kapcsoló - áramköri hiba</translation>
     </message>
     <message>
         <source>Down shift switch circuit malfunction</source>
         <comment>DownShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Leváltó kapcsoló - áramköri hiba</translation>
     </message>
     <message>
         <source>Motor lock (History)</source>
         <comment>MotorLockHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor beragadt (tárolt)</translation>
     </message>
     <message>
         <source>Motor short (History)</source>
         <comment>MotorShortHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor zárlat (tárolt)</translation>
     </message>
     <message>
         <source>Motor disconnection (History)</source>
         <comment>MotorDisconnectionHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor szakadás (tárolt)</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Középtámasz-kapcsoló</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Féklámpakapcsoló</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Power mód kapcsoló</translation>
     </message>
     <message>
         <source>Auto shift mode switch</source>
         <comment>AutoShiftModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automata mód kapcsoló</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Felváltó kapcsoló</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Leváltó kapcsoló</translation>
     </message>
     <message>
         <source>Shift control switch</source>
         <comment>ShiftControlSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Váltásvezérlő kapcsoló</translation>
     </message>
     <message>
         <source>Normal mode</source>
         <comment>NormalMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normál mód</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Power mód</translation>
     </message>
     <message>
         <source>Auto shift mode</source>
         <comment>AutoShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automata váltási mód</translation>
     </message>
     <message>
         <source>Manual shift mode</source>
         <comment>ManualShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kézi váltási mód</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automata mód</translation>
     </message>
 </context>
 <context>
@@ -643,202 +647,202 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorfordulatszám</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fojtószelep-állás</translation>
     </message>
     <message>
         <source>Secondary throttle actuator</source>
         <comment>SecondaryThrottleActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos fojtószelep-állítómotor</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hűtőfolyadék-/olajhőmérséklet</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szívólevegő-hőmérséklet</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szívócsőnyomás 1</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Légköri nyomás</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Akkumulátorfeszültség</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Járműsebesség</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszonda 1. bank - 1. szonda</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Előírt alapjárati fordulatszám</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISC-szelep állása</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszabályozás választókapocs</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gyújtáskapcsoló jele</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Önindító jele</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borulásérzékelő</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>PAIR mágnesszelep</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szekunder szíjtárcsa fordulatszáma</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Áttétel (helyzetérzékelő)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Áttétel (fordulatszámok)</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reléérintkező-feszültség</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorkapocs-feszültség A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorkapocs-feszültség B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motoráram</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sebességfokozat</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor beragadt</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor zárlat</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor szakadás</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reléérintkező összehegedt</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Középtámasz-kapcsoló</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Féklámpakapcsoló</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Power mód kapcsoló</translation>
     </message>
     <message>
         <source>Mode select switch</source>
         <comment>ModeSelectSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Módválasztó kapcsoló</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Felváltó kapcsoló</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Leváltó kapcsoló</translation>
     </message>
     <message>
         <source>Drive mode</source>
         <comment>DriveMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Menetmód</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Power mód</translation>
     </message>
     <message>
         <source>CVT shift mode</source>
         <comment>CvtShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>CVT mód</translation>
     </message>
     <message>
         <source>7MT shift mode</source>
         <comment>SevenSpeedShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>7MT váltási mód</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automata mód</translation>
     </message>
 </context>
 <context>
@@ -846,97 +850,97 @@
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Féklámpakapcsoló</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Front)</source>
         <comment>WheelSpeedFront</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő (első)</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Rear)</source>
         <comment>WheelSpeedRear</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő (hátsó)</translation>
     </message>
     <message>
         <source>Monitoring voltage</source>
         <comment>MonitoringVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Felügyeleti feszültség</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (F)</source>
         <comment>InletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS beömlőszelep szakadás/zárlat (első)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (F)</source>
         <comment>OutletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS kiömlőszelep szakadás/zárlat (első)</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (R)</source>
         <comment>InletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS beömlőszelep szakadás/zárlat (hátsó)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (R)</source>
         <comment>OutletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS kiömlőszelep szakadás/zárlat (hátsó)</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay lock</source>
         <comment>ValveRelayLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS szeleprelé beragadt</translation>
     </message>
     <message>
         <source>ABS motor</source>
         <comment>Motor</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS szivattyúmotor</translation>
     </message>
     <message>
         <source>ABS motor relay lock (Off)</source>
         <comment>MotorRelayLockOff</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS motorrelé beragadt (Ki)</translation>
     </message>
     <message>
         <source>ABS motor relay lock (On)</source>
         <comment>MotorRelayLockOn</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS motorrelé beragadt (Be)</translation>
     </message>
     <message>
         <source>Service check signal position</source>
         <comment>ServiceCheckSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szervizellenőrző jel állása</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay operate</source>
         <comment>ValveRelayOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS szeleprelé működtetése</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (F) operate</source>
         <comment>InletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS beömlőszelep (első) működtetése</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (F) operate</source>
         <comment>OutletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS kiömlőszelep (első) működtetése</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (R) operate</source>
         <comment>InletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS beömlőszelep (hátsó) működtetése</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (R) operate</source>
         <comment>OutletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS kiömlőszelep (hátsó) működtetése</translation>
     </message>
     <message>
         <source>ABS motor operate</source>
         <comment>MotorOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>ABS szivattyúmotor működtetése</translation>
     </message>
 </context>
 <context>
@@ -944,67 +948,67 @@
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Akkumulátorfeszültség</translation>
     </message>
     <message>
         <source>Motor current target</source>
         <comment>MotorCurrentTarget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motoráram, előírt</translation>
     </message>
     <message>
         <source>Motor current detection</source>
         <comment>MotorCurrentDetection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motoráram, mért</translation>
     </message>
     <message>
         <source>Steering torque sensor power supply</source>
         <comment>TorqueSensorSupply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kormánynyomaték-érzékelő tápfeszültség</translation>
     </message>
     <message>
         <source>Steering torque main</source>
         <comment>TorqueMain</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kormánynyomaték (fő)</translation>
     </message>
     <message>
         <source>Steering torque sub</source>
         <comment>TorqueSub</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kormánynyomaték (segéd)</translation>
     </message>
     <message>
         <source>Steering control torque</source>
         <comment>ControlTorque</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kormányszabályozási nyomaték</translation>
     </message>
     <message>
         <source>Motor terminal voltage</source>
         <comment>MotorTerminalVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorkapocs-feszültség</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Járműsebesség</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorfordulatszám</translation>
     </message>
     <message>
         <source>Ignition switch</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gyújtáskapcsoló</translation>
     </message>
     <message>
         <source>System power</source>
         <comment>SystemPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rendszer tápellátás</translation>
     </message>
     <message>
         <source>Relay output</source>
         <comment>RelayOutput</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relékimenet</translation>
     </message>
 </context>
 <context>
@@ -1013,22 +1017,22 @@
         <source>DTC No.:;Detected failure condition:;Current/Past:;</source>
         <comment>Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hibakód:;Észlelt hibaállapot:;Aktív/Tárolt:;</translation>
     </message>
     <message>
         <source>Past</source>
         <comment>Past</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tárolt</translation>
     </message>
     <message>
         <source>Pending</source>
         <comment>Pending</comment>
-        <translation type="unfinished"></translation>
+        <translation>Függő</translation>
     </message>
     <message>
         <source>Current</source>
         <comment>Current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktív</translation>
     </message>
 </context>
 <context>
@@ -1037,53 +1041,53 @@
         <source>Fault 1#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault1Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hiba 1#;Előtte;Észleléskor;Utána;Rögzítéskor;Ciklus min;Ciklus max;Egység;</translation>
     </message>
     <message>
         <source>Fault 2#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault2Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hiba 2#;Előtte;Észleléskor;Utána;Rögzítéskor;Ciklus min;Ciklus max;Egység;</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motorfordulatszám</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fojtószelep-állás</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szívócsőnyomás 1</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hűtőfolyadék-/olajhőmérséklet</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sebességfokozat</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos fojtószelep-állás</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>GearLow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lassú</translation>
     </message>
     <message>
         <source>High</source>
         <comment>GearHigh</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gyors</translation>
     </message>
 </context>
 <context>
@@ -1091,117 +1095,117 @@
     <message>
         <source>Steering damper solenoid operating control</source>
         <comment>SteeringDamperControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kormánycsillapító mágnesszelep működtetése</translation>
     </message>
     <message>
         <source>Secondary throttle operating control</source>
         <comment>SecondaryThrottleControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos fojtószelep működtetése</translation>
     </message>
     <message>
         <source>Exhaust valve operating control</source>
         <comment>ExhaustValveControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kipufogószelep működtetése</translation>
     </message>
     <message>
         <source>ISC air volume control</source>
         <comment>IscAirVolumeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISC levegőmennyiség-szabályozás</translation>
     </message>
     <message>
         <source>ISC rpm control</source>
         <comment>IscRpmControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISC fordulatszám-szabályozás</translation>
     </message>
     <message>
         <source>EVAP purge valve operating control</source>
         <comment>EvapPurgeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>EVAP öblítőszelep működtetése</translation>
     </message>
     <message>
         <source>PAIR solenoid operating control</source>
         <comment>PairSolenoidControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>PAIR mágnesszelep működtetése</translation>
     </message>
     <message>
         <source>Cooling fan relay control</source>
         <comment>CoolingFanControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hűtőventilátor-relé vezérlése</translation>
     </message>
     <message>
         <source>PPS learned value reset</source>
         <comment>PpsLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>PPS tanult érték nullázása</translation>
     </message>
     <message>
         <source>ISC learned value reset</source>
         <comment>IscLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>ISC tanult érték nullázása</translation>
     </message>
     <message>
         <source>TP learned valve reset</source>
         <comment>TpLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>TP tanult érték nullázása</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Be</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ki</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zár</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nyit</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>Start</comment>
-        <translation type="unfinished"></translation>
+        <translation>Indítás</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Stop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Leállítás</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>Reset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nullázás</translation>
     </message>
     <message>
         <source>Can not execute because engine coolant temp is out of executable condition</source>
         <comment>CoolantOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nem hajtható végre: a hűtőfolyadék-hőmérséklet a megengedett tartományon kívül esik</translation>
     </message>
     <message>
         <source>Can not execute because engine speed is out of executable condition</source>
         <comment>SpeedOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nem hajtható végre: a motorfordulatszám a megengedett tartományon kívül esik</translation>
     </message>
     <message>
         <source>Can not execute because this ECM does not support this function</source>
         <comment>NotSupported</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nem hajtható végre: ez az ECM nem támogatja ezt a funkciót</translation>
     </message>
     <message>
         <source>Reset has been performed successfully.</source>
         <comment>ResetDone</comment>
-        <translation type="unfinished"></translation>
+        <translation>A nullázás sikeresen megtörtént.</translation>
     </message>
     <message>
         <source>Execute ISC learned value reset?</source>
         <comment>IscResetQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nullázza az ISC tanult értéket?</translation>
     </message>
 </context>
 <context>
@@ -1212,17 +1216,19 @@
 <byte value="xd"/><byte value="xd"/>The USB connection, compact size and auto setup make this product portable and extremely easy to use. The interface module is completely sealed (waterproof) and covered by our 2 year warranty. Software updates are offered free of charge for the lifetime of this product.</source>
         <comment>Description</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ez a szoftver a hardveres interfészmodullal együtt lehetővé teszi, hogy gyorsan megállapítsa az FI visszajelző lámpa kigyulladásának okát. A hibakódok kiolvashatók, és a javítás után törölhetők. Az érzékelők értékei valós időben jelennek meg, így a képzett szakember részletes hiba- és motorteljesítmény-elemzést végezhet. A szoftver tesztfunkciókat is tartalmaz.
+<byte value="xd"/><byte value="xd"/>A mért értékeket a program automatikusan rögzíti, ezek menthetők és fájlból visszajátszhatók. A program egyszerre több példányban is futhat, így az élő mérési értékek összevethetők korábban rögzített értékekkel, vagy két felvétel egymással.
+<byte value="xd"/><byte value="xd"/>Az USB-csatlakozás, a kis méret és az automatikus beállítás révén a termék hordozható és rendkívül egyszerűen használható. Az interfészmodul teljesen zárt (vízálló), és 2 év garanciát vállalunk rá. A szoftverfrissítések a termék teljes élettartama alatt ingyenesek.</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bezárás</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>Névjegy</translation>
     </message>
 </context>
 <context>
@@ -1230,12 +1236,12 @@
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bezárás</translation>
     </message>
     <message>
         <source>MOTORCYCLES:</source>
         <comment>Motorcycles</comment>
-        <translation type="unfinished"></translation>
+        <translation>MOTORKERÉKPÁROK:</translation>
     </message>
 </context>
 <context>
@@ -1243,43 +1249,43 @@
     <message>
         <source>Settings</source>
         <comment>Caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Beállítások</translation>
     </message>
     <message>
         <source>Speed</source>
         <comment>Speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sebesség</translation>
     </message>
     <message>
         <source>Temperature</source>
         <comment>Temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hőmérséklet</translation>
     </message>
     <message>
         <source>Pressure</source>
         <comment>Pressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nyomás</translation>
     </message>
     <message>
         <source>Airflow</source>
         <comment>Airflow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Légtömegáram</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>Language</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nyelv</translation>
     </message>
     <message>
         <source>Highlighting period (sec)</source>
         <comment>HighlightingPeriod</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kiemelés időtartama (sec)</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <comment>IntegerRange</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Adjon meg egy egész számot %1 és %2 között.</translation>
     </message>
 </context>
 <context>
@@ -1287,109 +1293,110 @@
     <message>
         <source>You do not have permission to save to this folder.</source>
         <comment>NoPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nincs jogosultsága ebbe a mappába menteni.</translation>
     </message>
     <message>
         <source>File not found.</source>
         <comment>FileNotFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>A fájl nem található.</translation>
     </message>
     <message>
         <source>The file</source>
         <comment>TheFile</comment>
-        <translation type="unfinished"></translation>
+        <translation>A fájl</translation>
     </message>
     <message>
         <source>already exists.
 <byte value="xd"/>Would you like to overwrite this file ?</source>
         <comment>AlreadyExists</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>már létezik.
+<byte value="xd"/>Felülírja a fájlt?</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Megnyitás</translation>
     </message>
     <message>
         <source>Filter :</source>
         <comment>Filter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szűrő :</translation>
     </message>
     <message>
         <source>File name:</source>
         <comment>FileName</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fájlnév:</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>Save</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mentés</translation>
     </message>
     <message>
         <source>Save as</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mentés másként</translation>
     </message>
     <message>
         <source>Rename selected file or folder</source>
         <comment>RenameTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>A kijelölt fájl vagy mappa átnevezése</translation>
     </message>
     <message>
         <source>Delete selected file or folder</source>
         <comment>DeleteTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>A kijelölt fájl vagy mappa törlése</translation>
     </message>
     <message>
         <source>Create new folder</source>
         <comment>NewFolderTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Új mappa létrehozása</translation>
     </message>
     <message>
         <source>Drive not available.</source>
         <comment>DriveNotAvailable</comment>
-        <translation type="unfinished"></translation>
+        <translation>A meghajtó nem érhető el.</translation>
     </message>
     <message>
         <source>New</source>
         <comment>New</comment>
-        <translation type="unfinished"></translation>
+        <translation>Új</translation>
     </message>
     <message>
         <source>Access to the selected file or folder was denied.</source>
         <comment>AccessDenied</comment>
-        <translation type="unfinished"></translation>
+        <translation>A kijelölt fájlhoz vagy mappához való hozzáférés megtagadva.</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected folder</source>
         <comment>DeleteFolderQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Biztosan törli a kijelölt mappát</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected file</source>
         <comment>DeleteFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Biztosan törli a kijelölt fájlt</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>Cancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mégse</translation>
     </message>
     <message>
         <source>Drive :</source>
         <comment>Drive</comment>
-        <translation type="unfinished"></translation>
+        <translation>Meghajtó :</translation>
     </message>
     <message>
         <source>Path :</source>
         <comment>Path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Elérési út :</translation>
     </message>
     <message>
         <source>File type :</source>
         <comment>FileType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fájltípus :</translation>
     </message>
 </context>
 <context>
@@ -1397,42 +1404,42 @@
     <message>
         <source>Graph view</source>
         <comment>Title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Grafikonok</translation>
     </message>
     <message>
         <source>Minimum:</source>
         <comment>Minimum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minimum:</translation>
     </message>
     <message>
         <source>Maximum:</source>
         <comment>Maximum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Maximum:</translation>
     </message>
     <message>
         <source>Actual:</source>
         <comment>Actual</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktuális:</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Szünet</translation>
     </message>
     <message>
         <source>Resume</source>
         <comment>Resume</comment>
-        <translation type="unfinished"></translation>
+        <translation>Folytatás</translation>
     </message>
     <message>
         <source>Reset view</source>
         <comment>ResetView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nézet visszaállítása</translation>
     </message>
     <message>
         <source>Export</source>
         <comment>Export</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exportálás</translation>
     </message>
     <message>
         <source>Change the Time scale:
@@ -1446,7 +1453,15 @@
 <byte value="xd"/>During a live measurement, selecting another sensor erases the graphs while the recording continues.</source>
         <comment>HelpText</comment>
         <extracomment>Keep every line break where the sentence allows it. &apos;&apos; (two apostrophes) is a quote mark.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Az időtengely módosítása:
+<byte value="xd"/>A grafikonok bármely pontjára a bal vagy a jobb egérgombbal kattintva az időtengely nagyítható vagy kicsinyíthető.
+<byte value="xd"/>A bal egérgombot lenyomva tartva és az egeret balra vagy jobbra húzva az időtengely eltolható.
+<byte value="xd"/>A &apos;&apos;Nézet visszaállítása&apos;&apos; gomb visszaállítja az eredeti időtengelyt.
+<byte value="xd"/>A nagyítás rögzített mérésekhez készült.
+<byte value="xd"/>
+<byte value="xd"/>A program egyszerre több példányban is futhat, így a grafikonok összehasonlíthatók.
+<byte value="xd"/>
+<byte value="xd"/>Élő mérés közben egy másik érzékelő kiválasztása törli a grafikonokat, a rögzítés közben tovább folytatódik.</translation>
     </message>
 </context>
 <context>
@@ -1455,505 +1470,505 @@
         <source>Unknown error</source>
         <comment>Unknown</comment>
         <extracomment>Description of a trouble code that has no text of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ismeretlen hiba</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 1</source>
         <comment>P0105</comment>
         <extracomment>Description of trouble code P0105.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Szívócsőnyomás-érzékelő 1 - áramköri hiba</translation>
     </message>
     <message>
         <source>Intake air temperature circuit malfunction</source>
         <comment>P0110</comment>
         <extracomment>Description of trouble code P0110.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Szívólevegő-hőmérséklet-érzékelő - áramköri hiba</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature circuit malfunction</source>
         <comment>P0115</comment>
         <extracomment>Description of trouble code P0115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hűtőfolyadék-/olajhőmérséklet-érzékelő - áramköri hiba</translation>
     </message>
     <message>
         <source>Throttle position sensor A circuit malfunction</source>
         <comment>P0120</comment>
         <extracomment>Description of trouble code P0120.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fojtószelep-helyzetérzékelő A - áramköri hiba</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0130</comment>
         <extracomment>Description of trouble code P0130.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszonda - áramköri hiba (1. bank, 1. szonda)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0135</comment>
         <extracomment>Description of trouble code P0135.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszonda-fűtés - áramköri hiba (1. bank, 1. szonda)</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0156</comment>
         <extracomment>Description of trouble code P0156.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszonda - áramköri hiba (2. bank, 2. szonda)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0161</comment>
         <extracomment>Description of trouble code P0161.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lambdaszonda-fűtés - áramköri hiba (2. bank, 2. szonda)</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 1 malfunction</source>
         <comment>P0201</comment>
         <extracomment>Description of trouble code P0201.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befecskendező (1. henger) - áramköri hiba</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 2 malfunction</source>
         <comment>P0202</comment>
         <extracomment>Description of trouble code P0202.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befecskendező (2. henger) - áramköri hiba</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 3 malfunction</source>
         <comment>P0203</comment>
         <extracomment>Description of trouble code P0203.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befecskendező (3. henger) - áramköri hiba</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 4 malfunction</source>
         <comment>P0204</comment>
         <extracomment>Description of trouble code P0204.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Befecskendező (4. henger) - áramköri hiba</translation>
     </message>
     <message>
         <source>Fuel pump circuit malfunction</source>
         <comment>P0230</comment>
         <extracomment>Description of trouble code P0230.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Üzemanyag-szivattyú - áramköri hiba</translation>
     </message>
     <message>
         <source>Crankshaft position sensor A circuit malfunction</source>
         <comment>P0335</comment>
         <extracomment>Description of trouble code P0335.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Főtengely-helyzetérzékelő A - áramköri hiba</translation>
     </message>
     <message>
         <source>Camshaft position sensor A circuit malfunction</source>
         <comment>P0340</comment>
         <extracomment>Description of trouble code P0340.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vezérműtengely-helyzetérzékelő A - áramköri hiba</translation>
     </message>
     <message>
         <source>Ignition coil A circuit malfunction</source>
         <comment>P0351</comment>
         <extracomment>Description of trouble code P0351.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gyújtótekercs A - áramköri hiba</translation>
     </message>
     <message>
         <source>Ignition coil B circuit malfunction</source>
         <comment>P0352</comment>
         <extracomment>Description of trouble code P0352.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gyújtótekercs B - áramköri hiba</translation>
     </message>
     <message>
         <source>Ignition coil C circuit malfunction</source>
         <comment>P0353</comment>
         <extracomment>Description of trouble code P0353.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gyújtótekercs C - áramköri hiba</translation>
     </message>
     <message>
         <source>Ignition coil D circuit malfunction</source>
         <comment>P0354</comment>
         <extracomment>Description of trouble code P0354.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gyújtótekercs D - áramköri hiba</translation>
     </message>
     <message>
         <source>EVAP system purge valve circuit malfunction</source>
         <comment>P0443</comment>
         <extracomment>Description of trouble code P0443.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EVAP öblítőszelep - áramköri hiba</translation>
     </message>
     <message>
         <source>Cooling fan control circuit malfunction</source>
         <comment>P0480</comment>
         <extracomment>Description of trouble code P0480.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hűtőventilátor-vezérlés - áramköri hiba</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P0500</comment>
         <extracomment>Description of trouble code P0500.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Járműsebesség-érzékelő hiba</translation>
     </message>
     <message>
         <source>ISC valve circuit malfunction</source>
         <comment>P0505</comment>
         <extracomment>Description of trouble code P0505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ISC-szelep - áramköri hiba</translation>
     </message>
     <message>
         <source>ISC valve, lower than desired rpm</source>
         <comment>P0506</comment>
         <extracomment>Description of trouble code P0506.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ISC-szelep, a fordulatszám az előírtnál alacsonyabb</translation>
     </message>
     <message>
         <source>ISC valve, higher than desired rpm</source>
         <comment>P0507</comment>
         <extracomment>Description of trouble code P0507.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ISC-szelep, a fordulatszám az előírtnál magasabb</translation>
     </message>
     <message>
         <source>Starter relay circuit malfunction</source>
         <comment>P0615</comment>
         <extracomment>Description of trouble code P0615.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Önindító relé - áramköri hiba</translation>
     </message>
     <message>
         <source>Gear position switch circuit malfunction</source>
         <comment>P0705</comment>
         <extracomment>Description of trouble code P0705.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sebességfokozat-kapcsoló - áramköri hiba</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main) circuit malfunction</source>
         <comment>P1111</comment>
         <extracomment>Description of trouble code P1111.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EPS nyomatékérzékelő (fő) - áramköri hiba</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main/Sub) circuit correlation</source>
         <comment>P1113</comment>
         <extracomment>Description of trouble code P1113.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EPS nyomatékérzékelő (fő/segéd) - jelek nem egyeznek</translation>
     </message>
     <message>
         <source>EPS torque sensor power supply (5V) circuit malfunction</source>
         <comment>P1114</comment>
         <extracomment>Description of trouble code P1114.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EPS nyomatékérzékelő tápellátás (5V) - áramköri hiba</translation>
     </message>
     <message>
         <source>EPS torque sensor (Sub) circuit malfunction</source>
         <comment>P1115</comment>
         <extracomment>Description of trouble code P1115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EPS nyomatékérzékelő (segéd) - áramköri hiba</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P1121</comment>
         <extracomment>Description of trouble code P1121.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Járműsebesség-érzékelő hiba</translation>
     </message>
     <message>
         <source>Engine speed signal malfunction</source>
         <comment>P1122</comment>
         <extracomment>Description of trouble code P1122.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motorfordulatszám-jel hiba</translation>
     </message>
     <message>
         <source>Motor circuit voltage malfunction</source>
         <comment>P1141</comment>
         <extracomment>Description of trouble code P1141.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motoráramkör - feszültséghiba</translation>
     </message>
     <message>
         <source>Motor detecting current malfunction</source>
         <comment>P1142</comment>
         <extracomment>Description of trouble code P1142.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motor - áramérzékelési hiba</translation>
     </message>
     <message>
         <source>Motor circuit current too high</source>
         <comment>P1143</comment>
         <extracomment>Description of trouble code P1143.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motoráramkör - túl nagy áram</translation>
     </message>
     <message>
         <source>Motor circuit current too low</source>
         <comment>P1145</comment>
         <extracomment>Description of trouble code P1145.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motoráramkör - túl kicsi áram</translation>
     </message>
     <message>
         <source>Relay welding</source>
         <comment>P1152</comment>
         <extracomment>Description of trouble code P1152.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé összehegedt</translation>
     </message>
     <message>
         <source>Battery voltage too low</source>
         <comment>P1153</comment>
         <extracomment>Description of trouble code P1153.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Túl alacsony akkumulátorfeszültség</translation>
     </message>
     <message>
         <source>Relay malfunction</source>
         <comment>P1154</comment>
         <extracomment>Description of trouble code P1154.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé hiba</translation>
     </message>
     <message>
         <source>EPS control unit malfunction</source>
         <comment>P1155</comment>
         <extracomment>Description of trouble code P1155.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>EPS vezérlőegység hiba</translation>
     </message>
     <message>
         <source>Atmospheric pressure sensor circuit malfunction</source>
         <comment>P1450</comment>
         <extracomment>Description of trouble code P1450.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Légkörinyomás-érzékelő - áramköri hiba</translation>
     </message>
     <message>
         <source>Serial communication problem between ECM and TCM</source>
         <comment>P1600</comment>
         <extracomment>Description of trouble code P1600.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soros kommunikációs hiba az ECM és a TCM között</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(F)</source>
         <comment>P1613</comment>
         <extracomment>Description of trouble code P1613.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő impulzusgyűrű hiba (első)</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(R)</source>
         <comment>P1614</comment>
         <extracomment>Description of trouble code P1614.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő impulzusgyűrű hiba (hátsó)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(F)</source>
         <comment>P1622</comment>
         <extracomment>Description of trouble code P1622.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ABS modulátor - áramköri hiba (első)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(R)</source>
         <comment>P1623</comment>
         <extracomment>Description of trouble code P1623.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ABS modulátor - áramköri hiba (hátsó)</translation>
     </message>
     <message>
         <source>Incorrect tire size or wheel speed sensor related malfunction</source>
         <comment>P1625</comment>
         <extracomment>Description of trouble code P1625.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hibás gumiabroncsméret vagy kerékfordulatszám-érzékelő hiba</translation>
     </message>
     <message>
         <source>ABS motor malfunction</source>
         <comment>P1635</comment>
         <extracomment>Description of trouble code P1635.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ABS szivattyúmotor hiba</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(F)</source>
         <comment>P1641</comment>
         <extracomment>Description of trouble code P1641.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő - jelhiba (első)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open (F)</source>
         <comment>P1642</comment>
         <extracomment>Description of trouble code P1642.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő - szakadás (első)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short (F)</source>
         <comment>P1643</comment>
         <extracomment>Description of trouble code P1643.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő - zárlat (első)</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(R)</source>
         <comment>P1644</comment>
         <extracomment>Description of trouble code P1644.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő - jelhiba (hátsó)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open(R)</source>
         <comment>P1645</comment>
         <extracomment>Description of trouble code P1645.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő - szakadás (hátsó)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short(R)</source>
         <comment>P1646</comment>
         <extracomment>Description of trouble code P1646.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kerékfordulatszám-érzékelő - zárlat (hátsó)</translation>
     </message>
     <message>
         <source>Supply voltage(Increased)</source>
         <comment>P1647</comment>
         <extracomment>Description of trouble code P1647.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tápfeszültség (túl magas)</translation>
     </message>
     <message>
         <source>Supply voltage(Decreased)</source>
         <comment>P1648</comment>
         <extracomment>Description of trouble code P1648.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tápfeszültség (túl alacsony)</translation>
     </message>
     <message>
         <source>Ignition switch signal circuit malfunction</source>
         <comment>P1650</comment>
         <extracomment>Description of trouble code P1650.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gyújtáskapcsoló jele - áramköri hiba</translation>
     </message>
     <message>
         <source>Tip over sensor circuit malfunction</source>
         <comment>P1651</comment>
         <extracomment>Description of trouble code P1651.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Borulásérzékelő - áramköri hiba</translation>
     </message>
     <message>
         <source>PTC heater circuit malfunction</source>
         <comment>P1652</comment>
         <extracomment>Description of trouble code P1652.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PTC fűtés - áramköri hiba</translation>
     </message>
     <message>
         <source>Secondary throttle actuator position sensor circuit malfunction</source>
         <comment>P1654</comment>
         <extracomment>Description of trouble code P1654.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos fojtószelep-állítómotor helyzetérzékelője - áramköri hiba</translation>
     </message>
     <message>
         <source>Secondary throttle motor circuit malfunction</source>
         <comment>P1655</comment>
         <extracomment>Description of trouble code P1655.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos fojtószelep motorja - áramköri hiba</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction</source>
         <comment>P1656</comment>
         <extracomment>Description of trouble code P1656.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAIR rendszer - áramköri hiba</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator position sensor circuit malfunction</source>
         <comment>P1657</comment>
         <extracomment>Description of trouble code P1657.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kipufogószelep-állítómotor helyzetérzékelője - áramköri hiba</translation>
     </message>
     <message>
         <source>Exhaust control valve motor circuit malfunction</source>
         <comment>P1658</comment>
         <extracomment>Description of trouble code P1658.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kipufogószelep motorja - áramköri hiba</translation>
     </message>
     <message>
         <source>ABS solenoid malfunction</source>
         <comment>P1661</comment>
         <extracomment>Description of trouble code P1661.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ABS mágnesszelep hiba</translation>
     </message>
     <message>
         <source>Throttle position signal input malfunction</source>
         <comment>P1700</comment>
         <extracomment>Description of trouble code P1700.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fojtószelep-helyzet jelbemenet hiba</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 2</source>
         <comment>P1750</comment>
         <extracomment>Description of trouble code P1750.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Szívócsőnyomás-érzékelő 2 - áramköri hiba</translation>
     </message>
     <message>
         <source>Decomp solenoid relay circuit malfunction</source>
         <comment>P1751</comment>
         <extracomment>Description of trouble code P1751.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dekompresszor mágnesszelep reléje - áramköri hiba</translation>
     </message>
     <message>
         <source>Differential lock relay circuit malfunction</source>
         <comment>P1752</comment>
         <extracomment>Description of trouble code P1752.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Differenciálzár reléje - áramköri hiba</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 1 malfunction</source>
         <comment>P1764</comment>
         <extracomment>Description of trouble code P1764.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos befecskendező (1. henger) - áramköri hiba</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 2 malfunction</source>
         <comment>P1765</comment>
         <extracomment>Description of trouble code P1765.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos befecskendező (2. henger) - áramköri hiba</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 3 malfunction</source>
         <comment>P1766</comment>
         <extracomment>Description of trouble code P1766.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos befecskendező (3. henger) - áramköri hiba</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 4 malfunction</source>
         <comment>P1767</comment>
         <extracomment>Description of trouble code P1767.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Másodlagos befecskendező (4. henger) - áramköri hiba</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction 2</source>
         <comment>P1768</comment>
         <extracomment>Description of trouble code P1768.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>PAIR rendszer - áramköri hiba 2</translation>
     </message>
     <message>
         <source>Steering damper solenoid circuit malfunction</source>
         <comment>P1769</comment>
         <extracomment>Description of trouble code P1769.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kormánycsillapító mágnesszelep - áramköri hiba</translation>
     </message>
     <message>
         <source>Crankshaft rotation signal circuit malfunction</source>
         <comment>P1771</comment>
         <extracomment>Description of trouble code P1771.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Főtengely-forgásjel - áramköri hiba</translation>
     </message>
     <message>
         <source>Switch circuit malfunction for CVT</source>
         <comment>P1815</comment>
         <extracomment>Description of trouble code P1815.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CVT kapcsoló - áramköri hiba</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor circuit malfunction</source>
         <comment>P1831</comment>
         <extracomment>Description of trouble code P1831.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Szekunder szíjtárcsa fordulatszám-érzékelője - áramköri hiba</translation>
     </message>
     <message>
         <source>Motor system malfunction</source>
         <comment>P1861</comment>
         <extracomment>Description of trouble code P1861.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Állítómotor-rendszer hiba</translation>
     </message>
     <message>
         <source>Pulley position sensor circuit malfunction</source>
         <comment>P1862</comment>
         <extracomment>Description of trouble code P1862.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Szíjtárcsa-helyzetérzékelő - áramköri hiba</translation>
     </message>
     <message>
         <source>Belt slip/Pulley position sensor system malfunction</source>
         <comment>P1863</comment>
         <extracomment>Description of trouble code P1863.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Szíjcsúszás/szíjtárcsa-helyzetérzékelő - rendszerhiba</translation>
     </message>
     <message>
         <source>ECM/PCM power input signal malfunction</source>
         <comment>P2505</comment>
         <extracomment>Description of trouble code P2505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ECM/PCM tápellátás - bemeneti jel hiba</translation>
     </message>
 </context>
 </TS>
