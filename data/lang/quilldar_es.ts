@@ -6,215 +6,219 @@
     <message>
         <source>Clear errors</source>
         <comment>ClearErrors</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borrar averías</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>Connect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>Save As...</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como...</translation>
     </message>
     <message>
         <source>Open...</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir...</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Exit</source>
         <comment>Exit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>Number of DTCs:</source>
         <comment>NumberOfDtcs</comment>
-        <translation type="unfinished"></translation>
+        <translation>N.º de averías:</translation>
     </message>
     <message>
         <source>Engine</source>
         <comment>TabEngine</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor</translation>
     </message>
     <message>
         <source>Transmission</source>
         <comment>TabTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Transmisión</translation>
     </message>
     <message>
         <source>Engine &amp; Transmission</source>
         <comment>TabEngineTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor y transmisión</translation>
     </message>
     <message>
         <source>Error codes</source>
         <comment>TabErrorCodes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Códigos de avería</translation>
     </message>
     <message>
         <source>Show data when trouble</source>
         <comment>TabShowDataWhenTrouble</comment>
-        <translation type="unfinished"></translation>
+        <translation>Datos congelados</translation>
     </message>
     <message>
         <source>Active tests</source>
         <comment>TabActiveTests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Test de actuadores</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Hardware ID:</source>
         <comment>HardwareId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ID hardware:</translation>
     </message>
     <message>
         <source>Hardware SN:</source>
         <comment>HardwareSn</comment>
-        <translation type="unfinished"></translation>
+        <translation>N.º serie hardware:</translation>
     </message>
     <message>
         <source>ECM ID:</source>
         <comment>EcmId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ID ECM:</translation>
     </message>
     <message>
         <source>Disconnect</source>
         <comment>Disconnect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Desconectar</translation>
     </message>
     <message>
         <source>Communication failed</source>
         <comment>CommunicationFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fallo de comunicación</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>Error</comment>
-        <translation type="unfinished"></translation>
+        <translation>Error</translation>
     </message>
     <message>
         <source>Communication error occurred</source>
         <comment>CommunicationError</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error de comunicación</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Play</source>
         <comment>Play</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir</translation>
     </message>
     <message>
         <source>Time:</source>
         <comment>Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo:</translation>
     </message>
     <message>
         <source>Help</source>
         <comment>Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda</translation>
     </message>
     <message>
         <source>New version available...
 <byte value="xd"/>Would you like to install now?</source>
         <comment>NewVersionQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nueva versión disponible...
+<byte value="xd"/>¿Desea instalarla ahora?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>Attention</comment>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>Download error 
 <byte value="xd"/>Please try again later</source>
         <comment>DownloadError</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error de descarga 
+<byte value="xd"/>Inténtelo de nuevo más tarde</translation>
     </message>
     <message>
         <source>Error codes will be cleared. Continue?</source>
         <comment>ClearErrorsQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se borrarán los códigos de avería. ¿Continuar?</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to continue?</source>
         <comment>UnsavedContinueQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡La última sesión no se ha guardado!
+<byte value="xd"/>¿Desea continuar?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>AttentionUnsaved</comment>
-        <translation type="unfinished"></translation>
+        <translation>Atención</translation>
     </message>
     <message>
         <source>FAQ page has been updated.</source>
         <comment>FaqUpdated</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se ha actualizado la página de FAQ.</translation>
     </message>
     <message>
         <source>Note</source>
         <comment>Note</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to exit anyway?</source>
         <comment>UnsavedExitQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡La última sesión no se ha guardado!
+<byte value="xd"/>¿Desea salir de todos modos?</translation>
     </message>
     <message>
         <source>Settings</source>
         <comment>Settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Models</source>
         <comment>Models</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modelos</translation>
     </message>
     <message>
         <source>FAQ</source>
         <comment>Faq</comment>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <source>Graph view</source>
         <comment>GraphView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Offline mode</source>
         <comment>OfflineMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo sin conexión</translation>
     </message>
     <message>
         <source>File is locked by another application.</source>
         <comment>FileLocked</comment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está bloqueado por otra aplicación.</translation>
     </message>
     <message>
         <source>File is corrupted, load skipped.</source>
         <comment>FileCorrupted</comment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo está dañado, no se ha cargado.</translation>
     </message>
 </context>
 <context>
@@ -222,232 +226,232 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen motor</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición mariposa</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición mariposa secundaria</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temp. refrigerante / aceite</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura aire admisión</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Presión absoluta colector 1</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 2</source>
         <comment>ManifoldPressure2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Presión absoluta colector 2</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Presión atmosférica</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de batería</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad del vehículo</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator</source>
         <comment>ExhaustValveActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actuador válvula de escape</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda O2 banco 1 - sonda 1</translation>
     </message>
     <message>
         <source>O2 sensor Bank 2 - Sensor 2</source>
         <comment>O2SensorBank2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda O2 banco 2 - sonda 2</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen de ralentí objetivo</translation>
     </message>
     <message>
         <source>Steering damper solenoid current</source>
         <comment>SteeringDamperCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corriente amortiguador de dirección</translation>
     </message>
     <message>
         <source>Cylinder 1 injection time</source>
         <comment>Cylinder1Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de inyección cilindro 1</translation>
     </message>
     <message>
         <source>Cylinder 2 injection time</source>
         <comment>Cylinder2Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de inyección cilindro 2</translation>
     </message>
     <message>
         <source>Cylinder 3 injection time</source>
         <comment>Cylinder3Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de inyección cilindro 3</translation>
     </message>
     <message>
         <source>Cylinder 4 injection time</source>
         <comment>Cylinder4Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de inyección cilindro 4</translation>
     </message>
     <message>
         <source>Advance</source>
         <comment>Advance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Avance de encendido</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición válvula ISC</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición de marcha</translation>
     </message>
     <message>
         <source>ISC duty</source>
         <comment>IscDuty</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ciclo de trabajo ISC</translation>
     </message>
     <message>
         <source>Exhaust valve control select terminal</source>
         <comment>ExhaustValveSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Terminal control válvula de escape</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Terminal control sonda O2</translation>
     </message>
     <message>
         <source>Neutral switch signal</source>
         <comment>NeutralSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal interruptor punto muerto</translation>
     </message>
     <message>
         <source>Driving mode selection 1</source>
         <comment>DrivingMode1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selección modo de conducción 1</translation>
     </message>
     <message>
         <source>Driving mode selection 2</source>
         <comment>DrivingMode2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selección modo de conducción 2</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal interruptor de encendido</translation>
     </message>
     <message>
         <source>Clutch switch signal</source>
         <comment>ClutchSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal interruptor de embrague</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal motor de arranque</translation>
     </message>
     <message>
         <source>EVAP purge valve</source>
         <comment>EvapPurgeValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula purga EVAP</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de vuelco</translation>
     </message>
     <message>
         <source>Cooling fan relay</source>
         <comment>CoolingFanRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé ventilador</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula PAIR</translation>
     </message>
     <message>
         <source>Side stand switch</source>
         <comment>SideStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor caballete lateral</translation>
     </message>
     <message>
         <source>Load cut off relay</source>
         <comment>LoadCutOffRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé corte de consumidores</translation>
     </message>
     <message>
         <source>Shift switch signal</source>
         <comment>ShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal interruptor de cambio</translation>
     </message>
     <message>
         <source>Engine speed limiter signal</source>
         <comment>SpeedLimiter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal limitador de régimen</translation>
     </message>
     <message>
         <source>Steps</source>
         <comment>Steps</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pasos</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abierto</translation>
     </message>
     <message>
         <source>GND</source>
         <comment>Gnd</comment>
-        <translation type="unfinished"></translation>
+        <translation>Masa</translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>Normal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Abnormal</source>
         <comment>Abnormal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anormal</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activo</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inactivo</translation>
     </message>
 </context>
 <context>
@@ -455,187 +459,187 @@
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad del vehículo</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición mariposa</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temp. refrigerante / aceite</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen motor</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen polea secundaria</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relación poleas (sensor posición)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relación poleas (regímenes)</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de batería</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión contacto relé</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión borne motor A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión borne motor B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corriente motor</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición de marcha</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor bloqueado</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cortocircuito motor</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motor abierto</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacto relé soldado</translation>
     </message>
     <message>
         <source>Relay contact failure</source>
         <comment>RelayContactFailure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacto relé defectuoso</translation>
     </message>
     <message>
         <source>Power mode switch circuit malfunction</source>
         <comment>PowerModeSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor modo Power - fallo de circuito</translation>
     </message>
     <message>
         <source>Auto shift switch circuit malfunction</source>
         <comment>AutoShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor modo auto - fallo de circuito</translation>
     </message>
     <message>
         <source>Up shift switch circuit malfunction</source>
         <comment>UpShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor subir marcha - fallo de circuito</translation>
     </message>
     <message>
         <source>Down shift switch circuit malfunction</source>
         <comment>DownShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor bajar marcha - fallo de circuito</translation>
     </message>
     <message>
         <source>Motor lock (History)</source>
         <comment>MotorLockHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor bloqueado (memorizado)</translation>
     </message>
     <message>
         <source>Motor short (History)</source>
         <comment>MotorShortHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cortocircuito motor (memorizado)</translation>
     </message>
     <message>
         <source>Motor disconnection (History)</source>
         <comment>MotorDisconnectionHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motor abierto (memorizado)</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor caballete central</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor de freno</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor modo Power</translation>
     </message>
     <message>
         <source>Auto shift mode switch</source>
         <comment>AutoShiftModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor modo automático</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor subir marcha</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor bajar marcha</translation>
     </message>
     <message>
         <source>Shift control switch</source>
         <comment>ShiftControlSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor control de cambio</translation>
     </message>
     <message>
         <source>Normal mode</source>
         <comment>NormalMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo normal</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo Power</translation>
     </message>
     <message>
         <source>Auto shift mode</source>
         <comment>AutoShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo automático</translation>
     </message>
     <message>
         <source>Manual shift mode</source>
         <comment>ManualShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo manual</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
 </context>
 <context>
@@ -643,202 +647,202 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen motor</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición mariposa</translation>
     </message>
     <message>
         <source>Secondary throttle actuator</source>
         <comment>SecondaryThrottleActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actuador mariposa secundaria</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temp. refrigerante / aceite</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura aire admisión</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Presión absoluta colector 1</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Presión atmosférica</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de batería</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad del vehículo</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda O2 banco 1 - sonda 1</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen de ralentí objetivo</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición válvula ISC</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Terminal control sonda O2</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal interruptor de encendido</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal motor de arranque</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de vuelco</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula PAIR</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen polea secundaria</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relación poleas (sensor posición)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relación poleas (regímenes)</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión contacto relé</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión borne motor A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión borne motor B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corriente motor</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición de marcha</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor bloqueado</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cortocircuito motor</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motor abierto</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacto relé soldado</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor caballete central</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor de freno</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor modo Power</translation>
     </message>
     <message>
         <source>Mode select switch</source>
         <comment>ModeSelectSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Selector de modo</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor subir marcha</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor bajar marcha</translation>
     </message>
     <message>
         <source>Drive mode</source>
         <comment>DriveMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo de conducción</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo Power</translation>
     </message>
     <message>
         <source>CVT shift mode</source>
         <comment>CvtShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo CVT</translation>
     </message>
     <message>
         <source>7MT shift mode</source>
         <comment>SevenSpeedShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modo de cambio 7MT</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
 </context>
 <context>
@@ -846,97 +850,97 @@
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor de freno</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Front)</source>
         <comment>WheelSpeedFront</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad rueda (delantera)</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Rear)</source>
         <comment>WheelSpeedRear</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad rueda (trasera)</translation>
     </message>
     <message>
         <source>Monitoring voltage</source>
         <comment>MonitoringVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de supervisión</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (F)</source>
         <comment>InletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS entrada abierta/cortocircuito (D)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (F)</source>
         <comment>OutletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS salida abierta/cortocircuito (D)</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (R)</source>
         <comment>InletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS entrada abierta/cortocircuito (T)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (R)</source>
         <comment>OutletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS salida abierta/cortocircuito (T)</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay lock</source>
         <comment>ValveRelayLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé electroválvulas ABS bloqueado</translation>
     </message>
     <message>
         <source>ABS motor</source>
         <comment>Motor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor bomba ABS</translation>
     </message>
     <message>
         <source>ABS motor relay lock (Off)</source>
         <comment>MotorRelayLockOff</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé motor ABS bloqueado (inactivo)</translation>
     </message>
     <message>
         <source>ABS motor relay lock (On)</source>
         <comment>MotorRelayLockOn</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé motor ABS bloqueado (activo)</translation>
     </message>
     <message>
         <source>Service check signal position</source>
         <comment>ServiceCheckSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición señal comprobación servicio</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay operate</source>
         <comment>ValveRelayOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relé electroválvulas ABS activado</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (F) operate</source>
         <comment>InletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS entrada (D) activada</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (F) operate</source>
         <comment>OutletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS salida (D) activada</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (R) operate</source>
         <comment>InletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS entrada (T) activada</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (R) operate</source>
         <comment>OutletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS salida (T) activada</translation>
     </message>
     <message>
         <source>ABS motor operate</source>
         <comment>MotorOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Motor bomba ABS activado</translation>
     </message>
 </context>
 <context>
@@ -944,67 +948,67 @@
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de batería</translation>
     </message>
     <message>
         <source>Motor current target</source>
         <comment>MotorCurrentTarget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corriente motor consigna</translation>
     </message>
     <message>
         <source>Motor current detection</source>
         <comment>MotorCurrentDetection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Corriente motor medida</translation>
     </message>
     <message>
         <source>Steering torque sensor power supply</source>
         <comment>TorqueSensorSupply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación sensor par dirección</translation>
     </message>
     <message>
         <source>Steering torque main</source>
         <comment>TorqueMain</comment>
-        <translation type="unfinished"></translation>
+        <translation>Par dirección principal</translation>
     </message>
     <message>
         <source>Steering torque sub</source>
         <comment>TorqueSub</comment>
-        <translation type="unfinished"></translation>
+        <translation>Par dirección secundario</translation>
     </message>
     <message>
         <source>Steering control torque</source>
         <comment>ControlTorque</comment>
-        <translation type="unfinished"></translation>
+        <translation>Par dirección regulado</translation>
     </message>
     <message>
         <source>Motor terminal voltage</source>
         <comment>MotorTerminalVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión borne motor</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad del vehículo</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen motor</translation>
     </message>
     <message>
         <source>Ignition switch</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor de encendido</translation>
     </message>
     <message>
         <source>System power</source>
         <comment>SystemPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación sistema</translation>
     </message>
     <message>
         <source>Relay output</source>
         <comment>RelayOutput</comment>
-        <translation type="unfinished"></translation>
+        <translation>Salida relé</translation>
     </message>
 </context>
 <context>
@@ -1013,22 +1017,22 @@
         <source>DTC No.:;Detected failure condition:;Current/Past:;</source>
         <comment>Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N.º DTC:;Avería detectada:;Actual/Pasada:;</translation>
     </message>
     <message>
         <source>Past</source>
         <comment>Past</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pasada</translation>
     </message>
     <message>
         <source>Pending</source>
         <comment>Pending</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pendiente</translation>
     </message>
     <message>
         <source>Current</source>
         <comment>Current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actual</translation>
     </message>
 </context>
 <context>
@@ -1037,53 +1041,53 @@
         <source>Fault 1#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault1Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avería 1#;Antes detecc.;Detección;Tras detecc.;Punto fijo;Ciclo mín;Ciclo máx;Unidad;</translation>
     </message>
     <message>
         <source>Fault 2#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault2Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avería 2#;Antes detecc.;Detección;Tras detecc.;Punto fijo;Ciclo mín;Ciclo máx;Unidad;</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régimen motor</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición mariposa</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Presión absoluta colector 1</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temp. refrigerante / aceite</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición de marcha</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Posición mariposa secundaria</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>GearLow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Baja</translation>
     </message>
     <message>
         <source>High</source>
         <comment>GearHigh</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alta</translation>
     </message>
 </context>
 <context>
@@ -1091,117 +1095,117 @@
     <message>
         <source>Steering damper solenoid operating control</source>
         <comment>SteeringDamperControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activación electroválvula amortiguador dirección</translation>
     </message>
     <message>
         <source>Secondary throttle operating control</source>
         <comment>SecondaryThrottleControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activación mariposa secundaria</translation>
     </message>
     <message>
         <source>Exhaust valve operating control</source>
         <comment>ExhaustValveControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activación válvula de escape</translation>
     </message>
     <message>
         <source>ISC air volume control</source>
         <comment>IscAirVolumeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Control caudal de aire ISC</translation>
     </message>
     <message>
         <source>ISC rpm control</source>
         <comment>IscRpmControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Control régimen ISC</translation>
     </message>
     <message>
         <source>EVAP purge valve operating control</source>
         <comment>EvapPurgeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activación electroválvula purga EVAP</translation>
     </message>
     <message>
         <source>PAIR solenoid operating control</source>
         <comment>PairSolenoidControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activación electroválvula PAIR</translation>
     </message>
     <message>
         <source>Cooling fan relay control</source>
         <comment>CoolingFanControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Activación relé ventilador</translation>
     </message>
     <message>
         <source>PPS learned value reset</source>
         <comment>PpsLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borrado valor aprendido PPS</translation>
     </message>
     <message>
         <source>ISC learned value reset</source>
         <comment>IscLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borrado valor aprendido ISC</translation>
     </message>
     <message>
         <source>TP learned valve reset</source>
         <comment>TpLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borrado valor aprendido TP</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marcha</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paro</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>Start</comment>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Stop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>Reset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>Can not execute because engine coolant temp is out of executable condition</source>
         <comment>CoolantOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede ejecutar: temperatura del refrigerante fuera del rango admisible</translation>
     </message>
     <message>
         <source>Can not execute because engine speed is out of executable condition</source>
         <comment>SpeedOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede ejecutar: régimen del motor fuera del rango admisible</translation>
     </message>
     <message>
         <source>Can not execute because this ECM does not support this function</source>
         <comment>NotSupported</comment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede ejecutar: este ECM no admite esta función</translation>
     </message>
     <message>
         <source>Reset has been performed successfully.</source>
         <comment>ResetDone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borrado realizado correctamente.</translation>
     </message>
     <message>
         <source>Execute ISC learned value reset?</source>
         <comment>IscResetQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar el valor aprendido ISC?</translation>
     </message>
 </context>
 <context>
@@ -1212,17 +1216,19 @@
 <byte value="xd"/><byte value="xd"/>The USB connection, compact size and auto setup make this product portable and extremely easy to use. The interface module is completely sealed (waterproof) and covered by our 2 year warranty. Software updates are offered free of charge for the lifetime of this product.</source>
         <comment>Description</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este software, junto con el módulo de interfaz, permite determinar rápidamente la causa de que se encienda el testigo FI. El usuario puede leer los códigos de avería y borrarlos tras la reparación. Los valores de los sensores se muestran en tiempo real, lo que permite a personal cualificado un análisis avanzado de averías y del rendimiento del motor. También incluye funciones de prueba.
+<byte value="xd"/><byte value="xd"/>Las mediciones se registran automáticamente y pueden guardarse y reproducirse desde un archivo. El programa puede ejecutarse en varias copias a la vez, lo que permite comparar lecturas en directo con valores grabados anteriormente, o comparar dos grabaciones.
+<byte value="xd"/><byte value="xd"/>La conexión USB, el tamaño compacto y la configuración automática hacen que este producto sea portátil y extremadamente fácil de usar. El módulo de interfaz está completamente sellado (estanco) y cubierto por nuestra garantía de 2 años. Las actualizaciones de software son gratuitas durante toda la vida útil de este producto.</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
@@ -1230,12 +1236,12 @@
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>MOTORCYCLES:</source>
         <comment>Motorcycles</comment>
-        <translation type="unfinished"></translation>
+        <translation>MOTOCICLETAS:</translation>
     </message>
 </context>
 <context>
@@ -1243,43 +1249,43 @@
     <message>
         <source>Settings</source>
         <comment>Caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Configuración</translation>
     </message>
     <message>
         <source>Speed</source>
         <comment>Speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad</translation>
     </message>
     <message>
         <source>Temperature</source>
         <comment>Temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temperatura</translation>
     </message>
     <message>
         <source>Pressure</source>
         <comment>Pressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Presión</translation>
     </message>
     <message>
         <source>Airflow</source>
         <comment>Airflow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Caudal de aire</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>Language</comment>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>Highlighting period (sec)</source>
         <comment>HighlightingPeriod</comment>
-        <translation type="unfinished"></translation>
+        <translation>Duración del resaltado (sec)</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <comment>IntegerRange</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero entre %1 y %2.</translation>
     </message>
 </context>
 <context>
@@ -1287,109 +1293,110 @@
     <message>
         <source>You do not have permission to save to this folder.</source>
         <comment>NoPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para guardar en esta carpeta.</translation>
     </message>
     <message>
         <source>File not found.</source>
         <comment>FileNotFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no encontrado.</translation>
     </message>
     <message>
         <source>The file</source>
         <comment>TheFile</comment>
-        <translation type="unfinished"></translation>
+        <translation>El archivo</translation>
     </message>
     <message>
         <source>already exists.
 <byte value="xd"/>Would you like to overwrite this file ?</source>
         <comment>AlreadyExists</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ya existe.
+<byte value="xd"/>¿Desea sobrescribir este archivo?</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Filter :</source>
         <comment>Filter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Filtro :</translation>
     </message>
     <message>
         <source>File name:</source>
         <comment>FileName</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo:</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>Save</comment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save as</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como</translation>
     </message>
     <message>
         <source>Rename selected file or folder</source>
         <comment>RenameTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el nombre del archivo o carpeta seleccionado</translation>
     </message>
     <message>
         <source>Delete selected file or folder</source>
         <comment>DeleteTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el archivo o carpeta seleccionado</translation>
     </message>
     <message>
         <source>Create new folder</source>
         <comment>NewFolderTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Crear carpeta nueva</translation>
     </message>
     <message>
         <source>Drive not available.</source>
         <comment>DriveNotAvailable</comment>
-        <translation type="unfinished"></translation>
+        <translation>Unidad no disponible.</translation>
     </message>
     <message>
         <source>New</source>
         <comment>New</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nueva</translation>
     </message>
     <message>
         <source>Access to the selected file or folder was denied.</source>
         <comment>AccessDenied</comment>
-        <translation type="unfinished"></translation>
+        <translation>Se ha denegado el acceso al archivo o carpeta seleccionado.</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected folder</source>
         <comment>DeleteFolderQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea realmente eliminar la carpeta seleccionada</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected file</source>
         <comment>DeleteFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea realmente eliminar el archivo seleccionado</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>Cancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Drive :</source>
         <comment>Drive</comment>
-        <translation type="unfinished"></translation>
+        <translation>Unidad :</translation>
     </message>
     <message>
         <source>Path :</source>
         <comment>Path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ruta :</translation>
     </message>
     <message>
         <source>File type :</source>
         <comment>FileType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de archivo :</translation>
     </message>
 </context>
 <context>
@@ -1397,42 +1404,42 @@
     <message>
         <source>Graph view</source>
         <comment>Title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico</translation>
     </message>
     <message>
         <source>Minimum:</source>
         <comment>Minimum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mínimo:</translation>
     </message>
     <message>
         <source>Maximum:</source>
         <comment>Maximum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Máximo:</translation>
     </message>
     <message>
         <source>Actual:</source>
         <comment>Actual</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actual:</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pausa</translation>
     </message>
     <message>
         <source>Resume</source>
         <comment>Resume</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reanudar</translation>
     </message>
     <message>
         <source>Reset view</source>
         <comment>ResetView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer vista</translation>
     </message>
     <message>
         <source>Export</source>
         <comment>Export</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <source>Change the Time scale:
@@ -1446,7 +1453,15 @@
 <byte value="xd"/>During a live measurement, selecting another sensor erases the graphs while the recording continues.</source>
         <comment>HelpText</comment>
         <extracomment>Keep every line break where the sentence allows it. &apos;&apos; (two apostrophes) is a quote mark.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar la escala de tiempo:
+<byte value="xd"/>Haga clic con el botón izquierdo o derecho del ratón en cualquier punto de los gráficos para ampliar o reducir la escala de tiempo.
+<byte value="xd"/>Mantenga pulsado el botón izquierdo y mueva el ratón a la izquierda o a la derecha para desplazar la escala de tiempo.
+<byte value="xd"/>Pulse &apos;&apos;Restablecer vista&apos;&apos; para restablecer la escala de tiempo.
+<byte value="xd"/>El zoom está pensado para mediciones grabadas.
+<byte value="xd"/>
+<byte value="xd"/>Pueden ejecutarse varias instancias del programa a la vez para comparar gráficos.
+<byte value="xd"/>
+<byte value="xd"/>Durante una medición en directo, seleccionar otro sensor borra los gráficos mientras la grabación continúa.</translation>
     </message>
 </context>
 <context>
@@ -1455,505 +1470,505 @@
         <source>Unknown error</source>
         <comment>Unknown</comment>
         <extracomment>Description of a trouble code that has no text of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Avería desconocida</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 1</source>
         <comment>P0105</comment>
         <extracomment>Description of trouble code P0105.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor presión absoluta colector 1 - fallo de circuito</translation>
     </message>
     <message>
         <source>Intake air temperature circuit malfunction</source>
         <comment>P0110</comment>
         <extracomment>Description of trouble code P0110.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor temperatura aire admisión - fallo de circuito</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature circuit malfunction</source>
         <comment>P0115</comment>
         <extracomment>Description of trouble code P0115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor temp. refrigerante / aceite - fallo de circuito</translation>
     </message>
     <message>
         <source>Throttle position sensor A circuit malfunction</source>
         <comment>P0120</comment>
         <extracomment>Description of trouble code P0120.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor posición mariposa A - fallo de circuito</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0130</comment>
         <extracomment>Description of trouble code P0130.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda O2 - fallo de circuito (banco 1 sonda 1)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0135</comment>
         <extracomment>Description of trouble code P0135.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calefactor sonda O2 - fallo de circuito (banco 1 sonda 1)</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0156</comment>
         <extracomment>Description of trouble code P0156.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonda O2 - fallo de circuito (banco 2 sonda 2)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0161</comment>
         <extracomment>Description of trouble code P0161.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calefactor sonda O2 - fallo de circuito (banco 2 sonda 2)</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 1 malfunction</source>
         <comment>P0201</comment>
         <extracomment>Description of trouble code P0201.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inyector cilindro 1 - fallo de circuito</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 2 malfunction</source>
         <comment>P0202</comment>
         <extracomment>Description of trouble code P0202.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inyector cilindro 2 - fallo de circuito</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 3 malfunction</source>
         <comment>P0203</comment>
         <extracomment>Description of trouble code P0203.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inyector cilindro 3 - fallo de circuito</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 4 malfunction</source>
         <comment>P0204</comment>
         <extracomment>Description of trouble code P0204.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inyector cilindro 4 - fallo de circuito</translation>
     </message>
     <message>
         <source>Fuel pump circuit malfunction</source>
         <comment>P0230</comment>
         <extracomment>Description of trouble code P0230.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bomba de combustible - fallo de circuito</translation>
     </message>
     <message>
         <source>Crankshaft position sensor A circuit malfunction</source>
         <comment>P0335</comment>
         <extracomment>Description of trouble code P0335.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor posición cigüeñal A - fallo de circuito</translation>
     </message>
     <message>
         <source>Camshaft position sensor A circuit malfunction</source>
         <comment>P0340</comment>
         <extracomment>Description of trouble code P0340.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor posición árbol de levas A - fallo de circuito</translation>
     </message>
     <message>
         <source>Ignition coil A circuit malfunction</source>
         <comment>P0351</comment>
         <extracomment>Description of trouble code P0351.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobina de encendido A - fallo de circuito</translation>
     </message>
     <message>
         <source>Ignition coil B circuit malfunction</source>
         <comment>P0352</comment>
         <extracomment>Description of trouble code P0352.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobina de encendido B - fallo de circuito</translation>
     </message>
     <message>
         <source>Ignition coil C circuit malfunction</source>
         <comment>P0353</comment>
         <extracomment>Description of trouble code P0353.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobina de encendido C - fallo de circuito</translation>
     </message>
     <message>
         <source>Ignition coil D circuit malfunction</source>
         <comment>P0354</comment>
         <extracomment>Description of trouble code P0354.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobina de encendido D - fallo de circuito</translation>
     </message>
     <message>
         <source>EVAP system purge valve circuit malfunction</source>
         <comment>P0443</comment>
         <extracomment>Description of trouble code P0443.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula purga EVAP - fallo de circuito</translation>
     </message>
     <message>
         <source>Cooling fan control circuit malfunction</source>
         <comment>P0480</comment>
         <extracomment>Description of trouble code P0480.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Control ventilador - fallo de circuito</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P0500</comment>
         <extracomment>Description of trouble code P0500.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad vehículo - fallo</translation>
     </message>
     <message>
         <source>ISC valve circuit malfunction</source>
         <comment>P0505</comment>
         <extracomment>Description of trouble code P0505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Válvula ISC - fallo de circuito</translation>
     </message>
     <message>
         <source>ISC valve, lower than desired rpm</source>
         <comment>P0506</comment>
         <extracomment>Description of trouble code P0506.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Válvula ISC, régimen inferior al deseado</translation>
     </message>
     <message>
         <source>ISC valve, higher than desired rpm</source>
         <comment>P0507</comment>
         <extracomment>Description of trouble code P0507.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Válvula ISC, régimen superior al deseado</translation>
     </message>
     <message>
         <source>Starter relay circuit malfunction</source>
         <comment>P0615</comment>
         <extracomment>Description of trouble code P0615.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé de arranque - fallo de circuito</translation>
     </message>
     <message>
         <source>Gear position switch circuit malfunction</source>
         <comment>P0705</comment>
         <extracomment>Description of trouble code P0705.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor posición de marcha - fallo de circuito</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main) circuit malfunction</source>
         <comment>P1111</comment>
         <extracomment>Description of trouble code P1111.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de par EPS (principal) - fallo de circuito</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main/Sub) circuit correlation</source>
         <comment>P1113</comment>
         <extracomment>Description of trouble code P1113.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de par EPS (principal/secundario) - señales incoherentes</translation>
     </message>
     <message>
         <source>EPS torque sensor power supply (5V) circuit malfunction</source>
         <comment>P1114</comment>
         <extracomment>Description of trouble code P1114.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación sensor de par EPS (5V) - fallo de circuito</translation>
     </message>
     <message>
         <source>EPS torque sensor (Sub) circuit malfunction</source>
         <comment>P1115</comment>
         <extracomment>Description of trouble code P1115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de par EPS (secundario) - fallo de circuito</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P1121</comment>
         <extracomment>Description of trouble code P1121.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad vehículo - fallo</translation>
     </message>
     <message>
         <source>Engine speed signal malfunction</source>
         <comment>P1122</comment>
         <extracomment>Description of trouble code P1122.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Señal régimen motor - fallo</translation>
     </message>
     <message>
         <source>Motor circuit voltage malfunction</source>
         <comment>P1141</comment>
         <extracomment>Description of trouble code P1141.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motor - fallo de tensión</translation>
     </message>
     <message>
         <source>Motor detecting current malfunction</source>
         <comment>P1142</comment>
         <extracomment>Description of trouble code P1142.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motor - fallo medición de corriente</translation>
     </message>
     <message>
         <source>Motor circuit current too high</source>
         <comment>P1143</comment>
         <extracomment>Description of trouble code P1143.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motor - corriente demasiado alta</translation>
     </message>
     <message>
         <source>Motor circuit current too low</source>
         <comment>P1145</comment>
         <extracomment>Description of trouble code P1145.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito motor - corriente demasiado baja</translation>
     </message>
     <message>
         <source>Relay welding</source>
         <comment>P1152</comment>
         <extracomment>Description of trouble code P1152.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé soldado</translation>
     </message>
     <message>
         <source>Battery voltage too low</source>
         <comment>P1153</comment>
         <extracomment>Description of trouble code P1153.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de batería demasiado baja</translation>
     </message>
     <message>
         <source>Relay malfunction</source>
         <comment>P1154</comment>
         <extracomment>Description of trouble code P1154.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé - fallo</translation>
     </message>
     <message>
         <source>EPS control unit malfunction</source>
         <comment>P1155</comment>
         <extracomment>Description of trouble code P1155.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Centralita EPS - fallo</translation>
     </message>
     <message>
         <source>Atmospheric pressure sensor circuit malfunction</source>
         <comment>P1450</comment>
         <extracomment>Description of trouble code P1450.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor presión atmosférica - fallo de circuito</translation>
     </message>
     <message>
         <source>Serial communication problem between ECM and TCM</source>
         <comment>P1600</comment>
         <extracomment>Description of trouble code P1600.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fallo comunicación serie entre ECM y TCM</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(F)</source>
         <comment>P1613</comment>
         <extracomment>Description of trouble code P1613.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rueda fónica sensor velocidad rueda - fallo (D)</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(R)</source>
         <comment>P1614</comment>
         <extracomment>Description of trouble code P1614.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rueda fónica sensor velocidad rueda - fallo (T)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(F)</source>
         <comment>P1622</comment>
         <extracomment>Description of trouble code P1622.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Actuador ABS - fallo de circuito (D)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(R)</source>
         <comment>P1623</comment>
         <extracomment>Description of trouble code P1623.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Actuador ABS - fallo de circuito (T)</translation>
     </message>
     <message>
         <source>Incorrect tire size or wheel speed sensor related malfunction</source>
         <comment>P1625</comment>
         <extracomment>Description of trouble code P1625.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Medida de neumático incorrecta o fallo relacionado con sensor velocidad rueda</translation>
     </message>
     <message>
         <source>ABS motor malfunction</source>
         <comment>P1635</comment>
         <extracomment>Description of trouble code P1635.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motor bomba ABS - fallo</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(F)</source>
         <comment>P1641</comment>
         <extracomment>Description of trouble code P1641.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad rueda - fallo de señal (D)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open (F)</source>
         <comment>P1642</comment>
         <extracomment>Description of trouble code P1642.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad rueda - circuito abierto (D)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short (F)</source>
         <comment>P1643</comment>
         <extracomment>Description of trouble code P1643.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad rueda - cortocircuito (D)</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(R)</source>
         <comment>P1644</comment>
         <extracomment>Description of trouble code P1644.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad rueda - fallo de señal (T)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open(R)</source>
         <comment>P1645</comment>
         <extracomment>Description of trouble code P1645.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad rueda - circuito abierto (T)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short(R)</source>
         <comment>P1646</comment>
         <extracomment>Description of trouble code P1646.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor velocidad rueda - cortocircuito (T)</translation>
     </message>
     <message>
         <source>Supply voltage(Increased)</source>
         <comment>P1647</comment>
         <extracomment>Description of trouble code P1647.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de alimentación (demasiado alta)</translation>
     </message>
     <message>
         <source>Supply voltage(Decreased)</source>
         <comment>P1648</comment>
         <extracomment>Description of trouble code P1648.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tensión de alimentación (demasiado baja)</translation>
     </message>
     <message>
         <source>Ignition switch signal circuit malfunction</source>
         <comment>P1650</comment>
         <extracomment>Description of trouble code P1650.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Señal interruptor de encendido - fallo de circuito</translation>
     </message>
     <message>
         <source>Tip over sensor circuit malfunction</source>
         <comment>P1651</comment>
         <extracomment>Description of trouble code P1651.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor de vuelco - fallo de circuito</translation>
     </message>
     <message>
         <source>PTC heater circuit malfunction</source>
         <comment>P1652</comment>
         <extracomment>Description of trouble code P1652.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calefactor PTC - fallo de circuito</translation>
     </message>
     <message>
         <source>Secondary throttle actuator position sensor circuit malfunction</source>
         <comment>P1654</comment>
         <extracomment>Description of trouble code P1654.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor posición actuador mariposa secundaria - fallo de circuito</translation>
     </message>
     <message>
         <source>Secondary throttle motor circuit malfunction</source>
         <comment>P1655</comment>
         <extracomment>Description of trouble code P1655.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motor mariposa secundaria - fallo de circuito</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction</source>
         <comment>P1656</comment>
         <extracomment>Description of trouble code P1656.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema PAIR - fallo de circuito</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator position sensor circuit malfunction</source>
         <comment>P1657</comment>
         <extracomment>Description of trouble code P1657.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor posición actuador válvula de escape - fallo de circuito</translation>
     </message>
     <message>
         <source>Exhaust control valve motor circuit malfunction</source>
         <comment>P1658</comment>
         <extracomment>Description of trouble code P1658.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Motor válvula de escape - fallo de circuito</translation>
     </message>
     <message>
         <source>ABS solenoid malfunction</source>
         <comment>P1661</comment>
         <extracomment>Description of trouble code P1661.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula ABS - fallo</translation>
     </message>
     <message>
         <source>Throttle position signal input malfunction</source>
         <comment>P1700</comment>
         <extracomment>Description of trouble code P1700.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Señal posición mariposa - fallo de entrada</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 2</source>
         <comment>P1750</comment>
         <extracomment>Description of trouble code P1750.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor presión absoluta colector 2 - fallo de circuito</translation>
     </message>
     <message>
         <source>Decomp solenoid relay circuit malfunction</source>
         <comment>P1751</comment>
         <extracomment>Description of trouble code P1751.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé electroválvula descompresor - fallo de circuito</translation>
     </message>
     <message>
         <source>Differential lock relay circuit malfunction</source>
         <comment>P1752</comment>
         <extracomment>Description of trouble code P1752.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relé bloqueo diferencial - fallo de circuito</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 1 malfunction</source>
         <comment>P1764</comment>
         <extracomment>Description of trouble code P1764.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inyector secundario cil. 1 - fallo de circuito</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 2 malfunction</source>
         <comment>P1765</comment>
         <extracomment>Description of trouble code P1765.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inyector secundario cil. 2 - fallo de circuito</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 3 malfunction</source>
         <comment>P1766</comment>
         <extracomment>Description of trouble code P1766.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inyector secundario cil. 3 - fallo de circuito</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 4 malfunction</source>
         <comment>P1767</comment>
         <extracomment>Description of trouble code P1767.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Inyector secundario cil. 4 - fallo de circuito</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction 2</source>
         <comment>P1768</comment>
         <extracomment>Description of trouble code P1768.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema PAIR - fallo de circuito 2</translation>
     </message>
     <message>
         <source>Steering damper solenoid circuit malfunction</source>
         <comment>P1769</comment>
         <extracomment>Description of trouble code P1769.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Electroválvula amortiguador de dirección - fallo de circuito</translation>
     </message>
     <message>
         <source>Crankshaft rotation signal circuit malfunction</source>
         <comment>P1771</comment>
         <extracomment>Description of trouble code P1771.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Señal giro cigüeñal - fallo de circuito</translation>
     </message>
     <message>
         <source>Switch circuit malfunction for CVT</source>
         <comment>P1815</comment>
         <extracomment>Description of trouble code P1815.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interruptor CVT - fallo de circuito</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor circuit malfunction</source>
         <comment>P1831</comment>
         <extracomment>Description of trouble code P1831.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor régimen polea secundaria - fallo de circuito</translation>
     </message>
     <message>
         <source>Motor system malfunction</source>
         <comment>P1861</comment>
         <extracomment>Description of trouble code P1861.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sistema motor actuador - fallo</translation>
     </message>
     <message>
         <source>Pulley position sensor circuit malfunction</source>
         <comment>P1862</comment>
         <extracomment>Description of trouble code P1862.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sensor posición polea - fallo de circuito</translation>
     </message>
     <message>
         <source>Belt slip/Pulley position sensor system malfunction</source>
         <comment>P1863</comment>
         <extracomment>Description of trouble code P1863.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patinaje correa/sensor posición polea - fallo del sistema</translation>
     </message>
     <message>
         <source>ECM/PCM power input signal malfunction</source>
         <comment>P2505</comment>
         <extracomment>Description of trouble code P2505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación ECM/PCM - fallo señal de entrada</translation>
     </message>
 </context>
 </TS>

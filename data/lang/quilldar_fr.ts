@@ -6,215 +6,219 @@
     <message>
         <source>Clear errors</source>
         <comment>ClearErrors</comment>
-        <translation type="unfinished"></translation>
+        <translation>Effacer défauts</translation>
     </message>
     <message>
         <source>Connect</source>
         <comment>Connect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Save As...</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Open...</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir...</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Exit</source>
         <comment>Exit</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Number of DTCs:</source>
         <comment>NumberOfDtcs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nb codes défaut :</translation>
     </message>
     <message>
         <source>Engine</source>
         <comment>TabEngine</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur</translation>
     </message>
     <message>
         <source>Transmission</source>
         <comment>TabTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Transmission</translation>
     </message>
     <message>
         <source>Engine &amp; Transmission</source>
         <comment>TabEngineTransmission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur &amp; Transmission</translation>
     </message>
     <message>
         <source>Error codes</source>
         <comment>TabErrorCodes</comment>
-        <translation type="unfinished"></translation>
+        <translation>Codes défaut</translation>
     </message>
     <message>
         <source>Show data when trouble</source>
         <comment>TabShowDataWhenTrouble</comment>
-        <translation type="unfinished"></translation>
+        <translation>Données figées</translation>
     </message>
     <message>
         <source>Active tests</source>
         <comment>TabActiveTests</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tests actionneurs</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Hardware ID:</source>
         <comment>HardwareId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ID matériel :</translation>
     </message>
     <message>
         <source>Hardware SN:</source>
         <comment>HardwareSn</comment>
-        <translation type="unfinished"></translation>
+        <translation>N° série matériel :</translation>
     </message>
     <message>
         <source>ECM ID:</source>
         <comment>EcmId</comment>
-        <translation type="unfinished"></translation>
+        <translation>ID ECM :</translation>
     </message>
     <message>
         <source>Disconnect</source>
         <comment>Disconnect</comment>
-        <translation type="unfinished"></translation>
+        <translation>Déconnecter</translation>
     </message>
     <message>
         <source>Communication failed</source>
         <comment>CommunicationFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la communication</translation>
     </message>
     <message>
         <source>Error</source>
         <comment>Error</comment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
     <message>
         <source>Communication error occurred</source>
         <comment>CommunicationError</comment>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur de communication s&apos;est produite</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Play</source>
         <comment>Play</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lecture</translation>
     </message>
     <message>
         <source>Time:</source>
         <comment>Time</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temps :</translation>
     </message>
     <message>
         <source>Help</source>
         <comment>Help</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>New version available...
 <byte value="xd"/>Would you like to install now?</source>
         <comment>NewVersionQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle version disponible...
+<byte value="xd"/>Voulez-vous l&apos;installer maintenant ?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>Attention</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>Download error 
 <byte value="xd"/>Please try again later</source>
         <comment>DownloadError</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de téléchargement 
+<byte value="xd"/>Veuillez réessayer plus tard</translation>
     </message>
     <message>
         <source>Error codes will be cleared. Continue?</source>
         <comment>ClearErrorsQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Les codes défaut vont être effacés. Continuer ?</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to continue?</source>
         <comment>UnsavedContinueQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La dernière session n&apos;a pas été enregistrée !
+<byte value="xd"/>Voulez-vous continuer ?</translation>
     </message>
     <message>
         <source>Attention</source>
         <comment>AttentionUnsaved</comment>
-        <translation type="unfinished"></translation>
+        <translation>Attention</translation>
     </message>
     <message>
         <source>FAQ page has been updated.</source>
         <comment>FaqUpdated</comment>
-        <translation type="unfinished"></translation>
+        <translation>La FAQ a été mise à jour.</translation>
     </message>
     <message>
         <source>Note</source>
         <comment>Note</comment>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>Last session was not saved!
 <byte value="xd"/>Would you like to exit anyway?</source>
         <comment>UnsavedExitQuestion</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La dernière session n&apos;a pas été enregistrée !
+<byte value="xd"/>Voulez-vous quitter quand même ?</translation>
     </message>
     <message>
         <source>Settings</source>
         <comment>Settings</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Models</source>
         <comment>Models</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modèles</translation>
     </message>
     <message>
         <source>FAQ</source>
         <comment>Faq</comment>
-        <translation type="unfinished"></translation>
+        <translation>FAQ</translation>
     </message>
     <message>
         <source>Graph view</source>
         <comment>GraphView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Offline mode</source>
         <comment>OfflineMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode hors ligne</translation>
     </message>
     <message>
         <source>File is locked by another application.</source>
         <comment>FileLocked</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est verrouillé par une autre application.</translation>
     </message>
     <message>
         <source>File is corrupted, load skipped.</source>
         <comment>FileCorrupted</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier est endommagé, chargement annulé.</translation>
     </message>
 </context>
 <context>
@@ -222,232 +226,232 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime moteur</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position papillon</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position papillon secondaire</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temp. liquide refroid. / huile</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Température air admission</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pression absolue collecteur 1</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 2</source>
         <comment>ManifoldPressure2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pression absolue collecteur 2</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pression atmosphérique</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension batterie</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse véhicule</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator</source>
         <comment>ExhaustValveActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actionneur valve d&apos;échappement</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonde O2 banc 1 - sonde 1</translation>
     </message>
     <message>
         <source>O2 sensor Bank 2 - Sensor 2</source>
         <comment>O2SensorBank2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonde O2 banc 2 - sonde 2</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime de ralenti cible</translation>
     </message>
     <message>
         <source>Steering damper solenoid current</source>
         <comment>SteeringDamperCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Courant amortisseur de direction</translation>
     </message>
     <message>
         <source>Cylinder 1 injection time</source>
         <comment>Cylinder1Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;injection cylindre 1</translation>
     </message>
     <message>
         <source>Cylinder 2 injection time</source>
         <comment>Cylinder2Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;injection cylindre 2</translation>
     </message>
     <message>
         <source>Cylinder 3 injection time</source>
         <comment>Cylinder3Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;injection cylindre 3</translation>
     </message>
     <message>
         <source>Cylinder 4 injection time</source>
         <comment>Cylinder4Injection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temps d&apos;injection cylindre 4</translation>
     </message>
     <message>
         <source>Advance</source>
         <comment>Advance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Avance à l&apos;allumage</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position valve ISC</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport engagé</translation>
     </message>
     <message>
         <source>ISC duty</source>
         <comment>IscDuty</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport cyclique ISC</translation>
     </message>
     <message>
         <source>Exhaust valve control select terminal</source>
         <comment>ExhaustValveSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borne commande valve d&apos;échappement</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borne commande sonde O2</translation>
     </message>
     <message>
         <source>Neutral switch signal</source>
         <comment>NeutralSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signal contacteur point mort</translation>
     </message>
     <message>
         <source>Driving mode selection 1</source>
         <comment>DrivingMode1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sélection mode de conduite 1</translation>
     </message>
     <message>
         <source>Driving mode selection 2</source>
         <comment>DrivingMode2</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sélection mode de conduite 2</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signal contacteur d&apos;allumage</translation>
     </message>
     <message>
         <source>Clutch switch signal</source>
         <comment>ClutchSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signal contacteur d&apos;embrayage</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signal démarreur</translation>
     </message>
     <message>
         <source>EVAP purge valve</source>
         <comment>EvapPurgeValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne purge EVAP</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur de chute</translation>
     </message>
     <message>
         <source>Cooling fan relay</source>
         <comment>CoolingFanRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relais ventilateur</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne PAIR</translation>
     </message>
     <message>
         <source>Side stand switch</source>
         <comment>SideStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur béquille latérale</translation>
     </message>
     <message>
         <source>Load cut off relay</source>
         <comment>LoadCutOffRelay</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relais coupure consommateurs</translation>
     </message>
     <message>
         <source>Shift switch signal</source>
         <comment>ShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signal contacteur sélecteur</translation>
     </message>
     <message>
         <source>Engine speed limiter signal</source>
         <comment>SpeedLimiter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signal limiteur de régime</translation>
     </message>
     <message>
         <source>Steps</source>
         <comment>Steps</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pas</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvert</translation>
     </message>
     <message>
         <source>GND</source>
         <comment>Gnd</comment>
-        <translation type="unfinished"></translation>
+        <translation>Masse</translation>
     </message>
     <message>
         <source>Normal</source>
         <comment>Normal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Normal</translation>
     </message>
     <message>
         <source>Abnormal</source>
         <comment>Abnormal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anormal</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actif</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Inactif</translation>
     </message>
 </context>
 <context>
@@ -455,187 +459,187 @@
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse véhicule</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position papillon</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temp. liquide refroid. / huile</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime moteur</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime poulie secondaire</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport poulies (capteur position)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport poulies (régimes)</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension batterie</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension contact relais</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension borne moteur A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension borne moteur B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Courant moteur</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport engagé</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur bloqué</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Court-circuit moteur</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coupure circuit moteur</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contact relais soudé</translation>
     </message>
     <message>
         <source>Relay contact failure</source>
         <comment>RelayContactFailure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contact relais défectueux</translation>
     </message>
     <message>
         <source>Power mode switch circuit malfunction</source>
         <comment>PowerModeSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur mode Power - défaut circuit</translation>
     </message>
     <message>
         <source>Auto shift switch circuit malfunction</source>
         <comment>AutoShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur mode auto - défaut circuit</translation>
     </message>
     <message>
         <source>Up shift switch circuit malfunction</source>
         <comment>UpShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur montée rapport - défaut circuit</translation>
     </message>
     <message>
         <source>Down shift switch circuit malfunction</source>
         <comment>DownShiftSwitchMalfunction</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur descente rapport - défaut circuit</translation>
     </message>
     <message>
         <source>Motor lock (History)</source>
         <comment>MotorLockHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur bloqué (mémorisé)</translation>
     </message>
     <message>
         <source>Motor short (History)</source>
         <comment>MotorShortHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Court-circuit moteur (mémorisé)</translation>
     </message>
     <message>
         <source>Motor disconnection (History)</source>
         <comment>MotorDisconnectionHistory</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coupure circuit moteur (mémorisé)</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur béquille centrale</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur de frein</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur mode Power</translation>
     </message>
     <message>
         <source>Auto shift mode switch</source>
         <comment>AutoShiftModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur mode automatique</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur montée rapport</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur descente rapport</translation>
     </message>
     <message>
         <source>Shift control switch</source>
         <comment>ShiftControlSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur commande boîte</translation>
     </message>
     <message>
         <source>Normal mode</source>
         <comment>NormalMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode normal</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode Power</translation>
     </message>
     <message>
         <source>Auto shift mode</source>
         <comment>AutoShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode automatique</translation>
     </message>
     <message>
         <source>Manual shift mode</source>
         <comment>ManualShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode manuel</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>
@@ -643,202 +647,202 @@
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime moteur</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position papillon</translation>
     </message>
     <message>
         <source>Secondary throttle actuator</source>
         <comment>SecondaryThrottleActuator</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actionneur papillon secondaire</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temp. liquide refroid. / huile</translation>
     </message>
     <message>
         <source>Intake air temperature</source>
         <comment>IntakeAirTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Température air admission</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pression absolue collecteur 1</translation>
     </message>
     <message>
         <source>Atmospheric pressure</source>
         <comment>AtmosphericPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pression atmosphérique</translation>
     </message>
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension batterie</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse véhicule</translation>
     </message>
     <message>
         <source>O2 sensor Bank 1 - Sensor 1</source>
         <comment>O2SensorBank1</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sonde O2 banc 1 - sonde 1</translation>
     </message>
     <message>
         <source>Target idle speed</source>
         <comment>TargetIdleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime de ralenti cible</translation>
     </message>
     <message>
         <source>ISC valve position</source>
         <comment>IscValvePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position valve ISC</translation>
     </message>
     <message>
         <source>O2 sensor control select terminal</source>
         <comment>O2SensorSelectTerminal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Borne commande sonde O2</translation>
     </message>
     <message>
         <source>Ignition switch signal</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signal contacteur d&apos;allumage</translation>
     </message>
     <message>
         <source>Starter signal</source>
         <comment>StarterSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Signal démarreur</translation>
     </message>
     <message>
         <source>Tip over sensor</source>
         <comment>TipOverSensor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur de chute</translation>
     </message>
     <message>
         <source>PAIR control solenoid valve</source>
         <comment>PairSolenoidValve</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne PAIR</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor</source>
         <comment>SecondaryPulleySpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime poulie secondaire</translation>
     </message>
     <message>
         <source>Pulley position sensor ratio</source>
         <comment>PulleyPositionRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport poulies (capteur position)</translation>
     </message>
     <message>
         <source>Pulley speed ratio</source>
         <comment>PulleySpeedRatio</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport poulies (régimes)</translation>
     </message>
     <message>
         <source>Relay contact voltage</source>
         <comment>RelayContactVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension contact relais</translation>
     </message>
     <message>
         <source>Motor terminal voltage A</source>
         <comment>MotorTerminalVoltageA</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension borne moteur A</translation>
     </message>
     <message>
         <source>Motor terminal voltage B</source>
         <comment>MotorTerminalVoltageB</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension borne moteur B</translation>
     </message>
     <message>
         <source>Motor current</source>
         <comment>MotorCurrent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Courant moteur</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport engagé</translation>
     </message>
     <message>
         <source>Motor lock</source>
         <comment>MotorLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur bloqué</translation>
     </message>
     <message>
         <source>Motor short</source>
         <comment>MotorShort</comment>
-        <translation type="unfinished"></translation>
+        <translation>Court-circuit moteur</translation>
     </message>
     <message>
         <source>Motor disconnection</source>
         <comment>MotorDisconnection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Coupure circuit moteur</translation>
     </message>
     <message>
         <source>Relay contact welding</source>
         <comment>RelayContactWelding</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contact relais soudé</translation>
     </message>
     <message>
         <source>Center stand switch</source>
         <comment>CenterStandSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur béquille centrale</translation>
     </message>
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur de frein</translation>
     </message>
     <message>
         <source>Power mode switch</source>
         <comment>PowerModeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur mode Power</translation>
     </message>
     <message>
         <source>Mode select switch</source>
         <comment>ModeSelectSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sélecteur de mode</translation>
     </message>
     <message>
         <source>Up shift switch</source>
         <comment>UpShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur montée rapport</translation>
     </message>
     <message>
         <source>Down shift switch</source>
         <comment>DownShiftSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur descente rapport</translation>
     </message>
     <message>
         <source>Drive mode</source>
         <comment>DriveMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode de conduite</translation>
     </message>
     <message>
         <source>Power mode</source>
         <comment>PowerMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode Power</translation>
     </message>
     <message>
         <source>CVT shift mode</source>
         <comment>CvtShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode CVT</translation>
     </message>
     <message>
         <source>7MT shift mode</source>
         <comment>SevenSpeedShiftMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mode de passage 7MT</translation>
     </message>
     <message>
         <source>Auto mode</source>
         <comment>AutoMode</comment>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
 </context>
 <context>
@@ -846,97 +850,97 @@
     <message>
         <source>Brake switch</source>
         <comment>BrakeSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur de frein</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Front)</source>
         <comment>WheelSpeedFront</comment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse roue (avant)</translation>
     </message>
     <message>
         <source>Wheel speed sensor (Rear)</source>
         <comment>WheelSpeedRear</comment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse roue (arrière)</translation>
     </message>
     <message>
         <source>Monitoring voltage</source>
         <comment>MonitoringVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension de surveillance</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (F)</source>
         <comment>InletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS entrée coupure/court-circuit (AV)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (F)</source>
         <comment>OutletValveFrontFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS sortie coupure/court-circuit (AV)</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V open or short (R)</source>
         <comment>InletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS entrée coupure/court-circuit (AR)</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V open or short (R)</source>
         <comment>OutletValveRearFault</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS sortie coupure/court-circuit (AR)</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay lock</source>
         <comment>ValveRelayLock</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relais électrovannes ABS bloqué</translation>
     </message>
     <message>
         <source>ABS motor</source>
         <comment>Motor</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur de pompe ABS</translation>
     </message>
     <message>
         <source>ABS motor relay lock (Off)</source>
         <comment>MotorRelayLockOff</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relais moteur ABS bloqué (inactif)</translation>
     </message>
     <message>
         <source>ABS motor relay lock (On)</source>
         <comment>MotorRelayLockOn</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relais moteur ABS bloqué (actif)</translation>
     </message>
     <message>
         <source>Service check signal position</source>
         <comment>ServiceCheckSignal</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position signal contrôle service</translation>
     </message>
     <message>
         <source>ABS solenoid valve relay operate</source>
         <comment>ValveRelayOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Relais électrovannes ABS piloté</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (F) operate</source>
         <comment>InletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS entrée (AV) pilotée</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (F) operate</source>
         <comment>OutletValveFrontOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS sortie (AV) pilotée</translation>
     </message>
     <message>
         <source>ABS solenoid IN/V (R) operate</source>
         <comment>InletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS entrée (AR) pilotée</translation>
     </message>
     <message>
         <source>ABS solenoid OUT/V (R) operate</source>
         <comment>OutletValveRearOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS sortie (AR) pilotée</translation>
     </message>
     <message>
         <source>ABS motor operate</source>
         <comment>MotorOperate</comment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur de pompe ABS piloté</translation>
     </message>
 </context>
 <context>
@@ -944,67 +948,67 @@
     <message>
         <source>Battery voltage</source>
         <comment>BatteryVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension batterie</translation>
     </message>
     <message>
         <source>Motor current target</source>
         <comment>MotorCurrentTarget</comment>
-        <translation type="unfinished"></translation>
+        <translation>Courant moteur consigne</translation>
     </message>
     <message>
         <source>Motor current detection</source>
         <comment>MotorCurrentDetection</comment>
-        <translation type="unfinished"></translation>
+        <translation>Courant moteur mesuré</translation>
     </message>
     <message>
         <source>Steering torque sensor power supply</source>
         <comment>TorqueSensorSupply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation capteur couple direction</translation>
     </message>
     <message>
         <source>Steering torque main</source>
         <comment>TorqueMain</comment>
-        <translation type="unfinished"></translation>
+        <translation>Couple direction principal</translation>
     </message>
     <message>
         <source>Steering torque sub</source>
         <comment>TorqueSub</comment>
-        <translation type="unfinished"></translation>
+        <translation>Couple direction secondaire</translation>
     </message>
     <message>
         <source>Steering control torque</source>
         <comment>ControlTorque</comment>
-        <translation type="unfinished"></translation>
+        <translation>Couple direction régulé</translation>
     </message>
     <message>
         <source>Motor terminal voltage</source>
         <comment>MotorTerminalVoltage</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tension borne moteur</translation>
     </message>
     <message>
         <source>Vehicle speed</source>
         <comment>VehicleSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse véhicule</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime moteur</translation>
     </message>
     <message>
         <source>Ignition switch</source>
         <comment>IgnitionSwitch</comment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur d&apos;allumage</translation>
     </message>
     <message>
         <source>System power</source>
         <comment>SystemPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation système</translation>
     </message>
     <message>
         <source>Relay output</source>
         <comment>RelayOutput</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sortie relais</translation>
     </message>
 </context>
 <context>
@@ -1013,22 +1017,22 @@
         <source>DTC No.:;Detected failure condition:;Current/Past:;</source>
         <comment>Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>N° DTC :;Défaut détecté :;Présent/Passé :;</translation>
     </message>
     <message>
         <source>Past</source>
         <comment>Past</comment>
-        <translation type="unfinished"></translation>
+        <translation>Passé</translation>
     </message>
     <message>
         <source>Pending</source>
         <comment>Pending</comment>
-        <translation type="unfinished"></translation>
+        <translation>En attente</translation>
     </message>
     <message>
         <source>Current</source>
         <comment>Current</comment>
-        <translation type="unfinished"></translation>
+        <translation>Présent</translation>
     </message>
 </context>
 <context>
@@ -1037,53 +1041,53 @@
         <source>Fault 1#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault1Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Défaut 1#;Avant détect.;Détection;Après détect.;Point fixe;Cycle min;Cycle max;Unité;</translation>
     </message>
     <message>
         <source>Fault 2#;Pre-detect;Detect point;Post-detect;Fix point;Cycle min;Cycle max;Unit;</source>
         <comment>Fault2Header</comment>
         <extracomment>Column names separated by &apos;;&apos;: keep every &apos;;&apos;, the last one too.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Défaut 2#;Avant détect.;Détection;Après détect.;Point fixe;Cycle min;Cycle max;Unité;</translation>
     </message>
     <message>
         <source>Engine speed</source>
         <comment>EngineSpeed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Régime moteur</translation>
     </message>
     <message>
         <source>Throttle position</source>
         <comment>ThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position papillon</translation>
     </message>
     <message>
         <source>Manifold absolute pressure 1</source>
         <comment>ManifoldPressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pression absolue collecteur 1</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature</source>
         <comment>CoolantTemperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Temp. liquide refroid. / huile</translation>
     </message>
     <message>
         <source>Gear position</source>
         <comment>GearPosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rapport engagé</translation>
     </message>
     <message>
         <source>Secondary throttle position</source>
         <comment>SecondaryThrottlePosition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Position papillon secondaire</translation>
     </message>
     <message>
         <source>Low</source>
         <comment>GearLow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Basse</translation>
     </message>
     <message>
         <source>High</source>
         <comment>GearHigh</comment>
-        <translation type="unfinished"></translation>
+        <translation>Haute</translation>
     </message>
 </context>
 <context>
@@ -1091,117 +1095,117 @@
     <message>
         <source>Steering damper solenoid operating control</source>
         <comment>SteeringDamperControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande électrovanne amortisseur direction</translation>
     </message>
     <message>
         <source>Secondary throttle operating control</source>
         <comment>SecondaryThrottleControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande papillon secondaire</translation>
     </message>
     <message>
         <source>Exhaust valve operating control</source>
         <comment>ExhaustValveControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande valve d&apos;échappement</translation>
     </message>
     <message>
         <source>ISC air volume control</source>
         <comment>IscAirVolumeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande débit d&apos;air ISC</translation>
     </message>
     <message>
         <source>ISC rpm control</source>
         <comment>IscRpmControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande régime ISC</translation>
     </message>
     <message>
         <source>EVAP purge valve operating control</source>
         <comment>EvapPurgeControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande électrovanne purge EVAP</translation>
     </message>
     <message>
         <source>PAIR solenoid operating control</source>
         <comment>PairSolenoidControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande électrovanne PAIR</translation>
     </message>
     <message>
         <source>Cooling fan relay control</source>
         <comment>CoolingFanControl</comment>
-        <translation type="unfinished"></translation>
+        <translation>Commande relais ventilateur</translation>
     </message>
     <message>
         <source>PPS learned value reset</source>
         <comment>PpsLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialisation valeur apprise PPS</translation>
     </message>
     <message>
         <source>ISC learned value reset</source>
         <comment>IscLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialisation valeur apprise ISC</translation>
     </message>
     <message>
         <source>TP learned valve reset</source>
         <comment>TpLearnedReset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialisation valeur apprise TP</translation>
     </message>
     <message>
         <source>On</source>
         <comment>On</comment>
-        <translation type="unfinished"></translation>
+        <translation>Marche</translation>
     </message>
     <message>
         <source>Off</source>
         <comment>Off</comment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêt</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Start</source>
         <comment>Start</comment>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Stop</source>
         <comment>Stop</comment>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Reset</source>
         <comment>Reset</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser</translation>
     </message>
     <message>
         <source>Can not execute because engine coolant temp is out of executable condition</source>
         <comment>CoolantOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exécution impossible : température liquide de refroidissement hors plage autorisée</translation>
     </message>
     <message>
         <source>Can not execute because engine speed is out of executable condition</source>
         <comment>SpeedOutOfCondition</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exécution impossible : régime moteur hors plage autorisée</translation>
     </message>
     <message>
         <source>Can not execute because this ECM does not support this function</source>
         <comment>NotSupported</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exécution impossible : cet ECM ne prend pas en charge cette fonction</translation>
     </message>
     <message>
         <source>Reset has been performed successfully.</source>
         <comment>ResetDone</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialisation effectuée avec succès.</translation>
     </message>
     <message>
         <source>Execute ISC learned value reset?</source>
         <comment>IscResetQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la valeur apprise ISC ?</translation>
     </message>
 </context>
 <context>
@@ -1212,17 +1216,19 @@
 <byte value="xd"/><byte value="xd"/>The USB connection, compact size and auto setup make this product portable and extremely easy to use. The interface module is completely sealed (waterproof) and covered by our 2 year warranty. Software updates are offered free of charge for the lifetime of this product.</source>
         <comment>Description</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Associé au module d&apos;interface, ce logiciel permet de trouver rapidement la cause de l&apos;allumage du voyant FI. L&apos;utilisateur peut lire les codes défaut et les effacer après la réparation. Les valeurs des capteurs sont affichées en temps réel, ce qui permet à un personnel qualifié d&apos;approfondir l&apos;analyse des défauts et des performances du moteur. Des fonctions de test sont également incluses.
+<byte value="xd"/><byte value="xd"/>Les mesures sont enregistrées automatiquement et peuvent être sauvegardées puis relues depuis un fichier. Le programme peut être lancé plusieurs fois simultanément, ce qui permet de comparer des valeurs en direct à des valeurs enregistrées auparavant, ou de comparer deux enregistrements.
+<byte value="xd"/><byte value="xd"/>La connexion USB, la taille compacte et la configuration automatique rendent ce produit portable et extrêmement simple d&apos;utilisation. Le module d&apos;interface est entièrement scellé (étanche) et couvert par notre garantie de 2 ans. Les mises à jour du logiciel sont gratuites pendant toute la durée de vie de ce produit.</translation>
     </message>
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>About</source>
         <comment>About</comment>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
@@ -1230,12 +1236,12 @@
     <message>
         <source>Close</source>
         <comment>Close</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>MOTORCYCLES:</source>
         <comment>Motorcycles</comment>
-        <translation type="unfinished"></translation>
+        <translation>MOTOS :</translation>
     </message>
 </context>
 <context>
@@ -1243,43 +1249,43 @@
     <message>
         <source>Settings</source>
         <comment>Caption</comment>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Speed</source>
         <comment>Speed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse</translation>
     </message>
     <message>
         <source>Temperature</source>
         <comment>Temperature</comment>
-        <translation type="unfinished"></translation>
+        <translation>Température</translation>
     </message>
     <message>
         <source>Pressure</source>
         <comment>Pressure</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pression</translation>
     </message>
     <message>
         <source>Airflow</source>
         <comment>Airflow</comment>
-        <translation type="unfinished"></translation>
+        <translation>Débit d&apos;air</translation>
     </message>
     <message>
         <source>Language</source>
         <comment>Language</comment>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Highlighting period (sec)</source>
         <comment>HighlightingPeriod</comment>
-        <translation type="unfinished"></translation>
+        <translation>Durée de surbrillance (sec)</translation>
     </message>
     <message>
         <source>Please enter an integer between %1 and %2.</source>
         <comment>IntegerRange</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entier entre %1 et %2.</translation>
     </message>
 </context>
 <context>
@@ -1287,109 +1293,110 @@
     <message>
         <source>You do not have permission to save to this folder.</source>
         <comment>NoPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vous n&apos;avez pas l&apos;autorisation d&apos;enregistrer dans ce dossier.</translation>
     </message>
     <message>
         <source>File not found.</source>
         <comment>FileNotFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier introuvable.</translation>
     </message>
     <message>
         <source>The file</source>
         <comment>TheFile</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier</translation>
     </message>
     <message>
         <source>already exists.
 <byte value="xd"/>Would you like to overwrite this file ?</source>
         <comment>AlreadyExists</comment>
         <extracomment>Keep every line break where the sentence allows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>existe déjà.
+<byte value="xd"/>Voulez-vous remplacer ce fichier ?</translation>
     </message>
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Filter :</source>
         <comment>Filter</comment>
-        <translation type="unfinished"></translation>
+        <translation>Filtre :</translation>
     </message>
     <message>
         <source>File name:</source>
         <comment>FileName</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nom du fichier :</translation>
     </message>
     <message>
         <source>Save</source>
         <comment>Save</comment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Save as</source>
         <comment>SaveAs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Rename selected file or folder</source>
         <comment>RenameTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Renommer le fichier ou dossier sélectionné</translation>
     </message>
     <message>
         <source>Delete selected file or folder</source>
         <comment>DeleteTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le fichier ou dossier sélectionné</translation>
     </message>
     <message>
         <source>Create new folder</source>
         <comment>NewFolderTip</comment>
-        <translation type="unfinished"></translation>
+        <translation>Créer un nouveau dossier</translation>
     </message>
     <message>
         <source>Drive not available.</source>
         <comment>DriveNotAvailable</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur non disponible.</translation>
     </message>
     <message>
         <source>New</source>
         <comment>New</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Access to the selected file or folder was denied.</source>
         <comment>AccessDenied</comment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;accès au fichier ou dossier sélectionné a été refusé.</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected folder</source>
         <comment>DeleteFolderQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le dossier sélectionné</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected file</source>
         <comment>DeleteFileQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer le fichier sélectionné</translation>
     </message>
     <message>
         <source>Cancel</source>
         <comment>Cancel</comment>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Drive :</source>
         <comment>Drive</comment>
-        <translation type="unfinished"></translation>
+        <translation>Lecteur :</translation>
     </message>
     <message>
         <source>Path :</source>
         <comment>Path</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chemin :</translation>
     </message>
     <message>
         <source>File type :</source>
         <comment>FileType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Type de fichier :</translation>
     </message>
 </context>
 <context>
@@ -1397,42 +1404,42 @@
     <message>
         <source>Graph view</source>
         <comment>Title</comment>
-        <translation type="unfinished"></translation>
+        <translation>Graphique</translation>
     </message>
     <message>
         <source>Minimum:</source>
         <comment>Minimum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Minimum :</translation>
     </message>
     <message>
         <source>Maximum:</source>
         <comment>Maximum</comment>
-        <translation type="unfinished"></translation>
+        <translation>Maximum :</translation>
     </message>
     <message>
         <source>Actual:</source>
         <comment>Actual</comment>
-        <translation type="unfinished"></translation>
+        <translation>Actuel :</translation>
     </message>
     <message>
         <source>Pause</source>
         <comment>Pause</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Resume</source>
         <comment>Resume</comment>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Reset view</source>
         <comment>ResetView</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réinitialiser la vue</translation>
     </message>
     <message>
         <source>Export</source>
         <comment>Export</comment>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Change the Time scale:
@@ -1446,7 +1453,15 @@
 <byte value="xd"/>During a live measurement, selecting another sensor erases the graphs while the recording continues.</source>
         <comment>HelpText</comment>
         <extracomment>Keep every line break where the sentence allows it. &apos;&apos; (two apostrophes) is a quote mark.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modifier l&apos;échelle de temps :
+<byte value="xd"/>Cliquer avec le bouton gauche ou droit de la souris n&apos;importe où sur les graphiques pour agrandir ou réduire l&apos;échelle de temps.
+<byte value="xd"/>Maintenir le bouton gauche enfoncé et déplacer la souris vers la gauche ou la droite pour décaler l&apos;échelle de temps.
+<byte value="xd"/>&apos;&apos;Réinitialiser la vue&apos;&apos; rétablit l&apos;échelle de temps d&apos;origine.
+<byte value="xd"/>Le zoom est destiné aux mesures enregistrées.
+<byte value="xd"/>
+<byte value="xd"/>Plusieurs instances du programme peuvent fonctionner simultanément, ce qui permet de comparer des graphiques.
+<byte value="xd"/>
+<byte value="xd"/>Pendant une mesure en direct, la sélection d&apos;un autre capteur efface les graphiques ; l&apos;enregistrement continue.</translation>
     </message>
 </context>
 <context>
@@ -1455,505 +1470,505 @@
         <source>Unknown error</source>
         <comment>Unknown</comment>
         <extracomment>Description of a trouble code that has no text of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Défaut inconnu</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 1</source>
         <comment>P0105</comment>
         <extracomment>Description of trouble code P0105.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur pression absolue collecteur 1 - défaut circuit</translation>
     </message>
     <message>
         <source>Intake air temperature circuit malfunction</source>
         <comment>P0110</comment>
         <extracomment>Description of trouble code P0110.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur température air admission - défaut circuit</translation>
     </message>
     <message>
         <source>Engine coolant / oil temperature circuit malfunction</source>
         <comment>P0115</comment>
         <extracomment>Description of trouble code P0115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur temp. liquide refroid. / huile - défaut circuit</translation>
     </message>
     <message>
         <source>Throttle position sensor A circuit malfunction</source>
         <comment>P0120</comment>
         <extracomment>Description of trouble code P0120.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur position papillon A - défaut circuit</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0130</comment>
         <extracomment>Description of trouble code P0130.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonde O2 - défaut circuit (banc 1 sonde 1)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank1 Sensor 1)</source>
         <comment>P0135</comment>
         <extracomment>Description of trouble code P0135.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chauffage sonde O2 - défaut circuit (banc 1 sonde 1)</translation>
     </message>
     <message>
         <source>O2 sensor circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0156</comment>
         <extracomment>Description of trouble code P0156.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sonde O2 - défaut circuit (banc 2 sonde 2)</translation>
     </message>
     <message>
         <source>O2 sensor heater circuit malfunction (Bank2 Sensor 2)</source>
         <comment>P0161</comment>
         <extracomment>Description of trouble code P0161.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Chauffage sonde O2 - défaut circuit (banc 2 sonde 2)</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 1 malfunction</source>
         <comment>P0201</comment>
         <extracomment>Description of trouble code P0201.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Injecteur cylindre 1 - défaut circuit</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 2 malfunction</source>
         <comment>P0202</comment>
         <extracomment>Description of trouble code P0202.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Injecteur cylindre 2 - défaut circuit</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 3 malfunction</source>
         <comment>P0203</comment>
         <extracomment>Description of trouble code P0203.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Injecteur cylindre 3 - défaut circuit</translation>
     </message>
     <message>
         <source>Injector circuit cylinder 4 malfunction</source>
         <comment>P0204</comment>
         <extracomment>Description of trouble code P0204.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Injecteur cylindre 4 - défaut circuit</translation>
     </message>
     <message>
         <source>Fuel pump circuit malfunction</source>
         <comment>P0230</comment>
         <extracomment>Description of trouble code P0230.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pompe à carburant - défaut circuit</translation>
     </message>
     <message>
         <source>Crankshaft position sensor A circuit malfunction</source>
         <comment>P0335</comment>
         <extracomment>Description of trouble code P0335.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur position vilebrequin A - défaut circuit</translation>
     </message>
     <message>
         <source>Camshaft position sensor A circuit malfunction</source>
         <comment>P0340</comment>
         <extracomment>Description of trouble code P0340.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur position arbre à cames A - défaut circuit</translation>
     </message>
     <message>
         <source>Ignition coil A circuit malfunction</source>
         <comment>P0351</comment>
         <extracomment>Description of trouble code P0351.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobine d&apos;allumage A - défaut circuit</translation>
     </message>
     <message>
         <source>Ignition coil B circuit malfunction</source>
         <comment>P0352</comment>
         <extracomment>Description of trouble code P0352.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobine d&apos;allumage B - défaut circuit</translation>
     </message>
     <message>
         <source>Ignition coil C circuit malfunction</source>
         <comment>P0353</comment>
         <extracomment>Description of trouble code P0353.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobine d&apos;allumage C - défaut circuit</translation>
     </message>
     <message>
         <source>Ignition coil D circuit malfunction</source>
         <comment>P0354</comment>
         <extracomment>Description of trouble code P0354.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bobine d&apos;allumage D - défaut circuit</translation>
     </message>
     <message>
         <source>EVAP system purge valve circuit malfunction</source>
         <comment>P0443</comment>
         <extracomment>Description of trouble code P0443.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne purge EVAP - défaut circuit</translation>
     </message>
     <message>
         <source>Cooling fan control circuit malfunction</source>
         <comment>P0480</comment>
         <extracomment>Description of trouble code P0480.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Commande ventilateur - défaut circuit</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P0500</comment>
         <extracomment>Description of trouble code P0500.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse véhicule - défaut</translation>
     </message>
     <message>
         <source>ISC valve circuit malfunction</source>
         <comment>P0505</comment>
         <extracomment>Description of trouble code P0505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valve ISC - défaut circuit</translation>
     </message>
     <message>
         <source>ISC valve, lower than desired rpm</source>
         <comment>P0506</comment>
         <extracomment>Description of trouble code P0506.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valve ISC, régime inférieur à la consigne</translation>
     </message>
     <message>
         <source>ISC valve, higher than desired rpm</source>
         <comment>P0507</comment>
         <extracomment>Description of trouble code P0507.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valve ISC, régime supérieur à la consigne</translation>
     </message>
     <message>
         <source>Starter relay circuit malfunction</source>
         <comment>P0615</comment>
         <extracomment>Description of trouble code P0615.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relais de démarreur - défaut circuit</translation>
     </message>
     <message>
         <source>Gear position switch circuit malfunction</source>
         <comment>P0705</comment>
         <extracomment>Description of trouble code P0705.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur rapport engagé - défaut circuit</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main) circuit malfunction</source>
         <comment>P1111</comment>
         <extracomment>Description of trouble code P1111.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur couple EPS (principal) - défaut circuit</translation>
     </message>
     <message>
         <source>EPS torque sensor (Main/Sub) circuit correlation</source>
         <comment>P1113</comment>
         <extracomment>Description of trouble code P1113.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur couple EPS (principal/secondaire) - signaux incohérents</translation>
     </message>
     <message>
         <source>EPS torque sensor power supply (5V) circuit malfunction</source>
         <comment>P1114</comment>
         <extracomment>Description of trouble code P1114.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation capteur couple EPS (5V) - défaut circuit</translation>
     </message>
     <message>
         <source>EPS torque sensor (Sub) circuit malfunction</source>
         <comment>P1115</comment>
         <extracomment>Description of trouble code P1115.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur couple EPS (secondaire) - défaut circuit</translation>
     </message>
     <message>
         <source>Vehicle speed sensor malfunction</source>
         <comment>P1121</comment>
         <extracomment>Description of trouble code P1121.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse véhicule - défaut</translation>
     </message>
     <message>
         <source>Engine speed signal malfunction</source>
         <comment>P1122</comment>
         <extracomment>Description of trouble code P1122.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signal régime moteur - défaut</translation>
     </message>
     <message>
         <source>Motor circuit voltage malfunction</source>
         <comment>P1141</comment>
         <extracomment>Description of trouble code P1141.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuit moteur - défaut tension</translation>
     </message>
     <message>
         <source>Motor detecting current malfunction</source>
         <comment>P1142</comment>
         <extracomment>Description of trouble code P1142.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur - défaut mesure courant</translation>
     </message>
     <message>
         <source>Motor circuit current too high</source>
         <comment>P1143</comment>
         <extracomment>Description of trouble code P1143.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuit moteur - courant trop élevé</translation>
     </message>
     <message>
         <source>Motor circuit current too low</source>
         <comment>P1145</comment>
         <extracomment>Description of trouble code P1145.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuit moteur - courant trop faible</translation>
     </message>
     <message>
         <source>Relay welding</source>
         <comment>P1152</comment>
         <extracomment>Description of trouble code P1152.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relais soudé</translation>
     </message>
     <message>
         <source>Battery voltage too low</source>
         <comment>P1153</comment>
         <extracomment>Description of trouble code P1153.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tension batterie trop faible</translation>
     </message>
     <message>
         <source>Relay malfunction</source>
         <comment>P1154</comment>
         <extracomment>Description of trouble code P1154.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relais - défaut</translation>
     </message>
     <message>
         <source>EPS control unit malfunction</source>
         <comment>P1155</comment>
         <extracomment>Description of trouble code P1155.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calculateur EPS - défaut</translation>
     </message>
     <message>
         <source>Atmospheric pressure sensor circuit malfunction</source>
         <comment>P1450</comment>
         <extracomment>Description of trouble code P1450.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur pression atmosphérique - défaut circuit</translation>
     </message>
     <message>
         <source>Serial communication problem between ECM and TCM</source>
         <comment>P1600</comment>
         <extracomment>Description of trouble code P1600.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Défaut communication série entre ECM et TCM</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(F)</source>
         <comment>P1613</comment>
         <extracomment>Description of trouble code P1613.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roue phonique capteur vitesse roue - défaut (AV)</translation>
     </message>
     <message>
         <source>Wheel speed sensor rotor malfunction(R)</source>
         <comment>P1614</comment>
         <extracomment>Description of trouble code P1614.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Roue phonique capteur vitesse roue - défaut (AR)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(F)</source>
         <comment>P1622</comment>
         <extracomment>Description of trouble code P1622.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Actionneur ABS - défaut circuit (AV)</translation>
     </message>
     <message>
         <source>ABS actuator circuit malfunction(R)</source>
         <comment>P1623</comment>
         <extracomment>Description of trouble code P1623.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Actionneur ABS - défaut circuit (AR)</translation>
     </message>
     <message>
         <source>Incorrect tire size or wheel speed sensor related malfunction</source>
         <comment>P1625</comment>
         <extracomment>Description of trouble code P1625.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taille de pneu incorrecte ou défaut lié au capteur vitesse roue</translation>
     </message>
     <message>
         <source>ABS motor malfunction</source>
         <comment>P1635</comment>
         <extracomment>Description of trouble code P1635.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur de pompe ABS - défaut</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(F)</source>
         <comment>P1641</comment>
         <extracomment>Description of trouble code P1641.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse roue - défaut signal (AV)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open (F)</source>
         <comment>P1642</comment>
         <extracomment>Description of trouble code P1642.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse roue - circuit ouvert (AV)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short (F)</source>
         <comment>P1643</comment>
         <extracomment>Description of trouble code P1643.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse roue - court-circuit (AV)</translation>
     </message>
     <message>
         <source>Wheel speed sensor signal malfunction(R)</source>
         <comment>P1644</comment>
         <extracomment>Description of trouble code P1644.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse roue - défaut signal (AR)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit open(R)</source>
         <comment>P1645</comment>
         <extracomment>Description of trouble code P1645.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse roue - circuit ouvert (AR)</translation>
     </message>
     <message>
         <source>Wheel speed sensor circuit short(R)</source>
         <comment>P1646</comment>
         <extracomment>Description of trouble code P1646.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur vitesse roue - court-circuit (AR)</translation>
     </message>
     <message>
         <source>Supply voltage(Increased)</source>
         <comment>P1647</comment>
         <extracomment>Description of trouble code P1647.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tension d&apos;alimentation (trop élevée)</translation>
     </message>
     <message>
         <source>Supply voltage(Decreased)</source>
         <comment>P1648</comment>
         <extracomment>Description of trouble code P1648.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tension d&apos;alimentation (trop faible)</translation>
     </message>
     <message>
         <source>Ignition switch signal circuit malfunction</source>
         <comment>P1650</comment>
         <extracomment>Description of trouble code P1650.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signal contacteur d&apos;allumage - défaut circuit</translation>
     </message>
     <message>
         <source>Tip over sensor circuit malfunction</source>
         <comment>P1651</comment>
         <extracomment>Description of trouble code P1651.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur de chute - défaut circuit</translation>
     </message>
     <message>
         <source>PTC heater circuit malfunction</source>
         <comment>P1652</comment>
         <extracomment>Description of trouble code P1652.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réchauffeur PTC - défaut circuit</translation>
     </message>
     <message>
         <source>Secondary throttle actuator position sensor circuit malfunction</source>
         <comment>P1654</comment>
         <extracomment>Description of trouble code P1654.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur position actionneur papillon secondaire - défaut circuit</translation>
     </message>
     <message>
         <source>Secondary throttle motor circuit malfunction</source>
         <comment>P1655</comment>
         <extracomment>Description of trouble code P1655.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur papillon secondaire - défaut circuit</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction</source>
         <comment>P1656</comment>
         <extracomment>Description of trouble code P1656.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Système PAIR - défaut circuit</translation>
     </message>
     <message>
         <source>Exhaust control valve actuator position sensor circuit malfunction</source>
         <comment>P1657</comment>
         <extracomment>Description of trouble code P1657.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur position actionneur valve d&apos;échappement - défaut circuit</translation>
     </message>
     <message>
         <source>Exhaust control valve motor circuit malfunction</source>
         <comment>P1658</comment>
         <extracomment>Description of trouble code P1658.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Moteur valve d&apos;échappement - défaut circuit</translation>
     </message>
     <message>
         <source>ABS solenoid malfunction</source>
         <comment>P1661</comment>
         <extracomment>Description of trouble code P1661.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne ABS - défaut</translation>
     </message>
     <message>
         <source>Throttle position signal input malfunction</source>
         <comment>P1700</comment>
         <extracomment>Description of trouble code P1700.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signal position papillon - défaut entrée</translation>
     </message>
     <message>
         <source>Manifold absolute pressure circuit malfunction 2</source>
         <comment>P1750</comment>
         <extracomment>Description of trouble code P1750.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur pression absolue collecteur 2 - défaut circuit</translation>
     </message>
     <message>
         <source>Decomp solenoid relay circuit malfunction</source>
         <comment>P1751</comment>
         <extracomment>Description of trouble code P1751.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relais électrovanne décompresseur - défaut circuit</translation>
     </message>
     <message>
         <source>Differential lock relay circuit malfunction</source>
         <comment>P1752</comment>
         <extracomment>Description of trouble code P1752.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relais blocage différentiel - défaut circuit</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 1 malfunction</source>
         <comment>P1764</comment>
         <extracomment>Description of trouble code P1764.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Injecteur secondaire cyl. 1 - défaut circuit</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 2 malfunction</source>
         <comment>P1765</comment>
         <extracomment>Description of trouble code P1765.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Injecteur secondaire cyl. 2 - défaut circuit</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 3 malfunction</source>
         <comment>P1766</comment>
         <extracomment>Description of trouble code P1766.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Injecteur secondaire cyl. 3 - défaut circuit</translation>
     </message>
     <message>
         <source>Secondary injector cir. - cyl. 4 malfunction</source>
         <comment>P1767</comment>
         <extracomment>Description of trouble code P1767.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Injecteur secondaire cyl. 4 - défaut circuit</translation>
     </message>
     <message>
         <source>PAIR circuit malfunction 2</source>
         <comment>P1768</comment>
         <extracomment>Description of trouble code P1768.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Système PAIR - défaut circuit 2</translation>
     </message>
     <message>
         <source>Steering damper solenoid circuit malfunction</source>
         <comment>P1769</comment>
         <extracomment>Description of trouble code P1769.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Électrovanne amortisseur de direction - défaut circuit</translation>
     </message>
     <message>
         <source>Crankshaft rotation signal circuit malfunction</source>
         <comment>P1771</comment>
         <extracomment>Description of trouble code P1771.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Signal rotation vilebrequin - défaut circuit</translation>
     </message>
     <message>
         <source>Switch circuit malfunction for CVT</source>
         <comment>P1815</comment>
         <extracomment>Description of trouble code P1815.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contacteur CVT - défaut circuit</translation>
     </message>
     <message>
         <source>Secondary pulley speed sensor circuit malfunction</source>
         <comment>P1831</comment>
         <extracomment>Description of trouble code P1831.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur régime poulie secondaire - défaut circuit</translation>
     </message>
     <message>
         <source>Motor system malfunction</source>
         <comment>P1861</comment>
         <extracomment>Description of trouble code P1861.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Système actionneur moteur - défaut</translation>
     </message>
     <message>
         <source>Pulley position sensor circuit malfunction</source>
         <comment>P1862</comment>
         <extracomment>Description of trouble code P1862.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Capteur position poulie - défaut circuit</translation>
     </message>
     <message>
         <source>Belt slip/Pulley position sensor system malfunction</source>
         <comment>P1863</comment>
         <extracomment>Description of trouble code P1863.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Patinage courroie/capteur position poulie - défaut système</translation>
     </message>
     <message>
         <source>ECM/PCM power input signal malfunction</source>
         <comment>P2505</comment>
         <extracomment>Description of trouble code P2505.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation ECM/PCM - défaut signal d&apos;entrée</translation>
     </message>
 </context>
 </TS>

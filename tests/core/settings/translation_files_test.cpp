@@ -17,7 +17,7 @@ namespace {
 
 // Languages whose translation is finished: no slot of theirs may be unfinished or missing. A
 // translator who completes a language adds its code here.
-const QStringList kCompleteLanguages = {"cs", "de", "hu", "it", "pl", "ru", "tr"};
+const QStringList kCompleteLanguages = {"cs", "de", "es", "fr", "hu", "it", "pl", "ru", "tr"};
 
 QString languageFolder() { return QStringLiteral(QUILLDAR_LANG_DIR); }
 
