@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -42,6 +43,20 @@ const MainText kTabTexts[] = {MainText::TabEngine,        MainText::TabTransmiss
 QString mnemonicFree(const QString& text) {
     QString shown = text;
     return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+// Puts the text on the button in the window's font, or in a smaller one when a language's longer
+// wording would not fit the button.
+void setFittingText(QPushButton* button, const QString& text) {
+    constexpr double kSmallestPoints = 6.0;
+    constexpr int kPadding = 8;
+    QFont font = button->parentWidget()->font();
+    while (font.pointSizeF() > kSmallestPoints &&
+           QFontMetrics(font).horizontalAdvance(QString(text).replace(QStringLiteral("&&"), QStringLiteral("&"))) >
+               button->width() - kPadding)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button->setFont(font);
+    button->setText(text);
 }
 
 QLabel* valueField(QWidget* parent, const char* name) {
@@ -189,8 +204,9 @@ void CQuilldarDlg::buildControls() {
 }
 
 void CQuilldarDlg::applyStyle() {
+    // Point sizes follow the screen's density by themselves; only the layout is scaled.
     QFont font = QApplication::font();
-    font.setPointSizeF(8.0 * state_.uiScale);
+    font.setPointSizeF(8.0);
     setFont(font);
     setStyleSheet(QStringLiteral(
         "#mainWindow { background: #1e1e1e; }"
@@ -242,7 +258,7 @@ void CQuilldarDlg::viewReset(bool first) {
         {aboutButton_, MainText::About},
         {helpButton_, MainText::Help},
     };
-    for (const auto& [b, text] : texts) b->setText(mnemonicFree(table.text(text)));
+    for (const auto& [b, text] : texts) setFittingText(b, mnemonicFree(table.text(text)));
     hardwareIdLabel_->setText(table.text(MainText::HardwareId));
     hardwareSnLabel_->setText(table.text(MainText::HardwareSn));
     dtcLabel_->setText(table.text(MainText::NumberOfDtcs));
@@ -331,8 +347,8 @@ void CQuilldarDlg::showPartNumber(const QString& partNumber) {
 }
 
 void CQuilldarDlg::showConnectCaption(bool connected) {
-    buttons_[MainControl::Connect]->setText(
-        mnemonicFree(context_.languageTable().text(connected ? MainText::Disconnect : MainText::Connect)));
+    setFittingText(buttons_[MainControl::Connect],
+                   mnemonicFree(context_.languageTable().text(connected ? MainText::Disconnect : MainText::Connect)));
 }
 
 void CQuilldarDlg::rebuildTabStrip(const std::vector<std::uint16_t>& pages) { tabs_->setTabs(tabNames(pages)); }
