@@ -6,6 +6,9 @@
 #include "link/hid_link.h"
 #include "link/hid_transport.h"
 #include "link/link_handshake.h"
+#include "pages/current_values_table.h"
+#include "vehicle/dtc_catalogue.h"
+#include "vehicle/live_value_slots.h"
 
 namespace quilldar::app {
 
@@ -22,11 +25,23 @@ public:
     link::ModuleIdentity& module() { return module_; }
     link::HidTransport& transport() { return *transport_; }
 
+    // --- vehicle knowledge and page records ---
+    vehicle::LiveValueSlots& liveValues() { return liveValues_; }
+    pages::CurrentValuesTable& currentValues() { return currentValues_; }
+    vehicle::DtcCatalogue& dtcCatalogue() { return dtcCatalogue_; }
+    // --- end vehicle knowledge and page records ---
+
 private:
     AppState state_;
     std::unique_ptr<link::HidTransport> transport_;
     link::HidLink link_;  // declared after the transport: it is closed before the transport goes
     link::ModuleIdentity module_;
+
+    // --- vehicle knowledge and page records ---
+    vehicle::LiveValueSlots liveValues_;
+    pages::CurrentValuesTable currentValues_;
+    vehicle::DtcCatalogue dtcCatalogue_;  // filled by the language table
+    // --- end vehicle knowledge and page records ---
 };
 
 }  // namespace quilldar::app
