@@ -128,18 +128,18 @@ TEST(EngineChannels, InjectionAndAdvanceHelpers) {
 }
 
 TEST(EngineChannels, SwitchDigitsChooseTheirBit) {
-    const auto neutral1 = switchBit(20, 1);
-    const auto neutral2 = switchBit(20, 2);
+    const SwitchBit* neutral1 = switchBit(20, 1);
+    const SwitchBit* neutral2 = switchBit(20, 2);
     ASSERT_TRUE(neutral1 && neutral2);
     EXPECT_EQ(neutral1->mask, 0x02);
     EXPECT_EQ(neutral2->mask, 0x04);
-    const auto o2 = switchBit(19, 2);
+    const SwitchBit* o2 = switchBit(19, 2);
     ASSERT_TRUE(o2);
     EXPECT_EQ(o2->frameByte, 53);
     EXPECT_EQ(o2->mask, 0x10);
     EXPECT_EQ(o2->onText, engine_text::kOn);
-    const auto ignition1 = switchBit(23, 1);
-    const auto ignition2 = switchBit(23, 2);
+    const SwitchBit* ignition1 = switchBit(23, 1);
+    const SwitchBit* ignition2 = switchBit(23, 2);
     ASSERT_TRUE(ignition1 && ignition2);
     EXPECT_EQ(ignition1->onText, engine_text::kNormal);
     EXPECT_EQ(ignition1->offText, engine_text::kAbnormal);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <random>
 #include <set>
 
 #include "pages/engine_page_model.h"
@@ -271,6 +273,49 @@ TEST_F(EnginePageModelTest, OnlyChangedCellsAreReported) {
     EXPECT_EQ(page_.takeChangedCells(), 0u);
     ASSERT_TRUE(refresh({{17, 21}, {52, 0x10}}));
     EXPECT_EQ(page_.takeChangedCells(), (std::uint64_t{1} << 0) | (std::uint64_t{1} << 29));
+}
+
+// Rows whose inputs repeat reuse their last text; what a page shows after a long stream must
+// still be what a fresh page shows for the last frame alone.
+TEST(EnginePageRepeats, TextsEqualThoseOfAFreshDecode) {
+    std::mt19937 random(7);
+    vehicle::LiveValueSlots values;
+    CurrentValuesTable table;
+    EnginePageModel page(values, table);
+    for (const char* code : {"21H2", "31G0", "05H0", "12F0"}) {
+        page.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts({}), 5);  // a new session
+        for (int frame = 0; frame < 400; ++frame) {
+            std::map<int, std::uint8_t> bytes;
+            for (int b = 16; b <= 54; ++b) {
+                // Few distinct values, so that rows repeat now and then.
+                bytes[b] = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 3)(random) * 77);
+            }
+            for (const int first : {31, 33, 35, 37}) bytes[first] = std::min<std::uint8_t>(bytes[first], 200);
+            bytes[41] = std::max<std::uint8_t>(bytes[41], 36);
+            EngineRefreshInput input{code, false, false, {}};
+            input.units.temperature = frame / 100 % 2;
+            input.units.pressure = frame / 50 % 4;
+            input.units.speed = frame / 200 % 2;
+            link::Report report = reportOf(engineLiveFrame(bytes));
+            link::Report copy = report;
+            ASSERT_TRUE(page.refresh(report, input));
+
+            vehicle::LiveValueSlots freshValues;
+            CurrentValuesTable freshTable;
+            EnginePageModel fresh(freshValues, freshTable);
+            fresh.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(input.units), 5);
+            ASSERT_TRUE(fresh.refresh(copy, input));
+            for (int row = 0; row < EnginePageModel::kRowCount; ++row) {
+                ASSERT_EQ(page.cellText(row), fresh.cellText(row)) << code << " frame " << frame << " row " << row;
+                ASSERT_EQ(table.valueText(static_cast<std::size_t>(row)), page.cellText(row));
+                // Slots are never cleared: compare the channel table where this frame wrote.
+                if (row < 23 && fresh.cellText(row) != QStringLiteral("---")) {
+                    ASSERT_EQ(values.latest(static_cast<std::size_t>(row)), freshValues.latest(static_cast<std::size_t>(row)))
+                        << code << " frame " << frame << " row " << row;
+                }
+            }
+        }
+    }
 }
 
 TEST(EnginePageClipboard, WritesSpeedAndThrottleAsIntegers) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "vehicle/english_texts.h"
 #include "vehicle/value_text.h"
@@ -42,11 +44,40 @@ TEST(FormatDecimal, FixedNotationDropsZerosThenPadsToWidth) {
     EXPECT_EQ(dec(-1.5, 5), "-1.50");
 }
 
+TEST(FormatDecimal, FastRoundingAgreesWithTheExactExpansion) {
+    // Every value the engine channels with decimals produce, and a spread of others, including
+    // ties like 0.125 and values just below a power of ten.
+    std::vector<double> values;
+    for (int a = 0; a < 256; ++a) {
+        for (const double factor : {125.0, 85.0, 20.0, 5.0, 2.0}) values.push_back(factor * a / 255.0);
+        for (int b = 0; b < 256; b += 3) values.push_back((255.0 * a + b) / 1000.0);
+    }
+    for (double v = 1e-7; v < 1e16; v *= 1.37) values.push_back(v);
+    for (const double v : {0.125, 0.375, 2.5, 1.0005, 9.9995, 99.995, 0.099999999999999992, 999.95, 1e15, 123456.5}) {
+        values.push_back(v);
+    }
+    for (const double v : values) {
+        for (const int width : {4, 5}) {
+            ASSERT_EQ(formatDecimal(v, width), formatDecimalExact(v, width)) << v << " width " << width;
+            ASSERT_EQ(formatDecimal(-v, width), formatDecimalExact(-v, width)) << -v << " width " << width;
+        }
+    }
+}
+
 TEST(FormatDecimal, EngineZeroingHappensBeforeRendering) {
     EXPECT_EQ(zeroBelowTenth(0.098), 0.0);
     EXPECT_EQ(zeroBelowTenth(-12.0), 0.0);
     EXPECT_EQ(zeroBelowTenth(0.1), 0.1);
     EXPECT_EQ(dec(zeroBelowTenth(5 * 5 / 255.0), 5), "0.000");  // O2 byte 5
+}
+
+TEST(FormatDecimal, OutOfRangeWidthsAndSpecialValuesStayInsideTheText) {
+    EXPECT_EQ(dec(12.5, 0), "1e+001");  // clamped to two characters: one significant digit
+    EXPECT_EQ(dec(1.0 / 3.0, 40), formatDecimalExact(1.0 / 3.0, 40).chars());
+    EXPECT_EQ(dec(std::nan(""), 5), "nan");
+    EXPECT_EQ(dec(-1.0 / 0.0, 5), "-inf");
+    EXPECT_EQ(dec(1e300, 5), "1e+300");
+    EXPECT_EQ(dec(-2.5e-300, 5), "-2.5e-300");
 }
 
 TEST(FormatInteger, TruncatesTowardZero) {

@@ -27,6 +27,8 @@ public:
         rows_[index] = {label, value, unit};
     }
     void setValue(std::size_t index, const vehicle::ValueText& value) { rows_[index].value = value; }
+    // The value of a row, for writing it in place.
+    vehicle::ValueText& value(std::size_t index) { return rows_[index].value; }
     // The texts that state-word values are written in (those of the last page reset).
     void setEngineTexts(const vehicle::EngineTexts& texts) { texts_ = texts; }
 

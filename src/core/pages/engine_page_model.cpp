@@ -46,12 +46,12 @@ constexpr std::array<RowUnit, EnginePageModel::kRowCount> kRowUnits = [] {
     return units;
 }();
 
-ValueText formatFor(vehicle::Display display, double value) {
-    switch (display) {
-        case vehicle::Display::Decimal4: return vehicle::formatDecimal(value, 4);
-        case vehicle::Display::Decimal5: return vehicle::formatDecimal(value, 5);
-        default: return vehicle::formatInteger(value);
-    }
+// The inputs of a numeric row: digit, raw bytes and units, with the top bit marking a real key.
+std::uint32_t rowKey(int digit, std::uint8_t a, std::uint8_t b, const vehicle::UnitSettings& units) {
+    const std::uint32_t pressure = units.pressure >= 1 && units.pressure <= 3 ? static_cast<std::uint32_t>(units.pressure) : 0;
+    const std::uint32_t unitBits = (units.milesPerHour() ? 1u : 0u) | (units.fahrenheit() ? 2u : 0u) | (pressure << 2);
+    return 0x80000000u | (unitBits << 24) | (static_cast<std::uint32_t>(b) << 16) | (static_cast<std::uint32_t>(a) << 8) |
+           static_cast<std::uint32_t>(digit & 0xFF);
 }
 
 bool isDecimal(vehicle::Display display) {
@@ -67,6 +67,7 @@ void EnginePageModel::reset(const vehicle::EngineTexts& texts, const vehicle::Un
                             int highlightPeriod) {
     slots_.resetHighlights(highlightPeriod);
     resetPending_ = false;
+    memo_.fill(RowMemo{});
     for (int row = 0; row < kRowCount; ++row) setCell(row, ValueText::placeholder(), vehicle::kPlaceholderGrey);
     texts_ = texts;
     table_.setEngineTexts(texts);
@@ -126,15 +127,23 @@ void EnginePageModel::refreshInjectionAndAdvance(link::Report& report, const Hig
         const std::size_t first = vehicle::kInjectionFirstByte + 2 * static_cast<std::size_t>(cylinder);
         const std::uint8_t a = link::frameByte(report, first);
         if (a == vehicle::kNoCylinder) break;  // this and all following cylinders are absent
-        const double value = vehicle::zeroBelowTenth(vehicle::injectionTime(a, link::frameByte(report, first + 1)));
+        const std::uint8_t b = link::frameByte(report, first + 1);
         const int row = vehicle::kInjectionFirstRow + cylinder;
-        showValue(row, static_cast<std::size_t>(row), value, vehicle::formatDecimal(value, 5), style);
+        const auto slot = static_cast<std::size_t>(row);
+        const std::uint32_t key = rowKey(0, a, b, {});
+        if (repeatRow(row, slot, key, style)) continue;
+        const double value = vehicle::zeroBelowTenth(vehicle::injectionTime(a, b));
+        showNumber(row, slot, value, vehicle::Display::Decimal5, style);
+        remember(row, key, value, false);
     }
     std::uint8_t& advance = report[vehicle::kAdvanceByte + 1];
     if (advance < vehicle::kAdvanceFloor) advance = vehicle::kAdvanceFloor;
     if (advance < vehicle::kAdvanceZero) return;
+    const std::uint32_t key = rowKey(0, advance, 0, {});
+    if (repeatRow(vehicle::kAdvanceRow, vehicle::kAdvanceRow, key, style)) return;
     const double degrees = vehicle::advanceDegrees(advance);
-    showValue(vehicle::kAdvanceRow, vehicle::kAdvanceRow, degrees, vehicle::formatInteger(degrees), style);
+    showNumber(vehicle::kAdvanceRow, vehicle::kAdvanceRow, degrees, vehicle::Display::Integer, style);
+    remember(vehicle::kAdvanceRow, key, degrees, false);
 }
 
 void EnginePageModel::refreshNumeric(const link::Report& report, int position, int digit,
@@ -142,13 +151,16 @@ void EnginePageModel::refreshNumeric(const link::Report& report, int position, i
     const vehicle::EngineChannel& channel = vehicle::numericChannel(position);
     const std::uint8_t a = link::frameByte(report, channel.firstByte);
     const std::uint8_t b = channel.secondByte != 0 ? link::frameByte(report, channel.secondByte) : 0;
-    const vehicle::Conversion conversion = vehicle::convertChannel(position, digit, a, b, input.units);
     const auto slot = static_cast<std::size_t>(channel.slot);
+    const std::uint32_t key = rowKey(digit, a, b, input.units);
+    if (repeatRow(channel.row, slot, key, style)) return;
+    const vehicle::Conversion conversion = vehicle::convertChannel(position, digit, a, b, input.units);
     switch (conversion.status) {
         case vehicle::Conversion::Status::NoFormula:
             return;
         case vehicle::Conversion::Status::Unreadable:
             showUnreadable(channel.row, slot);
+            remember(channel.row, key, 0.0, true);
             return;
         case vehicle::Conversion::Status::Value:
             break;
@@ -156,44 +168,75 @@ void EnginePageModel::refreshNumeric(const link::Report& report, int position, i
     double value = conversion.value;
     if (position == vehicle::position::kBattery && value > vehicle::kBatteryLimit) {
         showUnreadable(channel.row, slot);
+        remember(channel.row, key, 0.0, true);
         return;
     }
     if (channel.display == vehicle::Display::GearLetter && digit == 2) {
-        const char letter = static_cast<char>(value);
-        showValue(channel.row, slot, value, ValueText(std::string_view(&letter, 1)), style);
-        return;
+        const Colour colour = slots_.updateHighlight(slot, value, style);
+        ValueText& text = table_.value(static_cast<std::size_t>(channel.row));
+        vehicle::ValueTextWriter(text).put(static_cast<char>(value));
+        setCell(channel.row, text, colour);
+        slots_.setLatest(slot, value);
+    } else {
+        if (isDecimal(channel.display)) value = vehicle::zeroBelowTenth(value);
+        showNumber(channel.row, slot, value, channel.display, style);
     }
-    if (isDecimal(channel.display)) value = vehicle::zeroBelowTenth(value);
-    showValue(channel.row, slot, value, formatFor(channel.display, value), style);
+    remember(channel.row, key, value, false);
 }
 
 void EnginePageModel::refreshSwitch(const link::Report& report, int position, int digit,
                                     const HighlightStyle& style) {
-    const auto bit = vehicle::switchBit(position, digit);
-    if (!bit) return;
+    const vehicle::SwitchBit* bit = vehicle::switchBit(position, digit);
+    if (bit == nullptr) return;
     const int state = (link::frameByte(report, bit->frameByte) & bit->mask) != 0 ? bit->onText : bit->offText;
     const auto slot = static_cast<std::size_t>(vehicle::switchSlot(position));
     const Colour colour = slots_.updateSwitchHighlight(slot, state, style);
-    const ValueText text = ValueText::engineText(state);
     const int row = vehicle::switchRow(position);
+    ValueText& text = table_.value(static_cast<std::size_t>(row));
+    text.setEngineText(state);
     setCell(row, text, colour);
     slots_.setLatest(slot, vehicle::switchStateBit(state));
-    table_.setValue(static_cast<std::size_t>(row), text);
 }
 
-void EnginePageModel::showValue(int row, std::size_t slot, double value, const ValueText& text,
-                                const HighlightStyle& style) {
+void EnginePageModel::showNumber(int row, std::size_t slot, double value, vehicle::Display display,
+                                 const HighlightStyle& style) {
     const Colour colour = slots_.updateHighlight(slot, value, style);
+    ValueText& text = table_.value(static_cast<std::size_t>(row));
+    switch (display) {
+        case vehicle::Display::Decimal4: vehicle::formatDecimal(value, 4, text); break;
+        case vehicle::Display::Decimal5: vehicle::formatDecimal(value, 5, text); break;
+        default: vehicle::formatInteger(value, text); break;
+    }
     setCell(row, text, colour);
     slots_.setLatest(slot, value);
-    table_.setValue(static_cast<std::size_t>(row), text);
 }
 
 // A reading that means nothing: the placeholder on grey, and 0 for the graph.
 void EnginePageModel::showUnreadable(int row, std::size_t slot) {
-    setCell(row, ValueText::placeholder(), vehicle::kPlaceholderGrey);
+    ValueText& text = table_.value(static_cast<std::size_t>(row));
+    text.setEngineText(vehicle::engine_text::kPlaceholder);
+    setCell(row, text, vehicle::kPlaceholderGrey);
     slots_.setLatest(slot, 0.0);
-    table_.setValue(static_cast<std::size_t>(row), ValueText::placeholder());
+}
+
+bool EnginePageModel::repeatRow(int row, std::size_t slot, std::uint32_t key, const HighlightStyle& style) {
+    const RowMemo& memo = memo_[static_cast<std::size_t>(row)];
+    if (memo.key != key) return false;
+    const Cell& cell = cells_[static_cast<std::size_t>(row)];
+    if (memo.unreadable) {
+        showUnreadable(row, slot);
+        return true;
+    }
+    // The cell still holds the text of the remembered value; the report table may have been
+    // written by another decoder meanwhile and gets it again.
+    table_.value(static_cast<std::size_t>(row)) = cell.text;
+    setCell(row, cell.text, slots_.updateHighlight(slot, memo.value, style));
+    slots_.setLatest(slot, memo.value);
+    return true;
+}
+
+void EnginePageModel::remember(int row, std::uint32_t key, double value, bool unreadable) {
+    memo_[static_cast<std::size_t>(row)] = {key, value, unreadable};
 }
 
 void EnginePageModel::setCell(int row, const ValueText& text, Colour background) {

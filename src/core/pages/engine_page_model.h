@@ -26,7 +26,8 @@ struct EngineRefreshInput {
 
 // The Engine page without its window: turns the engine live-data response in a report into a
 // grid of 39 value cells (text and background colour), keeps the latest value of every channel
-// in the shared LiveValueSlots and fills CurrentValuesTable. The page on screen draws this model;
+// in the shared LiveValueSlots and fills CurrentValuesTable. Values are formatted straight into
+// CurrentValuesTable and copied into a cell only when the cell changes. The page on screen draws this model;
 // playback, the graph view and the CSV export run their own instances on recorded reports.
 class EnginePageModel {
 public:
@@ -77,14 +78,24 @@ private:
     void refreshNumeric(const link::Report& report, int position, int digit, const EngineRefreshInput& input,
                         const vehicle::HighlightStyle& style);
     void refreshSwitch(const link::Report& report, int position, int digit, const vehicle::HighlightStyle& style);
-    void showValue(int row, std::size_t slot, double value, const vehicle::ValueText& text,
-                   const vehicle::HighlightStyle& style);
+    void showNumber(int row, std::size_t slot, double value, vehicle::Display display,
+                    const vehicle::HighlightStyle& style);
     void showUnreadable(int row, std::size_t slot);
+    // A row whose raw bytes, digit and units equal those of its last refresh shows the same text
+    // and value again: only the highlight runs. Saves formatting most rows of most frames.
+    bool repeatRow(int row, std::size_t slot, std::uint32_t key, const vehicle::HighlightStyle& style);
+    void remember(int row, std::uint32_t key, double value, bool unreadable);
     void setCell(int row, const vehicle::ValueText& text, vehicle::Colour background);
 
     vehicle::LiveValueSlots& slots_;
     CurrentValuesTable& table_;
     std::array<Cell, kRowCount> cells_{};
+    struct RowMemo {
+        std::uint32_t key = 0;  // 0: nothing remembered (every real key has its top bit set)
+        double value = 0.0;
+        bool unreadable = false;
+    };
+    std::array<RowMemo, kRowCount> memo_{};
     std::array<QString, kRowCount> labels_{};
     std::array<QString, kRowCount> unitLabels_{};
     vehicle::EngineTexts texts_{};

@@ -1,6 +1,7 @@
 #include "vehicle/engine_channels.h"
 
 #include <array>
+#include <optional>
 
 #include "vehicle/vehicle_texts.h"
 
@@ -32,11 +33,11 @@ constexpr std::array<EngineChannel, position::kNumericCount> kNumericChannels = 
     {22, 22, 29, 0, D::Integer},  // ISC duty
 }};
 
-// Switch positions 18..33: the bit for digit 1 and, where the digit chooses another bit, for
-// digit 2.
+// Switch positions 18..33: the bit for digit 1 and the bit for the other digits (the same bit
+// where the digit does not choose).
 struct SwitchEntry {
     SwitchBit first;
-    std::optional<SwitchBit> second;
+    SwitchBit other;
 };
 
 constexpr SwitchBit openGnd(std::uint8_t byte, std::uint8_t mask) {
@@ -45,24 +46,25 @@ constexpr SwitchBit openGnd(std::uint8_t byte, std::uint8_t mask) {
 constexpr SwitchBit onOff(std::uint8_t byte, std::uint8_t mask) {
     return {byte, mask, engine_text::kOn, engine_text::kOff};
 }
+constexpr SwitchEntry single(SwitchBit bit) { return {bit, bit}; }
 
-const std::array<SwitchEntry, position::kLastSwitch - position::kFirstSwitch + 1> kSwitches = {{
-    {openGnd(53, 0x08), std::nullopt},       // exhaust valve control select terminal
+constexpr std::array<SwitchEntry, position::kLastSwitch - position::kFirstSwitch + 1> kSwitches = {{
+    single(openGnd(53, 0x08)),              // exhaust valve control select terminal
     {openGnd(53, 0x20), onOff(53, 0x10)},    // O2 sensor control select terminal
     {openGnd(53, 0x02), openGnd(53, 0x04)},  // neutral switch signal
-    {openGnd(50, 0x10), std::nullopt},       // driving mode selection 1
-    {openGnd(50, 0x20), std::nullopt},       // driving mode selection 2
+    single(openGnd(50, 0x10)),              // driving mode selection 1
+    single(openGnd(50, 0x20)),              // driving mode selection 2
     {SwitchBit{52, 0x04, engine_text::kNormal, engine_text::kAbnormal}, onOff(54, 0x10)},  // ignition
-    {onOff(52, 0x10), std::nullopt},  // clutch switch signal
-    {onOff(52, 0x20), std::nullopt},  // starter signal
-    {onOff(50, 0x08), std::nullopt},  // EVAP purge valve
-    {onOff(52, 0x08), std::nullopt},  // tip over sensor
-    {onOff(50, 0x04), std::nullopt},  // cooling fan relay
-    {onOff(51, 0x01), std::nullopt},  // PAIR control solenoid valve
-    {onOff(50, 0x02), std::nullopt},  // side stand switch
-    {onOff(50, 0x08), std::nullopt},  // load cut off relay
-    {onOff(50, 0x40), std::nullopt},  // shift switch signal
-    {onOff(50, 0x80), std::nullopt},  // engine speed limiter signal
+    single(onOff(52, 0x10)),  // clutch switch signal
+    single(onOff(52, 0x20)),  // starter signal
+    single(onOff(50, 0x08)),  // EVAP purge valve
+    single(onOff(52, 0x08)),  // tip over sensor
+    single(onOff(50, 0x04)),  // cooling fan relay
+    single(onOff(51, 0x01)),  // PAIR control solenoid valve
+    single(onOff(50, 0x02)),  // side stand switch
+    single(onOff(50, 0x08)),  // load cut off relay
+    single(onOff(50, 0x40)),  // shift switch signal
+    single(onOff(50, 0x80)),  // engine speed limiter signal
 }};
 
 Conversion value(double v) { return {Conversion::Status::Value, v}; }
@@ -192,11 +194,10 @@ Conversion convertChannel(int position, int digit, std::uint8_t byteA, std::uint
     }
 }
 
-std::optional<SwitchBit> switchBit(int position, int digit) {
-    if (digit <= 0 || position < position::kFirstSwitch || position > position::kLastSwitch)
-        return std::nullopt;
+const SwitchBit* switchBit(int position, int digit) {
+    if (digit <= 0 || position < position::kFirstSwitch || position > position::kLastSwitch) return nullptr;
     const SwitchEntry& entry = kSwitches[static_cast<std::size_t>(position - position::kFirstSwitch)];
-    return digit >= 2 && entry.second ? *entry.second : entry.first;
+    return digit == 1 ? &entry.first : &entry.other;
 }
 
 int switchRow(int position) { return 23 + (position - position::kFirstSwitch); }

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 
 #include "vehicle/unit_settings.h"
 
@@ -84,9 +83,9 @@ struct SwitchBit {
     int onText;
     int offText;
 };
-// The bit that a switch position (18..33) reads for its digit; nullopt for digit 0 or a position
+// The bit that a switch position (18..33) reads for its digit; nullptr for digit 0 or a position
 // that is not a switch.
-std::optional<SwitchBit> switchBit(int position, int digit);
+const SwitchBit* switchBit(int position, int digit);
 int switchRow(int position);
 int switchSlot(int position);
 
