@@ -17,7 +17,8 @@ using namespace quilldar;
 
 link::Report reportOf(const link::Frame& frame) {
     link::Report report{};
-    for (std::size_t i = 0; i < frame.size() && i < link::kPayloadSize; ++i) report[i + 1] = frame[i];
+    for (std::size_t i = 0; i < frame.size() && i < link::kPayloadSize; ++i)
+        report[i + 1] = frame[i];
     return report;
 }
 
@@ -43,12 +44,14 @@ std::vector<link::Report> recordedMix(int cylinders) {
     return reports;
 }
 
-void decode(benchmark::State& state, const char* ecmCode, int cylinders, const vehicle::UnitSettings& units = {}) {
+void decode(benchmark::State& state, const char* ecmCode, int cylinders,
+            const vehicle::UnitSettings& units = {}) {
     const std::vector<link::Report> reports = recordedMix(cylinders);
     vehicle::LiveValueSlots values;
     pages::CurrentValuesTable table;
     pages::EnginePageModel page(values, table);
-    page.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(units), units.highlightPeriod);
+    page.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(units),
+               units.highlightPeriod);
     const pages::EngineRefreshInput input{ecmCode, false, false, units};
     std::size_t next = 0;
     link::Report report{};

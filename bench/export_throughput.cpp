@@ -22,7 +22,8 @@ using namespace quilldar;
 void appendRecord(QByteArray& file, int page, const link::Frame& frame) {
     char record[link::kReportSize] = {};
     record[0] = static_cast<char>(page);
-    for (std::size_t i = 0; i < frame.size() && i < link::kPayloadSize; ++i) record[i + 1] = static_cast<char>(frame[i]);
+    for (std::size_t i = 0; i < frame.size() && i < link::kPayloadSize; ++i)
+        record[i + 1] = static_cast<char>(frame[i]);
     file.append(record, sizeof record);
 }
 
@@ -61,7 +62,8 @@ double bestSeconds(const std::string& command, int runs) {
             std::fprintf(stderr, "failed: %s\n", command.c_str());
             std::exit(1);
         }
-        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        best = std::min(
+            best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     return best;
 }
@@ -81,14 +83,18 @@ int main(int argc, char** argv) {
     const std::string tool = QUILLDAR_TOOL_PATH;
 
     const double cat = bestSeconds("cat '" + recordingPath + "' > /dev/null", runs);
-    const double toNull = bestSeconds("'" + tool + "' export '" + recordingPath + "' > /dev/null", runs);
-    const double toFile = bestSeconds("'" + tool + "' export '" + recordingPath + "' --channels 0,1,3,8 -o '" + csvPath + "'", runs);
+    const double toNull =
+        bestSeconds("'" + tool + "' export '" + recordingPath + "' > /dev/null", runs);
+    const double toFile = bestSeconds(
+        "'" + tool + "' export '" + recordingPath + "' --channels 0,1,3,8 -o '" + csvPath + "'",
+        runs);
 
-    std::printf("recording: %d records, %.1f MB (best of %d runs)\n", records, records * 65.0 / 1e6, runs);
+    std::printf("recording: %d records, %.1f MB (best of %d runs)\n", records, records * 65.0 / 1e6,
+                runs);
     std::printf("cat:                     %8.3f s  %8.2f M records/s\n", cat, records / cat / 1e6);
-    std::printf("export to stdout (null): %8.3f s  %8.2f M records/s  %5.1f x cat\n", toNull, records / toNull / 1e6,
-                toNull / cat);
-    std::printf("export -o file:          %8.3f s  %8.2f M records/s  %5.1f x cat\n", toFile, records / toFile / 1e6,
-                toFile / cat);
+    std::printf("export to stdout (null): %8.3f s  %8.2f M records/s  %5.1f x cat\n", toNull,
+                records / toNull / 1e6, toNull / cat);
+    std::printf("export -o file:          %8.3f s  %8.2f M records/s  %5.1f x cat\n", toFile,
+                records / toFile / 1e6, toFile / cat);
     return 0;
 }

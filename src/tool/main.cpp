@@ -64,19 +64,23 @@ public:
 
     // Walks the arguments; handler(option, value) returns an error text or nothing.
     template <typename Handler>
-    std::optional<std::string> parse(const std::vector<std::string_view>& withValue, Handler handler) {
+    std::optional<std::string> parse(const std::vector<std::string_view>& withValue,
+                                     Handler handler) {
         for (std::size_t i = 0; i < args_.size(); ++i) {
             std::string_view arg = args_[i];
             if (arg.size() > 1 && arg[0] == '-') {
                 std::string_view name = arg;
                 std::optional<std::string_view> value;
-                if (const auto eq = arg.find('='); eq != std::string_view::npos && arg.starts_with("--")) {
+                if (const auto eq = arg.find('=');
+                    eq != std::string_view::npos && arg.starts_with("--")) {
                     name = arg.substr(0, eq);
                     value = arg.substr(eq + 1);
                 }
-                const bool takesValue = std::find(withValue.begin(), withValue.end(), name) != withValue.end();
+                const bool takesValue =
+                    std::find(withValue.begin(), withValue.end(), name) != withValue.end();
                 if (takesValue && !value) {
-                    if (i + 1 >= args_.size()) return "option " + std::string(name) + " needs a value";
+                    if (i + 1 >= args_.size())
+                        return "option " + std::string(name) + " needs a value";
                     value = args_[++i];
                 }
                 if (!takesValue && value) return "option " + std::string(name) + " takes no value";
@@ -106,20 +110,22 @@ std::optional<std::string> unknownOption(const std::string& command, std::string
 int info(int argc, char** argv) {
     quilldar::tool::InfoOptions options;
     Arguments args(argc, argv, "info");
-    const auto error = args.parse({}, [&](std::string_view option, std::string_view) -> std::optional<std::string> {
-        if (option == "--json") {
-            options.json = true;
-            return std::nullopt;
-        }
-        return unknownOption("info", option);
-    });
+    const auto error = args.parse(
+        {}, [&](std::string_view option, std::string_view) -> std::optional<std::string> {
+            if (option == "--json") {
+                options.json = true;
+                return std::nullopt;
+            }
+            return unknownOption("info", option);
+        });
     if (error) return usageError(*error);
     options.path = args.file();
     return quilldar::tool::runInfo(options);
 }
 
 std::optional<quilldar::files::ChannelSelection> parseChannels(std::string_view text) {
-    const QStringList parts = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())).split(QLatin1Char(','));
+    const QStringList parts = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+                                  .split(QLatin1Char(','));
     quilldar::files::ChannelSelection channels{};
     if (parts.size() != static_cast<qsizetype>(channels.size())) return std::nullopt;
     for (std::size_t i = 0; i < channels.size(); ++i) {
@@ -149,10 +155,12 @@ int exportCommand(int argc, char** argv) {
         [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
             if (option == "--channels") {
                 const auto channels = parseChannels(value);
-                if (!channels) return "--channels needs four channel numbers from 0 to 22, e.g. 0,1,9,8";
+                if (!channels)
+                    return "--channels needs four channel numbers from 0 to 22, e.g. 0,1,9,8";
                 options.channels = *channels;
             } else if (option == "-o" || option == "--output") {
-                options.output = QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
+                options.output =
+                    QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
                 if (options.output.isEmpty()) return "-o needs a file name";
             } else if (option == "--speed") {
                 options.units.speed = choice(value, {"kmh", "mph"});
@@ -176,9 +184,10 @@ int exportCommand(int argc, char** argv) {
 int dtc(int argc, char** argv) {
     quilldar::tool::DtcOptions options;
     Arguments args(argc, argv, "dtc");
-    const auto error = args.parse({}, [&](std::string_view option, std::string_view) -> std::optional<std::string> {
-        return unknownOption("dtc", option);
-    });
+    const auto error = args.parse(
+        {}, [&](std::string_view option, std::string_view) -> std::optional<std::string> {
+            return unknownOption("dtc", option);
+        });
     if (error) return usageError(*error);
     options.path = args.file();
     return quilldar::tool::runDtc(options);

@@ -38,11 +38,12 @@ bool loadOrReport(files::RecordingFile& recording, const QString& path) {
 }
 
 QString pageName(int page) {
-    static const char* const kNames[] = {"Engine",      "Transmission",           "Engine & Transmission",
-                                         "ABS",         "EPS",                    "Error codes",
-                                         "Show data when trouble", "Active tests", "About"};
-    return page >= 0 && page < static_cast<int>(std::size(kNames)) ? QString::fromLatin1(kNames[page])
-                                                                   : QStringLiteral("unknown page");
+    static const char* const kNames[] = {
+        "Engine",      "Transmission",           "Engine & Transmission", "ABS",  "EPS",
+        "Error codes", "Show data when trouble", "Active tests",          "About"};
+    return page >= 0 && page < static_cast<int>(std::size(kNames))
+               ? QString::fromLatin1(kNames[page])
+               : QStringLiteral("unknown page");
 }
 
 }  // namespace
@@ -52,14 +53,17 @@ int runInfo(const InfoOptions& options) {
     if (!loadOrReport(recording, options.path)) return 1;
     const files::RecordingIdentity& identity = recording.identity();
     const QString partNumber = QString::fromLatin1(identity.ecmPartNumber);
-    const QString ecmCode = QString::fromLatin1(identity.ecmCode.data(), static_cast<qsizetype>(identity.ecmCode.size()));
-    const QString duration = files::durationText(recording.recordCount(), vehicle::englishSecondsWord());
+    const QString ecmCode = QString::fromLatin1(identity.ecmCode.data(),
+                                                static_cast<qsizetype>(identity.ecmCode.size()));
+    const QString duration =
+        files::durationText(recording.recordCount(), vehicle::englishSecondsWord());
     const files::RecordingSummary summary = files::summarizeRecording(recording);
 
     if (options.json) {
         QJsonArray segments;
         for (const files::PageSegment& segment : summary.segments) {
-            segments.append(QJsonObject{{"page", segment.page}, {"records", static_cast<qint64>(segment.records)}});
+            segments.append(QJsonObject{{"page", segment.page},
+                                        {"records", static_cast<qint64>(segment.records)}});
         }
         const QJsonObject object{
             {"partNumber", partNumber},
@@ -75,15 +79,20 @@ int runInfo(const InfoOptions& options) {
     }
 
     QString text;
-    text += QStringLiteral("ECM part number: %1\n").arg(partNumber.isEmpty() ? QStringLiteral("---") : partNumber);
+    text += QStringLiteral("ECM part number: %1\n")
+                .arg(partNumber.isEmpty() ? QStringLiteral("---") : partNumber);
     text += QStringLiteral("ECM code: %1%2\n")
                 .arg(ecmCode.isEmpty() ? QStringLiteral("---") : ecmCode,
-                     identity.altListVariant ? QStringLiteral(" (second identification scheme)") : QString());
+                     identity.altListVariant ? QStringLiteral(" (second identification scheme)")
+                                             : QString());
     text += QStringLiteral("Records: %1\n").arg(recording.recordCount());
     text += QStringLiteral("Duration: %1\n").arg(duration);
     text += QStringLiteral("Segments:\n");
     for (const files::PageSegment& segment : summary.segments) {
-        text += QStringLiteral("  page %1 (%2): %3 records\n").arg(segment.page).arg(pageName(segment.page)).arg(segment.records);
+        text += QStringLiteral("  page %1 (%2): %3 records\n")
+                    .arg(segment.page)
+                    .arg(pageName(segment.page))
+                    .arg(segment.records);
     }
     text += QStringLiteral("Checksum errors: %1\n").arg(summary.checksumErrors);
     printOut(text);
@@ -97,7 +106,8 @@ int runExport(const ExportOptions& options) {
     vehicle::LiveValueSlots liveValues;
     pages::CurrentValuesTable table;
     pages::EnginePageModel decoder(liveValues, table);
-    decoder.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(options.units), options.units.highlightPeriod);
+    decoder.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(options.units),
+                  options.units.highlightPeriod);
 
     files::CsvExportOptions exportOptions;
     exportOptions.channels = options.channels;
@@ -107,7 +117,8 @@ int runExport(const ExportOptions& options) {
     if (options.output.isEmpty()) {
         QFile out;
         if (!out.open(stdout, QIODevice::WriteOnly) ||
-            !files::exportRecording(recording, decoder, liveValues, exportOptions, out) || !out.flush()) {
+            !files::exportRecording(recording, decoder, liveValues, exportOptions, out) ||
+            !out.flush()) {
             printError(QStringLiteral("Could not write the export to standard output."));
             return 1;
         }
@@ -115,9 +126,11 @@ int runExport(const ExportOptions& options) {
     }
     // The target is replaced only once the whole export has been written.
     QSaveFile out(options.output);
-    if (!out.open(QIODevice::WriteOnly) || !files::exportRecording(recording, decoder, liveValues, exportOptions, out) ||
+    if (!out.open(QIODevice::WriteOnly) ||
+        !files::exportRecording(recording, decoder, liveValues, exportOptions, out) ||
         !out.commit()) {
-        printError(QStringLiteral("Could not write the export to %1: %2").arg(options.output, out.errorString()));
+        printError(QStringLiteral("Could not write the export to %1: %2")
+                       .arg(options.output, out.errorString()));
         return 1;
     }
     return 0;
@@ -146,8 +159,9 @@ int runDtc(const DtcOptions& options) {
     QString text;
     for (const vehicle::DtcRecord& record : vehicle::dtcRecords(lastAnswer)) {
         const int number = vehicle::dtcNumber(record.high, record.low);
-        text += vehicle::dtcDisplayCode(number, record.status) + QLatin1Char(';') + catalogue.text(number) +
-                QLatin1Char(';') + vehicle::dtcStatusText(record.status, words) + QLatin1Char('\n');
+        text += vehicle::dtcDisplayCode(number, record.status) + QLatin1Char(';') +
+                catalogue.text(number) + QLatin1Char(';') +
+                vehicle::dtcStatusText(record.status, words) + QLatin1Char('\n');
     }
     printOut(text);
     return 0;

@@ -36,7 +36,8 @@ TEST(CsvNumber, RoundedToThreeDecimalsWithoutTrailingZeros) {
 
 TEST(CsvLines, HeaderAndDataLineLayout) {
     const vehicle::ChannelNames& names = vehicle::englishChannelNames();
-    EXPECT_EQ(csvHeader({0, 1, 9, 8}, names), "Engine speed;Throttle position;Vehicle speed;Battery voltage");
+    EXPECT_EQ(csvHeader({0, 1, 9, 8}, names),
+              "Engine speed;Throttle position;Vehicle speed;Battery voltage");
 
     vehicle::LiveValueSlots values;
     values.setLatest(0, 1254.5);
@@ -112,7 +113,8 @@ TEST_F(CsvExportTest, SecondSchemeKeepsRecordsWithWrongChecksums) {
 TEST_F(CsvExportTest, OneLinePerRecordAfterTheIdentification) {
     testing::RecordingBuilder recording;
     recording.addIdentification(0, "71820-12F00", "12F0");
-    for (int i = 0; i < 101; ++i) recording.add(0, testing::engineLiveFrame({{17, static_cast<std::uint8_t>(i)}}));
+    for (int i = 0; i < 101; ++i)
+        recording.add(0, testing::engineLiveFrame({{17, static_cast<std::uint8_t>(i)}}));
     const QByteArray csv = exportOf(recording.bytes(), options(kDefaultChannels));
     EXPECT_EQ(csv.count("\r\n"), 102);
     EXPECT_EQ(csv.count('\n'), 102);
@@ -124,7 +126,8 @@ TEST_F(CsvExportTest, HeaderUsesTheGivenNamesAndEncoding) {
     o.names[0] = QStringLiteral("Drehzahl \u00FC");
     o.encode = [](const QString& text) { return text.toUtf8(); };
     const QByteArray csv = exportOf(testing::engineSessionRecording(), o);
-    EXPECT_TRUE(csv.startsWith("Drehzahl \xC3\xBC;Throttle position;")) << csv.left(40).toStdString();
+    EXPECT_TRUE(csv.startsWith("Drehzahl \xC3\xBC;Throttle position;"))
+        << csv.left(40).toStdString();
 }
 
 TEST_F(CsvExportTest, InvalidChannelsAndFailedWritesAreReported) {

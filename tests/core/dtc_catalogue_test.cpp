@@ -11,7 +11,7 @@ TEST(DtcNumber, NibblesAreDecimalDigitsThatCarry) {
     EXPECT_EQ(dtcNumber(0x01, 0x05), 105);
     EXPECT_EQ(dtcNumber(0x16, 0x55), 1655);
     EXPECT_EQ(dtcNumber(0x25, 0x05), 2505);
-    EXPECT_EQ(dtcNumber(0xC1, 0x05), 105);   // letter bits ignored
+    EXPECT_EQ(dtcNumber(0xC1, 0x05), 105);  // letter bits ignored
     EXPECT_EQ(dtcNumber(0xD6, 0x55), 1655);
     EXPECT_EQ(dtcNumber(0x0A, 0x00), 1000);  // hundreds nibble 10 carries
     EXPECT_EQ(dtcNumber(0x01, 0x0F), 115);
@@ -45,7 +45,8 @@ TEST(DtcCatalogue, EnglishTextsFillTheirSlots) {
     EXPECT_EQ(englishDtcTexts().size(), 88u);
     EXPECT_EQ(englishDtcTexts().front().number, 0);
     EXPECT_EQ(catalogue.text(105), "Manifold absolute pressure circuit malfunction 1");
-    EXPECT_EQ(catalogue.text(dtcNumber(0xD6, 0x55)), "Secondary throttle motor circuit malfunction");
+    EXPECT_EQ(catalogue.text(dtcNumber(0xD6, 0x55)),
+              "Secondary throttle motor circuit malfunction");
     EXPECT_EQ(catalogue.text(418), "PAIR System Control ''A'' Circuit malfunction");
     EXPECT_EQ(catalogue.text(1653), "ECM TCM communication line A malfunction ");
     EXPECT_EQ(catalogue.text(500), catalogue.text(1121));
@@ -81,7 +82,8 @@ TEST(DtcCatalogue, NumbersBeyondTheCatalogueGetTheFallbackWithoutAStore) {
 TEST(DtcRecords, WalkFollowsTheLengthByteAndStopsAtTheReportEnd) {
     using testing::reportOf;
     using testing::troubleCodeAnswer;
-    const auto records = dtcRecords(reportOf(troubleCodeAnswer({{0x01, 0x05, 0x60}, {0xD6, 0x55, 0x20}, {0, 7, 0x43}})));
+    const auto records = dtcRecords(
+        reportOf(troubleCodeAnswer({{0x01, 0x05, 0x60}, {0xD6, 0x55, 0x20}, {0, 7, 0x43}})));
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[1].high, 0xD6);
     EXPECT_EQ(records[1].low, 0x55);

@@ -102,7 +102,12 @@ constexpr Group kDocumentedGroups[] = {
 };
 
 constexpr const char* kDocumentedOrder =
-    "13G0 12F0 16H0 18H2 18H0 18H3 21H2 21H0 21HR 15H2 15H0 23H2 23H0 37H2 37H0 37HR 14G0 17G0 27G0 41F0 41F1 10F0 10F1 06G4 06G5 42F4 27GA 27GC 44H2 44H0 31G0 45G0 10G0 10G1 16G0 16G1 18G0 29G0 16GD 16GE 41G0 41GR 44G0 01H0 01H1 01HR 48G0 48G1 28H0 33H0 26G0 26G1 41FC 41FA 41FB 40H2 40H0 40H1 44F0 28H4 28HA 12H0 22H2 22H0 48G5 05H0 05H3 39H0 11H0 31H0 03H0 12HA 47H2 47H0 47HR 13G1 20H0 44GA 15G0 27H0 08J0 27HA 31J0 31J2 48H0 48H2 12J0 12J2 40H7 40H5 42J0 40J2 31HA 04K0 04K1 20K0 20K2 21K2 13K0 31JA 17K9 38K3 28K0 34K0 12J8";
+    "13G0 12F0 16H0 18H2 18H0 18H3 21H2 21H0 21HR 15H2 15H0 23H2 23H0 37H2 37H0 37HR 14G0 17G0 "
+    "27G0 41F0 41F1 10F0 10F1 06G4 06G5 42F4 27GA 27GC 44H2 44H0 31G0 45G0 10G0 10G1 16G0 16G1 "
+    "18G0 29G0 16GD 16GE 41G0 41GR 44G0 01H0 01H1 01HR 48G0 48G1 28H0 33H0 26G0 26G1 41FC 41FA "
+    "41FB 40H2 40H0 40H1 44F0 28H4 28HA 12H0 22H2 22H0 48G5 05H0 05H3 39H0 11H0 31H0 03H0 12HA "
+    "47H2 47H0 47HR 13G1 20H0 44GA 15G0 27H0 08J0 27HA 31J0 31J2 48H0 48H2 12J0 12J2 40H7 40H5 "
+    "42J0 40J2 31HA 04K0 04K1 20K0 20K2 21K2 13K0 31JA 17K9 38K3 28K0 34K0 12J8";
 
 std::vector<std::string> words(const std::string& text) {
     std::istringstream in(text);
@@ -139,8 +144,8 @@ TEST(EcmModelTable, EngineListMatchesTheDocumentedGroupsAndOrder) {
 }
 
 TEST(EcmModelTable, EveryEntryIsWellFormedAndCodesAreUnique) {
-    for (const ModelList list : {ModelList::Engine, ModelList::ActiveTests, ModelList::ShowDataWhenTrouble,
-                                 ModelList::EngineTransmission}) {
+    for (const ModelList list : {ModelList::Engine, ModelList::ActiveTests,
+                                 ModelList::ShowDataWhenTrouble, ModelList::EngineTransmission}) {
         std::set<std::string> seen;
         for (const EcmModelEntry& entry : modelList(list)) {
             EXPECT_EQ(entry.code.size(), kEcmCodeLength);
@@ -148,7 +153,8 @@ TEST(EcmModelTable, EveryEntryIsWellFormedAndCodesAreUnique) {
             EXPECT_TRUE(seen.insert(std::string(entry.code)).second) << "duplicate " << entry.code;
             for (const char c : entry.capabilities) EXPECT_TRUE(c >= '0' && c <= '5') << entry.code;
             // Engine speed, throttle, coolant and battery are delivered by every ECM.
-            for (const std::size_t always : {0u, 1u, 3u, 8u}) EXPECT_NE(digit(entry, always), 0) << entry.code;
+            for (const std::size_t always : {0u, 1u, 3u, 8u})
+                EXPECT_NE(digit(entry, always), 0) << entry.code;
         }
     }
 }
@@ -156,10 +162,12 @@ TEST(EcmModelTable, EveryEntryIsWellFormedAndCodesAreUnique) {
 TEST(EcmModelTable, DigitsStayWithinTheVariantsEachPositionDefines) {
     // Non-zero digits that occur per position, as the channel documentation lists them.
     const std::vector<std::string> variants = {
-        "1234", "12", "1", "123", "123", "12345", "123", "123", "1", "12", "1", "1", "1", "12", "1", "1234", "12",
-        "1",    "1",  "12", "12", "1",   "1",     "12",  "1",   "12", "1", "1", "1", "1", "1", "1", "1", "1"};
+        "1234", "12", "1", "123",  "123", "12345", "123", "123", "1",  "12", "1", "1",
+        "1",    "12", "1", "1234", "12",  "1",     "1",   "12",  "12", "1",  "1", "12",
+        "1",    "12", "1", "1",    "1",   "1",     "1",   "1",   "1",  "1"};
     ASSERT_EQ(variants.size(), kCapabilityCount);
-    for (const ModelList list : {ModelList::ActiveTests, ModelList::ShowDataWhenTrouble, ModelList::EngineTransmission}) {
+    for (const ModelList list :
+         {ModelList::ActiveTests, ModelList::ShowDataWhenTrouble, ModelList::EngineTransmission}) {
         for (const EcmModelEntry& entry : modelList(list)) {
             for (std::size_t p = 0; p < kCapabilityCount; ++p) {
                 const char d = entry.capabilities[p];
@@ -178,10 +186,12 @@ TEST(EcmModelTable, ListsShareEntriesWithTheirExceptions) {
     activeTests.insert(activeTests.end(), transmission.begin(), transmission.end());
     EXPECT_EQ(codesOf(ModelList::ActiveTests), activeTests);
     for (const std::string& code : engine) {
-        EXPECT_EQ(capabilitiesOf(ModelList::ActiveTests, code), capabilitiesOf(ModelList::Engine, code));
+        EXPECT_EQ(capabilitiesOf(ModelList::ActiveTests, code),
+                  capabilitiesOf(ModelList::Engine, code));
     }
 
-    const std::set<std::string> withoutTroubleData = {"20K0", "21K2", "31JA", "17K9", "38K3", "28K0", "34K0", "12J8"};
+    const std::set<std::string> withoutTroubleData = {"20K0", "21K2", "31JA", "17K9",
+                                                      "38K3", "28K0", "34K0", "12J8"};
     std::vector<std::string> trouble;
     for (const std::string& code : engine) {
         if (!withoutTroubleData.contains(code)) trouble.push_back(code);
@@ -194,18 +204,23 @@ TEST(EcmModelTable, ListsShareEntriesWithTheirExceptions) {
     combined.push_back("26J0");
     EXPECT_EQ(codesOf(ModelList::EngineTransmission), combined);
     for (const std::string& code : transmission) {
-        EXPECT_EQ(capabilitiesOf(ModelList::ActiveTests, code), capabilitiesOf(ModelList::EngineTransmission, code));
+        EXPECT_EQ(capabilitiesOf(ModelList::ActiveTests, code),
+                  capabilitiesOf(ModelList::EngineTransmission, code));
         EXPECT_EQ(capabilitiesOf(ModelList::ShowDataWhenTrouble, code),
                   capabilitiesOf(ModelList::EngineTransmission, code));
     }
-    EXPECT_EQ(capabilitiesOf(ModelList::EngineTransmission, "10GA"), "1101110112010000000000010101010000");
-    EXPECT_EQ(capabilitiesOf(ModelList::EngineTransmission, "10GK"), "1101110112010102000100010101010000");
-    EXPECT_EQ(capabilitiesOf(ModelList::EngineTransmission, "26J0"), "1111140012010102000100010101010000");
+    EXPECT_EQ(capabilitiesOf(ModelList::EngineTransmission, "10GA"),
+              "1101110112010000000000010101010000");
+    EXPECT_EQ(capabilitiesOf(ModelList::EngineTransmission, "10GK"),
+              "1101110112010102000100010101010000");
+    EXPECT_EQ(capabilitiesOf(ModelList::EngineTransmission, "26J0"),
+              "1111140012010102000100010101010000");
 }
 
 TEST(EcmModelTable, ThirteenK0ReadsItsTroubleDataWithTheLayoutOf20K0) {
     EXPECT_EQ(capabilitiesOf(ModelList::Engine, "13K0"), "1111112011110102100010010000000000");
-    EXPECT_EQ(capabilitiesOf(ModelList::ShowDataWhenTrouble, "13K0"), "2102220011010102100110010011110000");
+    EXPECT_EQ(capabilitiesOf(ModelList::ShowDataWhenTrouble, "13K0"),
+              "2102220011010102100110010011110000");
     EXPECT_EQ(capabilitiesOf(ModelList::ActiveTests, "13K0"), "1111112011110102100010010000000000");
 }
 
@@ -220,7 +235,8 @@ TEST(EcmModelTable, MatchingIsExactAndCaseSensitive) {
     EXPECT_NE(findModel(ModelList::EngineTransmission, "10GA"), nullptr);
     EXPECT_NE(findModel(ModelList::ActiveTests, "10GA"), nullptr);
     EXPECT_NE(findModel(ModelList::ShowDataWhenTrouble, "10GA"), nullptr);
-    for (const ModelList list : {ModelList::Engine, ModelList::ActiveTests, ModelList::ShowDataWhenTrouble}) {
+    for (const ModelList list :
+         {ModelList::Engine, ModelList::ActiveTests, ModelList::ShowDataWhenTrouble}) {
         EXPECT_EQ(findModel(list, "26J0"), nullptr);
     }
 }
@@ -228,8 +244,10 @@ TEST(EcmModelTable, MatchingIsExactAndCaseSensitive) {
 TEST(EcmModelTable, RareSwitchRowsBelongToFewModels) {
     std::set<std::string> sideStand, shiftSignals;
     for (const EcmModelEntry& entry : modelList(ModelList::Engine)) {
-        if (digit(entry, 30) != 0 || digit(entry, 31) != 0) sideStand.insert(std::string(entry.code));
-        if (digit(entry, 32) != 0 || digit(entry, 33) != 0) shiftSignals.insert(std::string(entry.code));
+        if (digit(entry, 30) != 0 || digit(entry, 31) != 0)
+            sideStand.insert(std::string(entry.code));
+        if (digit(entry, 32) != 0 || digit(entry, 33) != 0)
+            shiftSignals.insert(std::string(entry.code));
     }
     EXPECT_EQ(sideStand, (std::set<std::string>{"16H0"}));
     EXPECT_EQ(shiftSignals, (std::set<std::string>{"21HR", "37HR", "41GR", "01HR", "47HR"}));

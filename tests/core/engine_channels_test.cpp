@@ -25,8 +25,8 @@ UnitSettings withPressure(int pressure) {
 }
 
 double value(int position, int digit, int a, int b = 0, const UnitSettings& units = metric()) {
-    const Conversion conversion =
-        convertChannel(position, digit, static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), units);
+    const Conversion conversion = convertChannel(position, digit, static_cast<std::uint8_t>(a),
+                                                 static_cast<std::uint8_t>(b), units);
     EXPECT_TRUE(conversion.ok()) << "position " << position << " digit " << digit;
     return conversion.value;
 }
@@ -49,7 +49,8 @@ TEST(EngineChannels, TemperatureVariantOneTruncatesOnlyInCelsius) {
     EXPECT_EQ(value(p::kCoolant, 1, 255, 0, imperial()), 266.0);
     // 160·100 ÷ 255 = 62 → 32 °C; °F from the unrounded 32.745...: 90.94, not 32 × 1.8 + 32 = 89.6.
     EXPECT_EQ(value(p::kCoolant, 1, 100), 32.0);
-    EXPECT_NEAR(value(p::kCoolant, 1, 100, 0, imperial()), (1.6 * 100 / 2.55 - 30) * 1.8 + 32, 1e-9);
+    EXPECT_NEAR(value(p::kCoolant, 1, 100, 0, imperial()), (1.6 * 100 / 2.55 - 30) * 1.8 + 32,
+                1e-9);
     EXPECT_EQ(value(p::kIntakeAir, 1, 100), 32.0);
 }
 
@@ -67,7 +68,8 @@ TEST(EngineChannels, TemperatureVariantsTwoAndThreeConvertTheCelsiusInteger) {
 }
 
 TEST(EngineChannels, PressuresUseTheirVariantThenAPlainUnitFactor) {
-    EXPECT_NEAR(value(p::kManifoldPressure1, 2, 255, 0, withPressure(3)), 126.7 * 0.145, 1e-9);  // shown 18
+    EXPECT_NEAR(value(p::kManifoldPressure1, 2, 255, 0, withPressure(3)), 126.7 * 0.145,
+                1e-9);  // shown 18
     EXPECT_NEAR(value(p::kManifoldPressure1, 1, 0), -20.0, 1e-12);
     EXPECT_NEAR(value(p::kManifoldPressure1, 4, 255), 178.3, 1e-9);
     EXPECT_NEAR(value(p::kManifoldPressure1, 5, 0, 0, withPressure(1)), 8.6 * 7.5, 1e-9);

@@ -25,18 +25,22 @@ protected:
     void SetUp() override { resetPage(); }
 
     void resetPage() {
-        page_.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(input_.units), input_.units.highlightPeriod);
+        page_.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(input_.units),
+                    input_.units.highlightPeriod);
         page_.takeChangedCells();
     }
 
-    bool refresh(const std::map<int, std::uint8_t>& bytes, std::uint8_t identifier = 0x08, std::uint8_t source = 0x12) {
+    bool refresh(const std::map<int, std::uint8_t>& bytes, std::uint8_t identifier = 0x08,
+                 std::uint8_t source = 0x12) {
         report_ = reportOf(engineLiveFrame(bytes, identifier, source));
         return page_.refresh(report_, input_);
     }
 
     QString text(int row) const { return page_.cellText(row); }
     vehicle::Colour colour(int row) const { return page_.cell(row).background; }
-    bool untouched(int row) const { return text(row) == QStringLiteral("---") && colour(row) == kPlaceholderGrey; }
+    bool untouched(int row) const {
+        return text(row) == QStringLiteral("---") && colour(row) == kPlaceholderGrey;
+    }
 
     vehicle::LiveValueSlots values_;
     CurrentValuesTable table_;
@@ -53,7 +57,8 @@ TEST_F(EnginePageModelTest, RowsWithoutCapabilityStayPlaceholders) {
     everything[41] = 80;
     ASSERT_TRUE(refresh(everything));
 
-    const std::set<int> absentPositions = {2, 6, 7, 9, 10, 12, 14, 15, 16, 18, 21, 22, 25, 26, 28, 29, 30, 31, 32, 33};
+    const std::set<int> absentPositions = {2,  6,  7,  9,  10, 12, 14, 15, 16, 18,
+                                           21, 22, 25, 26, 28, 29, 30, 31, 32, 33};
     const auto rowOf = [](int position) {
         if (position < 15) return position;
         if (position < 18) return position + 5;
@@ -62,28 +67,40 @@ TEST_F(EnginePageModelTest, RowsWithoutCapabilityStayPlaceholders) {
     std::set<int> absentRows;
     for (const int position : absentPositions) absentRows.insert(rowOf(position));
     for (int row = 0; row < EnginePageModel::kRowCount; ++row) {
-        EXPECT_EQ(untouched(row), absentRows.contains(row)) << "row " << row << " shows " << text(row).toStdString();
+        EXPECT_EQ(untouched(row), absentRows.contains(row))
+            << "row " << row << " shows " << text(row).toStdString();
     }
 }
 
 TEST_F(EnginePageModelTest, DecodesRowsWithTheirFormatsAndUnits) {
-    ASSERT_TRUE(refresh({{17, 20}, {19, 51}, {21, 130}, {22, 60}, {20, 100}, {24, 160}, {25, 5},
-                         {31, 9}, {32, 5}, {41, 80}, {29, 0}, {53, 0x02}, {52, 0x30}}));
-    EXPECT_EQ(text(0), "1254");         // 160·20 / 2.55
-    EXPECT_EQ(text(1), "25.00");        // 125·51 / 255
-    EXPECT_EQ(text(3), "90");           // 130 − 40
-    EXPECT_EQ(text(4), "20");           // 60 − 40
-    EXPECT_EQ(text(5), "49");           // 126.7·100 / 255
-    EXPECT_EQ(text(8), "12.5");         // battery 12.549
-    EXPECT_EQ(text(11), "0.000");       // O2 0.098 V zeroed
-    EXPECT_EQ(text(15), "2.300");       // (255·9 + 5) / 1000
-    EXPECT_EQ(text(19), "11");          // (80 − 36) ÷ 4
-    EXPECT_EQ(text(25), "Open");        // neutral, digit 1: bit 0x02
-    EXPECT_EQ(text(24), "GND");         // O2 sensor control select: bit 0x20 clear
-    EXPECT_EQ(text(28), "Abnormal");    // ignition, digit 1: bit 0x04 clear
-    EXPECT_EQ(text(29), "On");          // clutch 0x10
-    EXPECT_TRUE(untouched(30));         // starter: not delivered by 12F0
-    EXPECT_EQ(text(32), "Off");         // tip over sensor 0x08
+    ASSERT_TRUE(refresh({{17, 20},
+                         {19, 51},
+                         {21, 130},
+                         {22, 60},
+                         {20, 100},
+                         {24, 160},
+                         {25, 5},
+                         {31, 9},
+                         {32, 5},
+                         {41, 80},
+                         {29, 0},
+                         {53, 0x02},
+                         {52, 0x30}}));
+    EXPECT_EQ(text(0), "1254");       // 160·20 / 2.55
+    EXPECT_EQ(text(1), "25.00");      // 125·51 / 255
+    EXPECT_EQ(text(3), "90");         // 130 − 40
+    EXPECT_EQ(text(4), "20");         // 60 − 40
+    EXPECT_EQ(text(5), "49");         // 126.7·100 / 255
+    EXPECT_EQ(text(8), "12.5");       // battery 12.549
+    EXPECT_EQ(text(11), "0.000");     // O2 0.098 V zeroed
+    EXPECT_EQ(text(15), "2.300");     // (255·9 + 5) / 1000
+    EXPECT_EQ(text(19), "11");        // (80 − 36) ÷ 4
+    EXPECT_EQ(text(25), "Open");      // neutral, digit 1: bit 0x02
+    EXPECT_EQ(text(24), "GND");       // O2 sensor control select: bit 0x20 clear
+    EXPECT_EQ(text(28), "Abnormal");  // ignition, digit 1: bit 0x04 clear
+    EXPECT_EQ(text(29), "On");        // clutch 0x10
+    EXPECT_TRUE(untouched(30));       // starter: not delivered by 12F0
+    EXPECT_EQ(text(32), "Off");       // tip over sensor 0x08
     EXPECT_DOUBLE_EQ(values_.latest(0), 160 * 20 / 2.55);
     EXPECT_EQ(values_.latest(11), 0.0);  // the zeroed value is kept
     EXPECT_EQ(values_.latest(32), 1.0);
@@ -120,7 +137,7 @@ TEST_F(EnginePageModelTest, UnitSettingsReachValuesLabelsAndTheReportTable) {
 TEST_F(EnginePageModelTest, OnlyTheEngineLiveDataResponseIsDecoded) {
     EXPECT_FALSE(refresh({{17, 20}}, 0x08, 0x19));  // transmission module
     EXPECT_FALSE(refresh({{17, 20}}, 0x09));
-    EXPECT_FALSE(refresh({{17, 20}}, 0x00));        // second-scheme identifier without the flag
+    EXPECT_FALSE(refresh({{17, 20}}, 0x00));  // second-scheme identifier without the flag
     EXPECT_TRUE(untouched(0));
     input_.altListVariant = true;
     EXPECT_TRUE(refresh({{17, 20}}, 0x00));
@@ -283,14 +300,17 @@ TEST(EnginePageRepeats, TextsEqualThoseOfAFreshDecode) {
     CurrentValuesTable table;
     EnginePageModel page(values, table);
     for (const char* code : {"21H2", "31G0", "05H0", "12F0"}) {
-        page.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts({}), 5);  // a new session
+        page.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts({}),
+                   5);  // a new session
         for (int frame = 0; frame < 400; ++frame) {
             std::map<int, std::uint8_t> bytes;
             for (int b = 16; b <= 54; ++b) {
                 // Few distinct values, so that rows repeat now and then.
-                bytes[b] = static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, 3)(random) * 77);
+                bytes[b] = static_cast<std::uint8_t>(
+                    std::uniform_int_distribution<int>(0, 3)(random) * 77);
             }
-            for (const int first : {31, 33, 35, 37}) bytes[first] = std::min<std::uint8_t>(bytes[first], 200);
+            for (const int first : {31, 33, 35, 37})
+                bytes[first] = std::min<std::uint8_t>(bytes[first], 200);
             bytes[41] = std::max<std::uint8_t>(bytes[41], 36);
             EngineRefreshInput input{code, false, false, {}};
             input.units.temperature = frame / 100 % 2;
@@ -306,11 +326,13 @@ TEST(EnginePageRepeats, TextsEqualThoseOfAFreshDecode) {
             fresh.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(input.units), 5);
             ASSERT_TRUE(fresh.refresh(copy, input));
             for (int row = 0; row < EnginePageModel::kRowCount; ++row) {
-                ASSERT_EQ(page.cellText(row), fresh.cellText(row)) << code << " frame " << frame << " row " << row;
+                ASSERT_EQ(page.cellText(row), fresh.cellText(row))
+                    << code << " frame " << frame << " row " << row;
                 ASSERT_EQ(table.valueText(static_cast<std::size_t>(row)), page.cellText(row));
                 // Slots are never cleared: compare the channel table where this frame wrote.
                 if (row < 23 && fresh.cellText(row) != QStringLiteral("---")) {
-                    ASSERT_EQ(values.latest(static_cast<std::size_t>(row)), freshValues.latest(static_cast<std::size_t>(row)))
+                    ASSERT_EQ(values.latest(static_cast<std::size_t>(row)),
+                              freshValues.latest(static_cast<std::size_t>(row)))
                         << code << " frame " << frame << " row " << row;
                 }
             }

@@ -129,7 +129,8 @@ TEST_F(RecordingFileTest, ReadingStopsAtTheEndAndSeeksStayInside) {
 TEST_F(RecordingFileTest, LargeRecordingsReadAcrossBufferBoundaries) {
     RecordingBuilder recording;
     recording.addIdentification(0, "71820-12F00", "12F0");
-    for (int i = 0; i < 10000; ++i) recording.add(0, engineLiveFrame({{17, static_cast<std::uint8_t>(i)}}));
+    for (int i = 0; i < 10000; ++i)
+        recording.add(0, engineLiveFrame({{17, static_cast<std::uint8_t>(i)}}));
     ASSERT_EQ(load(recording.bytes()), LoadResult::Loaded);
     link::Report record{};
     ASSERT_TRUE(file_.seek(2));
@@ -163,7 +164,7 @@ TEST(DurationText, ThreeSignificantDigitsAndTwoDecimals) {
     EXPECT_EQ(durationText(100, sec), "15 sec");
     EXPECT_EQ(durationText(103, sec), "15.40 sec");  // 15.45 to three digits, then a second decimal
     EXPECT_EQ(durationText(1, sec), "0.15 sec");
-    EXPECT_EQ(durationText(2, sec), "0.30 sec");   // "0.3" gets its second decimal
+    EXPECT_EQ(durationText(2, sec), "0.30 sec");  // "0.3" gets its second decimal
     EXPECT_EQ(durationText(0, sec), "0 sec");
     EXPECT_EQ(durationText(1000, sec), "150 sec");
     EXPECT_EQ(durationText(240000, sec), "3.6e+004 sec");

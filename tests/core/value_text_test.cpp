@@ -10,7 +10,9 @@
 namespace quilldar::vehicle {
 namespace {
 
-std::string dec(double value, int width) { return std::string(formatDecimal(value, width).chars()); }
+std::string dec(double value, int width) {
+    return std::string(formatDecimal(value, width).chars());
+}
 std::string integer(double value) { return std::string(formatInteger(value).chars()); }
 
 TEST(FormatDecimal, DocumentedExamples) {
@@ -24,10 +26,10 @@ TEST(FormatDecimal, DocumentedExamples) {
 }
 
 TEST(FormatDecimal, RoundingThatCarriesIntoTheNextDigitMovesTheExponent) {
-    EXPECT_EQ(dec(9.996, 4), "10.0");      // 3 digits: 10.0, not 9.996 → "10.00"
-    EXPECT_EQ(dec(99.96, 4), "100");       // reaches three integer digits: no point
-    EXPECT_EQ(dec(0.09996, 4), "0.10");    // 0.100 with e = -1, zeros dropped, padded to 4
-    EXPECT_EQ(dec(999.6, 4), "1e+003");    // beyond fixed range: exponent, bare mantissa
+    EXPECT_EQ(dec(9.996, 4), "10.0");    // 3 digits: 10.0, not 9.996 → "10.00"
+    EXPECT_EQ(dec(99.96, 4), "100");     // reaches three integer digits: no point
+    EXPECT_EQ(dec(0.09996, 4), "0.10");  // 0.100 with e = -1, zeros dropped, padded to 4
+    EXPECT_EQ(dec(999.6, 4), "1e+003");  // beyond fixed range: exponent, bare mantissa
     EXPECT_EQ(dec(12346.0, 5), "1.235e+004");
     EXPECT_EQ(dec(-12346.0, 5), "-1.235e+004");
     EXPECT_EQ(dec(0.001, 5), "1e-003");
@@ -49,17 +51,21 @@ TEST(FormatDecimal, FastRoundingAgreesWithTheExactExpansion) {
     // ties like 0.125 and values just below a power of ten.
     std::vector<double> values;
     for (int a = 0; a < 256; ++a) {
-        for (const double factor : {125.0, 85.0, 20.0, 5.0, 2.0}) values.push_back(factor * a / 255.0);
+        for (const double factor : {125.0, 85.0, 20.0, 5.0, 2.0})
+            values.push_back(factor * a / 255.0);
         for (int b = 0; b < 256; b += 3) values.push_back((255.0 * a + b) / 1000.0);
     }
     for (double v = 1e-7; v < 1e16; v *= 1.37) values.push_back(v);
-    for (const double v : {0.125, 0.375, 2.5, 1.0005, 9.9995, 99.995, 0.099999999999999992, 999.95, 1e15, 123456.5}) {
+    for (const double v : {0.125, 0.375, 2.5, 1.0005, 9.9995, 99.995, 0.099999999999999992, 999.95,
+                           1e15, 123456.5}) {
         values.push_back(v);
     }
     for (const double v : values) {
         for (const int width : {4, 5}) {
-            ASSERT_EQ(formatDecimal(v, width), formatDecimalExact(v, width)) << v << " width " << width;
-            ASSERT_EQ(formatDecimal(-v, width), formatDecimalExact(-v, width)) << -v << " width " << width;
+            ASSERT_EQ(formatDecimal(v, width), formatDecimalExact(v, width))
+                << v << " width " << width;
+            ASSERT_EQ(formatDecimal(-v, width), formatDecimalExact(-v, width))
+                << -v << " width " << width;
         }
     }
 }

@@ -11,7 +11,8 @@ namespace {
 constexpr std::uint8_t kEngine = link::address::kEngine;
 
 void appendText(std::vector<std::uint8_t>& bytes, const std::string& text, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i) bytes.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0x20);
+    for (std::size_t i = 0; i < length; ++i)
+        bytes.push_back(i < text.size() ? static_cast<std::uint8_t>(text[i]) : 0x20);
 }
 
 }  // namespace
@@ -29,18 +30,21 @@ link::Frame modelCodeAnswer(const std::string& code, bool secondScheme) {
     return link::buildResponse(kEngine, service);
 }
 
-link::Frame engineLiveFrame(const std::map<int, std::uint8_t>& bytes, std::uint8_t identifier, std::uint8_t source) {
+link::Frame engineLiveFrame(const std::map<int, std::uint8_t>& bytes, std::uint8_t identifier,
+                            std::uint8_t source) {
     // Service bytes are frame bytes 4..54.
     std::vector<std::uint8_t> service(51, 0);
     service[0] = 0x61;
     service[1] = identifier;
-    for (const auto& [frameByte, value] : bytes) service.at(static_cast<std::size_t>(frameByte - 4)) = value;
+    for (const auto& [frameByte, value] : bytes)
+        service.at(static_cast<std::size_t>(frameByte - 4)) = value;
     return link::buildResponse(source, service);
 }
 
 link::Frame troubleCodeAnswer(const std::vector<Code>& codes, std::uint8_t source) {
     std::vector<std::uint8_t> service{0x58, static_cast<std::uint8_t>(codes.size())};
-    for (const Code& code : codes) service.insert(service.end(), {code.high, code.low, code.status});
+    for (const Code& code : codes)
+        service.insert(service.end(), {code.high, code.low, code.status});
     return link::buildResponse(source, service);
 }
 
@@ -61,7 +65,8 @@ RecordingBuilder& RecordingBuilder::add(int page, const link::Frame& frame) {
 }
 
 RecordingBuilder& RecordingBuilder::addRecord(const link::Report& record) {
-    bytes_.append(reinterpret_cast<const char*>(record.data()), static_cast<qsizetype>(record.size()));
+    bytes_.append(reinterpret_cast<const char*>(record.data()),
+                  static_cast<qsizetype>(record.size()));
     return *this;
 }
 
@@ -81,7 +86,8 @@ bool RecordingBuilder::writeTo(const QString& path) const { return writeFile(pat
 
 bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 QByteArray readFile(const QString& path) {

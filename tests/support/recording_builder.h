@@ -19,8 +19,8 @@ namespace quilldar::testing {
 link::Frame partNumberAnswer(const std::string& partNumber, bool secondScheme = false);
 link::Frame modelCodeAnswer(const std::string& code, bool secondScheme = false);
 // The live-data response 80 F1 12 33 61 id, frame bytes 6..54 zero except those given.
-link::Frame engineLiveFrame(const std::map<int, std::uint8_t>& bytes, std::uint8_t identifier = 0x08,
-                            std::uint8_t source = 0x12);
+link::Frame engineLiveFrame(const std::map<int, std::uint8_t>& bytes,
+                            std::uint8_t identifier = 0x08, std::uint8_t source = 0x12);
 // The trouble-code answer 80 F1 12 L 58 count, then three bytes per code.
 struct Code {
     std::uint8_t high;
@@ -42,8 +42,8 @@ public:
     // The same frame with its checksum byte off by one, as a line fault would leave it.
     RecordingBuilder& addWithBadChecksum(int page, const link::Frame& frame);
     // The identification answers a connection records first.
-    RecordingBuilder& addIdentification(int page, const std::string& partNumber, const std::string& code,
-                                        bool secondScheme = false);
+    RecordingBuilder& addIdentification(int page, const std::string& partNumber,
+                                        const std::string& code, bool secondScheme = false);
 
     const QByteArray& bytes() const { return bytes_; }
     int records() const { return static_cast<int>(bytes_.size() / link::kReportSize); }

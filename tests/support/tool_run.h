@@ -20,7 +20,8 @@ inline ToolRun runTool(const QStringList& arguments) {
     QProcess process;
     process.start(QStringLiteral(QUILLDAR_TOOL_PATH), arguments);
     EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 }  // namespace quilldar::testing

@@ -16,7 +16,9 @@ namespace {
 using quilldar::testing::runTool;
 using quilldar::testing::ToolRun;
 
-QString fixture(const char* name) { return QDir(QStringLiteral(QUILLDAR_FIXTURES_DIR)).filePath(QString::fromLatin1(name)); }
+QString fixture(const char* name) {
+    return QDir(QStringLiteral(QUILLDAR_FIXTURES_DIR)).filePath(QString::fromLatin1(name));
+}
 
 TEST(Fixtures, CommittedRecordingsEqualWhatTheHelperBuilds) {
     for (const auto& file : quilldar::testing::fixtureFiles()) {
@@ -63,7 +65,8 @@ TEST(ExportCommand, DefaultChannelsToStandardOutput) {
     const ToolRun run = runTool({"export", fixture("engine_12F0.QLS")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out,
-              "Engine speed;Throttle position;Secondary throttle position;Engine coolant / oil temperature\r\n"
+              "Engine speed;Throttle position;Secondary throttle position;Engine coolant / oil "
+              "temperature\r\n"
               "=\"1254.902\";=\"25\";=\"0\";=\"90\";\r\n"
               "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
               "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
@@ -76,14 +79,17 @@ TEST(ExportCommand, ChannelsUnitsAndOutputFile) {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("out.csv"));
     ASSERT_TRUE(quilldar::testing::writeFile(out, "old contents"));
-    const ToolRun run = runTool({"export", fixture("engine_12F0.QLS"), "--channels", "3,8,5,0", "--temperature=F",
-                                 "--pressure", "psig", "--speed", "mph", "-o", out});
+    const ToolRun run =
+        runTool({"export", fixture("engine_12F0.QLS"), "--channels", "3,8,5,0", "--temperature=F",
+                 "--pressure", "psig", "--speed", "mph", "-o", out});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
     const QByteArray csv = quilldar::testing::readFile(out);
     const QList<QByteArray> lines = csv.split('\n');
     ASSERT_EQ(lines.size(), 8);
-    EXPECT_EQ(lines[0], "Engine coolant / oil temperature;Battery voltage;Manifold absolute pressure 1;Engine speed\r");
+    EXPECT_EQ(lines[0],
+              "Engine coolant / oil temperature;Battery voltage;Manifold absolute pressure "
+              "1;Engine speed\r");
     // MAP1 digit 2 with byte 0: 0 kPa; coolant 90 °C = 194 °F.
     EXPECT_EQ(lines[1], "=\"194\";=\"12.549\";=\"0\";=\"1254.902\";\r");
     EXPECT_EQ(lines[6], "=\"-40\";=\"0\";=\"0\";=\"0\";\r");
@@ -108,7 +114,8 @@ TEST(DtcCommand, ARecordingWithoutTroubleCodesPrintsNoRows) {
 TEST(RecordingCommands, UnreadableFilesGetTheProgramsMessages) {
     QTemporaryDir dir;
     const QString corrupted = dir.filePath(QStringLiteral("bad.QLS"));
-    ASSERT_TRUE(quilldar::testing::writeFile(corrupted, quilldar::testing::engineSessionRecording() + "x"));
+    ASSERT_TRUE(
+        quilldar::testing::writeFile(corrupted, quilldar::testing::engineSessionRecording() + "x"));
     const QString missing = dir.filePath(QStringLiteral("missing.QLS"));
     for (const char* command : {"info", "export", "dtc"}) {
         ToolRun run = runTool({command, missing});

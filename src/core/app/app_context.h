@@ -18,7 +18,10 @@ namespace quilldar::app {
 class AppContext {
 public:
     explicit AppContext(std::unique_ptr<link::HidTransport> transport)
-        : transport_(std::move(transport)), link_(state_, *transport_) {}
+        : transport_(std::move(transport)), link_(state_, *transport_) {
+        // English until the language table fills the catalogue in the active language.
+        vehicle::assignEnglishDtcTexts(dtcCatalogue_);
+    }
 
     AppState& state() { return state_; }
     link::HidLink& link() { return link_; }
@@ -40,7 +43,7 @@ private:
     // --- vehicle knowledge and page records ---
     vehicle::LiveValueSlots liveValues_;
     pages::CurrentValuesTable currentValues_;
-    vehicle::DtcCatalogue dtcCatalogue_;  // filled by the language table
+    vehicle::DtcCatalogue dtcCatalogue_;
     // --- end vehicle knowledge and page records ---
 };
 

@@ -51,7 +51,8 @@ QString csvHeader(const ChannelSelection& channels, const vehicle::ChannelNames&
     return header;
 }
 
-void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValues, const ChannelSelection& channels) {
+void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValues,
+                       const ChannelSelection& channels) {
     for (const int channel : channels) {
         out += "=\"";
         appendCsvNumber(out, liveValues.latest(static_cast<std::size_t>(channel)));
@@ -61,7 +62,8 @@ void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValu
 }
 
 bool exportRecording(RecordingFile& recording, pages::EnginePageModel& decoder,
-                     const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options, QIODevice& out) {
+                     const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options,
+                     QIODevice& out) {
     if (!isValidChannelSelection(options.channels)) return false;
     const QString header = csvHeader(options.channels, options.names);
     const QByteArray headerBytes = options.encode ? options.encode(header) : header.toLatin1();
@@ -72,7 +74,8 @@ bool exportRecording(RecordingFile& recording, pages::EnginePageModel& decoder,
     text += kLineEnd;
 
     const RecordingIdentity& identity = recording.identity();
-    const pages::EngineRefreshInput input{identity.ecmCode, identity.altListVariant, false, options.units};
+    const pages::EngineRefreshInput input{identity.ecmCode, identity.altListVariant, false,
+                                          options.units};
     bool ok = recording.seek(std::min(kIdentificationRecords, recording.recordCount()));
     link::Report report{};
     while (ok && recording.read(report)) {

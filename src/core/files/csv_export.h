@@ -28,7 +28,8 @@ void appendCsvNumber(std::string& out, double value);
 // The header line without its line end: the four channel names separated by ";".
 QString csvHeader(const ChannelSelection& channels, const vehicle::ChannelNames& names);
 // One data line with its CR LF: per chart ="number"; from the channel's latest value.
-void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValues, const ChannelSelection& channels);
+void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValues,
+                       const ChannelSelection& channels);
 
 struct CsvExportOptions {
     ChannelSelection channels = kDefaultChannels;
@@ -44,6 +45,7 @@ struct CsvExportOptions {
 // applied. The recording is rewound before and after. False when the channels are invalid or
 // writing failed.
 bool exportRecording(RecordingFile& recording, pages::EnginePageModel& decoder,
-                     const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options, QIODevice& out);
+                     const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options,
+                     QIODevice& out);
 
 }  // namespace quilldar::files

@@ -95,7 +95,8 @@ void RecordingFile::close() {
     bufferPos_ = bufferEnd_ = 0;
 }
 
-bool RecordingFile::readUntilFrameByte5(link::Report& record, std::uint8_t first, std::uint8_t second) {
+bool RecordingFile::readUntilFrameByte5(link::Report& record, std::uint8_t first,
+                                        std::uint8_t second) {
     for (int i = 0; i < kSearchLimit && readRaw(record); ++i) {
         const std::uint8_t identifier = link::frameByte(record, 5);
         if (identifier == first || identifier == second) return true;
@@ -106,14 +107,16 @@ bool RecordingFile::readUntilFrameByte5(link::Report& record, std::uint8_t first
 bool RecordingFile::seek(std::uint32_t index) {
     bufferPos_ = bufferEnd_ = 0;
     next_ = std::min(index, count_);
-    return isOpen() && file_.seek(static_cast<qint64>(next_) * static_cast<qint64>(kRecordSize)) && index <= count_;
+    return isOpen() && file_.seek(static_cast<qint64>(next_) * static_cast<qint64>(kRecordSize)) &&
+           index <= count_;
 }
 
 bool RecordingFile::refill() {
     const std::uint32_t remaining = count_ - next_;
     const std::size_t wanted = std::min<std::size_t>(remaining, kBufferRecords) * kRecordSize;
     if (wanted == 0) return false;
-    const qint64 got = file_.read(reinterpret_cast<char*>(buffer_.data()), static_cast<qint64>(wanted));
+    const qint64 got =
+        file_.read(reinterpret_cast<char*>(buffer_.data()), static_cast<qint64>(wanted));
     if (got <= 0) return false;
     bufferPos_ = 0;
     // A file that shrank while open ends at its last whole record.

@@ -31,8 +31,9 @@ enum class LoadResult {
 
 // What the identification records of a recording say about its ECM.
 struct RecordingIdentity {
-    QByteArray ecmPartNumber;  // up to 11 characters; empty when the recording has no part-number answer
-    std::string ecmCode;       // up to 4 characters; empty when the recording has no code answer
+    QByteArray
+        ecmPartNumber;    // up to 11 characters; empty when the recording has no part-number answer
+    std::string ecmCode;  // up to 4 characters; empty when the recording has no code answer
     bool altListVariant = false;  // the ECM answered in the second identification scheme
 };
 

@@ -23,10 +23,13 @@ public:
     };
 
     const Row& row(std::size_t index) const { return rows_[index]; }
-    void setRow(std::size_t index, const QString& label, const vehicle::ValueText& value, const QString& unit) {
+    void setRow(std::size_t index, const QString& label, const vehicle::ValueText& value,
+                const QString& unit) {
         rows_[index] = {label, value, unit};
     }
-    void setValue(std::size_t index, const vehicle::ValueText& value) { rows_[index].value = value; }
+    void setValue(std::size_t index, const vehicle::ValueText& value) {
+        rows_[index].value = value;
+    }
     // The value of a row, for writing it in place.
     vehicle::ValueText& value(std::size_t index) { return rows_[index].value; }
     // The texts that state-word values are written in (those of the last page reset).

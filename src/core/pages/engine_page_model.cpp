@@ -47,11 +47,14 @@ constexpr std::array<RowUnit, EnginePageModel::kRowCount> kRowUnits = [] {
 }();
 
 // The inputs of a numeric row: digit, raw bytes and units, with the top bit marking a real key.
-std::uint32_t rowKey(int digit, std::uint8_t a, std::uint8_t b, const vehicle::UnitSettings& units) {
-    const std::uint32_t pressure = units.pressure >= 1 && units.pressure <= 3 ? static_cast<std::uint32_t>(units.pressure) : 0;
-    const std::uint32_t unitBits = (units.milesPerHour() ? 1u : 0u) | (units.fahrenheit() ? 2u : 0u) | (pressure << 2);
-    return 0x80000000u | (unitBits << 24) | (static_cast<std::uint32_t>(b) << 16) | (static_cast<std::uint32_t>(a) << 8) |
-           static_cast<std::uint32_t>(digit & 0xFF);
+std::uint32_t rowKey(int digit, std::uint8_t a, std::uint8_t b,
+                     const vehicle::UnitSettings& units) {
+    const std::uint32_t pressure =
+        units.pressure >= 1 && units.pressure <= 3 ? static_cast<std::uint32_t>(units.pressure) : 0;
+    const std::uint32_t unitBits =
+        (units.milesPerHour() ? 1u : 0u) | (units.fahrenheit() ? 2u : 0u) | (pressure << 2);
+    return 0x80000000u | (unitBits << 24) | (static_cast<std::uint32_t>(b) << 16) |
+           (static_cast<std::uint32_t>(a) << 8) | static_cast<std::uint32_t>(digit & 0xFF);
 }
 
 bool isDecimal(vehicle::Display display) {
@@ -68,23 +71,38 @@ void EnginePageModel::reset(const vehicle::EngineTexts& texts, const vehicle::Un
     slots_.resetHighlights(highlightPeriod);
     resetPending_ = false;
     memo_.fill(RowMemo{});
-    for (int row = 0; row < kRowCount; ++row) setCell(row, ValueText::placeholder(), vehicle::kPlaceholderGrey);
+    for (int row = 0; row < kRowCount; ++row)
+        setCell(row, ValueText::placeholder(), vehicle::kPlaceholderGrey);
     texts_ = texts;
     table_.setEngineTexts(texts);
     for (std::size_t row = 0; row < kRowCount; ++row) {
-        labels_[row] = texts[static_cast<std::size_t>(vehicle::rowLabelIndex(static_cast<int>(row)))];
+        labels_[row] =
+            texts[static_cast<std::size_t>(vehicle::rowLabelIndex(static_cast<int>(row)))];
         QString tableUnit;
         switch (kRowUnits[row].kind) {
-            case UnitKind::None: break;
-            case UnitKind::Fixed: tableUnit = QString::fromUtf8(kRowUnits[row].fixed); break;
-            case UnitKind::Temperature: tableUnit = unitTexts.temperature; break;
-            case UnitKind::Pressure: tableUnit = unitTexts.pressure; break;
-            case UnitKind::Speed: tableUnit = unitTexts.speed; break;
-            case UnitKind::Steps: tableUnit = QStringLiteral("steps"); break;
+            case UnitKind::None:
+                break;
+            case UnitKind::Fixed:
+                tableUnit = QString::fromUtf8(kRowUnits[row].fixed);
+                break;
+            case UnitKind::Temperature:
+                tableUnit = unitTexts.temperature;
+                break;
+            case UnitKind::Pressure:
+                tableUnit = unitTexts.pressure;
+                break;
+            case UnitKind::Speed:
+                tableUnit = unitTexts.speed;
+                break;
+            case UnitKind::Steps:
+                tableUnit = QStringLiteral("steps");
+                break;
         }
         // The page shows the ISC valve position unit in the language's word; the report table
         // keeps the fixed "steps".
-        unitLabels_[row] = kRowUnits[row].kind == UnitKind::Steps ? texts[vehicle::engine_text::kSteps] : tableUnit;
+        unitLabels_[row] = kRowUnits[row].kind == UnitKind::Steps
+                               ? texts[vehicle::engine_text::kSteps]
+                               : tableUnit;
         table_.setRow(row, labels_[row], ValueText::placeholder(), tableUnit);
     }
     changed_ = kAllRows;
@@ -92,7 +110,8 @@ void EnginePageModel::reset(const vehicle::EngineTexts& texts, const vehicle::Un
 }
 
 bool EnginePageModel::acceptsReport(const link::Report& report, bool altListVariant) {
-    if (link::frameByte(report, 2) != kEngineAddress || link::frameByte(report, 4) != kPositiveLocalData)
+    if (link::frameByte(report, 2) != kEngineAddress ||
+        link::frameByte(report, 4) != kPositiveLocalData)
         return false;
     const std::uint8_t identifier = link::frameByte(report, 5);
     return identifier == kLiveData || (identifier == kLiveDataSecondScheme && altListVariant);
@@ -100,9 +119,11 @@ bool EnginePageModel::acceptsReport(const link::Report& report, bool altListVari
 
 bool EnginePageModel::refresh(link::Report& report, const EngineRefreshInput& input) {
     if (!acceptsReport(report, input.altListVariant)) return false;
-    const vehicle::EcmModelEntry* model = vehicle::findModel(vehicle::ModelList::Engine, input.ecmCode);
+    const vehicle::EcmModelEntry* model =
+        vehicle::findModel(vehicle::ModelList::Engine, input.ecmCode);
     if (model == nullptr) return false;
-    const HighlightStyle style{input.units.highlightPeriod, input.units.highlightColour, input.nearEnd};
+    const HighlightStyle style{input.units.highlightPeriod, input.units.highlightColour,
+                               input.nearEnd};
     refreshInjectionAndAdvance(report, style);
     for (int position = 0; position < static_cast<int>(vehicle::kCapabilityCount); ++position) {
         const int digit = vehicle::digit(*model, static_cast<std::size_t>(position));
@@ -122,9 +143,11 @@ bool EnginePageModel::tick(link::Report& report, const EngineRefreshInput& input
     return refresh(report, input);
 }
 
-void EnginePageModel::refreshInjectionAndAdvance(link::Report& report, const HighlightStyle& style) {
+void EnginePageModel::refreshInjectionAndAdvance(link::Report& report,
+                                                 const HighlightStyle& style) {
     for (int cylinder = 0; cylinder < vehicle::kCylinderCount; ++cylinder) {
-        const std::size_t first = vehicle::kInjectionFirstByte + 2 * static_cast<std::size_t>(cylinder);
+        const std::size_t first =
+            vehicle::kInjectionFirstByte + 2 * static_cast<std::size_t>(cylinder);
         const std::uint8_t a = link::frameByte(report, first);
         if (a == vehicle::kNoCylinder) break;  // this and all following cylinders are absent
         const std::uint8_t b = link::frameByte(report, first + 1);
@@ -142,7 +165,8 @@ void EnginePageModel::refreshInjectionAndAdvance(link::Report& report, const Hig
     const std::uint32_t key = rowKey(0, advance, 0, {});
     if (repeatRow(vehicle::kAdvanceRow, vehicle::kAdvanceRow, key, style)) return;
     const double degrees = vehicle::advanceDegrees(advance);
-    showNumber(vehicle::kAdvanceRow, vehicle::kAdvanceRow, degrees, vehicle::Display::Integer, style);
+    showNumber(vehicle::kAdvanceRow, vehicle::kAdvanceRow, degrees, vehicle::Display::Integer,
+               style);
     remember(vehicle::kAdvanceRow, key, degrees, false);
 }
 
@@ -150,11 +174,13 @@ void EnginePageModel::refreshNumeric(const link::Report& report, int position, i
                                      const EngineRefreshInput& input, const HighlightStyle& style) {
     const vehicle::EngineChannel& channel = vehicle::numericChannel(position);
     const std::uint8_t a = link::frameByte(report, channel.firstByte);
-    const std::uint8_t b = channel.secondByte != 0 ? link::frameByte(report, channel.secondByte) : 0;
+    const std::uint8_t b =
+        channel.secondByte != 0 ? link::frameByte(report, channel.secondByte) : 0;
     const auto slot = static_cast<std::size_t>(channel.slot);
     const std::uint32_t key = rowKey(digit, a, b, input.units);
     if (repeatRow(channel.row, slot, key, style)) return;
-    const vehicle::Conversion conversion = vehicle::convertChannel(position, digit, a, b, input.units);
+    const vehicle::Conversion conversion =
+        vehicle::convertChannel(position, digit, a, b, input.units);
     switch (conversion.status) {
         case vehicle::Conversion::Status::NoFormula:
             return;
@@ -188,7 +214,8 @@ void EnginePageModel::refreshSwitch(const link::Report& report, int position, in
                                     const HighlightStyle& style) {
     const vehicle::SwitchBit* bit = vehicle::switchBit(position, digit);
     if (bit == nullptr) return;
-    const int state = (link::frameByte(report, bit->frameByte) & bit->mask) != 0 ? bit->onText : bit->offText;
+    const int state =
+        (link::frameByte(report, bit->frameByte) & bit->mask) != 0 ? bit->onText : bit->offText;
     const auto slot = static_cast<std::size_t>(vehicle::switchSlot(position));
     const Colour colour = slots_.updateSwitchHighlight(slot, state, style);
     const int row = vehicle::switchRow(position);
@@ -203,9 +230,15 @@ void EnginePageModel::showNumber(int row, std::size_t slot, double value, vehicl
     const Colour colour = slots_.updateHighlight(slot, value, style);
     ValueText& text = table_.value(static_cast<std::size_t>(row));
     switch (display) {
-        case vehicle::Display::Decimal4: vehicle::formatDecimal(value, 4, text); break;
-        case vehicle::Display::Decimal5: vehicle::formatDecimal(value, 5, text); break;
-        default: vehicle::formatInteger(value, text); break;
+        case vehicle::Display::Decimal4:
+            vehicle::formatDecimal(value, 4, text);
+            break;
+        case vehicle::Display::Decimal5:
+            vehicle::formatDecimal(value, 5, text);
+            break;
+        default:
+            vehicle::formatInteger(value, text);
+            break;
     }
     setCell(row, text, colour);
     slots_.setLatest(slot, value);
@@ -219,7 +252,8 @@ void EnginePageModel::showUnreadable(int row, std::size_t slot) {
     slots_.setLatest(slot, 0.0);
 }
 
-bool EnginePageModel::repeatRow(int row, std::size_t slot, std::uint32_t key, const HighlightStyle& style) {
+bool EnginePageModel::repeatRow(int row, std::size_t slot, std::uint32_t key,
+                                const HighlightStyle& style) {
     const RowMemo& memo = memo_[static_cast<std::size_t>(row)];
     if (memo.key != key) return false;
     const Cell& cell = cells_[static_cast<std::size_t>(row)];
@@ -254,9 +288,11 @@ bool EnginePageModel::takeLayoutChanged() { return std::exchange(layoutChanged_,
 QString clipboardText(const vehicle::LiveValueSlots& liveValues) {
     const auto number = [&liveValues](std::size_t slot) {
         const ValueText text = vehicle::formatInteger(liveValues.latest(slot));
-        return QString::fromLatin1(text.chars().data(), static_cast<qsizetype>(text.chars().size()));
+        return QString::fromLatin1(text.chars().data(),
+                                   static_cast<qsizetype>(text.chars().size()));
     };
-    return QStringLiteral("RPM:") + number(0) + QStringLiteral(": TPS:") + number(1) + QStringLiteral(":");
+    return QStringLiteral("RPM:") + number(0) + QStringLiteral(": TPS:") + number(1) +
+           QStringLiteral(":");
 }
 
 }  // namespace quilldar::pages

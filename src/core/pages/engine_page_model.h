@@ -20,15 +20,16 @@ namespace quilldar::pages {
 struct EngineRefreshInput {
     std::string_view ecmCode;  // the key of the engine model list
     bool altListVariant = false;
-    bool nearEnd = false;      // playback within its last records: no highlight colour
+    bool nearEnd = false;  // playback within its last records: no highlight colour
     vehicle::UnitSettings units;
 };
 
 // The Engine page without its window: turns the engine live-data response in a report into a
 // grid of 39 value cells (text and background colour), keeps the latest value of every channel
 // in the shared LiveValueSlots and fills CurrentValuesTable. Values are formatted straight into
-// CurrentValuesTable and copied into a cell only when the cell changes. The page on screen draws this model;
-// playback, the graph view and the CSV export run their own instances on recorded reports.
+// CurrentValuesTable and copied into a cell only when the cell changes. The page on screen draws
+// this model; playback, the graph view and the CSV export run their own instances on recorded
+// reports.
 class EnginePageModel {
 public:
     static constexpr int kRowCount = vehicle::kEngineRowCount;
@@ -48,7 +49,8 @@ public:
 
     // The page reset: every value back to the placeholder on grey, labels and unit labels from
     // the texts, CurrentValuesTable rows rewritten, all highlights restarted.
-    void reset(const vehicle::EngineTexts& texts, const vehicle::UnitTexts& unitTexts, int highlightPeriod);
+    void reset(const vehicle::EngineTexts& texts, const vehicle::UnitTexts& unitTexts,
+               int highlightPeriod);
 
     // Decodes an engine live-data response of a model in the engine list; returns false and
     // changes nothing for any other report. A raw advance byte below 32 is raised to 32 in the
@@ -56,8 +58,8 @@ public:
     bool refresh(link::Report& report, const EngineRefreshInput& input);
 
     // One timer tick: the reset when it is pending, then the refresh.
-    bool tick(link::Report& report, const EngineRefreshInput& input, const vehicle::EngineTexts& texts,
-              const vehicle::UnitTexts& unitTexts);
+    bool tick(link::Report& report, const EngineRefreshInput& input,
+              const vehicle::EngineTexts& texts, const vehicle::UnitTexts& unitTexts);
 
     // True when the report is the engine's live-data response.
     static bool acceptsReport(const link::Report& report, bool altListVariant);
@@ -75,15 +77,17 @@ public:
 
 private:
     void refreshInjectionAndAdvance(link::Report& report, const vehicle::HighlightStyle& style);
-    void refreshNumeric(const link::Report& report, int position, int digit, const EngineRefreshInput& input,
-                        const vehicle::HighlightStyle& style);
-    void refreshSwitch(const link::Report& report, int position, int digit, const vehicle::HighlightStyle& style);
+    void refreshNumeric(const link::Report& report, int position, int digit,
+                        const EngineRefreshInput& input, const vehicle::HighlightStyle& style);
+    void refreshSwitch(const link::Report& report, int position, int digit,
+                       const vehicle::HighlightStyle& style);
     void showNumber(int row, std::size_t slot, double value, vehicle::Display display,
                     const vehicle::HighlightStyle& style);
     void showUnreadable(int row, std::size_t slot);
     // A row whose raw bytes, digit and units equal those of its last refresh shows the same text
     // and value again: only the highlight runs. Saves formatting most rows of most frames.
-    bool repeatRow(int row, std::size_t slot, std::uint32_t key, const vehicle::HighlightStyle& style);
+    bool repeatRow(int row, std::size_t slot, std::uint32_t key,
+                   const vehicle::HighlightStyle& style);
     void remember(int row, std::uint32_t key, double value, bool unreadable);
     void setCell(int row, const vehicle::ValueText& text, vehicle::Colour background);
 

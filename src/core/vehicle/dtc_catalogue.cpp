@@ -28,9 +28,12 @@ DtcState dtcState(std::uint8_t status) {
 
 QString dtcStatusText(std::uint8_t status, const DtcStatusWords& words) {
     switch (dtcState(status)) {
-        case DtcState::Current: return words.current;
-        case DtcState::Pending: return words.pending;
-        case DtcState::Past: break;
+        case DtcState::Current:
+            return words.current;
+        case DtcState::Pending:
+            return words.pending;
+        case DtcState::Past:
+            break;
     }
     return words.past;
 }
@@ -53,7 +56,8 @@ void DtcCatalogue::assign(int number, const QString& text) {
 }
 
 void assignEnglishDtcTexts(DtcCatalogue& catalogue) {
-    for (const DtcText& entry : englishDtcTexts()) catalogue.assign(entry.number, QString::fromUtf8(entry.text));
+    for (const DtcText& entry : englishDtcTexts())
+        catalogue.assign(entry.number, QString::fromUtf8(entry.text));
 }
 
 std::vector<DtcRecord> dtcRecords(const link::Report& report) {

@@ -10,6 +10,7 @@ namespace quilldar::vehicle {
 namespace {
 
 // Engine ECMs, one row per model code, in the program's list order.
+// clang-format off
 constexpr EcmModelEntry kEngineModels[] = {
     {"13G0", "2102220010010100010110011001000000"},
     {"12F0", "2102220010010100010110011001000000"},
@@ -117,10 +118,12 @@ constexpr EcmModelEntry kEngineModels[] = {
     {"34K0", "2102220011010002100110010011110000"},
     {"12J8", "1101010012010100010110010000000000"},
 };
+// clang-format on
 
 // Combined engine-and-transmission modules (answering from address 0x01). The first six also
 // close the Active tests and the Show data when trouble lists; 26J0 belongs to the combined page
 // only.
+// clang-format off
 constexpr EcmModelEntry kTransmissionModuleModels[] = {
     {"10GA", "1101110112010000000000010101010000"},
     {"10GB", "1101110112010000000000010101010000"},
@@ -130,6 +133,7 @@ constexpr EcmModelEntry kTransmissionModuleModels[] = {
     {"06H4", "1111140012010102000100010101010000"},
     {"26J0", "1111140012010102000100010101010000"},
 };
+// clang-format on
 constexpr std::size_t kSharedTransmissionModels = 6;
 
 // Engine ECMs for which the Show data when trouble page shows no engine values.
@@ -170,7 +174,8 @@ PackedList buildList(ModelList list) {
             break;
         case ModelList::ShowDataWhenTrouble:
             for (const auto& entry : kEngineModels) {
-                if (std::ranges::find(kWithoutTroubleData, entry.code) != std::end(kWithoutTroubleData))
+                if (std::ranges::find(kWithoutTroubleData, entry.code) !=
+                    std::end(kWithoutTroubleData))
                     continue;
                 packed.add(entry.code == kTroubleDataOverride.code ? kTroubleDataOverride : entry);
             }

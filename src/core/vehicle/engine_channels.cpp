@@ -12,6 +12,7 @@ namespace {
 using D = Display;
 
 // By capability position: row, slot, frame bytes, display.
+// clang-format off
 constexpr std::array<EngineChannel, position::kNumericCount> kNumericChannels = {{
     {0, 0, 17, 18, D::Integer},   // engine speed
     {1, 1, 19, 0, D::Decimal5},   // throttle position
@@ -32,6 +33,7 @@ constexpr std::array<EngineChannel, position::kNumericCount> kNumericChannels = 
     {21, 21, 26, 0, D::GearLetter},
     {22, 22, 29, 0, D::Integer},  // ISC duty
 }};
+// clang-format on
 
 // Switch positions 18..33: the bit for digit 1 and the bit for the other digits (the same bit
 // where the digit does not choose).
@@ -46,26 +48,31 @@ constexpr SwitchBit openGnd(std::uint8_t byte, std::uint8_t mask) {
 constexpr SwitchBit onOff(std::uint8_t byte, std::uint8_t mask) {
     return {byte, mask, engine_text::kOn, engine_text::kOff};
 }
+constexpr SwitchBit normalAbnormal(std::uint8_t byte, std::uint8_t mask) {
+    return {byte, mask, engine_text::kNormal, engine_text::kAbnormal};
+}
 constexpr SwitchEntry single(SwitchBit bit) { return {bit, bit}; }
 
+// clang-format off
 constexpr std::array<SwitchEntry, position::kLastSwitch - position::kFirstSwitch + 1> kSwitches = {{
-    single(openGnd(53, 0x08)),              // exhaust valve control select terminal
-    {openGnd(53, 0x20), onOff(53, 0x10)},    // O2 sensor control select terminal
-    {openGnd(53, 0x02), openGnd(53, 0x04)},  // neutral switch signal
-    single(openGnd(50, 0x10)),              // driving mode selection 1
-    single(openGnd(50, 0x20)),              // driving mode selection 2
-    {SwitchBit{52, 0x04, engine_text::kNormal, engine_text::kAbnormal}, onOff(54, 0x10)},  // ignition
-    single(onOff(52, 0x10)),  // clutch switch signal
-    single(onOff(52, 0x20)),  // starter signal
-    single(onOff(50, 0x08)),  // EVAP purge valve
-    single(onOff(52, 0x08)),  // tip over sensor
-    single(onOff(50, 0x04)),  // cooling fan relay
-    single(onOff(51, 0x01)),  // PAIR control solenoid valve
-    single(onOff(50, 0x02)),  // side stand switch
-    single(onOff(50, 0x08)),  // load cut off relay
-    single(onOff(50, 0x40)),  // shift switch signal
-    single(onOff(50, 0x80)),  // engine speed limiter signal
+    single(openGnd(53, 0x08)),                    // exhaust valve control select terminal
+    {openGnd(53, 0x20), onOff(53, 0x10)},         // O2 sensor control select terminal
+    {openGnd(53, 0x02), openGnd(53, 0x04)},       // neutral switch signal
+    single(openGnd(50, 0x10)),                    // driving mode selection 1
+    single(openGnd(50, 0x20)),                    // driving mode selection 2
+    {normalAbnormal(52, 0x04), onOff(54, 0x10)},  // ignition switch signal
+    single(onOff(52, 0x10)),                      // clutch switch signal
+    single(onOff(52, 0x20)),                      // starter signal
+    single(onOff(50, 0x08)),                      // EVAP purge valve
+    single(onOff(52, 0x08)),                      // tip over sensor
+    single(onOff(50, 0x04)),                      // cooling fan relay
+    single(onOff(51, 0x01)),                      // PAIR control solenoid valve
+    single(onOff(50, 0x02)),                      // side stand switch
+    single(onOff(50, 0x08)),                      // load cut off relay
+    single(onOff(50, 0x40)),                      // shift switch signal
+    single(onOff(50, 0x80)),                      // engine speed limiter signal
 }};
+// clang-format on
 
 Conversion value(double v) { return {Conversion::Status::Value, v}; }
 constexpr Conversion kNoFormula{};
@@ -87,12 +94,18 @@ double temperatureVariant1(int a, const UnitSettings& units) {
 
 std::optional<double> manifoldPressure(int digit, int a) {
     switch (digit) {
-        case 1: return 166.7 * a / 255.0 - 20.0;
-        case 2: return 126.7 * a / 255.0;
-        case 3: return 166.3 * a / 255.0 - 20.0;
-        case 4: return 183.3 * a / 255.0 - 5.0;
-        case 5: return 127.6 * a / 255.0 + 8.6;
-        default: return std::nullopt;
+        case 1:
+            return 166.7 * a / 255.0 - 20.0;
+        case 2:
+            return 126.7 * a / 255.0;
+        case 3:
+            return 166.3 * a / 255.0 - 20.0;
+        case 4:
+            return 183.3 * a / 255.0 - 5.0;
+        case 5:
+            return 127.6 * a / 255.0 + 8.6;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -104,10 +117,14 @@ const EngineChannel& numericChannel(int position) {
 
 double pressureFactor(const UnitSettings& units) {
     switch (units.pressure) {
-        case 1: return 7.5;    // mmHg
-        case 2: return 0.295;  // inHg
-        case 3: return 0.145;  // psig, a plain factor without the atmospheric offset
-        default: return 1.0;   // kPa
+        case 1:
+            return 7.5;  // mmHg
+        case 2:
+            return 0.295;  // inHg
+        case 3:
+            return 0.145;  // psig, a plain factor without the atmospheric offset
+        default:
+            return 1.0;  // kPa
     }
 }
 
@@ -119,11 +136,16 @@ Conversion convertChannel(int position, int digit, std::uint8_t byteA, std::uint
     switch (position) {
         case position::kEngineSpeed:
             switch (digit) {
-                case 1: return value(256.0 * a / 2.55 + (100 * b / 255));
-                case 2: return value(160.0 * a / 2.55);
-                case 3: return value(127.5 * a / 2.55 + (50 * b / 255));
-                case 4: return value(179.3 * a / 2.55 + (70 * b / 255));
-                default: return kNoFormula;
+                case 1:
+                    return value(256.0 * a / 2.55 + (100 * b / 255));
+                case 2:
+                    return value(160.0 * a / 2.55);
+                case 3:
+                    return value(127.5 * a / 2.55 + (50 * b / 255));
+                case 4:
+                    return value(179.3 * a / 2.55 + (70 * b / 255));
+                default:
+                    return kNoFormula;
             }
         case position::kThrottle:
             if (digit == 1) return value(125.0 * a / 255.0);
@@ -134,17 +156,25 @@ Conversion convertChannel(int position, int digit, std::uint8_t byteA, std::uint
             return digit == 1 ? value(100 * a / 255) : kNoFormula;
         case position::kCoolant:
             switch (digit) {
-                case 1: return value(temperatureVariant1(a, units));
-                case 2: return value(temperatureUnit(a - 40, units));
-                case 3: return value(temperatureUnit(240 * a / 255 - 30, units));
-                default: return kNoFormula;
+                case 1:
+                    return value(temperatureVariant1(a, units));
+                case 2:
+                    return value(temperatureUnit(a - 40, units));
+                case 3:
+                    return value(temperatureUnit(240 * a / 255 - 30, units));
+                default:
+                    return kNoFormula;
             }
         case position::kIntakeAir:
             switch (digit) {
-                case 1: return value(temperatureVariant1(a, units));
-                case 2: return value(temperatureUnit(a - 40, units));
-                case 3: return value(temperatureUnit(-30, units));  // no sensor: a constant
-                default: return kNoFormula;
+                case 1:
+                    return value(temperatureVariant1(a, units));
+                case 2:
+                    return value(temperatureUnit(a - 40, units));
+                case 3:
+                    return value(temperatureUnit(-30, units));  // no sensor: a constant
+                default:
+                    return kNoFormula;
             }
         case position::kManifoldPressure1:
         case position::kManifoldPressure2:
@@ -171,13 +201,17 @@ Conversion convertChannel(int position, int digit, std::uint8_t byteA, std::uint
             return value(2.0 * a / 255.0);
         case position::kIscValve:
             switch (digit) {
-                case 1: return value(a);
-                case 2: return value(512 * a / 255);
+                case 1:
+                    return value(a);
+                case 2:
+                    return value(512 * a / 255);
                 // Two bytes, high and low. Computed in integers: the same value written as
                 // 652.8·A / 2.55 + B comes out a hair below 256·A for some A in doubles, which a
                 // truncating display would show one step too low.
-                case 3: return value(256 * a + b);
-                default: return kNoFormula;  // digit 4 (05H0, 05H3, 39H0): layout unknown, not shown
+                case 3:
+                    return value(256 * a + b);
+                default:
+                    return kNoFormula;  // digit 4 (05H0, 05H3, 39H0): layout unknown, not shown
             }
         case position::kGear:
             if (digit == 1) return value(a);
@@ -195,8 +229,10 @@ Conversion convertChannel(int position, int digit, std::uint8_t byteA, std::uint
 }
 
 const SwitchBit* switchBit(int position, int digit) {
-    if (digit <= 0 || position < position::kFirstSwitch || position > position::kLastSwitch) return nullptr;
-    const SwitchEntry& entry = kSwitches[static_cast<std::size_t>(position - position::kFirstSwitch)];
+    if (digit <= 0 || position < position::kFirstSwitch || position > position::kLastSwitch)
+        return nullptr;
+    const SwitchEntry& entry =
+        kSwitches[static_cast<std::size_t>(position - position::kFirstSwitch)];
     return digit == 1 ? &entry.first : &entry.other;
 }
 

@@ -34,11 +34,11 @@ inline constexpr int kNumericCount = kFirstSwitch;
 
 // How a value is written into its cell.
 enum class Display : std::uint8_t {
-    Integer,    // formatInteger
-    Decimal4,   // formatDecimal, width 4
-    Decimal5,   // formatDecimal, width 5
-    GearLetter, // the number, or with digit 2 the letter N, L or H
-    Switch,     // a state word
+    Integer,     // formatInteger
+    Decimal4,    // formatDecimal, width 4
+    Decimal5,    // formatDecimal, width 5
+    GearLetter,  // the number, or with digit 2 the letter N, L or H
+    Switch,      // a state word
 };
 
 // Where an engine channel sits: the Engine page row, the value slot and the frame bytes of the
@@ -70,7 +70,8 @@ struct Conversion {
 // Converts the raw bytes a (first) and b (second) of a numeric channel by the formula its digit
 // selects, in the units of the settings. Gear position digit 2 gives the character code of its
 // letter ('N', 'L', 'H') and Unreadable for a raw value above 2.
-Conversion convertChannel(int position, int digit, std::uint8_t a, std::uint8_t b, const UnitSettings& units);
+Conversion convertChannel(int position, int digit, std::uint8_t a, std::uint8_t b,
+                          const UnitSettings& units);
 
 // Battery readings above this are not shown on the Engine page.
 inline constexpr double kBatteryLimit = 18.0;

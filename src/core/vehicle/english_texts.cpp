@@ -6,6 +6,7 @@ namespace quilldar::vehicle {
 
 namespace {
 
+// clang-format off
 constexpr DtcText kDtcTexts[] = {
     {0, "Unknown error"},
     {105, "Manifold absolute pressure circuit malfunction 1"},
@@ -96,6 +97,7 @@ constexpr DtcText kDtcTexts[] = {
     {1863, "Belt slip/Pulley position sensor system malfunction"},
     {2505, "ECM/PCM power input signal malfunction"},
 };
+// clang-format on
 
 }  // namespace
 
@@ -164,7 +166,8 @@ const ChannelNames& englishChannelNames() {
 
 UnitTexts englishUnitTexts(const UnitSettings& units) {
     static const std::array<QString, 4> pressures = {QStringLiteral("kPa"), QStringLiteral("mmHg"),
-                                                     QStringLiteral("inHg"), QStringLiteral("psig")};
+                                                     QStringLiteral("inHg"),
+                                                     QStringLiteral("psig")};
     UnitTexts texts;
     texts.speed = units.milesPerHour() ? QStringLiteral("MPH") : QStringLiteral("Km/h");
     texts.temperature = units.fahrenheit() ? QStringLiteral("\u00B0F") : QStringLiteral("\u00B0C");
@@ -183,7 +186,9 @@ const DtcStatusWords& englishDtcStatusWords() {
 std::span<const DtcText> englishDtcTexts() { return kDtcTexts; }
 
 QString englishSecondsWord() { return QStringLiteral(" sec"); }
-QString englishFileLockedMessage() { return QStringLiteral("File is locked by another application."); }
+QString englishFileLockedMessage() {
+    return QStringLiteral("File is locked by another application.");
+}
 QString englishFileCorruptedMessage() { return QStringLiteral("File is corrupted, load skipped."); }
 
 }  // namespace quilldar::vehicle

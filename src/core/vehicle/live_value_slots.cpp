@@ -4,7 +4,8 @@
 
 namespace quilldar::vehicle {
 
-Colour LiveValueSlots::updateHighlight(std::size_t slot, double value, const HighlightStyle& style) {
+Colour LiveValueSlots::updateHighlight(std::size_t slot, double value,
+                                       const HighlightStyle& style) {
     Slot& s = slots_[slot];
     if (s.latest != value) {
         s.highlightTicks = style.periodSeconds * 10;
@@ -15,7 +16,8 @@ Colour LiveValueSlots::updateHighlight(std::size_t slot, double value, const Hig
     return s.highlightTicks > 0 ? style.colour : kWhite;
 }
 
-Colour LiveValueSlots::updateSwitchHighlight(std::size_t slot, int stateIndex, const HighlightStyle& style) {
+Colour LiveValueSlots::updateSwitchHighlight(std::size_t slot, int stateIndex,
+                                             const HighlightStyle& style) {
     return updateHighlight(slot, switchStateBit(stateIndex), style);
 }
 

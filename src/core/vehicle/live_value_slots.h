@@ -12,7 +12,7 @@ namespace quilldar::vehicle {
 struct HighlightStyle {
     int periodSeconds = 5;  // a changed value stays highlighted for period × 10 refresh ticks
     Colour colour = kYellow;
-    bool nearEnd = false;   // playback within its last records: never highlight, counters still run
+    bool nearEnd = false;  // playback within its last records: never highlight, counters still run
 };
 
 // The latest value of every live-data channel and how long it stays highlighted, shared by all

@@ -22,8 +22,9 @@ ValueText ValueText::engineText(int index) {
 
 QString ValueText::toQString(const EngineTexts& texts) const {
     if (isEngineText()) {
-        return static_cast<std::size_t>(textIndex_) < texts.size() ? texts[static_cast<std::size_t>(textIndex_)]
-                                                                   : QString();
+        return static_cast<std::size_t>(textIndex_) < texts.size()
+                   ? texts[static_cast<std::size_t>(textIndex_)]
+                   : QString();
     }
     return QString::fromLatin1(chars_.data(), size_);
 }
@@ -59,8 +60,8 @@ struct Rounded {
 Rounded roundExact(double value, int digits) {
     Rounded rounded;
     char scientific[48];
-    const auto sci = std::to_chars(scientific, scientific + sizeof scientific, value, std::chars_format::scientific,
-                                   digits - 1);
+    const auto sci = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                   std::chars_format::scientific, digits - 1);
     const char* end = sci.ptr;
     const char* e = std::find(static_cast<const char*>(scientific), end, 'e');
     rounded.negative = scientific[0] == '-';
@@ -90,8 +91,10 @@ bool roundFast(double value, int digits, Rounded& rounded) {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-6 && magnitude < 1e15) || digits > 15) return false;
     int exponent = 0;
-    while (exponent < 15 && magnitude >= kPowersOfTen[static_cast<std::size_t>(exponent + 1)]) ++exponent;
-    while (exponent > -6 && magnitude < kNegativePowersOfTen[static_cast<std::size_t>(-exponent)]) --exponent;
+    while (exponent < 15 && magnitude >= kPowersOfTen[static_cast<std::size_t>(exponent + 1)])
+        ++exponent;
+    while (exponent > -6 && magnitude < kNegativePowersOfTen[static_cast<std::size_t>(-exponent)])
+        --exponent;
     const double scaled = scaleByPowerOfTen(magnitude, digits - 1 - exponent);
     const auto whole = static_cast<long long>(scaled);  // scaled stays below 10^digits
     const double fraction = scaled - static_cast<double>(whole);
@@ -159,13 +162,16 @@ void layout(const Rounded& rounded, int width, ValueText& text) {
         out.setEnd(std::to_chars(out.end(), out.limit(), magnitude).ptr);
     }
     if (point) {
-        while (out.size() < static_cast<std::size_t>(width) && out.size() < ValueText::kCapacity) out.put('0');
+        while (out.size() < static_cast<std::size_t>(width) && out.size() < ValueText::kCapacity)
+            out.put('0');
     }
 }
 
 void formatSpecial(double value, int width, ValueText& text) {
     ValueTextWriter out(text);
-    const std::string_view special = std::isnan(value) ? "nan" : std::isinf(value) ? (value < 0 ? "-inf" : "inf") : "";
+    const std::string_view special = std::isnan(value)   ? "nan"
+                                     : std::isinf(value) ? (value < 0 ? "-inf" : "inf")
+                                                         : "";
     if (!special.empty()) {
         for (const char c : special) out.put(c);
         return;

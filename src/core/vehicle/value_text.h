@@ -69,7 +69,9 @@ public:
     std::size_t size() const { return text_.size_; }
     char* end() { return text_.chars_.data() + text_.size_; }
     char* limit() { return text_.chars_.data() + ValueText::kCapacity; }
-    void setEnd(const char* end) { text_.size_ = static_cast<std::uint8_t>(end - text_.chars_.data()); }
+    void setEnd(const char* end) {
+        text_.size_ = static_cast<std::uint8_t>(end - text_.chars_.data());
+    }
 
 private:
     ValueText& text_;
