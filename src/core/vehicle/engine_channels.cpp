@@ -155,16 +155,6 @@ Conversion convertChannel(int position, int digit, std::uint8_t byteA, std::uint
         case position::kExhaustValve:
             return digit == 1 ? value(100 * a / 255) : kNoFormula;
         case position::kCoolant:
-            switch (digit) {
-                case 1:
-                    return value(temperatureVariant1(a, units));
-                case 2:
-                    return value(temperatureUnit(a - 40, units));
-                case 3:
-                    return value(temperatureUnit(240 * a / 255 - 30, units));
-                default:
-                    return kNoFormula;
-            }
         case position::kIntakeAir:
             switch (digit) {
                 case 1:
@@ -172,7 +162,9 @@ Conversion convertChannel(int position, int digit, std::uint8_t byteA, std::uint
                 case 2:
                     return value(temperatureUnit(a - 40, units));
                 case 3:
-                    return value(temperatureUnit(-30, units));  // no sensor: a constant
+                    // The intake air variant 3 has no sensor: a constant.
+                    return value(temperatureUnit(
+                        position == position::kCoolant ? 240 * a / 255 - 30 : -30, units));
                 default:
                     return kNoFormula;
             }
