@@ -1,10 +1,15 @@
+#include <QString>
+#include <QStringList>
+
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "tool/probe_command.h"
 #include "tool/simulate_command.h"
+#include "tool/recording_commands.h"
 
 namespace {
 
@@ -22,8 +27,19 @@ constexpr const char* kUsage =
     "      default 100, on page N, default the unit's data page) and save the\n"
     "      recording to FILE. --alt: an engine of the second identification scheme.\n"
     "      Without --realtime the ticks run back to back.\n"
+    "  info FILE [--json]\n"
+    "      Show a recording's ECM part number and code, record count, duration,\n"
+    "      page segments and the number of records with a wrong checksum.\n"
+    "  export FILE [--channels A,B,C,D] [-o OUT] [--speed kmh|mph]\n"
+    "         [--temperature C|F] [--pressure kPa|mmHg|inHg|psig]\n"
+    "      Write four channels (0..22, default 0,1,2,3) of a recording as\n"
+    "      semicolon-separated text, to OUT or standard output.\n"
+    "  dtc FILE\n"
+    "      Show the trouble codes of the last trouble-code answer in a recording,\n"
+    "      one per line as code;description;status.\n"
     "\n"
-    "Exit status: 0 success, 1 the module is not ready, 2 a bad command or option.\n";
+    "Exit status: 0 success, 1 the module is not ready or the file cannot be used,\n"
+    "2 a bad command or option.\n";
 
 int usageError(const std::string& message) {
     std::fprintf(stderr, "quilldar-tool: %s\n\n%s", message.c_str(), kUsage);
@@ -45,6 +61,62 @@ int probe(int argc, char** argv) {
     return quilldar::tool::runProbe(options);
 }
 
+class Arguments {
+public:
+    // A command that names no recording file passes fileExpected = false.
+    Arguments(int argc, char** argv, std::string command, bool fileExpected = true)
+        : command_(std::move(command)), fileExpected_(fileExpected) {
+        for (int i = 2; i < argc; ++i) args_.emplace_back(argv[i]);
+    }
+
+    // Walks the arguments; handler(option, value) returns an error text or nothing.
+    template <typename Handler>
+    std::optional<std::string> parse(const std::vector<std::string_view>& withValue,
+                                     Handler handler) {
+        for (std::size_t i = 0; i < args_.size(); ++i) {
+            std::string_view arg = args_[i];
+            if (arg.size() > 1 && arg[0] == '-') {
+                std::string_view name = arg;
+                std::optional<std::string_view> value;
+                if (const auto eq = arg.find('=');
+                    eq != std::string_view::npos && arg.starts_with("--")) {
+                    name = arg.substr(0, eq);
+                    value = arg.substr(eq + 1);
+                }
+                const bool takesValue =
+                    std::find(withValue.begin(), withValue.end(), name) != withValue.end();
+                if (takesValue && !value) {
+                    if (i + 1 >= args_.size())
+                        return "option " + std::string(name) + " needs a value";
+                    value = args_[++i];
+                }
+                if (!takesValue && value) return "option " + std::string(name) + " takes no value";
+                if (auto error = handler(name, value.value_or(std::string_view()))) return error;
+            } else if (!fileExpected_) {
+                return "unexpected argument for " + command_ + ": " + std::string(arg);
+            } else if (file_.isEmpty()) {
+                file_ = QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size()));
+            } else {
+                return "more than one file given: " + std::string(arg);
+            }
+        }
+        if (fileExpected_ && file_.isEmpty()) return "no recording file given for " + command_;
+        return std::nullopt;
+    }
+
+    const QString& file() const { return file_; }
+
+private:
+    std::string command_;
+    bool fileExpected_;
+    std::vector<std::string_view> args_;
+    QString file_;
+};
+
+std::optional<std::string> unknownOption(const std::string& command, std::string_view option) {
+    return "unknown option for " + command + ": " + std::string(option);
+}
+
 bool parseNumber(std::string_view text, int& into) {
     try {
         std::size_t used = 0;
@@ -58,33 +130,122 @@ bool parseNumber(std::string_view text, int& into) {
 int simulate(int argc, char** argv) {
     quilldar::tool::SimulateOptions options;
     bool unitGiven = false;
-    for (int i = 2; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        if (arg == "--realtime") {
-            options.realtime = true;
-        } else if (arg == "--alt") {
-            options.secondScheme = true;
-        } else if (arg == "--unit" && hasValue) {
-            options.unit = argv[++i];
-            unitGiven = true;
-        } else if (arg == "--model" && hasValue) {
-            options.model = argv[++i];
-        } else if (arg == "--ticks" && hasValue) {
-            if (!parseNumber(argv[++i], options.ticks)) return usageError("--ticks needs a number");
-        } else if (arg == "--page" && hasValue) {
-            int page = 0;
-            if (!parseNumber(argv[++i], page)) return usageError("--page needs a number");
-            options.page = page;
-        } else if ((arg == "-o" || arg == "--output") && hasValue) {
-            options.output = argv[++i];
-        } else {
-            return usageError("unknown option for simulate: " + std::string(arg));
-        }
-    }
+    Arguments args(argc, argv, "simulate", false);
+    const auto error = args.parse(
+        {"--unit", "--model", "--ticks", "--page", "-o", "--output"},
+        [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
+            if (option == "--realtime") {
+                options.realtime = true;
+            } else if (option == "--alt") {
+                options.secondScheme = true;
+            } else if (option == "--unit") {
+                options.unit = std::string(value);
+                unitGiven = true;
+            } else if (option == "--model") {
+                options.model = std::string(value);
+            } else if (option == "--ticks") {
+                if (!parseNumber(value, options.ticks)) return "--ticks needs a number";
+            } else if (option == "--page") {
+                int page = 0;
+                if (!parseNumber(value, page)) return "--page needs a number";
+                options.page = page;
+            } else if (option == "-o" || option == "--output") {
+                options.output = std::string(value);
+            } else {
+                return unknownOption("simulate", option);
+            }
+            return std::nullopt;
+        });
+    if (error) return usageError(*error);
     if (!unitGiven) return usageError("simulate needs --unit");
     if (options.output.empty()) return usageError("simulate needs -o FILE");
     return quilldar::tool::runSimulate(options);
+}
+
+int info(int argc, char** argv) {
+    quilldar::tool::InfoOptions options;
+    Arguments args(argc, argv, "info");
+    const auto error = args.parse(
+        {}, [&](std::string_view option, std::string_view) -> std::optional<std::string> {
+            if (option == "--json") {
+                options.json = true;
+                return std::nullopt;
+            }
+            return unknownOption("info", option);
+        });
+    if (error) return usageError(*error);
+    options.path = args.file();
+    return quilldar::tool::runInfo(options);
+}
+
+std::optional<quilldar::files::ChannelSelection> parseChannels(std::string_view text) {
+    const QStringList parts = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()))
+                                  .split(QLatin1Char(','));
+    quilldar::files::ChannelSelection channels{};
+    if (parts.size() != static_cast<qsizetype>(channels.size())) return std::nullopt;
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        bool ok = false;
+        channels[i] = parts[static_cast<qsizetype>(i)].trimmed().toInt(&ok);
+        if (!ok) return std::nullopt;
+    }
+    if (!quilldar::files::isValidChannelSelection(channels)) return std::nullopt;
+    return channels;
+}
+
+// The index of text in choices, or -1.
+int choice(std::string_view text, std::initializer_list<std::string_view> choices) {
+    int index = 0;
+    for (const std::string_view c : choices) {
+        if (c == text) return index;
+        ++index;
+    }
+    return -1;
+}
+
+int exportCommand(int argc, char** argv) {
+    quilldar::tool::ExportOptions options;
+    Arguments args(argc, argv, "export");
+    const auto error = args.parse(
+        {"--channels", "-o", "--output", "--speed", "--temperature", "--pressure"},
+        [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
+            if (option == "--channels") {
+                const auto channels = parseChannels(value);
+                if (!channels)
+                    return "--channels needs four channel numbers from 0 to 22, e.g. 0,1,9,8";
+                options.channels = *channels;
+            } else if (option == "-o" || option == "--output") {
+                options.output =
+                    QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
+                if (options.output.isEmpty()) return "-o needs a file name";
+            } else if (option == "--speed") {
+                options.units.speed = choice(value, {"kmh", "mph"});
+                if (options.units.speed < 0) return "--speed is kmh or mph";
+            } else if (option == "--temperature") {
+                options.units.temperature = choice(value, {"C", "F"});
+                if (options.units.temperature < 0) return "--temperature is C or F";
+            } else if (option == "--pressure") {
+                options.units.pressure = choice(value, {"kPa", "mmHg", "inHg", "psig"});
+                if (options.units.pressure < 0) return "--pressure is kPa, mmHg, inHg or psig";
+            } else {
+                return unknownOption("export", option);
+            }
+            return std::nullopt;
+        });
+    if (error) return usageError(*error);
+    options.path = args.file();
+    return quilldar::tool::runExport(options);
+}
+
+int dtc(int argc, char** argv) {
+    quilldar::tool::DtcOptions options;
+    Arguments args(argc, argv, "dtc");
+    const auto error = args.parse(
+        {}, [&](std::string_view option, std::string_view) -> std::optional<std::string> {
+            return unknownOption("dtc", option);
+        });
+    if (error) return usageError(*error);
+    options.path = args.file();
+    return quilldar::tool::runDtc(options);
 }
 
 }  // namespace
@@ -98,5 +259,8 @@ int main(int argc, char** argv) {
     }
     if (command == "probe") return probe(argc, argv);
     if (command == "simulate") return simulate(argc, argv);
+    if (command == "info") return info(argc, argv);
+    if (command == "export") return exportCommand(argc, argv);
+    if (command == "dtc") return dtc(argc, argv);
     return usageError("unknown command: " + std::string(command));
 }

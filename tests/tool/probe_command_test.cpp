@@ -1,23 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QString>
+#include "support/tool_run.h"
 
+namespace quilldar {
 namespace {
 
-struct ToolRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(QUILLDAR_TOOL_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
+using testing::runTool;
+using testing::ToolRun;
 
 TEST(ProbeCommand, SimulatedModuleIsReadyWithStablePower) {
     const ToolRun run = runTool({"probe", "--simulate=engine:12F0"});
@@ -47,3 +36,4 @@ TEST(ProbeCommand, NoModuleNamesTheUsbIdLookedFor) {
 }
 
 }  // namespace
+}  // namespace quilldar

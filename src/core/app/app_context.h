@@ -10,6 +10,9 @@
 #include "settings/language_table.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "pages/current_values_table.h"
+#include "vehicle/dtc_catalogue.h"
+#include "vehicle/live_value_slots.h"
 
 namespace quilldar::app {
 
@@ -20,7 +23,10 @@ namespace quilldar::app {
 class AppContext {
 public:
     explicit AppContext(std::unique_ptr<link::HidTransport> transport)
-        : transport_(std::move(transport)), link_(state_, *transport_) {}
+        : transport_(std::move(transport)), link_(state_, *transport_) {
+        // English until the language table fills the catalogue in the active language.
+        vehicle::assignEnglishDtcTexts(dtcCatalogue_);
+    }
 
     AppState& state() { return state_; }
     link::HidLink& link() { return link_; }
@@ -37,6 +43,11 @@ public:
     settings::SettingsStore& settingsStore() { return settingsStore_; }
     settings::LanguageTable& languageTable() { return languageTable_; }
     // --- end settings and languages ---
+    // --- vehicle knowledge and page records ---
+    vehicle::LiveValueSlots& liveValues() { return liveValues_; }
+    pages::CurrentValuesTable& currentValues() { return currentValues_; }
+    vehicle::DtcCatalogue& dtcCatalogue() { return dtcCatalogue_; }
+    // --- end vehicle knowledge and page records ---
 
 private:
     AppState state_;
@@ -51,6 +62,12 @@ private:
     settings::SettingsStore settingsStore_;
     settings::LanguageTable languageTable_;
     // --- end settings and languages ---
+
+    // --- vehicle knowledge and page records ---
+    vehicle::LiveValueSlots liveValues_;
+    pages::CurrentValuesTable currentValues_;
+    vehicle::DtcCatalogue dtcCatalogue_;
+    // --- end vehicle knowledge and page records ---
 };
 
 }  // namespace quilldar::app

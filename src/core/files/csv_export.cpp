@@ -1,0 +1,96 @@
+#include "files/csv_export.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace quilldar::files {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+// Output is handed to the device in blocks of about this size.
+constexpr std::size_t kFlushSize = 256 * 1024;
+// Records with the identification answers at the start of every recording.
+constexpr std::uint32_t kIdentificationRecords = 2;
+
+bool writeAll(QIODevice& out, const char* data, std::size_t size) {
+    return out.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);
+}
+
+}  // namespace
+
+bool isValidChannelSelection(const ChannelSelection& channels) {
+    return std::ranges::all_of(channels, [](int channel) {
+        return channel >= 0 && channel < static_cast<int>(vehicle::kChannelCount);
+    });
+}
+
+void appendCsvNumber(std::string& out, double value) {
+    if (!std::isfinite(value)) value = 0.0;
+    char buffer[64];
+    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
+    if (result.ec != std::errc()) {
+        out += '0';
+        return;
+    }
+    char* end = result.ptr;
+    while (end[-1] == '0') --end;
+    if (end[-1] == '.') --end;
+    const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
+    // A small negative value rounds to zero; it is written as 0, not -0.
+    out += text == "-0" ? std::string_view("0") : text;
+}
+
+QString csvHeader(const ChannelSelection& channels, const vehicle::ChannelNames& names) {
+    QString header;
+    for (std::size_t i = 0; i < channels.size(); ++i) {
+        if (i > 0) header += QLatin1Char(';');
+        header += names[static_cast<std::size_t>(channels[i])];
+    }
+    return header;
+}
+
+void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValues,
+                       const ChannelSelection& channels) {
+    for (const int channel : channels) {
+        out += "=\"";
+        appendCsvNumber(out, liveValues.latest(static_cast<std::size_t>(channel)));
+        out += "\";";
+    }
+    out += kLineEnd;
+}
+
+bool exportRecording(RecordingFile& recording, pages::EnginePageModel& decoder,
+                     const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options,
+                     QIODevice& out) {
+    if (!isValidChannelSelection(options.channels)) return false;
+    const QString header = csvHeader(options.channels, options.names);
+    const QByteArray headerBytes = options.encode ? options.encode(header) : header.toLatin1();
+
+    std::string text;
+    text.reserve(kFlushSize + 256);
+    text.append(headerBytes.constData(), static_cast<std::size_t>(headerBytes.size()));
+    text += kLineEnd;
+
+    const RecordingIdentity& identity = recording.identity();
+    const pages::EngineRefreshInput input{identity.ecmCode, identity.altListVariant, false,
+                                          options.units};
+    bool ok = recording.seek(std::min(kIdentificationRecords, recording.recordCount()));
+    link::Report report{};
+    while (ok && recording.read(report)) {
+        decoder.refresh(report, input);
+        appendCsvDataLine(text, liveValues, options.channels);
+        if (text.size() >= kFlushSize) {
+            ok = writeAll(out, text.data(), text.size());
+            text.clear();
+        }
+    }
+    // A read that stopped early (the file shrank or failed) leaves the export incomplete.
+    if (recording.position() != recording.recordCount()) ok = false;
+    if (ok) ok = writeAll(out, text.data(), text.size());
+    recording.rewind();
+    return ok;
+}
+
+}  // namespace quilldar::files

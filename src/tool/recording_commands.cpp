@@ -1,0 +1,170 @@
+#include "tool/recording_commands.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+
+#include <cstdio>
+
+#include "files/recording_file.h"
+#include "pages/current_values_table.h"
+#include "pages/engine_page_model.h"
+#include "vehicle/dtc_catalogue.h"
+#include "vehicle/english_texts.h"
+#include "vehicle/live_value_slots.h"
+
+namespace quilldar::tool {
+
+namespace {
+
+void printError(const QString& text) { std::fprintf(stderr, "%s\n", text.toUtf8().constData()); }
+void printOut(const QString& text) { std::fputs(text.toUtf8().constData(), stdout); }
+
+// Loads the recording; on failure the program's own message goes to standard error.
+bool loadOrReport(files::RecordingFile& recording, const QString& path) {
+    switch (recording.load(path)) {
+        case files::LoadResult::Loaded:
+            return true;
+        case files::LoadResult::CannotOpen:
+            printError(vehicle::englishFileLockedMessage());
+            return false;
+        case files::LoadResult::Corrupted:
+            printError(vehicle::englishFileCorruptedMessage());
+            return false;
+    }
+    return false;
+}
+
+QString pageName(int page) {
+    static const char* const kNames[] = {
+        "Engine",      "Transmission",           "Engine & Transmission", "ABS",  "EPS",
+        "Error codes", "Show data when trouble", "Active tests",          "About"};
+    return page >= 0 && page < static_cast<int>(std::size(kNames))
+               ? QString::fromLatin1(kNames[page])
+               : QStringLiteral("unknown page");
+}
+
+}  // namespace
+
+int runInfo(const InfoOptions& options) {
+    files::RecordingFile recording;
+    if (!loadOrReport(recording, options.path)) return 1;
+    const files::RecordingIdentity& identity = recording.identity();
+    const QString partNumber = QString::fromLatin1(identity.ecmPartNumber);
+    const QString ecmCode = QString::fromLatin1(identity.ecmCode.data(),
+                                                static_cast<qsizetype>(identity.ecmCode.size()));
+    const QString duration =
+        files::durationText(recording.recordCount(), vehicle::englishSecondsWord());
+    const files::RecordingSummary summary = files::summarizeRecording(recording);
+
+    if (options.json) {
+        QJsonArray segments;
+        for (const files::PageSegment& segment : summary.segments) {
+            segments.append(QJsonObject{{"page", segment.page},
+                                        {"records", static_cast<qint64>(segment.records)}});
+        }
+        const QJsonObject object{
+            {"partNumber", partNumber},
+            {"ecmCode", ecmCode},
+            {"altListVariant", identity.altListVariant},
+            {"records", static_cast<qint64>(recording.recordCount())},
+            {"duration", duration},
+            {"segments", segments},
+            {"checksumErrors", static_cast<qint64>(summary.checksumErrors)},
+        };
+        printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
+        return 0;
+    }
+
+    QString text;
+    text += QStringLiteral("ECM part number: %1\n")
+                .arg(partNumber.isEmpty() ? QStringLiteral("---") : partNumber);
+    text += QStringLiteral("ECM code: %1%2\n")
+                .arg(ecmCode.isEmpty() ? QStringLiteral("---") : ecmCode,
+                     identity.altListVariant ? QStringLiteral(" (second identification scheme)")
+                                             : QString());
+    text += QStringLiteral("Records: %1\n").arg(recording.recordCount());
+    text += QStringLiteral("Duration: %1\n").arg(duration);
+    text += QStringLiteral("Segments:\n");
+    for (const files::PageSegment& segment : summary.segments) {
+        text += QStringLiteral("  page %1 (%2): %3 records\n")
+                    .arg(segment.page)
+                    .arg(pageName(segment.page))
+                    .arg(segment.records);
+    }
+    text += QStringLiteral("Checksum errors: %1\n").arg(summary.checksumErrors);
+    printOut(text);
+    return 0;
+}
+
+int runExport(const ExportOptions& options) {
+    files::RecordingFile recording;
+    if (!loadOrReport(recording, options.path)) return 1;
+
+    vehicle::LiveValueSlots liveValues;
+    pages::CurrentValuesTable table;
+    pages::EnginePageModel decoder(liveValues, table);
+    decoder.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(options.units),
+                  options.units.highlightPeriod);
+
+    files::CsvExportOptions exportOptions;
+    exportOptions.channels = options.channels;
+    exportOptions.units = options.units;
+    exportOptions.names = vehicle::englishChannelNames();
+
+    if (options.output.isEmpty()) {
+        QFile out;
+        if (!out.open(stdout, QIODevice::WriteOnly) ||
+            !files::exportRecording(recording, decoder, liveValues, exportOptions, out) ||
+            !out.flush()) {
+            printError(QStringLiteral("Could not write the export to standard output."));
+            return 1;
+        }
+        return 0;
+    }
+    // The target is replaced only once the whole export has been written.
+    QSaveFile out(options.output);
+    if (!out.open(QIODevice::WriteOnly) ||
+        !files::exportRecording(recording, decoder, liveValues, exportOptions, out) ||
+        !out.commit()) {
+        printError(QStringLiteral("Could not write the export to %1: %2")
+                       .arg(options.output, out.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
+int runDtc(const DtcOptions& options) {
+    files::RecordingFile recording;
+    if (!loadOrReport(recording, options.path)) return 1;
+
+    link::Report report{};
+    link::Report lastAnswer{};
+    bool found = false;
+    while (recording.read(report)) {
+        if (vehicle::isTroubleCodeAnswer(report)) {
+            lastAnswer = report;
+            found = true;
+        }
+    }
+    if (!found) {
+        printError(QStringLiteral("The recording holds no trouble-code answer."));
+        return 0;
+    }
+    vehicle::DtcCatalogue catalogue;
+    vehicle::assignEnglishDtcTexts(catalogue);
+    const vehicle::DtcStatusWords& words = vehicle::englishDtcStatusWords();
+    QString text;
+    for (const vehicle::DtcRecord& record : vehicle::dtcRecords(lastAnswer)) {
+        const int number = vehicle::dtcNumber(record.high, record.low);
+        text += vehicle::dtcDisplayCode(number, record.status) + QLatin1Char(';') +
+                catalogue.text(number) + QLatin1Char(';') +
+                vehicle::dtcStatusText(record.status, words) + QLatin1Char('\n');
+    }
+    printOut(text);
+    return 0;
+}
+
+}  // namespace quilldar::tool

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include "files/csv_export.h"
+#include "vehicle/unit_settings.h"
+
+namespace quilldar::tool {
+
+struct InfoOptions {
+    QString path;
+    bool json = false;
+};
+
+struct ExportOptions {
+    QString path;
+    QString output;  // standard output when empty
+    files::ChannelSelection channels = files::kDefaultChannels;
+    vehicle::UnitSettings units;
+};
+
+struct DtcOptions {
+    QString path;
+};
+
+// Each returns the exit status: 0 done, 1 the recording could not be read or the output not
+// written.
+int runInfo(const InfoOptions& options);
+int runExport(const ExportOptions& options);
+int runDtc(const DtcOptions& options);
+
+}  // namespace quilldar::tool

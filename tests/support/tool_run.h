@@ -1,0 +1,27 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace quilldar::testing {
+
+// One run of quilldar-tool as a separate process.
+struct ToolRun {
+    int exitCode;
+    QByteArray out;
+    QString err;
+};
+
+inline ToolRun runTool(const QStringList& arguments) {
+    QProcess process;
+    process.start(QStringLiteral(QUILLDAR_TOOL_PATH), arguments);
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return {process.exitCode(), process.readAllStandardOutput(),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+}  // namespace quilldar::testing

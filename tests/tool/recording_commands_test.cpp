@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include "support/fixture_recordings.h"
+#include "support/recording_builder.h"
+#include "support/tool_run.h"
+
+namespace {
+
+using quilldar::testing::runTool;
+using quilldar::testing::ToolRun;
+
+QString fixture(const char* name) {
+    return QDir(QStringLiteral(QUILLDAR_FIXTURES_DIR)).filePath(QString::fromLatin1(name));
+}
+
+TEST(Fixtures, CommittedRecordingsEqualWhatTheHelperBuilds) {
+    for (const auto& file : quilldar::testing::fixtureFiles()) {
+        EXPECT_EQ(quilldar::testing::readFile(fixture(file.name)), file.build())
+            << file.name << " is stale: rebuild it with quilldar_make_fixtures tests/fixtures";
+    }
+}
+
+TEST(InfoCommand, ShowsIdentificationDurationSegmentsAndChecksumErrors) {
+    const ToolRun run = runTool({"info", fixture("engine_12F0.QLS")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out,
+              "ECM part number: 71820-12F00\n"
+              "ECM code: 12F0\n"
+              "Records: 8\n"
+              "Duration: 1.20 sec\n"
+              "Segments:\n"
+              "  page 0 (Engine): 5 records\n"
+              "  page 5 (Error codes): 2 records\n"
+              "  page 0 (Engine): 1 records\n"
+              "Checksum errors: 1\n");
+}
+
+TEST(InfoCommand, JsonHasTheDocumentedKeys) {
+    const ToolRun run = runTool({"info", fixture("second_scheme_31J0.QLS"), "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    QJsonParseError error{};
+    const QJsonObject info = QJsonDocument::fromJson(run.out, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out.toStdString();
+    EXPECT_EQ(info.value("partNumber").toString(), "32920-31J00");
+    EXPECT_EQ(info.value("ecmCode").toString(), "31J0");
+    EXPECT_TRUE(info.value("altListVariant").toBool());
+    EXPECT_EQ(info.value("records").toInt(), 6);
+    EXPECT_EQ(info.value("duration").toString(), "0.90 sec");
+    EXPECT_EQ(info.value("checksumErrors").toInt(), 1);
+    const QJsonArray segments = info.value("segments").toArray();
+    ASSERT_EQ(segments.size(), 1);
+    EXPECT_EQ(segments[0].toObject().value("page").toInt(), 0);
+    EXPECT_EQ(segments[0].toObject().value("records").toInt(), 6);
+    EXPECT_EQ(info.keys().size(), 7);
+}
+
+TEST(ExportCommand, DefaultChannelsToStandardOutput) {
+    const ToolRun run = runTool({"export", fixture("engine_12F0.QLS")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out,
+              "Engine speed;Throttle position;Secondary throttle position;Engine coolant / oil "
+              "temperature\r\n"
+              "=\"1254.902\";=\"25\";=\"0\";=\"90\";\r\n"
+              "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
+              "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
+              "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
+              "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
+              "=\"0\";=\"0\";=\"0\";=\"-40\";\r\n");
+}
+
+TEST(ExportCommand, ChannelsUnitsAndOutputFile) {
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out.csv"));
+    ASSERT_TRUE(quilldar::testing::writeFile(out, "old contents"));
+    const ToolRun run =
+        runTool({"export", fixture("engine_12F0.QLS"), "--channels", "3,8,5,0", "--temperature=F",
+                 "--pressure", "psig", "--speed", "mph", "-o", out});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QByteArray csv = quilldar::testing::readFile(out);
+    const QList<QByteArray> lines = csv.split('\n');
+    ASSERT_EQ(lines.size(), 8);
+    EXPECT_EQ(lines[0],
+              "Engine coolant / oil temperature;Battery voltage;Manifold absolute pressure "
+              "1;Engine speed\r");
+    // MAP1 digit 2 with byte 0: 0 kPa; coolant 90 °C = 194 °F.
+    EXPECT_EQ(lines[1], "=\"194\";=\"12.549\";=\"0\";=\"1254.902\";\r");
+    EXPECT_EQ(lines[6], "=\"-40\";=\"0\";=\"0\";=\"0\";\r");
+}
+
+TEST(DtcCommand, RowsOfTheLastTroubleCodeAnswerInItsOrder) {
+    const ToolRun run = runTool({"dtc", fixture("engine_12F0.QLS")});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out,
+              "P0105;Manifold absolute pressure circuit malfunction 1;Current\n"
+              "P1655;Secondary throttle motor circuit malfunction;Past\n"
+              "P0007-H-L;Unknown error;Pending\n");
+}
+
+TEST(DtcCommand, ARecordingWithoutTroubleCodesPrintsNoRows) {
+    const ToolRun run = runTool({"dtc", fixture("second_scheme_31J0.QLS")});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.isEmpty());
+    EXPECT_FALSE(run.err.isEmpty());
+}
+
+TEST(RecordingCommands, UnreadableFilesGetTheProgramsMessages) {
+    QTemporaryDir dir;
+    const QString corrupted = dir.filePath(QStringLiteral("bad.QLS"));
+    ASSERT_TRUE(
+        quilldar::testing::writeFile(corrupted, quilldar::testing::engineSessionRecording() + "x"));
+    const QString missing = dir.filePath(QStringLiteral("missing.QLS"));
+    for (const char* command : {"info", "export", "dtc"}) {
+        ToolRun run = runTool({command, missing});
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_EQ(run.err, "File is locked by another application.\n") << command;
+        EXPECT_TRUE(run.out.isEmpty());
+        run = runTool({command, corrupted});
+        EXPECT_EQ(run.exitCode, 1) << command;
+        EXPECT_EQ(run.err, "File is corrupted, load skipped.\n") << command;
+    }
+}
+
+TEST(RecordingCommands, BadOptionsPrintUsage) {
+    const QString file = fixture("engine_12F0.QLS");
+    const QList<QStringList> bad = {
+        {"info"},
+        {"info", file, "--xml"},
+        {"info", file, file},
+        {"export", file, "--channels", "0,1,2"},
+        {"export", file, "--channels", "0,1,2,23"},
+        {"export", file, "--channels"},
+        {"export", file, "--speed", "knots"},
+        {"export", file, "--pressure=bar"},
+        {"export", file, "--temperature", "K"},
+        {"dtc", file, "--all"},
+    };
+    for (const QStringList& arguments : bad) {
+        const ToolRun run = runTool(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains("Usage:")) << arguments.join(' ').toStdString();
+    }
+}
+
+}  // namespace
