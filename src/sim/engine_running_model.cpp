@@ -4,6 +4,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "vehicle/ecm_model_table.h"
+#include "vehicle/engine_channels.h"
+
 namespace quilldar::sim {
 
 namespace {
@@ -21,7 +24,57 @@ double revFraction(double seconds) {
 
 double warmth(double seconds) { return 1.0 - std::exp(-seconds / 240.0); }
 
+// Metric units: the ECM reports in them whatever the user chose to see.
+const vehicle::UnitSettings kMetric{};
+
+// The raw bytes whose conversion by the digit's formula comes closest to the value.
+std::pair<std::uint8_t, std::uint8_t> encode(int position, int digit, double value) {
+    const auto convert = [&](int a, int b) {
+        const vehicle::Conversion c = vehicle::convertChannel(position, digit, static_cast<std::uint8_t>(a),
+                                                              static_cast<std::uint8_t>(b), kMetric);
+        return c.ok() ? c.value : -1e9;
+    };
+    const bool twoBytes = vehicle::numericChannel(position).secondByte != 0;
+    int bestA = 0;
+    double bestError = 1e18;
+    for (int a = 0; a <= 255; ++a) {
+        const double converted = convert(a, 0);
+        // With a second byte the first one is the coarse part: the largest that stays below.
+        const double error = twoBytes ? (converted <= value ? value - converted : 1e17) : std::abs(converted - value);
+        if (error < bestError) {
+            bestError = error;
+            bestA = a;
+        }
+    }
+    if (!twoBytes) return {static_cast<std::uint8_t>(bestA), 0};
+    int bestB = 0;
+    bestError = 1e18;
+    for (int b = 0; b <= 255; ++b) {
+        const double error = std::abs(convert(bestA, b) - value);
+        if (error < bestError) {
+            bestError = error;
+            bestB = b;
+        }
+    }
+    return {static_cast<std::uint8_t>(bestA), static_cast<std::uint8_t>(bestB)};
+}
+
 }  // namespace
+
+std::string capabilitiesOf(std::string_view modelCode, bool combined) {
+    const auto* entry = vehicle::findModel(
+        combined ? vehicle::ModelList::EngineTransmission : vehicle::ModelList::Engine, modelCode);
+    return entry != nullptr ? std::string(entry->capabilities) : std::string();
+}
+
+EngineRunningModel::EngineRunningModel(int cylinders, std::string capabilities)
+    : cylinders_(cylinders), capabilities_(std::move(capabilities)) {}
+
+int EngineRunningModel::digit(int position) const {
+    if (capabilities_.empty()) return 1;
+    if (position < 0 || position >= static_cast<int>(capabilities_.size())) return 0;
+    return capabilities_[static_cast<std::size_t>(position)] - '0';
+}
 
 EngineRunningModel::Values EngineRunningModel::values(double t) const {
     const double warm = warmth(t);
@@ -29,13 +82,40 @@ EngineRunningModel::Values EngineRunningModel::values(double t) const {
     Values v{};
     v.engineSpeed = 1600.0 - 300.0 * warm + 25.0 * std::sin(t * 2.1) + rev * 4200.0;
     v.throttle = 0.9 + rev * 38.0;
+    v.secondaryThrottle = rev * 100.0;
     v.coolant = 20.0 + 70.0 * warm;
     v.intakeAir = 24.0 + 6.0 * warm;
     v.manifoldPressure = 33.0 + rev * 55.0 + 2.0 * std::sin(t * 3.0);
+    v.atmospheric = 101.0;
     v.battery = 14.1 + 0.1 * std::sin(t / 7.0);
+    v.vehicleSpeed = 0.0;
+    v.exhaustValve = 20.0 + 60.0 * rev;
+    v.oxygen1 = 0.45 + 0.35 * std::sin(t * 2.0 * std::numbers::pi);
+    v.oxygen2 = 0.5 + 0.3 * std::cos(t * 2.0 * std::numbers::pi);
+    v.targetIdle = 1600.0 - 300.0 * warm;
+    v.damperCurrent = 0.4 + 0.2 * rev;
+    v.iscSteps = 90.0 - 40.0 * warm;
+    v.gear = 0.0;
+    v.iscDuty = 30.0 - 10.0 * warm;
     v.injectionMs = (2300.0 + rev * 3800.0 + 50.0 * std::sin(t * 1.7)) / 1000.0;
     v.advance = 10.0 + rev * 22.0;
     return v;
+}
+
+bool EngineRunningModel::switchOn(int position, double t, const Values& v) const {
+    const double rev = revFraction(t);
+    switch (position) {
+        case 18: return rev > 0.5;                      // exhaust valve select
+        case 19: return true;                           // O2 control select
+        case 20: return v.gear == 0.0;                  // neutral
+        case 23: return true;                           // ignition switch normal
+        case 24: return std::fmod(t, 13.0) < 3.0;       // clutch pulled now and then
+        case 26: return rev > 0.2;                      // purge valve
+        case 28: return v.coolant > 85.0 && std::fmod(t, 60.0) < 20.0;  // cooling fan
+        case 29: return rev > 0.2;                      // PAIR valve
+        case 30: return false;                          // side stand up
+        default: return false;
+    }
 }
 
 EngineRunningModel::Block EngineRunningModel::liveBlock(double t, std::uint8_t troubleCodeCount) const {
@@ -44,53 +124,40 @@ EngineRunningModel::Block EngineRunningModel::liveBlock(double t, std::uint8_t t
         return block[static_cast<std::size_t>(frameByte - kFirstFrameByte)];
     };
     const Values v = values(t);
-    const double warm = warmth(t);
-    const double rev = revFraction(t);
-
     at(6) = troubleCodeCount;
-    at(16) = 0;  // standing still
-    // Engine speed: 256·A / 2.55 + (100·B ÷ 255).
-    const int high = static_cast<int>(v.engineSpeed * 2.55 / 256.0);
-    const double rest = v.engineSpeed - 256.0 * high / 2.55;
-    at(17) = clampByte(high);
-    at(18) = clampByte(std::ceil(rest * 255.0 / 100.0));
-    at(19) = clampByte(v.throttle * 255.0 / 125.0);
-    at(20) = clampByte((v.manifoldPressure + 20.0) * 255.0 / 166.7);
-    at(21) = clampByte((v.coolant + 30.0) * 255.0 / 160.0);
-    at(22) = clampByte((v.intakeAir + 30.0) * 255.0 / 160.0);
-    at(23) = clampByte((101.0 + 20.0) * 255.0 / 166.7);
-    at(24) = clampByte(v.battery * 255.0 / 20.0);
-    at(25) = clampByte((0.45 + 0.35 * std::sin(t * 2.0 * std::numbers::pi)) * 255.0 / 5.0);
-    at(26) = 0;  // neutral
-    at(27) = clampByte((v.manifoldPressure + 1.5 + 20.0) * 255.0 / 166.7);
-    at(28) = clampByte((1600.0 - 300.0 * warm) * 2.55 / 32.0);
-    at(29) = clampByte(90.0 - 40.0 * warm);
-    at(30) = 0;
-    for (int cylinder = 0; cylinder < 4; ++cylinder) {
-        const int first = 31 + 2 * cylinder;
+
+    const double numeric[vehicle::position::kNumericCount] = {
+        v.engineSpeed, v.throttle,    v.secondaryThrottle, v.coolant,     v.intakeAir,
+        v.manifoldPressure, v.manifoldPressure + 1.5, v.atmospheric, v.battery, v.vehicleSpeed,
+        v.exhaustValve, v.oxygen1,    v.oxygen2,           v.targetIdle,  v.damperCurrent,
+        v.iscSteps,    v.gear,        v.iscDuty};
+    for (int position = 0; position < vehicle::position::kNumericCount; ++position) {
+        const int d = digit(position);
+        if (d <= 0) continue;
+        const vehicle::EngineChannel& channel = vehicle::numericChannel(position);
+        const auto [a, b] = encode(position, d, numeric[position]);
+        at(channel.firstByte) = a;
+        if (channel.secondByte != 0) at(channel.secondByte) = b;
+    }
+
+    for (int cylinder = 0; cylinder < vehicle::kCylinderCount; ++cylinder) {
+        const int first = vehicle::kInjectionFirstByte + 2 * cylinder;
         if (cylinder >= cylinders_) {
-            at(first) = 0xFF;  // no such cylinder
-            at(first + 1) = 0xFF;
+            at(first) = vehicle::kNoCylinder;  // no such cylinder
+            at(first + 1) = vehicle::kNoCylinder;
             continue;
         }
         const long micros = std::lround(v.injectionMs * 1000.0) + 7 * cylinder;
         at(first) = clampByte(static_cast<double>(micros / 255));
         at(first + 1) = clampByte(static_cast<double>(micros % 255));
     }
-    at(39) = clampByte((0.5 + 0.3 * std::cos(t * 2.0 * std::numbers::pi)) * 255.0 / 5.0);
-    at(41) = clampByte(36.0 + 4.0 * v.advance);
-    at(46) = clampByte(100.0 * rev * 255.0 / 100.0 + 0.5);
-    at(47) = clampByte(0.4 * 255.0 / 2.0);
-    at(48) = clampByte((20.0 + 60.0 * rev) * 255.0 / 100.0 + 0.5);
+    at(vehicle::kAdvanceByte) = clampByte(vehicle::kAdvanceZero + 4.0 * v.advance);
 
-    // Switches: side stand up, fan relay on while hot, clutch pulled now and then, ignition normal.
-    const bool fanOn = v.coolant > 85.0 && std::fmod(t, 60.0) < 20.0;
-    const bool clutchPulled = std::fmod(t, 13.0) < 3.0;
-    at(50) = static_cast<std::uint8_t>((fanOn ? 0x04 : 0) | (rev > 0.5 ? 0x08 : 0));
-    at(51) = static_cast<std::uint8_t>(rev > 0.2 ? 0x01 : 0);
-    at(52) = static_cast<std::uint8_t>(0x04 | (clutchPulled ? 0x10 : 0));
-    at(53) = static_cast<std::uint8_t>(0x08 | 0x20 | 0x10);
-    at(54) = 0x10;
+    for (int position = vehicle::position::kFirstSwitch; position <= vehicle::position::kLastSwitch; ++position) {
+        const vehicle::SwitchBit* bit = vehicle::switchBit(position, digit(position));
+        if (bit == nullptr) continue;
+        if (switchOn(position, t, v)) at(bit->frameByte) |= bit->mask;
+    }
     return block;
 }
 

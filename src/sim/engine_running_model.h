@@ -2,38 +2,63 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 namespace quilldar::sim {
 
 // Live data of a running engine as a virtual ECM reports it: it idles fast when cold and slower
 // as it warms up, blips the throttle every half minute, and its switches change now and then.
 // The block holds frame bytes 6 to 54 of the live-data response (frame byte 6 is the number of
-// stored trouble codes); values are encoded with the first conversion variant of each channel.
+// stored trouble codes). Each channel is encoded with the conversion variant its digit in the
+// model's capability string selects, so that the pages show the physical values; a channel whose
+// digit is 0 is left at 0.
 class EngineRunningModel {
 public:
     static constexpr int kFirstFrameByte = 6;
     static constexpr int kLastFrameByte = 54;
     using Block = std::array<std::uint8_t, kLastFrameByte - kFirstFrameByte + 1>;
 
-    explicit EngineRunningModel(int cylinders = 4) : cylinders_(cylinders) {}
+    // capabilities: the model's 34 digits; empty means variant 1 for every channel.
+    explicit EngineRunningModel(int cylinders = 4, std::string capabilities = {});
 
     Block liveBlock(double seconds, std::uint8_t troubleCodeCount) const;
 
-    // The physical values behind a block, for checks against what a page decodes.
+    // The physical values behind a block, in metric units.
     struct Values {
-        double engineSpeed;      // rpm
-        double throttle;         // degrees
-        double coolant;          // °C
-        double intakeAir;        // °C
-        double manifoldPressure; // kPa
-        double battery;          // V
-        double injectionMs;      // cylinder 1
-        double advance;          // degrees
+        double engineSpeed;       // rpm
+        double throttle;          // degrees
+        double secondaryThrottle; // %
+        double coolant;           // °C
+        double intakeAir;         // °C
+        double manifoldPressure;  // kPa
+        double atmospheric;       // kPa
+        double battery;           // V
+        double vehicleSpeed;      // km/h
+        double exhaustValve;      // %
+        double oxygen1;           // V
+        double oxygen2;           // V
+        double targetIdle;        // rpm
+        double damperCurrent;     // A
+        double iscSteps;
+        double gear;              // 0 neutral
+        double iscDuty;           // %
+        double injectionMs;       // cylinder 1
+        double advance;           // degrees
     };
     Values values(double seconds) const;
 
 private:
+    int digit(int position) const;
+    // The switch states by capability position 18..33 at a time.
+    bool switchOn(int position, double seconds, const Values& v) const;
+
     int cylinders_;
+    std::string capabilities_;
 };
+
+// The capability digits of a model in the engine list (or the combined unit's list when
+// combined is set); empty when the model is not listed.
+std::string capabilitiesOf(std::string_view modelCode, bool combined);
 
 }  // namespace quilldar::sim

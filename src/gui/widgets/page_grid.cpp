@@ -1,0 +1,127 @@
+#include "gui/widgets/page_grid.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+#include <bit>
+
+namespace quilldar::gui {
+
+namespace {
+
+QColor fromColourRef(vehicle::Colour colour) {
+    return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                  static_cast<int>((colour >> 16) & 0xFF));
+}
+
+constexpr int kGap = 6;          // between label, cell and unit, in pixels
+constexpr int kCellPadding = 4;  // inside a value cell
+constexpr int kMargin = 8;
+
+}  // namespace
+
+PageGrid::PageGrid(pages::PageModel& model, QWidget* parent) : QWidget(parent), model_(model) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAutoFillBackground(false);
+    computeGeometry();
+}
+
+void PageGrid::computeGeometry() {
+    const QFontMetrics metrics(font());
+    // Lines share the page's height, but never spread wider than twice the text height.
+    const int available = (height() - 2 * kMargin) / pages::PageModel::kLines;
+    g_.lineHeight = std::clamp(available, metrics.height() + 6, 2 * metrics.height());
+    g_.top = kMargin;
+    g_.columnWidth = std::max((width() - 2 * kMargin) / pages::PageModel::kColumns, 1);
+    // The value cell is wide enough for the longest number any page writes and for every word
+    // the model shows in a cell, so that values never clip.
+    int cell = metrics.horizontalAdvance(QStringLiteral("-0000.000"));
+    int unit = metrics.horizontalAdvance(QStringLiteral("mmHg"));
+    for (int row = 0; row < model_.rowCount(); ++row) {
+        cell = std::max(cell, metrics.horizontalAdvance(model_.cellText(row)));
+        unit = std::max(unit, metrics.horizontalAdvance(model_.unitLabel(row)));
+    }
+    g_.cellWidth = cell + 2 * kCellPadding;
+    g_.unitWidth = unit;
+    g_.labelWidth = std::max(g_.columnWidth - g_.cellWidth - g_.unitWidth - 3 * kGap, 10);
+}
+
+int PageGrid::columnLeft(int column) const { return kMargin + column * g_.columnWidth; }
+
+QRect PageGrid::labelRect(int row) const {
+    const pages::GridPlace place = model_.place(row);
+    return {columnLeft(place.column), g_.top + place.line * g_.lineHeight, g_.labelWidth, g_.lineHeight - 2};
+}
+
+QRect PageGrid::cellRect(int row) const {
+    const QRect label = labelRect(row);
+    return {label.right() + 1 + kGap, label.top(), g_.cellWidth, label.height()};
+}
+
+QRect PageGrid::unitRect(int row) const {
+    const QRect cell = cellRect(row);
+    return {cell.right() + 1 + kGap, cell.top(), g_.unitWidth, cell.height()};
+}
+
+void PageGrid::refresh() {
+    if (model_.takeLayoutChanged()) {
+        model_.takeChangedCells();
+        computeGeometry();
+        lastRepainted_ = model_.rowCount();
+        update();
+        return;
+    }
+    std::uint64_t changed = model_.takeChangedCells();
+    lastRepainted_ = std::popcount(changed);
+    while (changed != 0) {
+        const int row = std::countr_zero(changed);
+        changed &= changed - 1;
+        // A word wider than the cell (another language's state word) needs the layout redone.
+        if (QFontMetrics(font()).horizontalAdvance(model_.cellText(row)) > g_.cellWidth - 2 * kCellPadding) {
+            computeGeometry();
+            update();
+            return;
+        }
+        update(cellRect(row));
+    }
+}
+
+void PageGrid::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::black);
+    const QFontMetrics metrics(font());
+    for (int row = 0; row < model_.rowCount(); ++row) {
+        const QRect cell = cellRect(row);
+        const QRect label = labelRect(row);
+        const QRect unit = unitRect(row);
+        if (event->rect().intersects(label)) {
+            painter.setPen(Qt::white);
+            painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
+                             metrics.elidedText(model_.label(row), Qt::ElideRight, label.width()));
+        }
+        if (event->rect().intersects(cell)) {
+            painter.fillRect(cell, fromColourRef(model_.cellColour(row)));
+            painter.setPen(Qt::black);
+            painter.drawText(cell.adjusted(kCellPadding, 0, -kCellPadding, 0), Qt::AlignRight | Qt::AlignVCenter,
+                             model_.cellText(row));
+        }
+        if (event->rect().intersects(unit) && !model_.unitLabel(row).isEmpty()) {
+            painter.setPen(Qt::white);
+            painter.drawText(unit, Qt::AlignLeft | Qt::AlignVCenter, model_.unitLabel(row));
+        }
+    }
+}
+
+void PageGrid::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    computeGeometry();
+}
+
+void PageGrid::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange) computeGeometry();
+}
+
+}  // namespace quilldar::gui

@@ -1,0 +1,56 @@
+#include "sim/engine_running_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "link/kwp_frame.h"
+#include "pages/engine_page_model.h"
+#include "vehicle/ecm_model_table.h"
+#include "vehicle/engine_channels.h"
+#include "vehicle/english_texts.h"
+
+namespace quilldar::sim {
+namespace {
+
+link::Report liveReport(const EngineRunningModel::Block& block) {
+    std::vector<std::uint8_t> service{0x61, 0x08};
+    service.insert(service.end(), block.begin(), block.end());
+    const link::Frame frame = link::buildResponse(link::address::kEngine, service);
+    link::Report report{};
+    std::copy(frame.begin(), frame.end(), report.begin() + 1);
+    return report;
+}
+
+// Every listed engine model's virtual ECM must make the Engine page show the engine's physical
+// values: the sim encodes with the formula the model's digits select.
+TEST(EngineRunningModel, EveryModelDecodesToThePhysicalValues) {
+    constexpr double kSeconds = 20.0;  // warm-ish, in the middle of a throttle blip
+    for (const vehicle::EcmModelEntry& entry : vehicle::modelList(vehicle::ModelList::Engine)) {
+        SCOPED_TRACE(std::string(entry.code));
+        const EngineRunningModel engine(2, std::string(entry.capabilities));
+        const EngineRunningModel::Values expected = engine.values(kSeconds);
+        link::Report report = liveReport(engine.liveBlock(kSeconds, 0));
+
+        vehicle::LiveValueSlots liveValues;
+        pages::CurrentValuesTable table;
+        pages::EnginePageModel page(liveValues, table);
+        page.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(vehicle::UnitSettings{}), 5);
+        ASSERT_TRUE(page.refresh(report, {entry.code, false, false, vehicle::UnitSettings{}}));
+
+        const auto near = [&](int position, double value, double tolerance) {
+            if (vehicle::digit(entry, static_cast<std::size_t>(position)) == 0) return;
+            const int slot = vehicle::numericChannel(position).slot;
+            EXPECT_NEAR(liveValues.latest(static_cast<std::size_t>(slot)), value, tolerance) << "position " << position;
+        };
+        near(vehicle::position::kEngineSpeed, expected.engineSpeed, 60.0);
+        near(vehicle::position::kCoolant, expected.coolant, 2.0);
+        near(vehicle::position::kBattery, expected.battery, 0.1);
+        // Two cylinders: the third and fourth rows keep their placeholder.
+        EXPECT_EQ(page.cellText(17), "---");
+        EXPECT_NE(page.cellText(15), "---");
+    }
+}
+
+}  // namespace
+}  // namespace quilldar::sim
