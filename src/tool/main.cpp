@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/languages.h"
 #include "tool/probe_command.h"
 #include "tool/simulate_command.h"
 #include "tool/recording_commands.h"
@@ -20,7 +21,8 @@ constexpr const char* kUsage =
     "  probe [--simulate[=UNIT[:MODEL]]]\n"
     "      Open the interface module, show its hardware id, serial number and type,\n"
     "      and wait for stable vehicle power. With --simulate, use the built-in\n"
-    "      simulated module (UNIT: engine; MODEL: a model code such as 12F0).\n"
+    "      simulated module (UNIT: engine, transmission, combined, abs or eps;\n"
+    "      MODEL: a model code such as 12F0).\n"
     "  simulate --unit engine|transmission|combined|abs|eps [--model CODE] [--alt]\n"
     "           [--ticks N] [--page N] [--realtime] -o FILE\n"
     "      Run a whole live session against the simulated module (N poll ticks,\n"
@@ -31,9 +33,11 @@ constexpr const char* kUsage =
     "      Show a recording's ECM part number and code, record count, duration,\n"
     "      page segments and the number of records with a wrong checksum.\n"
     "  export FILE [--channels A,B,C,D] [-o OUT] [--speed kmh|mph]\n"
-    "         [--temperature C|F] [--pressure kPa|mmHg|inHg|psig]\n"
+    "         [--temperature C|F] [--pressure kPa|mmHg|inHg|psig] [--language NAME]\n"
     "      Write four channels (0..22, default 0,1,2,3) of a recording as\n"
-    "      semicolon-separated text, to OUT or standard output.\n"
+    "      semicolon-separated text, to OUT or standard output. Units and language\n"
+    "      default to the stored settings; the header is written in the language's\n"
+    "      Windows code page.\n"
     "  dtc FILE\n"
     "      Show the trouble codes of the last trouble-code answer in a recording,\n"
     "      one per line as code;description;status.\n"
@@ -206,7 +210,7 @@ int exportCommand(int argc, char** argv) {
     quilldar::tool::ExportOptions options;
     Arguments args(argc, argv, "export");
     const auto error = args.parse(
-        {"--channels", "-o", "--output", "--speed", "--temperature", "--pressure"},
+        {"--channels", "-o", "--output", "--speed", "--temperature", "--pressure", "--language"},
         [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
             if (option == "--channels") {
                 const auto channels = parseChannels(value);
@@ -218,14 +222,20 @@ int exportCommand(int argc, char** argv) {
                     QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
                 if (options.output.isEmpty()) return "-o needs a file name";
             } else if (option == "--speed") {
-                options.units.speed = choice(value, {"kmh", "mph"});
-                if (options.units.speed < 0) return "--speed is kmh or mph";
+                options.speed = choice(value, {"kmh", "mph"});
+                if (*options.speed < 0) return "--speed is kmh or mph";
             } else if (option == "--temperature") {
-                options.units.temperature = choice(value, {"C", "F"});
-                if (options.units.temperature < 0) return "--temperature is C or F";
+                options.temperature = choice(value, {"C", "F"});
+                if (*options.temperature < 0) return "--temperature is C or F";
             } else if (option == "--pressure") {
-                options.units.pressure = choice(value, {"kPa", "mmHg", "inHg", "psig"});
-                if (options.units.pressure < 0) return "--pressure is kPa, mmHg, inHg or psig";
+                options.pressure = choice(value, {"kPa", "mmHg", "inHg", "psig"});
+                if (*options.pressure < 0) return "--pressure is kPa, mmHg, inHg or psig";
+            } else if (option == "--language") {
+                const QString name = QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
+                options.language = quilldar::settings::languageIndexFromName(name);
+                if (!options.language)
+                    return "--language is one of " + quilldar::settings::languageListNames().join(", ").toStdString() +
+                           " (or its index 0..9)";
             } else {
                 return unknownOption("export", option);
             }

@@ -1,5 +1,6 @@
 #include "tool/recording_commands.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -11,6 +12,11 @@
 #include "files/recording_file.h"
 #include "pages/current_values_table.h"
 #include "pages/engine_page_model.h"
+#include "pages/page_texts.h"
+#include "settings/code_page.h"
+#include "settings/language_table.h"
+#include "settings/languages.h"
+#include "settings/settings_store.h"
 #include "vehicle/dtc_catalogue.h"
 #include "vehicle/english_texts.h"
 #include "vehicle/live_value_slots.h"
@@ -103,16 +109,32 @@ int runExport(const ExportOptions& options) {
     files::RecordingFile recording;
     if (!loadOrReport(recording, options.path)) return 1;
 
+    // The units and the language the program would show, unless the command line says otherwise.
+    settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
+    settings::SettingsStore store;
+    store.setReporter([](const QString&) {});  // an unreadable store leaves the defaults
+    store.load(stored, QDir::currentPath());
+    if (options.language) stored.languageIndex = *options.language;
+    settings::LanguageTable texts;
+    texts.fill(stored.languageIndex, stored);
+    vehicle::UnitSettings units = pages::unitSettings(stored);
+    if (options.speed) units.speed = *options.speed;
+    if (options.temperature) units.temperature = *options.temperature;
+    if (options.pressure) units.pressure = *options.pressure;
+
     vehicle::LiveValueSlots liveValues;
     pages::CurrentValuesTable table;
     pages::EnginePageModel decoder(liveValues, table);
-    decoder.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(options.units),
-                  options.units.highlightPeriod);
+    decoder.reset(pages::engineTexts(texts), vehicle::englishUnitTexts(units), units.highlightPeriod);
 
     files::CsvExportOptions exportOptions;
     exportOptions.channels = options.channels;
-    exportOptions.units = options.units;
-    exportOptions.names = vehicle::englishChannelNames();
+    exportOptions.units = units;
+    // Channel k is the Engine page's row k.
+    for (std::size_t channel = 0; channel < exportOptions.names.size(); ++channel)
+        exportOptions.names[channel] = texts.text(settings::TextGroup::EnginePage, static_cast<int>(channel));
+    const int language = settings::isKnownLanguage(stored.languageIndex) ? stored.languageIndex : settings::kEnglish;
+    exportOptions.encode = [language](const QString& text) { return settings::encodeForLanguage(language, text); };
 
     if (options.output.isEmpty()) {
         QFile out;

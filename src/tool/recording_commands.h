@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "files/csv_export.h"
 #include "vehicle/unit_settings.h"
@@ -16,7 +17,11 @@ struct ExportOptions {
     QString path;
     QString output;  // standard output when empty
     files::ChannelSelection channels = files::kDefaultChannels;
-    vehicle::UnitSettings units;
+    // Each unset choice comes from the stored settings.
+    std::optional<int> speed;
+    std::optional<int> temperature;
+    std::optional<int> pressure;
+    std::optional<int> language;  // language index
 };
 
 struct DtcOptions {

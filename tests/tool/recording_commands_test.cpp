@@ -95,6 +95,23 @@ TEST(ExportCommand, ChannelsUnitsAndOutputFile) {
     EXPECT_EQ(lines[6], "=\"-40\";=\"0\";=\"0\";=\"0\";\r");
 }
 
+TEST(ExportCommand, HeaderInTheLanguageAndItsCodePage) {
+    ToolRun run = runTool({"export", fixture("engine_12F0.QLS"), "--language", "German"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    // "Kühlmittel-/Öltemperatur" in Windows-1252: ü is 0xFC, Ö is 0xD6.
+    const QByteArray header = run.out.left(run.out.indexOf("\r\n"));
+    EXPECT_TRUE(header.startsWith("Motordrehzahl;"));
+    EXPECT_TRUE(header.contains("K\xFChlmittel-/\xD6ltemperatur"));
+
+    run = runTool({"export", fixture("engine_12F0.QLS"), "--language", "7"});
+    ASSERT_EQ(run.exitCode, 0);
+    // Russian in Windows-1251: the first letter of the first channel name is a capital Cyrillic O.
+    EXPECT_EQ(static_cast<unsigned char>(run.out.at(0)), 0xCE);
+
+    run = runTool({"export", fixture("engine_12F0.QLS"), "--language", "Klingon"});
+    EXPECT_EQ(run.exitCode, 2);
+}
+
 TEST(DtcCommand, RowsOfTheLastTroubleCodeAnswerInItsOrder) {
     const ToolRun run = runTool({"dtc", fixture("engine_12F0.QLS")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
