@@ -211,11 +211,13 @@ void CQuilldarDlg::applyStyle() {
     font.setPointSizeF(8.0);
     setFont(font);
     setStyleSheet(QStringLiteral(
-        "#mainWindow { background: #1e1e1e; }"
+        "#mainWindow, QDialog { background: #1e1e1e; }"
+        "QComboBox, QLineEdit { color: #ffffff; background: #323232; border: 1px solid #6e6e6e; padding: 1px 4px; }"
+        "QComboBox QAbstractItemView { color: #ffffff; background: #323232; selection-background-color: #505050; }"
         "QLabel { color: #ffffff; }"
         "QLabel[role=\"value\"] { color: #ffff00; }"
         "#upperFrame { border: 1px solid #505050; border-radius: 3px; }"
-        "QPushButton { color: #ffffff; background: #505050; border: 1px solid #6e6e6e; border-radius: 2px; }"
+        "QPushButton { color: #ffffff; background: #505050; border: 1px solid #6e6e6e; border-radius: 2px; padding: 1px 2px; }"
         "QPushButton:hover { background: #5e5e5e; }"
         "QPushButton:pressed { background: #3a3a3a; }"
         "QPushButton:disabled { color: #8c8c8c; background: #3a3a3a; border-color: #444444; }"
