@@ -187,12 +187,18 @@ int clampWidth(int width) { return std::clamp(width, 2, 16); }
 
 }  // namespace
 
+void formatSignificant(double value, int digits, int padWidth, ValueText& text) {
+    digits = std::clamp(digits, 1, 15);
+    padWidth = clampWidth(padWidth);
+    if (value == 0.0 || !std::isfinite(value)) return formatSpecial(value, padWidth, text);
+    Rounded rounded;
+    if (!roundFast(value, digits, rounded)) rounded = roundExact(value, digits);
+    layout(rounded, padWidth, text);
+}
+
 void formatDecimal(double value, int width, ValueText& text) {
     width = clampWidth(width);
-    if (value == 0.0 || !std::isfinite(value)) return formatSpecial(value, width, text);
-    Rounded rounded;
-    if (!roundFast(value, width - 1, rounded)) rounded = roundExact(value, width - 1);
-    layout(rounded, width, text);
+    formatSignificant(value, width - 1, width, text);
 }
 
 ValueText formatDecimalExact(double value, int width) {

@@ -95,6 +95,16 @@ inline ValueText formatDecimal(double value, int width) {
     formatDecimal(value, width, text);
     return text;
 }
+// The general form: the value with a number of significant digits (1..15) in the same notation,
+// zeros appended up to padWidth characters when there is a point. formatDecimal(v, n) is
+// formatSignificant(v, n - 1, n); five significant digits padded to five characters write a
+// voltage to the millivolt (12.549, 0.000, 7.8431e-002).
+void formatSignificant(double value, int digits, int padWidth, ValueText& out);
+inline ValueText formatSignificant(double value, int digits, int padWidth) {
+    ValueText text;
+    formatSignificant(value, digits, padWidth, text);
+    return text;
+}
 // The same text, rounded through the exact decimal expansion of the double every time. The
 // reference that formatDecimal's faster rounding is checked against.
 ValueText formatDecimalExact(double value, int width);
