@@ -119,7 +119,9 @@ ServiceBytes epsBlock(double t) {
     b[18] = clampByte(assist * 255.0 / 38.25);
     b[19] = clampByte(assist * 0.97 * 255.0 / 38.25);
     b[20] = clampByte(speed);
-    b[22] = clampByte((speed > 0 ? 2400.0 + speed * 40.0 : 1300.0) / 2.0 / 10.0);
+    // The steering unit reports engine speed in steps of 2 rpm up to 510 rpm: it only needs to
+    // know whether the engine runs, so the byte stands at its top while it does.
+    b[22] = clampByte((speed > 0 ? 2400.0 + speed * 40.0 : 1300.0) / 2.0);
     b[23] = clampByte((assist * 0.5 + 5.0) * 255.0 / 30.0);
     b[24] = static_cast<std::uint8_t>(0x01 | 0x02 | (assist > 1.0 ? 0x10 : 0));
     return b.take();

@@ -17,6 +17,10 @@
 #include "app/tab_map.h"
 #include "gui/app/my_tab_ctrl.h"
 #include "gui/pages/dlg_dialog1.h"
+#include "gui/pages/dlg_dialog2.h"
+#include "gui/pages/dlg_dialog3.h"
+#include "gui/pages/dlg_dialog4.h"
+#include "gui/pages/dlg_dialog5.h"
 #include "gui/settings/dlg_settings.h"
 #include "settings/language_table.h"
 #include "settings/settings_dialog_model.h"
@@ -193,6 +197,10 @@ void CQuilldarDlg::buildControls() {
     tabs_ = new CMyTabCtrl(this);
     tabs_->setObjectName(QStringLiteral("tabArea"));
     tabs_->setPage(0, new CDlgDialog1(context_, tabs_));
+    tabs_->setPage(1, new CDlgDialog2(context_, tabs_));
+    tabs_->setPage(2, new CDlgDialog3(context_, tabs_));
+    tabs_->setPage(3, new CDlgDialog4(context_, tabs_));
+    tabs_->setPage(4, new CDlgDialog5(context_, tabs_));
     tabs_->setGeometry(dialogUnits(0, 59, kWidthUnits, 291));
     tabs_->setTabClicked([this](int tab) { runCommand([&] { controller_.tabClicked(tab); }); });
     // The Print, Models, FAQ and About buttons sit on the tab strip's row.
