@@ -28,7 +28,10 @@ int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
 
     auto vehicle = std::make_unique<sim::VirtualVehicle>();
-    vehicle->addUnit(sim::makeUnit(sim::defaultProfile(sim::UnitKind::Engine), std::make_shared<sim::SteadySimClock>()));
+    // No stored trouble codes: the session stays on the Engine page, the busiest one.
+    sim::UnitProfile profile = sim::defaultProfile(sim::UnitKind::Engine);
+    profile.troubleCodes.clear();
+    vehicle->addUnit(sim::makeUnit(profile, std::make_shared<sim::SteadySimClock>()));
     auto module = std::make_unique<sim::SimulatedModule>(
         std::move(vehicle), sim::ModuleTiming{std::chrono::milliseconds(5), std::chrono::milliseconds(60)});
     app::AppContext context(std::move(module));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "sim/unit_live_data.h"
 #include "vehicle/ecm_model_table.h"
 #include "vehicle/engine_channels.h"
 
@@ -67,8 +68,8 @@ std::string capabilitiesOf(std::string_view modelCode, bool combined) {
     return entry != nullptr ? std::string(entry->capabilities) : std::string();
 }
 
-EngineRunningModel::EngineRunningModel(int cylinders, std::string capabilities)
-    : cylinders_(cylinders), capabilities_(std::move(capabilities)) {}
+EngineRunningModel::EngineRunningModel(int cylinders, std::string capabilities, bool riding)
+    : cylinders_(cylinders), capabilities_(std::move(capabilities)), riding_(riding) {}
 
 int EngineRunningModel::digit(int position) const {
     if (capabilities_.empty()) return 1;
@@ -97,6 +98,16 @@ EngineRunningModel::Values EngineRunningModel::values(double t) const {
     v.iscSteps = 90.0 - 40.0 * warm;
     v.gear = 0.0;
     v.iscDuty = 30.0 - 10.0 * warm;
+    if (riding_) {
+        // On the move the engine follows the ride: throttle while the speed rises, engine speed
+        // with the road speed through the belt drive.
+        const double speed = live::rideSpeed(t);
+        const double previous = live::rideSpeed(t - 0.5);
+        v.vehicleSpeed = speed;
+        v.throttle = speed > previous + 0.1 ? 45.0 + 10.0 * std::sin(t) : (speed > 0 ? 12.0 : 0.9);
+        v.engineSpeed = speed > 0 ? 2200.0 + speed * 45.0 : v.engineSpeed - rev * 4200.0;
+        v.manifoldPressure = 33.0 + v.throttle * 1.2;
+    }
     v.injectionMs = (2300.0 + rev * 3800.0 + 50.0 * std::sin(t * 1.7)) / 1000.0;
     v.advance = 10.0 + rev * 22.0;
     return v;

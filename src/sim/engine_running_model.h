@@ -19,8 +19,9 @@ public:
     static constexpr int kLastFrameByte = 54;
     using Block = std::array<std::uint8_t, kLastFrameByte - kFirstFrameByte + 1>;
 
-    // capabilities: the model's 34 digits; empty means variant 1 for every channel.
-    explicit EngineRunningModel(int cylinders = 4, std::string capabilities = {});
+    // capabilities: the model's 34 digits; empty means variant 1 for every channel. A riding
+    // engine drives the vehicle through the one-minute ride instead of revving on the stand.
+    explicit EngineRunningModel(int cylinders = 4, std::string capabilities = {}, bool riding = false);
 
     Block liveBlock(double seconds, std::uint8_t troubleCodeCount) const;
 
@@ -55,6 +56,7 @@ private:
 
     int cylinders_;
     std::string capabilities_;
+    bool riding_;
 };
 
 // The capability digits of a model in the engine list (or the combined unit's list when

@@ -41,8 +41,8 @@ std::uint8_t addressOf(UnitKind kind) {
     return 0;
 }
 
-VirtualUnit::BlockSource engineBlock(int cylinders, std::string capabilities) {
-    return [model = EngineRunningModel(cylinders, std::move(capabilities))](double seconds) {
+VirtualUnit::BlockSource engineBlock(int cylinders, std::string capabilities, bool riding = false) {
+    return [model = EngineRunningModel(cylinders, std::move(capabilities), riding)](double seconds) {
         const auto block = model.liveBlock(seconds, 0);
         return ServiceBytes(block.begin(), block.end());
     };
@@ -99,7 +99,7 @@ std::unique_ptr<VirtualUnit> makeUnit(const UnitProfile& profile, std::shared_pt
         case UnitKind::EngineTransmission:
             unit->setIdentification(kPartNumber, text(profile.partNumber, 11));
             unit->setIdentification(kModelCode, codeReply(model));
-            unit->setLocalData(0x08, engineBlock(profile.cylinders, capabilitiesOf(model, true)), true);
+            unit->setLocalData(0x08, engineBlock(profile.cylinders, capabilitiesOf(model, true), true), true);
             unit->setLocalData(0x09, live::transmissionBlock, false);
             break;
         case UnitKind::Abs:
