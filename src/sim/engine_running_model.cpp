@@ -25,39 +25,15 @@ double revFraction(double seconds) {
 
 double warmth(double seconds) { return 1.0 - std::exp(-seconds / 240.0); }
 
+static_assert(vehicle::position::kNumericCount == 18, "one table per numeric channel");
+
 // Metric units: the ECM reports in them whatever the user chose to see.
 const vehicle::UnitSettings kMetric{};
 
-// The raw bytes whose conversion by the digit's formula comes closest to the value.
-std::pair<std::uint8_t, std::uint8_t> encode(int position, int digit, double value) {
-    const auto convert = [&](int a, int b) {
-        const vehicle::Conversion c = vehicle::convertChannel(position, digit, static_cast<std::uint8_t>(a),
-                                                              static_cast<std::uint8_t>(b), kMetric);
-        return c.ok() ? c.value : -1e9;
-    };
-    const bool twoBytes = vehicle::numericChannel(position).secondByte != 0;
-    int bestA = 0;
-    double bestError = 1e18;
-    for (int a = 0; a <= 255; ++a) {
-        const double converted = convert(a, 0);
-        // With a second byte the first one is the coarse part: the largest that stays below.
-        const double error = twoBytes ? (converted <= value ? value - converted : 1e17) : std::abs(converted - value);
-        if (error < bestError) {
-            bestError = error;
-            bestA = a;
-        }
-    }
-    if (!twoBytes) return {static_cast<std::uint8_t>(bestA), 0};
-    int bestB = 0;
-    bestError = 1e18;
-    for (int b = 0; b <= 255; ++b) {
-        const double error = std::abs(convert(bestA, b) - value);
-        if (error < bestError) {
-            bestError = error;
-            bestB = b;
-        }
-    }
-    return {static_cast<std::uint8_t>(bestA), static_cast<std::uint8_t>(bestB)};
+double convert(int position, int digit, int a, int b) {
+    const vehicle::Conversion c = vehicle::convertChannel(position, digit, static_cast<std::uint8_t>(a),
+                                                          static_cast<std::uint8_t>(b), kMetric);
+    return c.ok() ? c.value : -1e9;
 }
 
 }  // namespace
@@ -69,7 +45,44 @@ std::string capabilitiesOf(std::string_view modelCode, bool combined) {
 }
 
 EngineRunningModel::EngineRunningModel(int cylinders, std::string capabilities, bool riding)
-    : cylinders_(cylinders), capabilities_(std::move(capabilities)), riding_(riding) {}
+    : cylinders_(cylinders), capabilities_(std::move(capabilities)), riding_(riding) {
+    // What every first byte stands for, worked out once: encoding a frame then costs a search
+    // through these tables instead of thousands of conversions.
+    for (int position = 0; position < vehicle::position::kNumericCount; ++position) {
+        const int d = digit(position);
+        for (int a = 0; a <= 255; ++a)
+            firstByteValues_[static_cast<std::size_t>(position)][static_cast<std::size_t>(a)] =
+                d > 0 ? convert(position, d, a, 0) : -1e9;
+    }
+}
+
+std::pair<std::uint8_t, std::uint8_t> EngineRunningModel::encode(int position, double value) const {
+    const auto& values = firstByteValues_[static_cast<std::size_t>(position)];
+    const bool twoBytes = vehicle::numericChannel(position).secondByte != 0;
+    int bestA = 0;
+    double bestError = 1e18;
+    for (int a = 0; a <= 255; ++a) {
+        const double converted = values[static_cast<std::size_t>(a)];
+        // With a second byte the first one is the coarse part: the largest that stays below.
+        const double error = twoBytes ? (converted <= value ? value - converted : 1e17) : std::abs(converted - value);
+        if (error < bestError) {
+            bestError = error;
+            bestA = a;
+        }
+    }
+    if (!twoBytes) return {static_cast<std::uint8_t>(bestA), 0};
+    const int d = digit(position);
+    int bestB = 0;
+    bestError = 1e18;
+    for (int b = 0; b <= 255; ++b) {
+        const double error = std::abs(convert(position, d, bestA, b) - value);
+        if (error < bestError) {
+            bestError = error;
+            bestB = b;
+        }
+    }
+    return {static_cast<std::uint8_t>(bestA), static_cast<std::uint8_t>(bestB)};
+}
 
 int EngineRunningModel::digit(int position) const {
     if (capabilities_.empty()) return 1;
@@ -146,7 +159,7 @@ EngineRunningModel::Block EngineRunningModel::liveBlock(double t, std::uint8_t t
         const int d = digit(position);
         if (d <= 0) continue;
         const vehicle::EngineChannel& channel = vehicle::numericChannel(position);
-        const auto [a, b] = encode(position, d, numeric[position]);
+        const auto [a, b] = encode(position, numeric[position]);
         at(channel.firstByte) = a;
         if (channel.secondByte != 0) at(channel.secondByte) = b;
     }

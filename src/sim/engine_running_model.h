@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quilldar::sim {
 
@@ -51,12 +52,17 @@ public:
 
 private:
     int digit(int position) const;
+    // The raw bytes whose conversion by the channel's formula comes closest to the value.
+    std::pair<std::uint8_t, std::uint8_t> encode(int position, double value) const;
     // The switch states by capability position 18..33 at a time.
     bool switchOn(int position, double seconds, const Values& v) const;
 
     int cylinders_;
     std::string capabilities_;
     bool riding_;
+    // By capability position of the numeric channels (0..17), by raw first byte.
+    static constexpr int kNumericChannels = 18;
+    std::array<std::array<double, 256>, kNumericChannels> firstByteValues_{};
 };
 
 // The capability digits of a model in the engine list (or the combined unit's list when

@@ -44,6 +44,9 @@ void PageGrid::computeGeometry() {
         unit = std::max(unit, metrics.horizontalAdvance(model_.unitLabel(row)));
     }
     g_.cellWidth = cell + 2 * kCellPadding;
+    g_.widestCharacter = 1;
+    for (const QChar c : QStringLiteral("0123456789.-+e"))
+        g_.widestCharacter = std::max(g_.widestCharacter, metrics.horizontalAdvance(c));
     g_.unitWidth = unit;
     g_.labelWidth = std::max(g_.columnWidth - g_.cellWidth - g_.unitWidth - 3 * kGap, 10);
 }
@@ -79,7 +82,10 @@ void PageGrid::refresh() {
         const int row = std::countr_zero(changed);
         changed &= changed - 1;
         // A word wider than the cell (another language's state word) needs the layout redone.
-        if (QFontMetrics(font()).horizontalAdvance(model_.cellText(row)) > g_.cellWidth - 2 * kCellPadding) {
+        // Short texts cannot be: measuring every changed value would cost more than painting it.
+        const QString text = model_.cellText(row);
+        if (text.size() * g_.widestCharacter > g_.cellWidth - 2 * kCellPadding &&
+            QFontMetrics(font()).horizontalAdvance(text) > g_.cellWidth - 2 * kCellPadding) {
             computeGeometry();
             update();
             return;

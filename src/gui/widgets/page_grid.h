@@ -36,6 +36,7 @@ private:
         int labelWidth = 0;
         int cellWidth = 0;
         int unitWidth = 0;
+        int widestCharacter = 1;
     };
     void computeGeometry();
     QRect labelRect(int row) const;
