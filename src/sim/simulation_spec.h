@@ -28,7 +28,8 @@ const char* unitName(UnitKind kind);
 // nothing and puts a plain-language reason into error.
 std::optional<SimulationSpec> parseSimulationSpec(std::string_view text, QString& error);
 
-// The simulated module with the vehicle the spec describes, its live data driven by clock.
+// The simulated module with the vehicle the simulation spec describes, its live data driven by
+// the clock.
 std::unique_ptr<SimulatedModule> buildSimulatedModule(const SimulationSpec& spec,
                                                       std::shared_ptr<const SimClock> clock,
                                                       ModuleTiming timing = {});
