@@ -50,6 +50,12 @@ QString mnemonicFree(const QString& text) {
     return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
 }
 
+// A text too long for its field ends in an ellipsis; the whole text is the field's tooltip.
+void setElidedText(QLabel* field, const QString& text) {
+    field->setText(QFontMetrics(field->font()).elidedText(text, Qt::ElideRight, field->width()));
+    field->setToolTip(text);
+}
+
 // Puts the text on the button in the window's font, or in a smaller one when a language's longer
 // wording would not fit the button.
 void setFittingText(QPushButton* button, const QString& text) {
@@ -168,9 +174,10 @@ void CQuilldarDlg::buildControls() {
     };
     hardwareIdLabel_ = label(222, 12, 86);
     hardwareId_ = valueField(this, "hardwareId");
-    hardwareId_->setGeometry(dialogUnits(310, 12, 22, 10));
-    hardwareSnLabel_ = label(334, 11, 88);
-    hardwareSnLabel_->setGeometry(dialogUnits(334, 12, 88, 10));
+    // The id has three characters, but "Offline mode" stands in the same field: it reaches up to
+    // the serial number's label, which lines up with the ECM ID label below it.
+    hardwareId_->setGeometry(dialogUnits(310, 12, 40, 10));
+    hardwareSnLabel_ = label(352, 12, 70);
     hardwareSn_ = valueField(this, "hardwareSn");
     hardwareSn_->setGeometry(dialogUnits(424, 12, 76, 10));
     dtcLabel_ = label(222, 28, 86);
@@ -338,7 +345,7 @@ void CQuilldarDlg::showHardwareFields(app::HardwareFields fields, const QString&
             hardwareSn_->setText(table.text(MainText::NoValue));
             break;
         case app::HardwareFields::Offline:
-            hardwareId_->setText(table.text(MainText::OfflineMode));
+            setElidedText(hardwareId_, table.text(MainText::OfflineMode));
             hardwareSn_->setText(table.text(MainText::OfflineMode));
             break;
         case app::HardwareFields::Known:
