@@ -140,6 +140,25 @@ TEST_F(LinkTimingTest, LateReplyFailsTheWaitAndDropsTheLinkUntilReopened) {
     EXPECT_TRUE(link().WaitReport());
 }
 
+TEST_F(LinkTimingTest, PumpRunsWhileASlowReplyIsAwaited) {
+    ASSERT_TRUE(link().ReopenInterface());
+    module().setReplyDelay(300ms);
+    int pumped = 0;
+    link().setWaitPump([&] { ++pumped; }, 20ms);
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    EXPECT_TRUE(link().WaitReport());
+    EXPECT_TRUE(link().ReplyIs(replies::kPowerOk));
+    EXPECT_GE(pumped, 1);
+
+    link().setWaitPump({});
+    pumped = 0;
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    EXPECT_TRUE(link().WaitReport());
+    EXPECT_EQ(pumped, 0);
+}
+
 TEST_F(LinkTimingTest, SilentModuleEndsTheWaitAtTheWatchdog) {
     ASSERT_TRUE(link().ReopenInterface());
     module().setMute(true);

@@ -121,6 +121,19 @@ TEST_F(SessionTest, EveryUnitConnectsFromItsTab) {
     }
 }
 
+TEST_F(SessionTest, WindowKeepsPaintingWhileAConnectWaitsForTheModule) {
+    use(sim::defaultProfile(UnitKind::Abs));
+    powerUp();
+    view_.selected = 3;
+    controller().tick();
+    controller().connectCommand();
+    ASSERT_EQ(state().connected, 1);
+    EXPECT_GE(view_.paints, 1);  // at least the pause before the first "List"
+    const int during = view_.paints;
+    ticks(3);
+    EXPECT_EQ(view_.paints, during);  // only commands that hold the window pump it
+}
+
 TEST_F(SessionTest, ConnectErrorShowsCommunicationFailed) {
     powerUp();
     module().failNextStart(link::replies::kConnectError);

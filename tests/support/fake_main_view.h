@@ -56,6 +56,7 @@ public:
         timerPeriod = periodMs;
     }
     void setBusy(bool busy) override { this->busy = busy; }
+    void keepPainted() override { ++paints; }
     void sessionStarting() override { ++sessionsStarted; }
     void troubleCodesCleared() override { ++clears; }
 
@@ -79,6 +80,7 @@ public:
     bool timerRunning = true;
     int timerPeriod = 100;
     bool busy = false;
+    int paints = 0;
     int sessionsStarted = 0;
     int clears = 0;
 

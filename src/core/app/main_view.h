@@ -55,6 +55,9 @@ public:
     virtual void startPollTimer(int periodMs) = 0;
     // A long command starts or ends (busy cursor).
     virtual void setBusy(bool busy) = 0;
+    // Called every few tens of milliseconds while a long command waits for the module: the
+    // window may paint itself, but must not start anything.
+    virtual void keepPainted() {}
     // A new session starts: pages that keep what they showed last start afresh.
     virtual void sessionStarting() = 0;
     // The trouble codes were cleared: the fault-time page starts afresh.

@@ -137,8 +137,10 @@ void SessionController::connectCommand() {
     if (selectedTab_ < 0 || selectedTab_ >= kUnitTabs) return;
     recordingFailureShown_ = false;
     view_.setBusy(true);
+    link_.setWaitPump([this] { view_.keepPainted(); });
     context_.ecm().clear();
     link::ConnectUnit(link_, state_, static_cast<link::ControlUnit>(selectedTab_ + 1), context_.ecm(), *this);
+    link_.setWaitPump({});
     view_.setBusy(false);
     if (state_.connected) {
         view_.showConnectCaption(true);
@@ -202,6 +204,9 @@ void SessionController::recordReport() {
     record(report);
 }
 
-void SessionController::pause(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+void SessionController::pause(std::chrono::milliseconds duration) {
+    view_.keepPainted();
+    std::this_thread::sleep_for(duration);
+}
 
 }  // namespace quilldar::app

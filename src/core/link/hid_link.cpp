@@ -77,12 +77,21 @@ bool HidLink::WaitReport() {
 
     std::optional<ReportMailbox::Arrival> taken;
     {
-        std::unique_lock lock(wakeMutex_);
-        wake_.wait_until(lock, start + kWatchdog + kWaitGuard, [&] {
+        const auto guard = start + kWatchdog + kWaitGuard;
+        const auto ended = [&] {
             taken = receive_.firstArrival(nextUnread_, notBefore);
             // The wait timer ends the wait by stopping the threads.
             return taken.has_value() || !state_.isLinkOpen() || stopIoThreads_.load() != 0;
-        });
+        };
+        std::unique_lock lock(wakeMutex_);
+        while (!wake_.wait_until(lock, pump_ ? std::min(guard, Clock::now() + pumpInterval_) : guard, ended) &&
+               Clock::now() < guard) {
+            // Lets the window paint itself while a long command waits; the waits themselves and
+            // the order of commands stay as they are.
+            lock.unlock();
+            pump_();
+            lock.lock();
+        }
     }
     if (!state_.isLinkOpen()) return false;
 
@@ -99,6 +108,11 @@ bool HidLink::WaitReport() {
 }
 
 bool HidLink::ReplyIs(std::string_view text) const { return payloadStartsWith(reply_, text); }
+
+void HidLink::setWaitPump(std::function<void()> pump, std::chrono::milliseconds interval) {
+    pump_ = std::move(pump);
+    pumpInterval_ = interval;
+}
 
 void HidLink::dropLink() {
     state_.setLinkOpen(false);

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string_view>
 #include <thread>
@@ -68,6 +69,9 @@ public:
     bool ReplyIs(std::string_view text) const;
     // Marks the link as down (a session end, a rejected module); the next poll tick reopens it.
     void dropLink();
+    // While set, a wait calls the pump every interval until its report arrives (a window keeps
+    // itself painted during a long command); an empty function switches it off.
+    void setWaitPump(std::function<void()> pump, std::chrono::milliseconds interval = std::chrono::milliseconds(30));
 
     // Why the last open attempt failed (Opened after a success).
     OpenOutcome lastOpenOutcome() const { return lastOpenOutcome_; }
@@ -91,6 +95,8 @@ private:
     Report transmit_{};
     ReportMailbox receive_;
     Report reply_{};
+    std::function<void()> pump_;
+    std::chrono::milliseconds pumpInterval_{30};
     bool deviceOpen_ = false;
     // Sequence number of the first report no wait has taken yet.
     std::uint64_t nextUnread_ = 0;

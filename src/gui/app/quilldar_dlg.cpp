@@ -1,6 +1,8 @@
 #include "gui/app/quilldar_dlg.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFontMetrics>
@@ -428,8 +430,16 @@ void CQuilldarDlg::setBusy(bool busy) {
     }
 }
 
+void CQuilldarDlg::keepPainted() {
+    // Paint events and timers only; clicks and keys wait until the command is done, and the poll
+    // tick does not run inside a command.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 void CQuilldarDlg::reject() {
-    // Escape, the close box and the system menu all end up here.
+    // Escape, the close box and the system menu all end up here. A close that arrives while a
+    // command runs is ignored: the command must finish its dialogue with the module.
+    if (commandDepth_ > 0) return;
     bool mayClose = false;
     runCommand([&] { mayClose = controller_.shutdown(); });
     if (!mayClose) return;

@@ -75,6 +75,7 @@ private:
     void stopPollTimer() override;
     void startPollTimer(int periodMs) override;
     void setBusy(bool busy) override;
+    void keepPainted() override;
     void sessionStarting() override {}
     void troubleCodesCleared() override {}
 
