@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QPushButton>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/app/my_tab_ctrl.h"
+#include "gui/pages/dlg_dialog6.h"
 #include "link/link_handshake.h"
 #include "settings/languages.h"
 #include "sim/simulated_module.h"
@@ -96,6 +98,23 @@ TEST_F(MainWindowTest, ConnectStartsASessionAndDisconnectEndsIt) {
     EXPECT_EQ(context_->state().connected, 0);
     EXPECT_EQ(window_->button(MainControl::Connect)->text(), "Connect");
     EXPECT_EQ(tabTexts().size(), 8);
+}
+
+TEST_F(MainWindowTest, ErrorCodesPageListsTheStoredCodesLastFirst) {
+    connectEngine();
+    auto* page = qobject_cast<CDlgDialog6*>(window_->tabs().page(5));
+    ASSERT_NE(page, nullptr);
+    // The automatic switch puts the trouble-code list on; a few ticks bring its answer.
+    for (int i = 0; i < 10 && page->list().topLevelItemCount() == 0; ++i) {
+        ticks(1);
+        page->tick();
+    }
+    ASSERT_EQ(page->list().topLevelItemCount(), 2);
+    EXPECT_EQ(page->list().topLevelItem(0)->text(0), "P0351");
+    EXPECT_EQ(page->list().topLevelItem(0)->text(2), "Past");
+    EXPECT_EQ(page->list().topLevelItem(1)->text(0), "P0105");
+    EXPECT_EQ(page->list().topLevelItem(1)->text(1), "Manifold absolute pressure circuit malfunction 1");
+    EXPECT_EQ(page->list().headerItem()->text(0), "DTC No.:");
 }
 
 TEST_F(MainWindowTest, LanguageChangeReappliesTheTextsAtTheNextTick) {

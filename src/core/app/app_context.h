@@ -18,14 +18,18 @@ namespace quilldar::app {
 
 // The process-wide records of one run, owned in one place and passed by reference: the
 // application state, the link to the interface module with its report buffers, what the module
-// and the ECM told about themselves, and the receive report the pages decode. A test builds a fresh one around a simulated
+// and the ECM told about themselves, the receive report the pages decode, the settings and
+// language table, and the tables the pages share. A test builds a fresh one around a simulated
 // module.
 class AppContext {
 public:
     explicit AppContext(std::unique_ptr<link::HidTransport> transport)
         : transport_(std::move(transport)), link_(state_, *transport_) {
-        // English until the language table fills the catalogue in the active language.
+        // English until the language table fills the catalogue in the active language; every fill
+        // then assigns the descriptions it knows.
         vehicle::assignEnglishDtcTexts(dtcCatalogue_);
+        languageTable_.setTroubleCodeSink(
+            [this](int number, const QString& text) { dtcCatalogue_.assign(number, text); });
     }
 
     AppState& state() { return state_; }

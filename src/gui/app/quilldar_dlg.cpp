@@ -23,6 +23,7 @@
 #include "gui/pages/dlg_dialog3.h"
 #include "gui/pages/dlg_dialog4.h"
 #include "gui/pages/dlg_dialog5.h"
+#include "gui/pages/dlg_dialog6.h"
 #include "gui/settings/dlg_settings.h"
 #include "settings/language_table.h"
 #include "settings/settings_dialog_model.h"
@@ -210,6 +211,8 @@ void CQuilldarDlg::buildControls() {
     tabs_->setPage(2, new CDlgDialog3(context_, tabs_));
     tabs_->setPage(3, new CDlgDialog4(context_, tabs_));
     tabs_->setPage(4, new CDlgDialog5(context_, tabs_));
+    errorCodes_ = new CDlgDialog6(context_, tabs_);
+    tabs_->setPage(5, errorCodes_);
     tabs_->setGeometry(dialogUnits(0, 59, kWidthUnits, 291));
     tabs_->setTabClicked([this](int tab) { runCommand([&] { controller_.tabClicked(tab); }); });
     // The Print, Models, FAQ and About buttons sit on the tab strip's row.
@@ -428,6 +431,11 @@ void CQuilldarDlg::setBusy(bool busy) {
     } else {
         QApplication::restoreOverrideCursor();
     }
+}
+
+void CQuilldarDlg::sessionStarting() {
+    // The first trouble-code answer of the new session is shown even if it equals the last one.
+    errorCodes_->model().resetLastChecksum();
 }
 
 void CQuilldarDlg::keepPainted() {

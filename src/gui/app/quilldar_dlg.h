@@ -19,6 +19,7 @@ class QToolButton;
 namespace quilldar::gui {
 
 class CMyTabCtrl;
+class CDlgDialog6;
 
 // The main window: the buttons, the module and ECM fields, the playback strip and the tab area
 // with the eight pages. It draws what the session controller decides and forwards its buttons;
@@ -76,7 +77,7 @@ private:
     void startPollTimer(int periodMs) override;
     void setBusy(bool busy) override;
     void keepPainted() override;
-    void sessionStarting() override {}
+    void sessionStarting() override;
     void troubleCodesCleared() override {}
 
     void buildControls();
@@ -119,6 +120,7 @@ private:
     QLabel* header_ = nullptr;
     QSlider* slider_ = nullptr;
     CMyTabCtrl* tabs_ = nullptr;
+    CDlgDialog6* errorCodes_ = nullptr;
 };
 
 }  // namespace quilldar::gui
