@@ -29,18 +29,20 @@ CDlgDialog6::CDlgDialog6(app::AppContext& context, QWidget* parent) : QWidget(pa
 
 void CDlgDialog6::tick() {
     settings::LanguageTable& table = context_.languageTable();
-    if (table.takeRefresh(settings::TextGroup::ErrorCodesPage) || !columnsBuilt_) buildColumns();
+    // The columns are rebuilt after a language change and whenever the list's width changed.
+    if (table.takeRefresh(settings::TextGroup::ErrorCodesPage) || builtWidth_ != list_->viewport()->width())
+        buildColumns();
     const vehicle::DtcStatusWords words{table.text(ErrorCodesText::Past), table.text(ErrorCodesText::Pending),
                                         table.text(ErrorCodesText::Current)};
     if (model_.tick(context_.receiveReport(), context_.dtcCatalogue(), words)) showRows();
 }
 
 void CDlgDialog6::buildColumns() {
-    columnsBuilt_ = true;
     list_->setHeaderLabels(pages::ErrorCodesPage::columnNames(
         context_.languageTable().text(ErrorCodesText::Header)));
     // The code takes a sixth of the width, the description four sixths, the status the rest.
     const int width = list_->viewport()->width();
+    builtWidth_ = width;
     const int unit = width / 6;
     list_->setColumnWidth(0, unit);
     list_->setColumnWidth(1, 4 * unit);
@@ -54,11 +56,6 @@ void CDlgDialog6::showRows() {
     for (const pages::ErrorCodesPage::Row& row : model_.rows())
         list_->insertTopLevelItem(0, new QTreeWidgetItem(QStringList{row.code, row.description, row.status}));
     list_->setUpdatesEnabled(true);
-}
-
-void CDlgDialog6::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
-    if (columnsBuilt_) buildColumns();
 }
 
 bool CDlgDialog6::focusNextPrevChild(bool) { return false; }

@@ -27,7 +27,6 @@ public:
 
 protected:
     bool focusNextPrevChild(bool next) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildColumns();
@@ -37,7 +36,7 @@ private:
     pages::ErrorCodesPage model_;
     QTreeWidget* list_;
     QTimer timer_;
-    bool columnsBuilt_ = false;
+    int builtWidth_ = -1;
 };
 
 }  // namespace quilldar::gui
