@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "app/tab_map.h"
@@ -235,6 +236,26 @@ TEST_F(SessionTest, DisconnectStopsTheModuleAndKeepsTheRecordingForSaving) {
     EXPECT_EQ(state().connected, 0);
     EXPECT_EQ(state().recordCount, records);
     EXPECT_EQ(state().recordingOpen, 1);
+}
+
+TEST_F(SessionTest, SaveAsMovesTheRecordingAndRemembersTheFolder) {
+    connectOnTab(0);
+    ticks(12);
+    EXPECT_FALSE(controller().saveRecordingAs(folder_.filePath("live.QLS")));  // not during a session
+    controller().connectCommand();  // Disconnect
+    const std::uint32_t records = state().recordCount;
+
+    // A folder that does not exist: the user is told and the recording stays.
+    EXPECT_FALSE(controller().saveRecordingAs(folder_.filePath("missing/ride.QLS")));
+    EXPECT_EQ(view_.messages.back(), Message::SaveFailed);
+    EXPECT_EQ(state().recordingOpen, 1);
+
+    const QString target = folder_.filePath("ride.QLS");
+    ASSERT_TRUE(controller().saveRecordingAs(target));
+    EXPECT_EQ(QFileInfo(target).size(), static_cast<qint64>(records) * 65);
+    EXPECT_FALSE(view_.enabled(MainControl::SaveAs));
+    EXPECT_EQ(state().recordingOpen, 0);
+    EXPECT_EQ(context_->settings().openSave1, folder_.path());
 }
 
 TEST_F(SessionTest, BadChecksumIsRecordedButNotShown) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTemporaryDir>
@@ -139,6 +140,22 @@ TEST_F(MainWindowTest, ClosingWithUnsavedRecordsAndAnsweringNoKeepsTheWindow) {
     answers_ = {true};
     window_->close();
     EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(MainWindowTest, SaveAsAfterASessionWritesTheChosenFile) {
+    connectEngine();
+    ticks(12);
+    QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);  // Disconnect
+    ASSERT_TRUE(window_->button(MainControl::SaveAs)->isEnabled());
+    QString offeredFolder;
+    window_->setSavePathChooser([&](QWidget*, const QString& folder) {
+        offeredFolder = folder;
+        return folder_.filePath("workshop ride");  // the extension is added
+    });
+    QTest::mouseClick(window_->button(MainControl::SaveAs), Qt::LeftButton);
+    EXPECT_TRUE(QFile::exists(folder_.filePath("workshop ride.QLS")));
+    EXPECT_FALSE(window_->button(MainControl::SaveAs)->isEnabled());
+    EXPECT_TRUE(messages_.isEmpty());
 }
 
 TEST_F(MainWindowTest, CommunicationFailedIsShownWithTheWindowsTexts) {

@@ -26,6 +26,7 @@ enum class Message {
     CommunicationFailed,  // the unit could not be reached
     CommunicationError,   // the unit dropped out of the session
     RecordingFailed,      // the session could not be written to disk (detail: why)
+    SaveFailed,           // the recording could not be saved under the chosen name (detail: why)
 };
 
 // The main window as the core sees it: the core decides, the window shows, in the texts of the

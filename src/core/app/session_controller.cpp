@@ -1,5 +1,6 @@
 #include "app/session_controller.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <thread>
 
@@ -179,6 +180,19 @@ void SessionController::sessionReset() {
     state_.listState = link::list_state::kNone;
     state_.handshakePending = 1;
     state_.autoErrorPage = 1;
+}
+
+bool SessionController::saveRecordingAs(const QString& target) {
+    if (state_.playback || state_.connected || !state_.recordingOpen) return false;
+    const QString folder = QFileInfo(target).absolutePath();
+    context_.settings().openSave1 = folder;
+    context_.settingsStore().storeOpenSave1(folder);
+    if (!recording_.saveRecording(target, state_)) {
+        view_.showMessage(Message::SaveFailed, recording_.lastError());
+        return false;
+    }
+    view_.setControlEnabled(MainControl::SaveAs, false);
+    return true;
 }
 
 bool SessionController::shutdown() {

@@ -30,6 +30,10 @@ public:
     void tabClicked(int tab);
     // Returns the main window to the idle state; the next tick reopens the link.
     void sessionReset();
+    // Save As: moves the recording of the last session to the file; the folder becomes the file
+    // browser's start folder. False (after telling the user) when it could not be saved; the
+    // recording is kept.
+    bool saveRecordingAs(const QString& target);
     // The window is being closed: true when it may close (the user did not keep an unsaved
     // recording), after the module was told to stop.
     bool shutdown();

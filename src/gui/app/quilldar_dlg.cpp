@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileDialog>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -94,6 +95,9 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
       }),
       tellUser_([](QWidget* parent, const QString& caption, const QString& text) {
           QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
+      }),
+      chooseSavePath_([](QWidget* parent, const QString& folder) {
+          return QFileDialog::getSaveFileName(parent, QString(), folder, QStringLiteral("Quilldar  (*.QLS)"));
       }) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -223,6 +227,7 @@ void CQuilldarDlg::buildControls() {
     connect(buttons_[MainControl::ClearErrors], &QPushButton::clicked, this,
             [this] { runCommand([&] { controller_.clearErrorsCommand(); }); });
     connect(buttons_[MainControl::Settings], &QPushButton::clicked, this, [this] { openSettings(); });
+    connect(buttons_[MainControl::SaveAs], &QPushButton::clicked, this, [this] { saveAs(); });
 }
 
 void CQuilldarDlg::applyStyle() {
@@ -321,6 +326,15 @@ void CQuilldarDlg::runCommand(Command command) {
     --commandDepth_;
 }
 
+void CQuilldarDlg::saveAs() {
+    runCommand([this] {
+        QString target = chooseSavePath_(this, context_.settings().openSave1);
+        if (target.isEmpty()) return;
+        if (!target.endsWith(QLatin1String(".QLS"), Qt::CaseInsensitive)) target += QStringLiteral(".QLS");
+        controller_.saveRecordingAs(target);
+    });
+}
+
 void CQuilldarDlg::openSettings() {
     runCommand([this] {
         settings::runSettingsCommand(
@@ -406,6 +420,11 @@ void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
             break;
         case app::Message::CommunicationError:
             tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationError));
+            break;
+        case app::Message::SaveFailed:
+            tellUser_(this, table.text(MainText::Error),
+                      QStringLiteral("The recording could not be saved: %1\nIt is kept; try another folder or name.")
+                          .arg(detail));
             break;
         case app::Message::RecordingFailed:
             tellUser_(this, table.text(MainText::Error),

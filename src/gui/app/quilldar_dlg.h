@@ -37,6 +37,12 @@ public:
         askUser_ = std::move(questions);
         tellUser_ = std::move(messages);
     }
+    // Where Save As asks for the file name; an empty result cancels.
+    using SavePathChooser = std::function<QString(QWidget* parent, const QString& folder)>;
+    void setSavePathChooser(SavePathChooser chooser) { chooseSavePath_ = std::move(chooser); }
+
+    // The Save As command.
+    void saveAs();
 
     app::SessionController& controller() { return controller_; }
     // One tick of the poll timer: re-applies the texts after a language change, then runs the
@@ -101,6 +107,7 @@ private:
     app::HardwareFields hardwareFields_ = app::HardwareFields::Unknown;
     QuestionPresenter askUser_;
     MessagePresenter tellUser_;
+    SavePathChooser chooseSavePath_;
 
     std::map<app::MainControl, QPushButton*> buttons_;
     QPushButton* modelsButton_ = nullptr;
