@@ -93,7 +93,9 @@ bool roundFast(double value, int digits, Rounded& rounded) {
     int exponent = 0;
     while (exponent < 15 && magnitude >= kPowersOfTen[static_cast<std::size_t>(exponent + 1)])
         ++exponent;
-    while (exponent > -6 && magnitude < kNegativePowersOfTen[static_cast<std::size_t>(-exponent)])
+    // Only a value below 1 (exponent still 0) looks for its place among the negative powers.
+    while (exponent <= 0 && exponent > -6 &&
+           magnitude < kNegativePowersOfTen[static_cast<std::size_t>(-exponent)])
         --exponent;
     const double scaled = scaleByPowerOfTen(magnitude, digits - 1 - exponent);
     const auto whole = static_cast<long long>(scaled);  // scaled stays below 10^digits
