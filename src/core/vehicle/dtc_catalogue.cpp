@@ -57,7 +57,7 @@ void DtcCatalogue::assign(int number, const QString& text) {
 
 void assignEnglishDtcTexts(DtcCatalogue& catalogue) {
     for (const DtcText& entry : englishDtcTexts())
-        catalogue.assign(entry.number, QString::fromUtf8(entry.text));
+        catalogue.assign(entry.number, QString::fromUtf16(entry.text));
 }
 
 std::vector<DtcRecord> dtcRecords(const link::Report& report) {

@@ -9,9 +9,9 @@
 
 namespace quilldar::vehicle {
 
-// The English texts of the vehicle knowledge, the engine pages and the recording code, kept in
-// one place. They are the defaults until the language table supplies its own, and the language
-// table takes its English base from here.
+// The English texts of the vehicle knowledge, the engine pages and the recording code, for code
+// that runs without a filled language table (the tools, hidden decoders, tests). They are the
+// language table's own English slots.
 
 const EngineTexts& englishEngineTexts();
 const ChannelNames& englishChannelNames();
@@ -21,7 +21,7 @@ const DtcStatusWords& englishDtcStatusWords();
 // A trouble-code description for one catalogue slot.
 struct DtcText {
     int number;
-    const char* text;  // UTF-8
+    const char16_t* text;
 };
 // The 88 slots a language fills: slot 0 (the fallback) first, then the others in catalogue order.
 std::span<const DtcText> englishDtcTexts();
