@@ -17,7 +17,6 @@ constexpr std::uint8_t kPositiveLocalData = 0x61;
 constexpr std::uint8_t kLiveData = 0x08;
 constexpr std::uint8_t kLiveDataSecondScheme = 0x00;
 
-constexpr std::uint64_t kAllRows = (std::uint64_t{1} << EnginePageModel::kRowCount) - 1;
 
 // The fixed unit labels beside the value cells; the others come from the settings.
 enum class UnitKind { None, Fixed, Temperature, Pressure, Speed, Steps };
@@ -105,8 +104,7 @@ void EnginePageModel::reset(const vehicle::EngineTexts& texts, const vehicle::Un
                                : tableUnit;
         table_.setRow(row, labels_[row], ValueText::placeholder(), tableUnit);
     }
-    changed_ = kAllRows;
-    layoutChanged_ = true;
+    changes_.markAll(kRowCount);
 }
 
 bool EnginePageModel::acceptsReport(const link::Report& report, bool altListVariant) {
@@ -274,16 +272,12 @@ void EnginePageModel::remember(int row, std::uint32_t key, double value, bool un
 }
 
 void EnginePageModel::setCell(int row, const ValueText& text, Colour background) {
-    Cell& cell = cells_[static_cast<std::size_t>(row)];
-    if (cell.text == text && cell.background == background) return;
-    cell.text = text;
-    cell.background = background;
-    changed_ |= std::uint64_t{1} << row;
+    changes_.set(cells_[static_cast<std::size_t>(row)], row, text, background);
 }
 
-std::uint64_t EnginePageModel::takeChangedCells() { return std::exchange(changed_, 0); }
+std::uint64_t EnginePageModel::takeChangedCells() { return changes_.take(); }
 
-bool EnginePageModel::takeLayoutChanged() { return std::exchange(layoutChanged_, false); }
+bool EnginePageModel::takeLayoutChanged() { return changes_.takeLayoutChanged(); }
 
 QString clipboardText(const vehicle::LiveValueSlots& liveValues) {
     const auto number = [&liveValues](std::size_t slot) {

@@ -8,6 +8,7 @@
 
 #include "link/report.h"
 #include "pages/current_values_table.h"
+#include "pages/page_cells.h"
 #include "vehicle/engine_channels.h"
 #include "vehicle/live_value_slots.h"
 #include "vehicle/unit_settings.h"
@@ -34,11 +35,7 @@ class EnginePageModel {
 public:
     static constexpr int kRowCount = vehicle::kEngineRowCount;
 
-    struct Cell {
-        vehicle::ValueText text = vehicle::ValueText::placeholder();
-        vehicle::Colour background = vehicle::kPlaceholderGrey;
-        friend bool operator==(const Cell&, const Cell&) = default;
-    };
+    using Cell = PageCell;
 
     EnginePageModel(vehicle::LiveValueSlots& liveValues, CurrentValuesTable& table);
 
@@ -103,8 +100,7 @@ private:
     std::array<QString, kRowCount> labels_{};
     std::array<QString, kRowCount> unitLabels_{};
     vehicle::EngineTexts texts_{};
-    std::uint64_t changed_ = 0;
-    bool layoutChanged_ = false;
+    CellChanges changes_;
     bool resetPending_ = true;
 };
 

@@ -98,8 +98,7 @@ void GridPageBase::reset(const vehicle::UnitSettings& units) {
         }
     }
     // The whole page is repainted; the words of the cells may read differently now.
-    changed_ = places_.size() == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << places_.size()) - 1;
-    layoutChanged_ = true;
+    changes_.markAll(static_cast<int>(places_.size()));
 }
 
 void GridPageBase::showNumbers(std::span<const NumberRow> rows, const link::Report& report,
@@ -165,15 +164,11 @@ void GridPageBase::showValue(int row, int slot, double value, NumberFormat forma
 }
 
 void GridPageBase::setCell(int row, const ValueText& text, Colour background) {
-    Cell& cell = cells_[index(row)];
-    if (cell.text == text && cell.background == background) return;
-    cell.text = text;
-    cell.background = background;
-    changed_ |= std::uint64_t{1} << row;
+    changes_.set(cells_[index(row)], row, text, background);
 }
 
-std::uint64_t GridPageBase::takeChangedCells() { return std::exchange(changed_, 0); }
+std::uint64_t GridPageBase::takeChangedCells() { return changes_.take(); }
 
-bool GridPageBase::takeLayoutChanged() { return std::exchange(layoutChanged_, false); }
+bool GridPageBase::takeLayoutChanged() { return changes_.takeLayoutChanged(); }
 
 }  // namespace quilldar::pages

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "link/report.h"
+#include "pages/page_cells.h"
 #include "pages/page_model.h"
 #include "settings/language_table.h"
 #include "vehicle/engine_channels.h"
@@ -189,10 +190,7 @@ protected:
 private:
     static constexpr int kPageWord = static_cast<int>(vehicle::kEngineTextCount);
 
-    struct Cell {
-        vehicle::ValueText text = vehicle::ValueText::placeholder();
-        vehicle::Colour background = vehicle::kPlaceholderGrey;
-    };
+    using Cell = PageCell;
 
     static std::size_t index(int row) { return static_cast<std::size_t>(row); }
     int rowOf(CellKey cell) const {
@@ -222,8 +220,7 @@ private:
     std::vector<QString> unitLabels_;
     // The engine text list (placeholder and state words) followed by the page's own word.
     std::array<QString, vehicle::kEngineTextCount + 1> words_{};
-    std::uint64_t changed_ = 0;
-    bool layoutChanged_ = false;
+    CellChanges changes_;
     bool resetPending_ = true;
 };
 
