@@ -138,13 +138,16 @@ QRect CQuilldarDlg::dialogUnits(int x, int y, int w, int h) const {
 }
 
 void CQuilldarDlg::buildControls() {
-    const auto pushButton = [this](MainControl control, const char* name, QRect geometry) {
+    const auto makeButton = [this](const char* name, QRect geometry) {
         auto* b = new QPushButton(this);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(geometry);
         b->setAutoDefault(false);
-        buttons_[control] = b;
         return b;
+    };
+    // The buttons whose state the core decides are kept by their control.
+    const auto pushButton = [&](MainControl control, const char* name, QRect geometry) {
+        return buttons_[control] = makeButton(name, geometry);
     };
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("upperFrame"));
@@ -161,17 +164,10 @@ void CQuilldarDlg::buildControls() {
     pushButton(MainControl::Forward, "forwardButton", dialogUnits(447, 39, 13, 11))->setText(QStringLiteral(">>"));
     pushButton(MainControl::Print, "printButton", dialogUnits(510, 61, 33, 10));
 
-    const auto smallButton = [this](const char* name, QRect geometry) {
-        auto* b = new QPushButton(this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(geometry);
-        b->setAutoDefault(false);
-        return b;
-    };
-    modelsButton_ = smallButton("modelsButton", dialogUnits(551, 61, 33, 10));
-    faqButton_ = smallButton("faqButton", dialogUnits(591, 61, 33, 10));
-    aboutButton_ = smallButton("aboutButton", dialogUnits(631, 61, 33, 10));
-    helpButton_ = smallButton("helpButton", dialogUnits(550, 79, 33, 8));
+    modelsButton_ = makeButton("modelsButton", dialogUnits(551, 61, 33, 10));
+    faqButton_ = makeButton("faqButton", dialogUnits(591, 61, 33, 10));
+    aboutButton_ = makeButton("aboutButton", dialogUnits(631, 61, 33, 10));
+    helpButton_ = makeButton("helpButton", dialogUnits(550, 79, 33, 8));
     helpButton_->hide();
 
     const auto label = [this](int x, int y, int w) {
