@@ -49,8 +49,12 @@ std::optional<SimulationSpec> parseSimulationSpec(std::string_view text, QString
         spec.model = fields.at(1).toStdString();
     }
     if (fields.size() == 3) {
-        if (fields.at(2) != QLatin1String("alt") || spec.unit != UnitKind::Engine) {
-            error = QStringLiteral("Unknown option '%1'; the only one is 'alt', for an engine.").arg(fields.at(2));
+        if (fields.at(2) != QLatin1String("alt")) {
+            error = QStringLiteral("Unknown option '%1'; the only one is 'alt'.").arg(fields.at(2));
+            return std::nullopt;
+        }
+        if (spec.unit != UnitKind::Engine) {
+            error = QStringLiteral("Only an engine ECM has a second identification scheme ('alt').");
             return std::nullopt;
         }
         spec.secondScheme = true;

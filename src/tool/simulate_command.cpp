@@ -45,8 +45,9 @@ private:
 
 int runSimulate(const SimulateOptions& options) {
     QString error;
-    const std::string specText = options.unit + (options.model.empty() ? "" : ":" + options.model) +
-                                 (options.secondScheme ? (options.model.empty() ? "::alt" : ":alt") : "");
+    // The same UNIT:MODEL:alt text the program's --simulate takes, checked the same way.
+    std::string specText = options.unit + ":" + options.model;
+    if (options.secondScheme) specText += ":alt";
     const auto spec = sim::parseSimulationSpec(specText, error);
     if (!spec) {
         printError(error);
