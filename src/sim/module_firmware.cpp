@@ -110,10 +110,12 @@ std::vector<Report> ModuleFirmware::start() {
     }
     VirtualControlUnit* unit =
         wakeUpFrame_.size() >= 2 ? vehicle_.unitAt(wakeUpFrame_[1]) : nullptr;
-    if (!vehicle_.powered() || unit == nullptr || !unit->wakeUp())
+    // A unit woken with another line setup than its own never hears the wake-up.
+    if (!vehicle_.powered() || unit == nullptr || unit->lineSetup() != lineSetup_ || !unit->wakeUp())
         return {textReport(link::replies::kConnectError)};
     state_ = State::Polling;
     listPosition_ = 0;
+    staleDue_ = staleReplies_;
     return {textReport(link::replies::kStartOk)};
 }
 
@@ -122,7 +124,10 @@ std::vector<Report> ModuleFirmware::setList(const Report& command) {
     for (std::size_t i = link::commands::kFirstParameter; i < link::kReportSize && command[i] != 0; ++i)
         list_.push_back(command[i]);
     listPosition_ = 0;
-    if (state_ == State::Polling) return {};
+    if (state_ == State::Polling) {
+        staleDue_ = staleReplies_;
+        return {};
+    }
     // While configuring, the module answers with the number of configuration commands it has
     // received since "InitL", so the program can tell whether every one arrived.
     Report count{};
@@ -133,12 +138,31 @@ std::vector<Report> ModuleFirmware::setList(const Report& command) {
 std::optional<Report> ModuleFirmware::nextPolledResponse() {
     if (state_ != State::Polling || list_.empty()) return std::nullopt;
     if (!vehicle_.powered()) return loseControlUnit();
+    if (staleDue_) {
+        staleDue_ = false;
+        return staleReplyBefore(slot(list_[listPosition_]));
+    }
     for (std::size_t tried = 0; tried < list_.size(); ++tried) {
         const std::uint8_t number = list_[listPosition_];
         listPosition_ = (listPosition_ + 1) % list_.size();
-        if (auto response = relay(slot(number))) return response;
+        if (auto response = relay(slot(number))) {
+            lastRelayed_ = *response;
+            return response;
+        }
     }
     return std::nullopt;
+}
+
+Report ModuleFirmware::staleReplyBefore(const Frame& request) const {
+    if (lastRelayed_) return *lastRelayed_;
+    // "Request correctly received, response pending" from the unit the request is for.
+    constexpr std::uint8_t kResponsePending = 0x78;
+    const std::uint8_t target = request.size() > 1 ? request[1] : 0;
+    const std::uint8_t service = request.size() > 4 ? request[4] : 0;
+    const Frame negative = link::buildResponse(target, std::vector<std::uint8_t>{0x7F, service, kResponsePending});
+    Report report{};
+    std::copy(negative.begin(), negative.end(), report.begin() + 1);
+    return report;
 }
 
 std::optional<Report> ModuleFirmware::relay(const Frame& request) {
@@ -153,6 +177,12 @@ std::optional<Report> ModuleFirmware::relay(const Frame& request) {
     if (corruptNext_) {
         response.back() = static_cast<std::uint8_t>(response.back() + 1);
         corruptNext_ = false;
+    }
+    if (overlongNext_) {
+        // The length byte points past the end of the report.
+        constexpr std::uint8_t kOverlong = 0xF0;
+        response[3] = kOverlong;
+        overlongNext_ = false;
     }
     Report report{};
     std::copy(response.begin(), response.end(), report.begin() + 1);

@@ -44,6 +44,12 @@ public:
     void failNextStart(std::string_view reply) { startFault_ = std::string(reply); }
     // The next relayed response carries a wrong checksum.
     void corruptNextResponse() { corruptNext_ = true; }
+    // The next relayed response claims more service bytes (L > 59) than a report can carry.
+    void overlongNextResponse() { overlongNext_ = true; }
+    // From now on the first response after "Start" and after each new list is preceded by an
+    // old one: the response relayed before it, or a negative response (7F, service, 78) when
+    // there was none.
+    void sendStaleReplies() { staleReplies_ = true; }
     void setModuleType(char type) { hardware_.type = type; }
     // The command after the next `passing` ones never reaches the firmware (a report lost on
     // the way).
@@ -61,6 +67,8 @@ private:
     std::vector<link::Report> start();
     std::vector<link::Report> setList(const link::Report& command);
     std::optional<link::Report> relay(const link::Frame& request);
+    // The old reply that a module with stale replies sends before the answer to `request`.
+    link::Report staleReplyBefore(const link::Frame& request) const;
 
     VirtualVehicle& vehicle_;
     ModuleHardware hardware_;
@@ -74,6 +82,11 @@ private:
     link::Frame stopFrame_;
     std::optional<std::string> startFault_;
     bool corruptNext_ = false;
+    bool overlongNext_ = false;
+    bool staleReplies_ = false;
+    // A stale reply is due before the next relayed response.
+    bool staleDue_ = false;
+    std::optional<link::Report> lastRelayed_;
     int loseIn_ = 0;
 };
 

@@ -32,6 +32,9 @@ void SimulatedModule::close() {
     {
         std::lock_guard lock(mutex_);
         open_ = false;
+        // Replies not yet read are lost with the handle, as with the real device.
+        outgoing_.clear();
+        mutedUntilReopened_ = false;
     }
     changed_.notify_all();
 }
@@ -79,7 +82,7 @@ ReadOutcome SimulatedModule::read(Report& into, int timeoutMs) {
 }
 
 void SimulatedModule::queue(const Report& report, Clock::time_point now) {
-    if (mute_) return;
+    if (mute_ || mutedUntilReopened_) return;
     outgoing_.push_back({report, now + timing_.replyDelay});
 }
 
@@ -122,6 +125,8 @@ void SimulatedModule::failNextStart(std::string_view reply) {
 void SimulatedModule::loseControlUnit() {
     {
         std::lock_guard lock(mutex_);
+        // Without a session there is no unit to lose.
+        if (!firmware_->polling()) return;
         outgoing_.clear();
         queue(firmware_->loseControlUnit(), Clock::now());
     }
@@ -153,6 +158,22 @@ void SimulatedModule::setMute(bool mute) {
     std::lock_guard lock(mutex_);
     mute_ = mute;
     if (mute) outgoing_.clear();
+}
+
+void SimulatedModule::muteUntilReopened() {
+    std::lock_guard lock(mutex_);
+    mutedUntilReopened_ = true;
+    outgoing_.clear();
+}
+
+void SimulatedModule::overlongNextResponse() {
+    std::lock_guard lock(mutex_);
+    firmware_->overlongNextResponse();
+}
+
+void SimulatedModule::sendStaleReplies() {
+    std::lock_guard lock(mutex_);
+    firmware_->sendStaleReplies();
 }
 
 bool SimulatedModule::isOpen() const {

@@ -47,7 +47,7 @@ public:
     void setLineInterval(std::chrono::microseconds interval);
     // "TMR Error" or "Connect Error" as the answer to the next "Start".
     void failNextStart(std::string_view reply);
-    // The control unit drops out of the session: "Disconnected".
+    // The control unit drops out of the session: "Disconnected". Nothing happens outside one.
     void loseControlUnit();
     void corruptNextResponse();
     void setModuleType(char type);
@@ -57,6 +57,13 @@ public:
     void setTroubleCodes(std::uint8_t address, std::vector<StoredTroubleCode> codes);
     // The module takes commands but never sends anything.
     void setMute(bool mute);
+    // The module stops answering until the device is closed and opened again (a stalled USB
+    // pipe that a reopen clears).
+    void muteUntilReopened();
+    // The next relayed response carries a length byte beyond what a report holds.
+    void overlongNextResponse();
+    // An old or negative reply comes before the answer to each new list (see ModuleFirmware).
+    void sendStaleReplies();
 
     // Observation.
     bool isOpen() const;
@@ -86,6 +93,7 @@ private:
     bool plugged_ = true;
     bool open_ = false;
     bool mute_ = false;
+    bool mutedUntilReopened_ = false;
     std::vector<link::Report> received_;
 };
 

@@ -15,6 +15,8 @@ constexpr std::uint8_t kSecondPartNumber = 0x8E;
 constexpr std::uint8_t kSecondModelCode = 0x8A;
 // The code reply carries six bytes of software version before the model code.
 constexpr const char* kSoftwareVersion = "SW0104";
+// The transmission's line wants this initialisation; every other unit the default 0.
+constexpr std::uint8_t kTransmissionLineSetup = 5;
 
 ServiceBytes text(const std::string& value, std::size_t length) {
     ServiceBytes bytes;
@@ -92,6 +94,7 @@ std::unique_ptr<VirtualUnit> makeUnit(const UnitProfile& profile, std::shared_pt
             }
             break;
         case UnitKind::Transmission:
+            unit->setLineSetup(kTransmissionLineSetup);
             unit->setIdentification(kPartNumber, text(profile.partNumber, 11));
             unit->setIdentification(kModelCode, codeReply(model));
             unit->setLocalData(0x08, live::transmissionBlock, true);

@@ -25,6 +25,10 @@ public:
     virtual ~VirtualControlUnit() = default;
 
     std::uint8_t address() const { return address_; }
+    // The line initialisation ("InitL" byte 31) under which the unit hears the wake-up: the
+    // transmission sits on a line set up differently from the others.
+    std::uint8_t lineSetup() const { return lineSetup_; }
+    void setLineSetup(std::uint8_t value) { lineSetup_ = value; }
     // The unit answers the StartCommunication wake-up of the line.
     virtual bool wakeUp() { return true; }
     // The response to one request (service id and parameters); empty for no answer at all.
@@ -40,6 +44,7 @@ protected:
 
 private:
     std::uint8_t address_;
+    std::uint8_t lineSetup_ = 0;
 };
 
 }  // namespace quilldar::sim

@@ -22,6 +22,7 @@ public:
         lastMessage = message;
         lastDetail = detail;
         ++messages;
+        if (message == app::Message::RecordingFailed) recordingFailed = true;
     }
     void resetView() override {
         fields_ = app::HardwareFields::Unknown;
@@ -38,6 +39,7 @@ public:
     int messages = 0;
     app::Message lastMessage = app::Message::CommunicationFailed;
     QString lastDetail;
+    bool recordingFailed = false;
 
 private:
     app::HardwareFields fields_ = app::HardwareFields::Unknown;

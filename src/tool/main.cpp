@@ -24,11 +24,16 @@ constexpr const char* kUsage =
     "      simulated module (UNIT: engine, transmission, combined, abs or eps;\n"
     "      MODEL: a model code such as 12F0).\n"
     "  simulate --unit engine|transmission|combined|abs|eps [--model CODE] [--alt]\n"
-    "           [--ticks N] [--page N] [--realtime] -o FILE\n"
+    "           [--ticks N] [--page N] [--realtime] [--fault NAME[@TICK]]... -o FILE\n"
     "      Run a whole live session against the simulated module (N poll ticks,\n"
     "      default 100, on page N, default the unit's data page) and save the\n"
     "      recording to FILE. --alt: an engine of the second identification scheme.\n"
-    "      Without --realtime the ticks run back to back.\n"
+    "      Without --realtime the ticks run back to back. --fault (repeatable) makes\n"
+    "      the module show a fault before session tick TICK (1 = the first tick\n"
+    "      after connecting; 0 or none = before the module is opened): power,\n"
+    "      unplug, replug, mute, slow, stale, tmr, connect-error, disconnected,\n"
+    "      bad-checksum, long-frame, module-type. Says how the session ended;\n"
+    "      exit status 0 when a recording was saved, 1 when no session started.\n"
     "  info FILE [--json]\n"
     "      Show a recording's ECM part number and code, record count, duration,\n"
     "      page segments and the number of records with a wrong checksum.\n"
@@ -136,7 +141,7 @@ int simulate(int argc, char** argv) {
     bool unitGiven = false;
     Arguments args(argc, argv, "simulate", false);
     const auto error = args.parse(
-        {"--unit", "--model", "--ticks", "--page", "-o", "--output"},
+        {"--unit", "--model", "--ticks", "--page", "--fault", "-o", "--output"},
         [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
             if (option == "--realtime") {
                 options.realtime = true;
@@ -153,6 +158,11 @@ int simulate(int argc, char** argv) {
                 int page = 0;
                 if (!parseNumber(value, page)) return "--page needs a number";
                 options.page = page;
+            } else if (option == "--fault") {
+                QString reason;
+                const auto fault = quilldar::sim::parseScheduledFault(value, reason);
+                if (!fault) return reason.toStdString();
+                options.faults.add(*fault);
             } else if (option == "-o" || option == "--output") {
                 options.output = std::string(value);
             } else {

@@ -10,6 +10,7 @@
 #include "app/tab_map.h"
 #include "files/temporary_recording.h"
 #include "link/link_handshake.h"
+#include "settings/language_table.h"
 #include "sim/simulation_spec.h"
 #include "tool/headless_main_view.h"
 
@@ -40,6 +41,36 @@ private:
     bool realtime_;
     std::chrono::steady_clock::time_point next_ = std::chrono::steady_clock::now();
 };
+
+}  // namespace
+
+namespace {
+
+QString englishText(settings::MainText slot) {
+    return QString::fromUtf16(settings::slotDefinitions(settings::TextGroup::MainWindow)[static_cast<std::size_t>(slot)].english);
+}
+
+// Why the connection could not be made, in the words the program would use.
+QString whyNoSession(const app::AppState& state, const HeadlessMainView& view, const link::ModuleIdentity& module) {
+    if (view.messages > 0 && view.lastMessage == app::Message::CommunicationFailed)
+        return englishText(settings::MainText::CommunicationFailed);
+    if (state.adapterRejected)
+        return QStringLiteral("the interface module is of type '%1', not a type this program works with")
+            .arg(module.type);
+    if (!state.powerStable) return QStringLiteral("no vehicle power, so Connect never became available");
+    return QStringLiteral("the interface module stopped answering during the connection");
+}
+
+QString howSessionEnded(app::SessionEnd end) {
+    switch (end) {
+        case app::SessionEnd::UnitDisconnected: return englishText(settings::MainText::CommunicationError);
+        case app::SessionEnd::LinkLost:
+            return QStringLiteral("the interface module stopped answering; the link was lost");
+        case app::SessionEnd::UserDisconnect: return QStringLiteral("Disconnect after the last tick");
+        case app::SessionEnd::None: break;
+    }
+    return QStringLiteral("still connected");
+}
 
 }  // namespace
 
@@ -85,29 +116,41 @@ int runSimulate(const SimulateOptions& options) {
     app::AppState& state = context.state();
     TickPacer pacer(options.realtime);
 
-    view.selectTab(unitTab);
-    for (int tick = 0; tick < kMaxPowerTicks && !state.powerStable; ++tick) {
+    options.faults.strike(0, module);
+    // The unit's tab is selected, as a user would before pressing Connect: the identification
+    // records carry its page.
+    session.tabClicked(unitTab);
+    for (int tick = 0; tick < kMaxPowerTicks && !state.powerStable && !state.adapterRejected; ++tick) {
         session.tick();
         pacer.wait();
     }
     session.tick();
-    session.connectCommand();
+    // Connect is pressed only when the window would offer it.
+    if (state.powerStable && state.isLinkOpen()) session.connectCommand();
     if (!state.connected) {
-        printError(QStringLiteral("The simulated %1 unit did not connect.").arg(QString::fromLatin1(sim::unitName(spec->unit))));
+        std::printf("No session: %s\n", whyNoSession(state, view, context.module()).toUtf8().constData());
         return 1;
     }
     if (!options.realtime) module.setLineInterval(kFastLine);
     std::printf("Connected: %s, ECM ID %s, model %s\n", sim::unitName(spec->unit),
                 context.ecm().partNumber.toUtf8().constData(), context.ecm().code.toUtf8().constData());
 
-    for (int tick = 0; tick < options.ticks; ++tick) {
+    int lastTick = options.ticks;
+    for (int tick = 1; tick <= options.ticks; ++tick) {
+        options.faults.strike(tick, module);
         session.tick();
+        if (!state.connected) {
+            lastTick = tick;
+            break;
+        }
         // The page asked for is shown from the first tick on, once the tab strip was rebuilt.
-        if (tick == 0 && options.page) session.tabClicked(pageTab);
+        if (tick == 1 && options.page) session.tabClicked(pageTab);
         pacer.wait();
     }
-    session.connectCommand();  // Disconnect
-    if (view.messages > 0 && view.lastMessage == app::Message::RecordingFailed) {
+    if (state.connected) session.connectCommand();  // Disconnect
+    std::printf("Session ended at tick %d: %s\n", lastTick,
+                howSessionEnded(session.lastSessionEnd()).toUtf8().constData());
+    if (view.recordingFailed) {
         printError(QStringLiteral("The session could not be recorded: %1").arg(view.lastDetail));
         return 1;
     }

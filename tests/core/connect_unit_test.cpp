@@ -17,7 +17,6 @@ public:
     void showPartNumber(const QString& partNumber) override { shownPartNumbers.append(partNumber); }
     void communicationFailed() override { ++failures; }
     void recordReport() override { ++recorded; }
-    void pause(std::chrono::milliseconds) override {}
 
     QStringList shownPartNumbers;
     int failures = 0;

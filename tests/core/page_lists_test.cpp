@@ -15,7 +15,6 @@ public:
     void showPartNumber(const QString&) override {}
     void communicationFailed() override { ADD_FAILURE() << "connect failed"; }
     void recordReport() override {}
-    void pause(std::chrono::milliseconds) override {}
 };
 
 class PageListTest : public testing::SimLinkTest {

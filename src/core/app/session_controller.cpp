@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <algorithm>
-#include <thread>
 
 #include "app/tab_map.h"
 #include "link/kwp_frame.h"
@@ -21,7 +20,12 @@ constexpr std::uint32_t kRecordsWorthSaving = 10;
 }  // namespace
 
 SessionController::SessionController(AppContext& context, MainView& view, files::TemporaryRecording& recording)
-    : context_(context), state_(context.state()), link_(context.link()), view_(view), recording_(recording) {}
+    : context_(context), state_(context.state()), link_(context.link()), view_(view), recording_(recording) {
+    // Every wait of a tick or a command keeps the window painted while the module takes its time.
+    link_.setWaitPump([this] { view_.keepPainted(); });
+}
+
+SessionController::~SessionController() { link_.setWaitPump({}); }
 
 void SessionController::tick() {
     view_.setControlEnabled(MainControl::GraphView, state_.connected || state_.playback);
@@ -31,6 +35,10 @@ void SessionController::tick() {
             view_.showHardwareFields(HardwareFields::Unknown, {}, {});
         state_.handshakePending = 1;
     }
+    // A session whose link was lost ends before the link is opened again: the greeting of a
+    // reopened link stops the module, and a session that still counted as connected would then
+    // wait in vain on every tick.
+    if (state_.connected && !state_.isLinkOpen()) endSession(SessionEnd::LinkLost);
     view_.setControlEnabled(MainControl::Settings, !state_.playback && !state_.connected);
     if (!state_.playback) {
         view_.setControlEnabled(MainControl::Back, false);
@@ -44,14 +52,15 @@ void SessionController::tick() {
     }
     // A playback never uses the module, and a rejected module is never used again.
     if (state_.playback || state_.adapterRejected) link_.dropLink();
-    if (state_.connected && !state_.isLinkOpen()) sessionReset();
 
     if (state_.isLinkOpen()) {
         if (state_.handshakePending) {
             link::ModuleIdentity& module = context_.module();
             if (!link::LinkHandshake(link_, state_, module)) return;
-            if (!state_.adapterRejected)
-                view_.showHardwareFields(HardwareFields::Known, module.hardwareId, module.serialNumber);
+            // A rejected module's identity is shown too; the next tick finds the link closed and
+            // puts "---" back.
+            view_.showHardwareFields(HardwareFields::Known, module.hardwareId, module.serialNumber);
+            if (!state_.isLinkOpen()) return;
         }
         selectedTab_ = view_.selectedTab();
         if (!state_.connected) link::PollPower(link_, state_);
@@ -76,14 +85,29 @@ void SessionController::tick() {
     }
 }
 
+bool SessionController::ask(Question question) {
+    const link::HidLink::IdleHold hold(link_);
+    return view_.askYesNo(question);
+}
+
+void SessionController::tell(Message message, const QString& detail) {
+    const link::HidLink::IdleHold hold(link_);
+    view_.showMessage(message, detail);
+}
+
+void SessionController::endSession(SessionEnd how) {
+    lastSessionEnd_ = how;
+    sessionReset();
+}
+
 void SessionController::takeReply() {
     link::Report reply = link_.reply();
     // The record keeps the reply exactly as it came, even with a wrong checksum.
     record(reply);
     if (link::payloadStartsWith(reply, link::replies::kDisconnected)) {
         view_.stopPollTimer();
-        sessionReset();
-        view_.showMessage(Message::CommunicationError);
+        endSession(SessionEnd::UnitDisconnected);
+        tell(Message::CommunicationError);
         state_.connected = 0;
         view_.startPollTimer(kPollPeriodMs);
     }
@@ -99,7 +123,7 @@ void SessionController::record(link::Report& report) {
     if (recordingFailureShown_) return;
     recordingFailureShown_ = true;
     view_.stopPollTimer();
-    view_.showMessage(Message::RecordingFailed, recording_.lastError());
+    tell(Message::RecordingFailed, recording_.lastError());
     view_.startPollTimer(kPollPeriodMs);
 }
 
@@ -124,12 +148,12 @@ void SessionController::connectCommand() {
         link::commands::stop(link_.transmitReport());
         link_.SendReport();
         link_.SendReport();
-        sessionReset();
+        endSession(SessionEnd::UserDisconnect);
         return;
     }
     view_.sessionStarting();
     if (state_.recordingOpen) {
-        if (!view_.askYesNo(Question::UnsavedContinue)) return;
+        if (!ask(Question::UnsavedContinue)) return;
         state_.recordingOpen = 0;
         state_.recordCount = 0;
         recording_.close(state_);
@@ -138,10 +162,8 @@ void SessionController::connectCommand() {
     if (selectedTab_ < 0 || selectedTab_ >= kUnitTabs) return;
     recordingFailureShown_ = false;
     view_.setBusy(true);
-    link_.setWaitPump([this] { view_.keepPainted(); });
     context_.ecm().clear();
     link::ConnectUnit(link_, state_, static_cast<link::ControlUnit>(selectedTab_ + 1), context_.ecm(), *this);
-    link_.setWaitPump({});
     view_.setBusy(false);
     if (state_.connected) {
         view_.showConnectCaption(true);
@@ -151,7 +173,7 @@ void SessionController::connectCommand() {
 
 void SessionController::clearErrorsCommand() {
     if (state_.systemKind == 0) return;
-    if (!view_.askYesNo(Question::ClearErrors)) return;
+    if (!ask(Question::ClearErrors)) return;
     if (link::ClearTroubleCodes(link_, state_)) view_.troubleCodesCleared();
 }
 
@@ -175,6 +197,8 @@ void SessionController::sessionReset() {
     state_.systemKind = 0;
     state_.dtcCount = 0;
     state_.builtKind = 0;
+    // The next session, of whatever unit, starts with the first scheme's lists and checks.
+    state_.altListVariant = 0;
     state_.currentPage = link::page::kEngine;
     link_.dropLink();
     state_.listState = link::list_state::kNone;
@@ -188,7 +212,7 @@ bool SessionController::saveRecordingAs(const QString& target) {
     context_.settings().openSave1 = folder;
     context_.settingsStore().storeOpenSave1(folder);
     if (!recording_.saveRecording(target, state_)) {
-        view_.showMessage(Message::SaveFailed, recording_.lastError());
+        tell(Message::SaveFailed, recording_.lastError());
         return false;
     }
     view_.setControlEnabled(MainControl::SaveAs, false);
@@ -197,7 +221,7 @@ bool SessionController::saveRecordingAs(const QString& target) {
 
 bool SessionController::shutdown() {
     view_.stopPollTimer();
-    if (state_.recordingOpen && !view_.askYesNo(Question::UnsavedExit)) {
+    if (state_.recordingOpen && !ask(Question::UnsavedExit)) {
         view_.startPollTimer(kPollPeriodMs);
         return false;
     }
@@ -211,16 +235,11 @@ bool SessionController::shutdown() {
 
 void SessionController::showPartNumber(const QString& partNumber) { view_.showPartNumber(partNumber); }
 
-void SessionController::communicationFailed() { view_.showMessage(Message::CommunicationFailed); }
+void SessionController::communicationFailed() { tell(Message::CommunicationFailed); }
 
 void SessionController::recordReport() {
     link::Report report = link_.reply();
     record(report);
-}
-
-void SessionController::pause(std::chrono::milliseconds duration) {
-    view_.keepPainted();
-    std::this_thread::sleep_for(duration);
 }
 
 }  // namespace quilldar::app

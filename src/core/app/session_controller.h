@@ -9,6 +9,14 @@
 
 namespace quilldar::app {
 
+// How the last live session ended.
+enum class SessionEnd {
+    None,              // no session has ended yet in this run
+    UserDisconnect,    // the user pressed Disconnect
+    LinkLost,          // the interface module stopped answering or was pulled off the port
+    UnitDisconnected,  // the module reported that the control unit dropped out ("Disconnected")
+};
+
 // The behaviour of the main window over time: the poll tick that opens and greets the module,
 // watches vehicle power, selects the polling list for the page on show and takes one reply per
 // tick into the receive report and the recording; and the commands that start and end a session.
@@ -18,6 +26,9 @@ public:
     static constexpr int kPollPeriodMs = 100;
 
     SessionController(AppContext& context, MainView& view, files::TemporaryRecording& recording);
+    ~SessionController() override;
+    SessionController(const SessionController&) = delete;
+    SessionController& operator=(const SessionController&) = delete;
 
     // One tick of the poll timer.
     void tick();
@@ -38,12 +49,18 @@ public:
     // recording), after the module was told to stop.
     bool shutdown();
 
+    SessionEnd lastSessionEnd() const { return lastSessionEnd_; }
+
 private:
     // ConnectObserver
     void showPartNumber(const QString& partNumber) override;
     void communicationFailed() override;
     void recordReport() override;
-    void pause(std::chrono::milliseconds duration) override;
+
+    // Questions and messages keep the link alive for as long as the user takes to answer.
+    bool ask(Question question);
+    void tell(Message message, const QString& detail = {});
+    void endSession(SessionEnd how);
 
     void record(link::Report& report);
     void applyConnectRule();
@@ -57,6 +74,7 @@ private:
     files::TemporaryRecording& recording_;
     int selectedTab_ = 0;
     bool recordingFailureShown_ = false;
+    SessionEnd lastSessionEnd_ = SessionEnd::None;
 };
 
 }  // namespace quilldar::app

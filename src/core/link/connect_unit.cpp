@@ -1,14 +1,10 @@
 #include "link/connect_unit.h"
 
-#include <thread>
-
 #include "link/hid_link.h"
 #include "link/module_commands.h"
 #include "link/module_replies.h"
 
 namespace quilldar::link {
-
-void ConnectObserver::pause(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
 
 namespace {
 
@@ -163,7 +159,7 @@ private:
 
     Outcome connectOther() {
         sendConfiguration();
-        observer_.pause(kConfigurationSettle);
+        link_.pause(kConfigurationSettle);
         sendList({slot::kPartNumber});
         if (!link_.WaitReport()) return Outcome::LinkLost;
         if (link_.ReplyIs(replies::kTimerError) ||
@@ -215,6 +211,7 @@ bool WaitReplyFor(HidLink& link, std::uint8_t identifier, ConnectObserver& obser
 void ConnectUnit(HidLink& link, app::AppState& state, ControlUnit unit, EcmIdentity& identity,
                  ConnectObserver& observer) {
     if (unit == ControlUnit::None) return;
+    state.altListVariant = 0;
     Sequence(link, state, unit, identity, observer).run();
 }
 

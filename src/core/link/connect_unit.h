@@ -23,14 +23,14 @@ public:
     virtual void communicationFailed() = 0;
     // Keeps the identification reply standing in the receive report in the session recording.
     virtual void recordReport() = 0;
-    // Pauses between commands; a window may keep itself painted meanwhile.
-    virtual void pause(std::chrono::milliseconds duration);
 };
 
 // Runs the connect sequence for the unit: loads the module with the unit's request slots, wakes
 // the unit, reads its part number and model code, and leaves the module streaming the unit's live
 // data. On success state.connected is 1 and systemKind names the unit; a failed wait leaves
-// connected at 0 without a message (the link is down and the poll loop reopens it).
+// connected at 0 without a message (the link is down and the poll loop reopens it). Every
+// attempt starts with the first scheme's lists (altListVariant 0), whatever an earlier session
+// of the run used.
 void ConnectUnit(HidLink& link, app::AppState& state, ControlUnit unit, EcmIdentity& identity,
                  ConnectObserver& observer);
 

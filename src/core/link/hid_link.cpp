@@ -1,5 +1,7 @@
 #include "link/hid_link.h"
 
+#include <algorithm>
+
 namespace quilldar::link {
 
 namespace {
@@ -46,6 +48,7 @@ bool HidLink::ReopenInterface() {
 bool HidLink::SendReport() {
     if (!state_.isLinkOpen()) return false;
     transmit_[0] = 0;
+    lastSendAt_ = Clock::now();
     const bool written = transport_.write(transmit_);
     if (!written) {
         state_.setLinkOpen(false);
@@ -56,6 +59,7 @@ bool HidLink::SendReport() {
 
 void HidLink::SendReportUnchecked() {
     transmit_[0] = 0;
+    lastSendAt_ = Clock::now();
     (void)transport_.write(transmit_);
 }
 
@@ -71,7 +75,8 @@ bool HidLink::WaitReport() {
     reportReady_ = 0;
     readResult_ = 0;
     const auto start = Clock::now();
-    const auto notBefore = start - kFreshness;
+    const auto notBefore = std::max(start - kFreshness, lastSendAt_);
+    waiting_ = true;
     waitStart_ = start.time_since_epoch().count();
     signal();  // the wait timer re-arms its deadline
 
@@ -93,6 +98,7 @@ bool HidLink::WaitReport() {
             lock.lock();
         }
     }
+    waiting_ = false;
     if (!state_.isLinkOpen()) return false;
 
     // A reply counts only when it arrived within the deadline of the start of the wait.
@@ -100,6 +106,7 @@ bool HidLink::WaitReport() {
     if (arrived) {
         reply_ = taken->report;
         nextUnread_ = taken->sequence + 1;
+        ++repliesTaken_;
     }
     readResult_ = arrived ? 1 : 0;
     if (arrived) return true;
@@ -112,6 +119,28 @@ bool HidLink::ReplyIs(std::string_view text) const { return payloadStartsWith(re
 void HidLink::setWaitPump(std::function<void()> pump, std::chrono::milliseconds interval) {
     pump_ = std::move(pump);
     pumpInterval_ = interval;
+}
+
+void HidLink::pause(std::chrono::milliseconds duration) {
+    const auto until = Clock::now() + duration;
+    while (pump_) {
+        const auto now = Clock::now();
+        if (now >= until) return;
+        std::this_thread::sleep_until(std::min(until, now + pumpInterval_));
+        pump_();
+    }
+    std::this_thread::sleep_until(until);
+}
+
+HidLink::IdleHold::IdleHold(HidLink& link) : link_(link) { ++link_.idleHolds_; }
+
+HidLink::IdleHold::~IdleHold() { link_.releaseIdleHold(); }
+
+void HidLink::releaseIdleHold() {
+    if (--idleHolds_ > 0) return;
+    // The idle time before the next wait counts from the moment the dialog closed.
+    if (!waiting_.load()) waitStart_ = Clock::now().time_since_epoch().count();
+    signal();
 }
 
 void HidLink::dropLink() {
@@ -161,6 +190,11 @@ void HidLink::WaitTimer() {
                    waitStart_.load() != armedAt;
         });
         if (!woke) {
+            if (idleHolds_.load() > 0 && !waiting_.load()) {
+                // The program is showing a dialog, not waiting for the module.
+                waitStart_ = Clock::now().time_since_epoch().count();
+                continue;
+            }
             reportReady_ = 1;
             stopIoThreads_ = 1;
             wake_.notify_all();

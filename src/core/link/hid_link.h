@@ -60,8 +60,9 @@ public:
     // Waits for the next input report; false when the link is closed or no reply came within
     // the reply deadline, in which case the threads are stopped and the link is dropped.
     // Reports are taken in the order they arrived, so that a reply that follows another one at
-    // once is not missed; a report older than kFreshness at the start of the wait is passed
-    // over, so that a wait never takes stale data from a module that streams.
+    // once is not missed; a report older than kFreshness at the start of the wait, or older than
+    // the last command written, is passed over, so that a wait never takes stale data from a
+    // module that streams.
     bool WaitReport();
     // The report that ended the last successful wait.
     const Report& reply() const { return reply_; }
@@ -69,9 +70,28 @@ public:
     bool ReplyIs(std::string_view text) const;
     // Marks the link as down (a session end, a rejected module); the next poll tick reopens it.
     void dropLink();
-    // While set, a wait calls the pump every interval until its report arrives (a window keeps
-    // itself painted during a long command); an empty function switches it off.
+    // While set, a wait or a pause calls the pump every interval until it ends (a window keeps
+    // itself painted while the module takes its time); an empty function switches it off.
     void setWaitPump(std::function<void()> pump, std::chrono::milliseconds interval = std::chrono::milliseconds(30));
+    // Sleeps between two commands, calling the pump meanwhile.
+    void pause(std::chrono::milliseconds duration);
+
+    // While at least one hold is alive, the wait timer does not take the absence of waits for a
+    // dead module: a question or a dialog the user leaves open for minutes must not end the link
+    // threads. Waits keep their deadlines. When the last hold goes, the idle time counts afresh.
+    class IdleHold {
+    public:
+        explicit IdleHold(HidLink& link);
+        ~IdleHold();
+        IdleHold(const IdleHold&) = delete;
+        IdleHold& operator=(const IdleHold&) = delete;
+
+    private:
+        HidLink& link_;
+    };
+    bool idleHeld() const { return idleHolds_.load() > 0; }
+    // Successful waits since construction (each took one report).
+    std::uint64_t repliesTaken() const { return repliesTaken_; }
 
     // Why the last open attempt failed (Opened after a success).
     OpenOutcome lastOpenOutcome() const { return lastOpenOutcome_; }
@@ -89,6 +109,7 @@ private:
     void joinThreads();
     void signal();
     void stopThreadsAndDrop();
+    void releaseIdleHold();
 
     app::AppState& state_;
     HidTransport& transport_;
@@ -101,6 +122,9 @@ private:
     // Sequence number of the first report no wait has taken yet.
     std::uint64_t nextUnread_ = 0;
     OpenOutcome lastOpenOutcome_ = OpenOutcome::NotFound;
+    // When the command report was last written: no report that arrived before it answers it.
+    Clock::time_point lastSendAt_{};
+    std::uint64_t repliesTaken_ = 0;
 
     std::atomic<std::uint8_t> reportReady_{0};
     std::atomic<std::uint8_t> readResult_{0};
@@ -108,6 +132,8 @@ private:
     std::atomic<std::uint8_t> threadsEnded_{1};
     std::atomic<Clock::rep> waitStart_{0};
     std::atomic<bool> shutdown_{false};
+    std::atomic<bool> waiting_{false};
+    std::atomic<int> idleHolds_{0};
 
     std::mutex wakeMutex_;
     std::condition_variable wake_;

@@ -1,7 +1,6 @@
 #include "link/page_lists.h"
 
 #include <chrono>
-#include <thread>
 
 #include "link/hid_link.h"
 #include "link/module_commands.h"
@@ -101,7 +100,7 @@ void extractDtcCount(const Report& report, app::AppState& state) {
 bool ClearTroubleCodes(HidLink& link, app::AppState& state) {
     if (state.systemKind == 0) return false;
     if (!sendListAndWait(link, polling_list::clearCodes(state.altListVariant != 0))) return false;
-    std::this_thread::sleep_for(kClearSettle);
+    link.pause(kClearSettle);
     state.listState = list_state::kNone;
     return true;
 }

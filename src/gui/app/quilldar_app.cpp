@@ -23,19 +23,35 @@ constexpr const char* kClipboardTrigger = "Rask-Veno DBGOut";
 }  // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
+    static const QString kUsage = QStringLiteral(
+        "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...] [RECORDING]");
     CommandLine line;
+    const auto addFault = [&line](const QString& value) {
+        QString reason;
+        if (const auto fault = sim::parseScheduledFault(value.toStdString(), reason)) {
+            line.faults.add(*fault);
+        } else {
+            line.error = reason + QLatin1Char('\n') + kUsage;
+        }
+    };
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         if (arg == QLatin1String("--simulate")) {
             line.simulate = std::string();
         } else if (arg.startsWith(QLatin1String("--simulate="))) {
             line.simulate = arg.mid(11).toStdString();
+        } else if (arg == QLatin1String("--fault") && i + 1 < arguments.size()) {
+            addFault(arguments.at(++i));
+        } else if (arg.startsWith(QLatin1String("--fault="))) {
+            addFault(arg.mid(8));
         } else if (arg.startsWith(QLatin1String("--"))) {
-            line.error = QStringLiteral("Unknown option %1.\nUsage: quilldar [--simulate[=UNIT[:MODEL]]] [RECORDING]").arg(arg);
+            line.error = QStringLiteral("Unknown option %1.\n").arg(arg) + kUsage;
         } else if (line.recording.isEmpty()) {
             line.recording = arg;
         }
     }
+    if (line.error.isEmpty() && !line.faults.empty() && !line.simulate)
+        line.error = QStringLiteral("--fault needs the simulated module (--simulate).\n") + kUsage;
     return line;
 }
 
@@ -51,6 +67,7 @@ int CQuilldarApp::run(int argc, char** argv) {
     }
     MessageBoxSink messages;
     std::unique_ptr<link::HidTransport> transport;
+    sim::SimulatedModule* simulated = nullptr;
     if (line.simulate) {
         QString error;
         const auto spec = sim::parseSimulationSpec(*line.simulate, error);
@@ -58,7 +75,9 @@ int CQuilldarApp::run(int argc, char** argv) {
             QMessageBox::critical(nullptr, QStringLiteral("Quilldar"), error);
             return 2;
         }
-        transport = sim::buildSimulatedModule(*spec, std::make_shared<sim::SteadySimClock>());
+        auto module = sim::buildSimulatedModule(*spec, std::make_shared<sim::SteadySimClock>());
+        simulated = module.get();
+        transport = std::move(module);
     } else {
         transport = std::make_unique<link::HidApiTransport>(messages);
     }
@@ -69,6 +88,15 @@ int CQuilldarApp::run(int argc, char** argv) {
     context.languageTable().fill(context.settings().languageIndex, context.settings());
 
     CQuilldarDlg window(context, startupFolder);
+    if (simulated != nullptr && !line.faults.empty()) {
+        line.faults.strike(0, *simulated);
+        // Faults with a tick strike before that tick of the live session; the count starts with
+        // the first tick after the connection was made and goes on after the session ends.
+        window.setBeforeTick([&faults = line.faults, simulated, &state = context.state(), sessionTick = 0]() mutable {
+            if (sessionTick == 0 && !state.connected) return;
+            faults.strike(++sessionTick, *simulated);
+        });
+    }
     // The first copy owns the interface module; later copies work offline on recordings.
     platform::InstanceLock lock(QDir::tempPath());
     if (!lock.acquire()) context.state().offlineInstance = 1;

@@ -5,12 +5,15 @@
 #include <optional>
 #include <string>
 
+#include "sim/fault_schedule.h"
+
 namespace quilldar::gui {
 
 // What the program was started with.
 struct CommandLine {
     std::optional<std::string> simulate;  // --simulate[=UNIT[:MODEL]]: the simulated module
     QString recording;                    // a recording to open at start
+    sim::FaultSchedule faults;            // --fault NAME[@TICK]: faults of the simulated module
     QString error;                        // not empty: the command line could not be read
 };
 

@@ -237,6 +237,7 @@ void CQuilldarDlg::applyStyle() {
         "QComboBox QAbstractItemView { color: #ffffff; background: #323232; selection-background-color: #505050; }"
         "QLabel { color: #ffffff; }"
         "QLabel[role=\"value\"] { color: #ffff00; }"
+        "#timeField { color: #ffffff; }"
         "#upperFrame { border: 1px solid #505050; border-radius: 3px; }"
         "QPushButton { color: #ffffff; background: #505050; border: 1px solid #6e6e6e; border-radius: 2px; padding: 1px 2px; }"
         "QPushButton:hover { background: #5e5e5e; }"
@@ -257,9 +258,9 @@ QString CQuilldarDlg::fieldText(const QString& name) const {
     return field != nullptr ? field->text() : QString();
 }
 
-QStringList CQuilldarDlg::tabNames(const std::vector<std::uint16_t>& pages) const {
+QStringList CQuilldarDlg::tabNames(const std::vector<std::uint16_t>& pages, bool leadingBlanks) const {
     const settings::LanguageTable& table = context_.languageTable();
-    const QString blanks(app::tabNameLeadingBlanks(state_.uiScale), QLatin1Char(' '));
+    const QString blanks(leadingBlanks ? app::tabNameLeadingBlanks(state_.uiScale) : 0, QLatin1Char(' '));
     QStringList names;
     for (const std::uint16_t page : pages)
         if (page < std::size(kTabTexts)) names.append(blanks + mnemonicFree(table.text(kTabTexts[page])));
@@ -295,7 +296,7 @@ void CQuilldarDlg::viewReset(bool first) {
     timeField_->setText(table.text(MainText::Time) + QStringLiteral("0.00") + seconds);
     lengthField_->setText(QStringLiteral("0.00") + seconds);
     slider_->setRange(0, 1);
-    tabs_->setTabs(tabNames(app::pageTabMap(0, false)));
+    tabs_->setTabs(tabNames(app::pageTabMap(0, false), true));
     if (!first) {
         state_.currentPage = 0;
         tabs_->showPage(0, 0);
@@ -310,13 +311,20 @@ void CQuilldarDlg::pollTick() {
     if (inTick_ || commandDepth_ > 0) return;
     inTick_ = true;
     if (context_.languageTable().refreshPending(settings::TextGroup::MainWindow)) viewReset(false);
+    if (beforeTick_) beforeTick_();
     controller_.tick();
     inTick_ = false;
+    if (closeRequested_) {
+        closeRequested_ = false;
+        reject();
+    }
 }
 
 template <typename Command>
 void CQuilldarDlg::runCommand(Command command) {
     if (inTick_) return;
+    // However long a dialog of the command stays open, the link to the module stays up.
+    const link::HidLink::IdleHold hold(context_.link());
     ++commandDepth_;
     command();
     --commandDepth_;
@@ -385,7 +393,9 @@ void CQuilldarDlg::showConnectCaption(bool connected) {
                    mnemonicFree(context_.languageTable().text(connected ? MainText::Disconnect : MainText::Connect)));
 }
 
-void CQuilldarDlg::rebuildTabStrip(const std::vector<std::uint16_t>& pages) { tabs_->setTabs(tabNames(pages)); }
+void CQuilldarDlg::rebuildTabStrip(const std::vector<std::uint16_t>& pages) {
+    tabs_->setTabs(tabNames(pages, false));
+}
 
 void CQuilldarDlg::showPage(std::uint16_t page, int tab) { tabs_->showPage(page, tab); }
 
@@ -463,6 +473,10 @@ void CQuilldarDlg::reject() {
     // Escape, the close box and the system menu all end up here. A close that arrives while a
     // command runs is ignored: the command must finish its dialogue with the module.
     if (commandDepth_ > 0) return;
+    if (inTick_) {
+        closeRequested_ = true;
+        return;
+    }
     bool mayClose = false;
     runCommand([&] { mayClose = controller_.shutdown(); });
     if (!mayClose) return;

@@ -54,6 +54,9 @@ public:
     QString fieldText(const QString& name) const;
     bool pollTimerActive() const { return pollTimer_.isActive(); }
 
+    // Runs before every poll tick that talks to the module (the simulated module's faults).
+    void setBeforeTick(std::function<void()> hook) { beforeTick_ = std::move(hook); }
+
     // Starts the poll timer; the program calls it once the window is set up.
     void start();
 
@@ -90,7 +93,8 @@ private:
     void applyStyle();
     // Re-applies every text and shows all eight tabs; the first time without showing a page.
     void viewReset(bool first);
-    QStringList tabNames(const std::vector<std::uint16_t>& pages) const;
+    // The tab names of the pages; the default strip of the view reset puts blanks before each.
+    QStringList tabNames(const std::vector<std::uint16_t>& pages, bool leadingBlanks) const;
     QRect dialogUnits(int x, int y, int w, int h) const;
     // Runs a command with the poll timer held, so that a message box's own event loop cannot
     // start a tick in the middle of it.
@@ -104,10 +108,13 @@ private:
     QTimer pollTimer_;
     bool inTick_ = false;
     int commandDepth_ = 0;
+    // The window was asked to close while a tick talked to the module; it closes after the tick.
+    bool closeRequested_ = false;
     app::HardwareFields hardwareFields_ = app::HardwareFields::Unknown;
     QuestionPresenter askUser_;
     MessagePresenter tellUser_;
     SavePathChooser chooseSavePath_;
+    std::function<void()> beforeTick_;
 
     std::map<app::MainControl, QPushButton*> buttons_;
     QPushButton* modelsButton_ = nullptr;
