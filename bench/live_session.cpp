@@ -2,7 +2,10 @@
 // the simulated module answering like a vehicle line (about 60 ms per response). Prints the share
 // of one core the whole process used and the longest time the GUI event loop was held up (the
 // poll tick waits for the module's next reply on the GUI thread).
-// Usage: quilldar_live_session [SECONDS]   (default 60)
+// With --slow the module answers every command 1,600 ms late from the moment the session is
+// connected: every wait then fails at its deadline, the session ends, and the link is reopened and
+// greeted over and over; the window must keep running its event loop through all of it.
+// Usage: quilldar_live_session [SECONDS] [--slow]   (default 60)
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,6 +14,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 #include "process_cpu.h"
 
@@ -25,7 +29,15 @@ int main(int argc, char** argv) {
     QTemporaryDir scratch;
     qputenv("QUILLDAR_SETTINGS_DIR", scratch.path().toUtf8());
     QApplication application(argc, argv);
-    const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
+    int seconds = 60;
+    bool slow = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--slow") == 0) {
+            slow = true;
+        } else {
+            seconds = std::atoi(argv[i]);
+        }
+    }
 
     auto vehicle = std::make_unique<sim::VirtualVehicle>();
     // No stored trouble codes: the session stays on the Engine page, the busiest one.
@@ -34,6 +46,7 @@ int main(int argc, char** argv) {
     vehicle->addUnit(sim::makeUnit(profile, std::make_shared<sim::SteadySimClock>()));
     auto module = std::make_unique<sim::SimulatedModule>(
         std::move(vehicle), sim::ModuleTiming{std::chrono::milliseconds(5), std::chrono::milliseconds(60)});
+    sim::SimulatedModule& simulated = *module;
     app::AppContext context(std::move(module));
     context.languageTable().fill(context.settings().languageIndex, context.settings());
     gui::CQuilldarDlg window(context, scratch.path());
@@ -63,6 +76,7 @@ int main(int argc, char** argv) {
     QObject::connect(&heartbeat, &QTimer::timeout, [&] {
         if (!measuring && context.state().connected) {
             measuring = true;
+            if (slow) simulated.setReplyDelay(std::chrono::milliseconds(1600));
             cpuStart = processCpuSeconds();
             wall.start();
             sinceBeat.start();
@@ -82,7 +96,8 @@ int main(int argc, char** argv) {
     }
     const double cpu = processCpuSeconds() - cpuStart;
     const double wallSeconds = wall.elapsed() / 1000.0;
-    std::printf("live engine session: %.1f s, %u records\n", wallSeconds, context.state().recordCount);
+    std::printf("live engine session%s: %.1f s, %u records\n", slow ? " with replies 1,600 ms late" : "",
+                wallSeconds, context.state().recordCount);
     std::printf("process CPU: %.3f s = %.2f %% of one core\n", cpu, 100.0 * cpu / wallSeconds);
     std::printf("longest event-loop stall: %lld ms\n", static_cast<long long>(longestGap));
     return 0;

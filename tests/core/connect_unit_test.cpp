@@ -6,7 +6,9 @@
 
 #include "link/hid_link.h"
 #include "link/link_handshake.h"
+#include "link/module_commands.h"
 #include "link/module_replies.h"
+#include "link/request_slots.h"
 #include "support/sim_link_fixture.h"
 
 namespace quilldar::link {
@@ -166,6 +168,68 @@ TEST_F(ConnectTest, LostLinkEndsTheAttemptSilently) {
     EXPECT_EQ(state().connected, 0);
     EXPECT_EQ(observer_.failures, 0);
     EXPECT_FALSE(state().isLinkOpen());
+}
+
+// Keeps every report the sequence asked to record, as it stood then.
+class KeepingObserver : public ConnectObserver {
+public:
+    explicit KeepingObserver(HidLink& link) : link_(link) {}
+    void showPartNumber(const QString&) override {}
+    void communicationFailed() override { ++failures; }
+    void recordReport() override { recorded.push_back(link_.reply()); }
+
+    std::vector<Report> recorded;
+    int failures = 0;
+
+private:
+    HidLink& link_;
+};
+
+TEST_F(ConnectTest, StaleRepliesBeforeTheAnswersDoNotConfuseTheEngineIdentification) {
+    // The line takes 100 ms per request, so that no response is in flight when a list changes.
+    build(sim::defaultProfile(sim::UnitKind::Engine), sim::ModuleTiming{std::chrono::milliseconds(0),
+                                                                         std::chrono::milliseconds(100)});
+    module().sendStaleReplies();
+    KeepingObserver keeping(link());
+    ASSERT_TRUE(link().ReopenInterface());
+    ASSERT_TRUE(LinkHandshake(link(), state(), module_identity_));
+    ConnectUnit(link(), state(), ControlUnit::Engine, identity_, keeping);
+    ASSERT_EQ(state().connected, 1);
+    EXPECT_EQ(keeping.failures, 0);
+    EXPECT_EQ(identity_.partNumber, "71820-12F00");
+    EXPECT_EQ(identity_.code, "12F0");
+    for (const Report& r : keeping.recorded) {
+        EXPECT_EQ(frameByte(r, 4), 0x5A);
+        EXPECT_TRUE(frameByte(r, 5) == 0x91 || frameByte(r, 5) == 0x9A);
+    }
+
+    // WaitReplyFor takes the old live-data reply first and stops at the very next report, the
+    // part number, rather than reading on.
+    ASSERT_TRUE(link().WaitReport());
+    commands::list(command(), {slot::kPartNumber});
+    link().SendReport();
+    keeping.recorded.clear();
+    const std::uint64_t before = link().repliesTaken();
+    ASSERT_TRUE(WaitReplyFor(link(), 0x91, keeping));
+    EXPECT_EQ(link().repliesTaken() - before, 2u);
+    ASSERT_EQ(keeping.recorded.size(), 1u);
+    EXPECT_EQ(frameByte(keeping.recorded[0], 5), 0x91);
+    EXPECT_EQ(partNumberOf(keeping.recorded[0]), "71820-12F00");
+}
+
+TEST_F(ConnectTest, NextConnectionStartsWithTheFirstSchemesLists) {
+    sim::UnitProfile engine = sim::defaultProfile(sim::UnitKind::Engine, "13K0");
+    engine.secondScheme = true;
+    build(std::vector<sim::UnitProfile>{engine, sim::defaultProfile(sim::UnitKind::Abs)});
+    connect(ControlUnit::Engine);
+    ASSERT_EQ(state().altListVariant, 1);
+    // Without a session reset in between (the program always runs one; a sequence must not
+    // count on it).
+    state().connected = 0;
+    ConnectUnit(link(), state(), ControlUnit::Abs, identity_, observer_);
+    ASSERT_EQ(state().connected, 1);
+    EXPECT_EQ(state().altListVariant, 0);
+    EXPECT_EQ(listsSent().back(), (std::vector<std::uint8_t>{3, 6}));
 }
 
 }  // namespace

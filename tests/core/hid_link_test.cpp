@@ -212,5 +212,64 @@ TEST_F(LinkTimingTest, WaitAfterTheWatchdogEndedTheThreadsFailsAtOnce) {
     EXPECT_TRUE(link().WaitReport());
 }
 
+TEST_F(LinkTimingTest, HeldLinkOutlivesTheWatchdogUntilTheHoldEnds) {
+    ASSERT_TRUE(link().ReopenInterface());
+    {
+        // A question left open longer than the watchdog.
+        const HidLink::IdleHold hold(link());
+        std::this_thread::sleep_for(HidLink::kWatchdog + 500ms);
+        EXPECT_FALSE(link().stopIoThreads());
+        EXPECT_TRUE(state().isLinkOpen());
+    }
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    EXPECT_TRUE(link().WaitReport());
+    EXPECT_TRUE(link().ReplyIs(replies::kPowerOk));
+
+    // Without a hold, a link nobody waits on ends its threads again.
+    std::this_thread::sleep_for(HidLink::kWatchdog + 200ms);
+    EXPECT_TRUE(link().stopIoThreads());
+}
+
+TEST_F(LinkTimingTest, HoldDoesNotLengthenAWaitForASilentModule) {
+    ASSERT_TRUE(link().ReopenInterface());
+    const HidLink::IdleHold hold(link());
+    module().setMute(true);
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(link().WaitReport());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, HidLink::kWatchdog + 1000ms);
+    EXPECT_FALSE(state().isLinkOpen());
+}
+
+TEST_F(LinkTest, PauseKeepsThePumpRunning) {
+    int pumped = 0;
+    link().setWaitPump([&] { ++pumped; }, 10ms, this);
+    link().pause(100ms);
+    EXPECT_GE(pumped, 5);
+    link().clearWaitPump(nullptr);  // not the owner: the pump stays
+    link().pause(30ms);
+    EXPECT_GE(pumped, 7);
+    link().clearWaitPump(this);
+    pumped = 0;
+    link().pause(30ms);
+    EXPECT_EQ(pumped, 0);
+}
+
+TEST_F(LinkTest, ClosingTheDeviceDropsRepliesNotYetRead) {
+    ASSERT_TRUE(link().ReopenInterface());
+    module().setReplyDelay(200ms);
+    commands::power(command());
+    ASSERT_TRUE(link().SendReport());
+    // The "Power OK" is still queued in the module when the link reopens it.
+    module().setReplyDelay(0ms);
+    ASSERT_TRUE(link().ReopenInterface());
+    commands::getId(command());
+    ASSERT_TRUE(link().SendReport());
+    ASSERT_TRUE(link().WaitReport());
+    EXPECT_TRUE(link().ReplyIs(replies::kHardwareId));
+}
+
 }  // namespace
 }  // namespace quilldar::link

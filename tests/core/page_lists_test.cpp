@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "link/connect_unit.h"
 #include "link/hid_link.h"
 #include "link/link_handshake.h"
@@ -103,6 +106,9 @@ TEST_F(PageListTest, CombinedUnitListsCarryTheSecondBlock) {
 TEST_F(PageListTest, FailedWaitLeavesTheListStateForTheNextTry) {
     connect(ControlUnit::Engine);
     module().setMute(true);
+    // A response the reader took off the module just before the mute arrives before the list is
+    // sent and so cannot answer it.
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
     state().currentPage = page::kErrorCodes;
     EXPECT_FALSE(SelectPageList(link(), state()));
     EXPECT_EQ(state().listState, list_state::kLiveData);

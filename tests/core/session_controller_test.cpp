@@ -9,54 +9,13 @@
 #include "app/tab_map.h"
 #include "link/module_replies.h"
 #include "link/page_lists.h"
-#include "support/fake_main_view.h"
-#include "support/sim_link_fixture.h"
+#include "support/session_fixture.h"
 
 namespace quilldar::app {
 namespace {
 
 using sim::UnitKind;
-
-class SessionTest : public testing::SimLinkTest {
-protected:
-    void SetUp() override { use(sim::defaultProfile(UnitKind::Engine)); }
-
-    void use(const sim::UnitProfile& profile) {
-        controller_.reset();
-        build(profile);
-        recording_ = std::make_unique<files::TemporaryRecording>(folder_.path());
-        controller_ = std::make_unique<SessionController>(*context_, view_, *recording_);
-    }
-    SessionController& controller() { return *controller_; }
-
-    void ticks(int count) {
-        for (int i = 0; i < count; ++i) controller().tick();
-    }
-    // Ticks until vehicle power is stable and Connect can be pressed.
-    void powerUp() {
-        ticks(link::kPowerStableCount + 1);
-        ASSERT_TRUE(view_.enabled(MainControl::Connect));
-    }
-    void connectOnTab(int tab) {
-        powerUp();
-        view_.selected = tab;
-        controller().tick();
-        controller().connectCommand();
-        ASSERT_EQ(state().connected, 1);
-    }
-    int listsSentSince(std::size_t& seen) {
-        const auto sent = module().commandsReceived();
-        int lists = 0;
-        for (std::size_t i = seen; i < sent.size(); ++i) lists += link::payloadStartsWith(sent[i], "List");
-        seen = sent.size();
-        return lists;
-    }
-
-    QTemporaryDir folder_;
-    testing::FakeMainView view_;
-    std::unique_ptr<files::TemporaryRecording> recording_;
-    std::unique_ptr<SessionController> controller_;
-};
+using testing::SessionTest;
 
 TEST_F(SessionTest, ThirtyPowerOkEnableConnectAndNoPowerDisablesIt) {
     controller().tick();
@@ -132,7 +91,7 @@ TEST_F(SessionTest, WindowKeepsPaintingWhileAConnectWaitsForTheModule) {
     EXPECT_GE(view_.paints, 1);  // at least the pause before the first "List"
     const int during = view_.paints;
     ticks(3);
-    EXPECT_EQ(view_.paints, during);  // only commands that hold the window pump it
+    EXPECT_EQ(view_.paints, during);  // replies that come at once need no painting in between
 }
 
 TEST_F(SessionTest, ConnectErrorShowsCommunicationFailed) {
@@ -293,7 +252,11 @@ TEST_F(SessionTest, SecondCopyStaysOfflineAndNeverOpensTheModule) {
 
 TEST_F(SessionTest, RejectedModuleIsNeverUsed) {
     module().setModuleType('0');
-    ticks(3);
+    controller().tick();
+    // The user sees which module was found before it is set aside.
+    EXPECT_EQ(view_.hardwareId, "Q21");
+    EXPECT_EQ(view_.hardwareSerial, "004217");
+    ticks(2);
     EXPECT_EQ(state().adapterRejected, 1);
     EXPECT_FALSE(state().isLinkOpen());
     EXPECT_EQ(view_.hardwareFieldsShown(), HardwareFields::Unknown);

@@ -166,5 +166,61 @@ TEST_F(FirmwareTest, MalformedSlotFramesAreNotRelayed) {
     EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x9A);
 }
 
+TEST_F(FirmwareTest, UnitWokenWithAnotherLineSetupIsAConnectError) {
+    vehicle_.addUnit(makeUnit(defaultProfile(UnitKind::Transmission), clock_));
+    const auto startUnder = [&](std::uint8_t target, std::uint8_t lineSetup) {
+        commands::initLine(command_, lineSetup);
+        send();
+        commands::initWakeUp(command_, target);
+        send();
+        commands::start(command_);
+        return send();
+    };
+    EXPECT_TRUE(isText(startUnder(link::address::kTransmission, 0), link::replies::kConnectError));
+    EXPECT_TRUE(isText(startUnder(link::address::kEngine, 5), link::replies::kConnectError));
+    EXPECT_FALSE(firmware_.polling());
+    EXPECT_TRUE(isText(startUnder(link::address::kTransmission, 5), link::replies::kStartOk));
+    EXPECT_TRUE(isText(startUnder(link::address::kEngine, 0), link::replies::kStartOk));
+}
+
+TEST_F(FirmwareTest, StaleRepliesComeBeforeTheAnswerToEachNewList) {
+    configureEngine({{1, kPartNumber}, {2, kCode}});
+    firmware_.sendStaleReplies();
+    commands::list(command_, {1});
+    send();
+    commands::start(command_);
+    send();
+    // No reply relayed yet: the old reply is a negative "response pending" to the request.
+    const auto first = firmware_.nextPolledResponse();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(link::frameByte(*first, 2), link::address::kEngine);
+    EXPECT_EQ(link::frameByte(*first, 4), 0x7F);
+    EXPECT_EQ(link::frameByte(*first, 5), 0x1A);
+    EXPECT_EQ(link::frameByte(*first, 6), 0x78);
+    EXPECT_TRUE(link::responseChecksumOk(*first));
+    EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x91);
+    EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x91);
+
+    // After a new list, the reply relayed last comes first.
+    commands::list(command_, {2});
+    send();
+    EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x91);
+    EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x9A);
+}
+
+TEST_F(FirmwareTest, OverlongResponseClaimsMoreThanAReportHolds) {
+    configureEngine({{3, kLive}});
+    commands::list(command_, {3});
+    send();
+    commands::start(command_);
+    send();
+    firmware_.overlongNextResponse();
+    const auto response = firmware_.nextPolledResponse();
+    ASSERT_TRUE(response);
+    EXPECT_GT(link::frameByte(*response, 3), link::kMaxResponseLength);
+    EXPECT_FALSE(link::responseChecksumOk(*response));
+    EXPECT_TRUE(link::responseChecksumOk(*firmware_.nextPolledResponse()));
+}
+
 }  // namespace
 }  // namespace quilldar::sim

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <chrono>
 #include <deque>
+#include <thread>
 #include <map>
 #include <vector>
 
@@ -33,12 +35,14 @@ public:
     int selectedTab() const override { return selected; }
     bool askYesNo(app::Question question) override {
         questions.push_back(question);
+        std::this_thread::sleep_for(answerDelay);
         if (answers.empty()) return true;
         const bool answer = answers.front();
         answers.pop_front();
         return answer;
     }
     void showMessage(app::Message message, const QString& detail) override {
+        std::this_thread::sleep_for(answerDelay);
         messages.push_back(message);
         lastDetail = detail;
     }
@@ -75,6 +79,8 @@ public:
     std::vector<std::uint16_t> pagesShown;
     std::vector<app::Question> questions;
     std::deque<bool> answers;
+    // How long the user takes to answer a question or dismiss a message.
+    std::chrono::milliseconds answerDelay{0};
     std::vector<app::Message> messages;
     int viewResets = 0;
     bool timerRunning = true;

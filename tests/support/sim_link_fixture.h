@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "app/app_context.h"
 #include "sim/sim_clock.h"
@@ -20,10 +21,14 @@ protected:
     void SetUp() override { build(sim::defaultProfile(sim::UnitKind::Engine)); }
 
     void build(const sim::UnitProfile& profile, sim::ModuleTiming timing = kFast) {
+        build(std::vector<sim::UnitProfile>{profile}, timing);
+    }
+    // A vehicle with several units on the line, each at its own address.
+    void build(const std::vector<sim::UnitProfile>& profiles, sim::ModuleTiming timing = kFast) {
         context_.reset();
         clock_ = std::make_shared<sim::ManualSimClock>();
         auto vehicle = std::make_unique<sim::VirtualVehicle>();
-        vehicle->addUnit(sim::makeUnit(profile, clock_));
+        for (const sim::UnitProfile& profile : profiles) vehicle->addUnit(sim::makeUnit(profile, clock_));
         auto module = std::make_unique<sim::SimulatedModule>(std::move(vehicle), timing);
         module_ = module.get();
         context_ = std::make_unique<app::AppContext>(std::move(module));

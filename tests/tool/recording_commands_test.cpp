@@ -95,6 +95,30 @@ TEST(ExportCommand, ChannelsUnitsAndOutputFile) {
     EXPECT_EQ(lines[6], "=\"-40\";=\"0\";=\"0\";=\"0\";\r");
 }
 
+TEST(ExportCommand, EveryPressureUnitOnANonZeroPressure) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("pressure.QLS"));
+    quilldar::testing::RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    // Manifold absolute pressure 1 (frame byte 20) with variant 2 of model 12F0:
+    // 126.7 * 204 / 255 = 101.36 kPa; the export writes up to three decimals.
+    recording.add(0, quilldar::testing::engineLiveFrame({{20, 204}}));
+    ASSERT_TRUE(recording.writeTo(file));
+    const struct {
+        const char* unit;
+        const char* value;
+    } cases[] = {{"kPa", "101.36"}, {"mmHg", "760.2"}, {"inHg", "29.901"}, {"psig", "14.697"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.unit);
+        const ToolRun run = runTool({"export", file, "--channels", "5,5,5,5", "--pressure", c.unit});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QList<QByteArray> lines = run.out.split('\n');
+        ASSERT_GE(lines.size(), 2);
+        const QByteArray cell = "=\"" + QByteArray(c.value) + "\";";
+        EXPECT_EQ(lines[1], cell + cell + cell + cell + "\r");
+    }
+}
+
 TEST(ExportCommand, HeaderInTheLanguageAndItsCodePage) {
     ToolRun run = runTool({"export", fixture("engine_12F0.QLS"), "--language", "German"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();

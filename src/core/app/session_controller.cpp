@@ -17,15 +17,17 @@ namespace {
 constexpr int kUnitTabs = 5;
 // More records than this make a finished session worth saving.
 constexpr std::uint32_t kRecordsWorthSaving = 10;
+// While the module takes its time, the window repaints at least this often.
+constexpr std::chrono::milliseconds kPumpInterval{30};
 }  // namespace
 
 SessionController::SessionController(AppContext& context, MainView& view, files::TemporaryRecording& recording)
     : context_(context), state_(context.state()), link_(context.link()), view_(view), recording_(recording) {
     // Every wait of a tick or a command keeps the window painted while the module takes its time.
-    link_.setWaitPump([this] { view_.keepPainted(); });
+    link_.setWaitPump([this] { view_.keepPainted(); }, kPumpInterval, this);
 }
 
-SessionController::~SessionController() { link_.setWaitPump({}); }
+SessionController::~SessionController() { link_.clearWaitPump(this); }
 
 void SessionController::tick() {
     view_.setControlEnabled(MainControl::GraphView, state_.connected || state_.playback);

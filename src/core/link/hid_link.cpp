@@ -116,9 +116,16 @@ bool HidLink::WaitReport() {
 
 bool HidLink::ReplyIs(std::string_view text) const { return payloadStartsWith(reply_, text); }
 
-void HidLink::setWaitPump(std::function<void()> pump, std::chrono::milliseconds interval) {
+void HidLink::setWaitPump(std::function<void()> pump, std::chrono::milliseconds interval, const void* owner) {
     pump_ = std::move(pump);
     pumpInterval_ = interval;
+    pumpOwner_ = owner;
+}
+
+void HidLink::clearWaitPump(const void* owner) {
+    if (owner != pumpOwner_) return;
+    pump_ = {};
+    pumpOwner_ = nullptr;
 }
 
 void HidLink::pause(std::chrono::milliseconds duration) {

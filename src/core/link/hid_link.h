@@ -72,7 +72,10 @@ public:
     void dropLink();
     // While set, a wait or a pause calls the pump every interval until it ends (a window keeps
     // itself painted while the module takes its time); an empty function switches it off.
-    void setWaitPump(std::function<void()> pump, std::chrono::milliseconds interval = std::chrono::milliseconds(30));
+    void setWaitPump(std::function<void()> pump, std::chrono::milliseconds interval = std::chrono::milliseconds(30),
+                     const void* owner = nullptr);
+    // Switches the pump off if the owner still holds it (a newer owner may have replaced it).
+    void clearWaitPump(const void* owner);
     // Sleeps between two commands, calling the pump meanwhile.
     void pause(std::chrono::milliseconds duration);
 
@@ -118,6 +121,7 @@ private:
     Report reply_{};
     std::function<void()> pump_;
     std::chrono::milliseconds pumpInterval_{30};
+    const void* pumpOwner_ = nullptr;
     bool deviceOpen_ = false;
     // Sequence number of the first report no wait has taken yet.
     std::uint64_t nextUnread_ = 0;
