@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QLabel>
+#include <QTimer>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTemporaryDir>
@@ -163,6 +165,54 @@ TEST_F(MainWindowTest, CommunicationFailedIsShownWithTheWindowsTexts) {
     module_->failNextStart("Connect Error");
     QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
     EXPECT_EQ(messages_, QStringList{"Communication failed"});
+}
+
+TEST_F(MainWindowTest, SessionTabsCarryNoLeadingBlanksAndTheTimeFieldIsWhite) {
+    EXPECT_TRUE(window_->tabs().tabText(0).startsWith(QStringLiteral("  ")));  // the idle strip
+    connectEngine();
+    ticks(1);
+    EXPECT_EQ(window_->tabs().tabText(0), "Engine");
+    EXPECT_EQ(window_->tabs().tabText(1), "Error codes");
+    const auto* time = window_->findChild<QLabel*>(QStringLiteral("timeField"));
+    ASSERT_NE(time, nullptr);
+    EXPECT_EQ(time->palette().color(time->foregroundRole()), QColor(Qt::white));
+    const auto* dtc = window_->findChild<QLabel*>(QStringLiteral("dtcCount"));
+    EXPECT_NE(dtc->palette().color(dtc->foregroundRole()), QColor(Qt::white));
+}
+
+TEST_F(MainWindowTest, SaveDialogLeftOpenForThreeSecondsKeepsTheLinkUp) {
+    connectEngine();
+    ticks(12);
+    QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);  // Disconnect
+    ticks(2);  // the module is opened and greeted again
+    ASSERT_TRUE(context_->state().isLinkOpen());
+    const auto greetings = [this] {
+        int count = 0;
+        for (const link::Report& sent : module_->commandsReceived()) count += link::payloadStartsWith(sent, "Get_ID");
+        return count;
+    };
+    const int before = greetings();
+    window_->setSavePathChooser([](QWidget*, const QString&) {
+        QTest::qWait(3000);  // the user looks for a folder, then cancels
+        return QString();
+    });
+    QTest::mouseClick(window_->button(MainControl::SaveAs), Qt::LeftButton);
+    ticks(1);
+    EXPECT_TRUE(context_->state().isLinkOpen());
+    EXPECT_EQ(greetings(), before);  // the link was not lost and greeted anew
+
+    answers_ = {true};  // drop the unsaved records
+    QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
+    EXPECT_EQ(context_->state().connected, 1);
+}
+
+TEST_F(MainWindowTest, CloseDuringASlowTickClosesOnceTheTickIsDone) {
+    ticks(1);
+    module_->setReplyDelay(std::chrono::milliseconds(400));
+    QTimer::singleShot(100, window_.get(), [this] { window_->close(); });
+    window_->pollTick();  // the power poll waits 400 ms and keeps the window painted meanwhile
+    EXPECT_FALSE(window_->isVisible());
+    EXPECT_EQ(context_->state().exiting, 1);
 }
 
 }  // namespace
