@@ -103,6 +103,28 @@ TEST_F(SessionTest, MutedModuleEndsTheSessionAtTheNextTickAndKeepsTheRecords) {
     EXPECT_TRUE(view_.enabled(MainControl::Connect));
 }
 
+TEST_F(SessionTest, TooSlowModuleEndsTheSessionAndConnectStaysOffUntilItAnswers) {
+    connectOnTab(0);
+    ticks(12);
+    module().setReplyDelay(1600ms);
+    for (int i = 0; i < 4 && state().connected; ++i) controller().tick();
+    ASSERT_EQ(state().connected, 0);
+    EXPECT_EQ(controller().lastSessionEnd(), SessionEnd::LinkLost);
+    controller().tick();  // the greeting of the reopened module fails as well
+    EXPECT_FALSE(view_.enabled(MainControl::Connect));
+
+    // A click that gets through anyway asks nothing and keeps the unsaved records.
+    const std::uint32_t records = state().recordCount;
+    controller().connectCommand();
+    EXPECT_TRUE(view_.questions.empty());
+    EXPECT_EQ(state().recordingOpen, 1);
+    EXPECT_EQ(state().recordCount, records);
+
+    module().setReplyDelay(0ms);
+    controller().tick();
+    EXPECT_TRUE(view_.enabled(MainControl::Connect));
+}
+
 TEST_F(SessionTest, SecondSchemeEngineThenTransmissionUsesTheTransmissionListsOnly) {
     sim::UnitProfile engine = sim::defaultProfile(UnitKind::Engine, "13K0");
     engine.secondScheme = true;

@@ -18,7 +18,7 @@ constexpr int kUnitTabs = 5;
 // More records than this make a finished session worth saving.
 constexpr std::uint32_t kRecordsWorthSaving = 10;
 // While the module takes its time, the window repaints at least this often.
-constexpr std::chrono::milliseconds kPumpInterval{30};
+constexpr std::chrono::milliseconds kPumpInterval{20};
 }  // namespace
 
 SessionController::SessionController(AppContext& context, MainView& view, files::TemporaryRecording& recording)
@@ -55,26 +55,10 @@ void SessionController::tick() {
     // A playback never uses the module, and a rejected module is never used again.
     if (state_.playback || state_.adapterRejected) link_.dropLink();
 
-    if (state_.isLinkOpen()) {
-        if (state_.handshakePending) {
-            link::ModuleIdentity& module = context_.module();
-            if (!link::LinkHandshake(link_, state_, module)) return;
-            // A rejected module's identity is shown too; the next tick finds the link closed and
-            // puts "---" back.
-            view_.showHardwareFields(HardwareFields::Known, module.hardwareId, module.serialNumber);
-            if (!state_.isLinkOpen()) return;
-        }
-        selectedTab_ = view_.selectedTab();
-        if (!state_.connected) link::PollPower(link_, state_);
-        applyConnectRule();
-        if (state_.connected) {
-            state_.nearEnd = 0;
-            if (state_.builtKind != state_.systemKind) rebuildTabStrip();
-            if (!link::SelectPageList(link_, state_)) return;
-            view_.setControlEnabled(MainControl::Open, false);
-            if (!link_.WaitReport()) return;
-            takeReply();
-        }
+    if (state_.isLinkOpen() && !talkToModule()) {
+        // A wait failed: the link is down and the tick ends here.
+        view_.setControlEnabled(MainControl::Connect, false);
+        return;
     }
     if (!state_.isLinkOpen()) view_.setControlEnabled(MainControl::Connect, false);
 
@@ -85,6 +69,28 @@ void SessionController::tick() {
         link::SelectErrorCodesList(link_, state_);
         view_.showPage(link::page::kErrorCodes, 1);
     }
+}
+
+bool SessionController::talkToModule() {
+    if (state_.handshakePending) {
+        link::ModuleIdentity& module = context_.module();
+        if (!link::LinkHandshake(link_, state_, module)) return false;
+        // A rejected module's identity is shown too; the next tick finds the link closed and puts
+        // "---" back.
+        view_.showHardwareFields(HardwareFields::Known, module.hardwareId, module.serialNumber);
+        if (!state_.isLinkOpen()) return false;
+    }
+    selectedTab_ = view_.selectedTab();
+    if (!state_.connected) link::PollPower(link_, state_);
+    applyConnectRule();
+    if (!state_.connected) return true;
+    state_.nearEnd = 0;
+    if (state_.builtKind != state_.systemKind) rebuildTabStrip();
+    if (!link::SelectPageList(link_, state_)) return false;
+    view_.setControlEnabled(MainControl::Open, false);
+    if (!link_.WaitReport()) return false;
+    takeReply();
+    return true;
 }
 
 bool SessionController::ask(Question question) {
@@ -153,6 +159,8 @@ void SessionController::connectCommand() {
         endSession(SessionEnd::UserDisconnect);
         return;
     }
+    // Without an open link no connection can be made: nothing is asked and nothing is dropped.
+    if (!state_.isLinkOpen()) return;
     view_.sessionStarting();
     if (state_.recordingOpen) {
         if (!ask(Question::UnsavedContinue)) return;
@@ -203,6 +211,8 @@ void SessionController::sessionReset() {
     state_.altListVariant = 0;
     state_.currentPage = link::page::kEngine;
     link_.dropLink();
+    // Connect comes back once the reopened module reports stable power.
+    view_.setControlEnabled(MainControl::Connect, false);
     state_.listState = link::list_state::kNone;
     state_.handshakePending = 1;
     state_.autoErrorPage = 1;

@@ -61,6 +61,9 @@ private:
     bool ask(Question question);
     void tell(Message message, const QString& detail = {});
     void endSession(SessionEnd how);
+    // The part of a tick that talks to the module over an open link: the greeting, the power poll
+    // and, in a session, the page's list and one reply. False when a wait failed.
+    bool talkToModule();
 
     void record(link::Report& report);
     void applyConnectRule();

@@ -162,6 +162,12 @@ std::int32_t HidLink::waitTicks() const {
 }
 
 void HidLink::InterfaceReader() {
+    runReader();
+    readerEnded_ = true;
+    signal();
+}
+
+void HidLink::runReader() {
     int failedReads = 0;
     Report buffer{};
     while (!shutdown_.load() && state_.isLinkOpen()) {
@@ -213,6 +219,7 @@ void HidLink::startThreads() {
     shutdown_ = false;
     stopIoThreads_ = 0;
     threadsEnded_ = 0;
+    readerEnded_ = false;
     reportReady_ = 0;
     // Reports of an earlier opening are history.
     nextUnread_ = receive_.arrivals();
@@ -225,6 +232,16 @@ void HidLink::startThreads() {
 void HidLink::joinThreads() {
     shutdown_ = true;
     signal();
+    if (reader_.joinable()) {
+        // The reader leaves the device within one read slice; the window keeps painting meanwhile.
+        std::unique_lock lock(wakeMutex_);
+        while (!wake_.wait_for(lock, pumpInterval_, [&] { return readerEnded_.load(); })) {
+            if (!pump_) continue;
+            lock.unlock();
+            pump_();
+            lock.lock();
+        }
+    }
     if (reader_.joinable()) reader_.join();
     if (timer_.joinable()) timer_.join();
     threadsEnded_ = 1;

@@ -107,6 +107,7 @@ public:
 
 private:
     void InterfaceReader();
+    void runReader();
     void WaitTimer();
     void startThreads();
     void joinThreads();
@@ -134,6 +135,7 @@ private:
     std::atomic<std::uint8_t> readResult_{0};
     std::atomic<std::uint8_t> stopIoThreads_{1};
     std::atomic<std::uint8_t> threadsEnded_{1};
+    std::atomic<bool> readerEnded_{true};
     std::atomic<Clock::rep> waitStart_{0};
     std::atomic<bool> shutdown_{false};
     std::atomic<bool> waiting_{false};
