@@ -93,6 +93,12 @@ void FaultSchedule::strike(int tick, SimulatedModule& module) const {
         if (scheduled.tick == tick) injectFault(module, scheduled.fault);
 }
 
+int FaultSchedule::beforePollTick(bool connected, SimulatedModule& module) {
+    if (sessionTick_ == 0 && !connected) return 0;
+    strike(++sessionTick_, module);
+    return sessionTick_;
+}
+
 int FaultSchedule::lastTick() const {
     int last = 0;
     for (const ScheduledFault& scheduled : faults_) last = std::max(last, scheduled.tick);

@@ -51,11 +51,16 @@ public:
     bool empty() const { return faults_.empty(); }
     // Strikes every fault scheduled for the tick, in the order they were given.
     void strike(int tick, SimulatedModule& module) const;
+    // Called before every poll tick of the run: counts the ticks of the live session from the
+    // first one that starts connected (and on after the session ends), and strikes the faults of
+    // that tick. Returns the session tick, 0 while no session has started.
+    int beforePollTick(bool connected, SimulatedModule& module);
     // The last tick any fault is scheduled for.
     int lastTick() const;
 
 private:
     std::vector<ScheduledFault> faults_;
+    int sessionTick_ = 0;
 };
 
 }  // namespace quilldar::sim

@@ -135,9 +135,10 @@ int runSimulate(const SimulateOptions& options) {
     std::printf("Connected: %s, ECM ID %s, model %s\n", sim::unitName(spec->unit),
                 context.ecm().partNumber.toUtf8().constData(), context.ecm().code.toUtf8().constData());
 
+    sim::FaultSchedule faults = options.faults;
     int lastTick = options.ticks;
     for (int tick = 1; tick <= options.ticks; ++tick) {
-        options.faults.strike(tick, module);
+        faults.beforePollTick(true, module);
         session.tick();
         if (!state.connected) {
             lastTick = tick;

@@ -21,6 +21,19 @@ TEST(CommandLine, RecordingAndSimulatedModule) {
     EXPECT_TRUE(line.simulate->empty());
 }
 
+TEST(CommandLine, FaultsNeedTheSimulatedModuleAndAKnownName) {
+    CommandLine line = parseCommandLine({"quilldar", "--simulate", "--fault", "mute@30", "--fault=replug@50"});
+    EXPECT_TRUE(line.error.isEmpty()) << line.error.toStdString();
+    EXPECT_FALSE(line.faults.empty());
+    EXPECT_EQ(line.faults.lastTick(), 50);
+    EXPECT_TRUE(line.recording.isEmpty());
+
+    line = parseCommandLine({"quilldar", "--fault", "mute"});
+    EXPECT_TRUE(line.error.contains(QStringLiteral("--simulate")));
+    line = parseCommandLine({"quilldar", "--simulate", "--fault", "fire"});
+    EXPECT_TRUE(line.error.contains(QStringLiteral("No fault called 'fire'")));
+}
+
 TEST(CommandLine, UnknownOptionIsAnErrorNotARecording) {
     const CommandLine line = parseCommandLine({"quilldar", "--simulat"});
     EXPECT_FALSE(line.error.isEmpty());

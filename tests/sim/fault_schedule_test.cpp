@@ -67,6 +67,25 @@ TEST(FaultSchedule, StrikesOnlyTheFaultsOfTheTick) {
     EXPECT_EQ(module.open(0x04D8, 0x05F1), link::OpenOutcome::NotFound);
 }
 
+TEST(FaultSchedule, SessionTicksCountFromTheFirstConnectedTickAndGoOnAfterTheSession) {
+    auto vehicle = std::make_unique<VirtualVehicle>();
+    VirtualVehicle& shared = *vehicle;
+    SimulatedModule module(std::move(vehicle));
+    FaultSchedule schedule;
+    schedule.add({Fault::Power, 2});
+    schedule.add({Fault::Unplug, 4});
+    EXPECT_EQ(schedule.beforePollTick(false, module), 0);  // waiting for power
+    EXPECT_EQ(schedule.beforePollTick(false, module), 0);
+    EXPECT_EQ(schedule.beforePollTick(true, module), 1);
+    EXPECT_TRUE(shared.powered());
+    EXPECT_EQ(schedule.beforePollTick(true, module), 2);
+    EXPECT_FALSE(shared.powered());
+    EXPECT_EQ(schedule.beforePollTick(false, module), 3);  // the session has ended
+    EXPECT_EQ(module.open(0x04D8, 0x05F1), link::OpenOutcome::Opened);
+    EXPECT_EQ(schedule.beforePollTick(false, module), 4);
+    EXPECT_EQ(module.open(0x04D8, 0x05F1), link::OpenOutcome::NotFound);
+}
+
 TEST(FaultSchedule, ModuleTypeFaultChangesTheTypeReply) {
     auto vehicle = std::make_unique<VirtualVehicle>();
     SimulatedModule module(std::move(vehicle), ModuleTiming{std::chrono::milliseconds(0), std::chrono::milliseconds(1)});

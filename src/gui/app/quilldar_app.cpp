@@ -90,11 +90,8 @@ int CQuilldarApp::run(int argc, char** argv) {
     CQuilldarDlg window(context, startupFolder);
     if (simulated != nullptr && !line.faults.empty()) {
         line.faults.strike(0, *simulated);
-        // Faults with a tick strike before that tick of the live session; the count starts with
-        // the first tick after the connection was made and goes on after the session ends.
-        window.setBeforeTick([&faults = line.faults, simulated, &state = context.state(), sessionTick = 0]() mutable {
-            if (sessionTick == 0 && !state.connected) return;
-            faults.strike(++sessionTick, *simulated);
+        window.setBeforeTick([faults = line.faults, simulated, &state = context.state()]() mutable {
+            faults.beforePollTick(state.connected != 0, *simulated);
         });
     }
     // The first copy owns the interface module; later copies work offline on recordings.
