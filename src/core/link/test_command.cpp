@@ -1,7 +1,6 @@
 #include "link/test_command.h"
 
 #include <chrono>
-#include <thread>
 
 #include "link/hid_link.h"
 #include "link/module_commands.h"
@@ -18,7 +17,7 @@ constexpr std::uint8_t kLiveDataSlot = 3;
 void SendTestCommand(HidLink& link, bool startTest) {
     if (startTest) {
         link.SendReportUnchecked();
-        std::this_thread::sleep_for(kSlotSettleTime);
+        link.pause(kSlotSettleTime);
         commands::listWithSingleZero(link.transmitReport(), {kTestSlot, kLiveDataSlot});
     } else {
         commands::listWithSingleZero(link.transmitReport(), {kLiveDataSlot});
