@@ -33,6 +33,16 @@ public:
     void setBusy(bool) override {}
     void sessionStarting() override {}
     void troubleCodesCleared() override {}
+    // A session without a screen plays nothing back.
+    void showPlaybackCaptions(bool) override {}
+    void showPlayCaption(bool) override {}
+    void showRecordingTitle(const QString&) override {}
+    void setSliderRange(int) override {}
+    void setSliderPosition(int) override {}
+    int sliderPosition() const override { return 0; }
+    void showTime(const QString&) override {}
+    void showLength(const QString&) override {}
+    void showSinglePageTab(std::uint16_t) override {}
 
     void selectTab(int tab) { tab_ = tab; }
 

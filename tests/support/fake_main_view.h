@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <thread>
@@ -48,6 +49,10 @@ public:
     }
     void resetView() override {
         ++viewResets;
+        playbackCaptions = false;
+        titleFile.clear();
+        sliderMaximum = 1;
+        slider = 0;
         fields_ = app::HardwareFields::Unknown;
         disconnectCaption = false;
         tabs = {0, 1, 2, 3, 4, 5, 6, 7};
@@ -63,6 +68,27 @@ public:
     void keepPainted() override { ++paints; }
     void sessionStarting() override { ++sessionsStarted; }
     void troubleCodesCleared() override { ++clears; }
+    void showPlaybackCaptions(bool playback) override {
+        playbackCaptions = playback;
+        playCaption = playback ? "Play" : "";
+    }
+    void showPlayCaption(bool playing) override { playCaption = playing ? "Pause" : "Play"; }
+    void showRecordingTitle(const QString& fileName) override { titleFile = fileName; }
+    void setSliderRange(int maximum) override {
+        sliderMaximum = maximum;
+        slider = std::min(slider, maximum);
+    }
+    void setSliderPosition(int position) override { slider = std::clamp(position, 0, sliderMaximum); }
+    int sliderPosition() const override { return slider; }
+    void showTime(const QString& text) override { time = text; }
+    void showLength(const QString& text) override { length = text; }
+    void showSinglePageTab(std::uint16_t page) override {
+        tabs = {page};
+        shownPage = page;
+        selected = 0;
+        pagesShown.push_back(page);
+    }
+    void playbackPageChanged() override { ++playbackPageChanges; }
 
     bool enabled(app::MainControl control) const {
         const auto found = enabled_.find(control);
@@ -89,6 +115,11 @@ public:
     int paints = 0;
     int sessionsStarted = 0;
     int clears = 0;
+    bool playbackCaptions = false;
+    QString playCaption, titleFile, time, length;
+    int slider = 0;
+    int sliderMaximum = 1;
+    int playbackPageChanges = 0;
 
 private:
     std::map<app::MainControl, bool> enabled_;

@@ -27,6 +27,9 @@ enum class Message {
     CommunicationError,   // the unit dropped out of the session
     RecordingFailed,      // the session could not be written to disk (detail: why)
     SaveFailed,           // the recording could not be saved under the chosen name (detail: why)
+    FileLocked,           // "File is locked by another application."
+    FileCorrupted,        // "File is corrupted, load skipped."
+    RecordingNotFound,    // a recording named on the command line cannot be opened (detail: path and why)
 };
 
 // The main window as the core sees it: the core decides, the window shows, in the texts of the
@@ -63,6 +66,24 @@ public:
     virtual void sessionStarting() = 0;
     // The trouble codes were cleared: the fault-time page starts afresh.
     virtual void troubleCodesCleared() = 0;
+
+    // --- playback ---
+    // Open becomes "Close" and Save As "Play" (playback), or back to "Open..." and "Save As...".
+    virtual void showPlaybackCaptions(bool playback) = 0;
+    // Save As reads "Pause" while playing and "Play" while paused.
+    virtual void showPlayCaption(bool playing) = 0;
+    // The window title with the recording's file name after the product title; empty: none.
+    virtual void showRecordingTitle(const QString& fileName) = 0;
+    virtual void setSliderRange(int maximum) = 0;
+    virtual void setSliderPosition(int position) = 0;
+    virtual int sliderPosition() const = 0;
+    // The whole text of the time field ("Time:" ... " sec"), white.
+    virtual void showTime(const QString& text) = 0;
+    virtual void showLength(const QString& text) = 0;
+    // Deletes all tabs and shows the page under a single tab of its name.
+    virtual void showSinglePageTab(std::uint16_t page) = 0;
+    // Playback shows another page: the fault-time page starts afresh.
+    virtual void playbackPageChanged() {}
 };
 
 }  // namespace quilldar::app

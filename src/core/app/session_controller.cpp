@@ -22,7 +22,12 @@ constexpr std::chrono::milliseconds kPumpInterval{20};
 }  // namespace
 
 SessionController::SessionController(AppContext& context, MainView& view, files::TemporaryRecording& recording)
-    : context_(context), state_(context.state()), link_(context.link()), view_(view), recording_(recording) {
+    : context_(context),
+      state_(context.state()),
+      link_(context.link()),
+      view_(view),
+      recording_(recording),
+      playback_(context, view, recording, *this) {
     // Every wait of a tick or a command keeps the window painted while the module takes its time.
     link_.setWaitPump([this] { view_.keepPainted(); }, kPumpInterval, this);
 }
@@ -69,6 +74,7 @@ void SessionController::tick() {
         link::SelectErrorCodesList(link_, state_);
         view_.showPage(link::page::kErrorCodes, 1);
     }
+    if (state_.playback) playback_.step();
 }
 
 bool SessionController::talkToModule() {
@@ -216,6 +222,12 @@ void SessionController::sessionReset() {
     state_.listState = link::list_state::kNone;
     state_.handshakePending = 1;
     state_.autoErrorPage = 1;
+}
+
+std::uint32_t SessionController::adoptLeftoverRecording() {
+    const std::uint32_t records = recording_.adoptLeftover(state_);
+    if (records > 0) view_.setControlEnabled(MainControl::SaveAs, true);
+    return records;
 }
 
 bool SessionController::saveRecordingAs(const QString& target) {

@@ -4,6 +4,7 @@
 
 #include "app/app_context.h"
 #include "app/main_view.h"
+#include "app/playback_controller.h"
 #include "files/temporary_recording.h"
 #include "link/connect_unit.h"
 
@@ -21,7 +22,7 @@ enum class SessionEnd {
 // watches vehicle power, selects the polling list for the page on show and takes one reply per
 // tick into the receive report and the recording; and the commands that start and end a session.
 // The window calls tick() from its 100 ms timer and forwards its buttons; tests call them directly.
-class SessionController : private link::ConnectObserver {
+class SessionController : private link::ConnectObserver, private PlaybackHost {
 public:
     static constexpr int kPollPeriodMs = 100;
 
@@ -40,7 +41,7 @@ public:
     // A click on tab `tab` of the strip.
     void tabClicked(int tab);
     // Returns the main window to the idle state; the next tick reopens the link.
-    void sessionReset();
+    void sessionReset() override;
     // Save As: moves the recording of the last session to the file; the folder becomes the file
     // browser's start folder. False (after telling the user) when it could not be saved; the
     // recording is kept.
@@ -51,15 +52,23 @@ public:
 
     SessionEnd lastSessionEnd() const { return lastSessionEnd_; }
 
+    // Open, Close and the playback controls.
+    PlaybackController& playback() { return playback_; }
+    // A recording left behind by a run that ended without saving it ("Quilldar_Temp.QLT" with
+    // whole records) is taken as the records of an unsaved session, so that the user can still
+    // keep it. Returns the number of records found.
+    std::uint32_t adoptLeftoverRecording();
+
 private:
     // ConnectObserver
     void showPartNumber(const QString& partNumber) override;
     void communicationFailed() override;
     void recordReport() override;
 
-    // Questions and messages keep the link alive for as long as the user takes to answer.
-    bool ask(Question question);
-    void tell(Message message, const QString& detail = {});
+    // PlaybackHost. Questions and messages keep the link alive for as long as the user takes to
+    // answer.
+    bool ask(Question question) override;
+    void tell(Message message, const QString& detail = {}) override;
     void endSession(SessionEnd how);
     // The part of a tick that talks to the module over an open link: the greeting, the power poll
     // and, in a session, the page's list and one reply. False when a wait failed.
@@ -78,6 +87,7 @@ private:
     int selectedTab_ = 0;
     bool recordingFailureShown_ = false;
     SessionEnd lastSessionEnd_ = SessionEnd::None;
+    PlaybackController playback_;
 };
 
 }  // namespace quilldar::app

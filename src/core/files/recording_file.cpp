@@ -18,6 +18,8 @@ constexpr std::uint8_t kPartNumberAnswerSecondScheme = 0x8E;
 constexpr std::uint8_t kCodeAnswer = 0x9A;
 constexpr std::uint8_t kCodeAnswerSecondScheme = 0x8A;
 constexpr std::uint8_t kErrorCodesPage = 5;
+// Positive response to readEcuIdentification.
+constexpr std::uint8_t kIdentificationAnswer = 0x5A;
 
 // Frame bytes first..first+count-1 as text, ending at the first zero byte.
 QByteArray frameText(const link::Report& record, std::size_t first, std::size_t count) {
@@ -26,10 +28,6 @@ QByteArray frameText(const link::Report& record, std::size_t first, std::size_t 
     return QByteArray(begin, static_cast<qsizetype>(length));
 }
 
-bool isSecondSchemeMarker(const link::Report& record) {
-    return link::frameByte(record, 5) == kPartNumberAnswer && link::frameByte(record, 6) == 0x12 &&
-           link::frameByte(record, 7) == 0x31;
-}
 
 }  // namespace
 
@@ -60,21 +58,61 @@ LoadResult RecordingFile::load(const QString& path) {
         return LoadResult::Corrupted;
     }
 
+    identify();
+    return LoadResult::Loaded;
+}
+
+void RecordingFile::close() {
+    file_.close();
+    blockFirst_ = blockRecords_ = 0;
+    count_ = 0;
+    next_ = 0;
+    playbackStart_ = 0;
+    identity_ = {};
+    bufferPos_ = bufferEnd_ = 0;
+}
+
+void RecordingFile::identify() {
     rewind();
     identity_ = {};
-    // An ECM of the second scheme first answers the part-number request with 12 31 instead of
-    // its part number, and the connection records that answer too; the real part number follows
-    // in the second scheme's answer.
-    bool found = readUntilFrameByte5(record, kPartNumberAnswer, kPartNumberAnswerSecondScheme);
-    if (found && isSecondSchemeMarker(record)) {
-        found = readUntilFrameByte5(record, kPartNumberAnswer, kPartNumberAnswerSecondScheme);
+    // The connection records the identification answers first, a retried request once per try.
+    // The unit is the one that answered first; its answers decide the scheme: an engine that
+    // answered 0x8E among them was identified through the second scheme, and the steering unit
+    // answers the part-number request with 0x8A and the code request with 0x8E.
+    std::vector<link::Report> first;
+    link::Report record{};
+    for (int i = 0; i < kSearchLimit && readRaw(record); ++i) first.push_back(record);
+    const auto isAnswer = [&](const link::Report& r) {
+        return link::frameByte(r, 0) == kFrameFormat && link::frameByte(r, 4) == kIdentificationAnswer &&
+               (identity_.unitAddress == 0 || link::frameByte(r, 2) == identity_.unitAddress);
+    };
+    for (const link::Report& r : first) {
+        if (!isAnswer(r)) continue;
+        identity_.unitAddress = link::frameByte(r, 2);
+        break;
     }
-    if (found) {
-        identity_.altListVariant = link::frameByte(record, 5) == kPartNumberAnswerSecondScheme;
-        identity_.ecmPartNumber = frameText(record, 6, 11);
+    if (identity_.unitAddress == link::address::kEps) {
+        identity_.partNumberIdentifier = kCodeAnswerSecondScheme;
+        identity_.codeIdentifier = kPartNumberAnswerSecondScheme;
+    } else if (identity_.unitAddress == link::address::kEngine &&
+               std::any_of(first.begin(), first.end(), [&](const link::Report& r) {
+                   return isAnswer(r) && link::frameByte(r, 5) == kPartNumberAnswerSecondScheme;
+               })) {
+        identity_.altListVariant = true;
+        identity_.partNumberIdentifier = kPartNumberAnswerSecondScheme;
+        identity_.codeIdentifier = kCodeAnswerSecondScheme;
     }
-    if (readUntilFrameByte5(record, kCodeAnswer, kCodeAnswerSecondScheme)) {
-        identity_.ecmCode = frameText(record, 12, 4).toStdString();
+    // The last answer of each kind is the one the session went on with.
+    std::size_t lastUsed = first.size();
+    for (std::size_t i = 0; i < first.size(); ++i) {
+        if (isAnswer(first[i]) && identity_.take(first[i])) lastUsed = i;
+    }
+    if (identity_.unitAddress == 0 || lastUsed == first.size()) {
+        // No identification: playback goes on after the records the searches looked through.
+        identity_ = {};
+        seek(std::min<std::uint32_t>(count_, 2 * kSearchLimit));
+    } else {
+        seek(static_cast<std::uint32_t>(lastUsed) + 1);
     }
     // The first records after the identification: one, three more when it was written on the
     // Error codes page, and one more.
@@ -83,25 +121,44 @@ LoadResult RecordingFile::load(const QString& path) {
     }
     readRaw(record);
     playbackStart_ = next_;
-    return LoadResult::Loaded;
 }
 
-void RecordingFile::close() {
-    file_.close();
-    count_ = 0;
-    next_ = 0;
-    playbackStart_ = 0;
-    identity_ = {};
-    bufferPos_ = bufferEnd_ = 0;
-}
-
-bool RecordingFile::readUntilFrameByte5(link::Report& record, std::uint8_t first,
-                                        std::uint8_t second) {
-    for (int i = 0; i < kSearchLimit && readRaw(record); ++i) {
-        const std::uint8_t identifier = link::frameByte(record, 5);
-        if (identifier == first || identifier == second) return true;
+bool RecordingIdentity::take(const link::Report& record) {
+    if (link::frameByte(record, 4) != kIdentificationAnswer || link::frameByte(record, 2) != unitAddress) return false;
+    const std::uint8_t identifier = link::frameByte(record, 5);
+    if (identifier == partNumberIdentifier) {
+        ecmPartNumber = frameText(record, 6, 11);
+        return true;
+    }
+    if (identifier == codeIdentifier) {
+        ecmCode = frameText(record, 12, 4).toStdString();
+        return true;
     }
     return false;
+}
+
+bool RecordingFile::recordAt(std::uint32_t index, link::Report& record) {
+    if (!isOpen() || index >= count_) return false;
+    if (index < blockFirst_ || index >= blockFirst_ + blockRecords_) {
+        // The block that ends just after the index: backward steps find the records before it.
+        constexpr auto kBlock = static_cast<std::uint32_t>(kBufferRecords);
+        const std::uint32_t first = index + 1 >= kBlock ? index + 1 - kBlock : 0;
+        const std::uint32_t records = std::min(kBlock, count_ - first);
+        block_.resize(static_cast<std::size_t>(records) * kRecordSize);
+        blockRecords_ = 0;
+        if (!file_.seek(static_cast<qint64>(first) * static_cast<qint64>(kRecordSize))) return false;
+        const qint64 got = file_.read(reinterpret_cast<char*>(block_.data()), static_cast<qint64>(block_.size()));
+        // The sequential reader goes on from its own position, with its buffer read afresh.
+        bufferPos_ = bufferEnd_ = 0;
+        if (!file_.seek(static_cast<qint64>(next_) * static_cast<qint64>(kRecordSize))) return false;
+        if (got <= 0) return false;
+        blockFirst_ = first;
+        blockRecords_ = static_cast<std::uint32_t>(static_cast<std::size_t>(got) / kRecordSize);
+        if (index >= blockFirst_ + blockRecords_) return false;
+    }
+    std::memcpy(record.data(), block_.data() + static_cast<std::size_t>(index - blockFirst_) * kRecordSize,
+                kRecordSize);
+    return true;
 }
 
 bool RecordingFile::seek(std::uint32_t index) {
@@ -139,10 +196,10 @@ bool RecordingFile::read(link::Report& report) {
     return true;
 }
 
-QString durationText(std::uint32_t records, const QString& secondsWord) {
-    char text[40];
-    int size = std::snprintf(text, 32, "%.3g", records * kSecondsPerRecord);
-    if (size < 0) size = 0;
+QString secondsText(double seconds, int digits) {
+    char text[48];
+    int size = std::snprintf(text, 40, "%.*g", digits, seconds);
+    if (size < 0 || size >= 40) size = 0;
     // Exponents are written with three digits, as the rest of the program writes them.
     if (const char* e = std::strchr(text, 'e'); e != nullptr && text + size - e == 4) {
         const auto at = static_cast<std::size_t>(e - text) + 2;
@@ -156,7 +213,11 @@ QString durationText(std::uint32_t records, const QString& secondsWord) {
         text[size++] = '0';
         text[size++] = '0';
     }
-    return QString::fromLatin1(text, size) + secondsWord;
+    return QString::fromLatin1(text, size);
+}
+
+QString durationText(std::uint32_t records, const QString& secondsWord) {
+    return secondsText(records * kSecondsPerRecord, 3) + secondsWord;
 }
 
 RecordingSummary summarizeRecording(RecordingFile& recording) {

@@ -35,6 +35,15 @@ struct RecordingIdentity {
         ecmPartNumber;    // up to 11 characters; empty when the recording has no part-number answer
     std::string ecmCode;  // up to 4 characters; empty when the recording has no code answer
     bool altListVariant = false;  // the ECM answered in the second identification scheme
+    // The unit that answered the identification (its address; 0 when none did), and the
+    // identifiers of its part-number and code answers.
+    std::uint8_t unitAddress = 0;
+    std::uint8_t partNumberIdentifier = 0x91;
+    std::uint8_t codeIdentifier = 0x9A;
+
+    // Takes the part number or the code from an identification answer of the recording's unit;
+    // false for any other record.
+    bool take(const link::Report& record);
 };
 
 // A recording opened for reading: validation and identification on load, then buffered reading
@@ -54,6 +63,10 @@ public:
 
     // The index of the next record to read.
     std::uint32_t position() const { return next_; }
+    // The record at the index, as stored, without moving the reading position; false beyond the
+    // end or on a read error. Reads nearby records at once, so that stepping backwards through a
+    // recording stays cheap.
+    bool recordAt(std::uint32_t index, link::Report& record);
     void rewind() { seek(0); }
     bool seek(std::uint32_t index);
     // The next record as stored; false at the end of the file or on a read error.
@@ -63,7 +76,9 @@ public:
     bool read(link::Report& report);
 
 private:
-    bool readUntilFrameByte5(link::Report& record, std::uint8_t first, std::uint8_t second);
+    // Reads the identification from the first records and leaves the position where playback
+    // goes on.
+    void identify();
     bool refill();
 
     QFile file_;
@@ -74,10 +89,18 @@ private:
     std::vector<std::uint8_t> buffer_;
     std::size_t bufferPos_ = 0;  // next unread byte of buffer_
     std::size_t bufferEnd_ = 0;
+    // The block of records that recordAt read last.
+    std::vector<std::uint8_t> block_;
+    std::uint32_t blockFirst_ = 0;
+    std::uint32_t blockRecords_ = 0;
 };
 
-// N × 0.15 s with three significant digits and at least two decimals once there is a point,
-// followed by the seconds word: 10 records "1.50 sec", 100 records "15 sec".
+// A time in the general notation of the time fields: at most `digits` significant digits,
+// exponents with three digits, and two decimals once there is a decimal point ("1.50", "15",
+// "1.05e+003").
+QString secondsText(double seconds, int digits);
+// N × 0.15 s with three significant digits, followed by the seconds word: 10 records
+// "1.50 sec", 100 records "15 sec".
 QString durationText(std::uint32_t records, const QString& secondsWord);
 
 // A run of consecutive records carrying the same page tag.

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
+#include <cstdint>
 
 #include "platform/file_replace.h"
 
@@ -13,9 +15,12 @@ TemporaryRecording::TemporaryRecording(const QString& folder)
 
 bool TemporaryRecording::RecordReport(link::Report& report, app::AppState& state) {
     if (state.recordingOpen == 0 || !file_.isOpen()) {
+        // A held recording that is not open (taken over from an earlier run) grows; otherwise a
+        // new recording starts.
+        const QIODevice::OpenMode mode = state.recordingOpen ? QIODevice::Append : QIODevice::Truncate;
         file_.close();
         file_.setFileName(path_);
-        if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        if (!file_.open(QIODevice::WriteOnly | mode | QIODevice::Unbuffered)) {
             lastError_ = file_.errorString();
             return false;
         }
@@ -79,6 +84,26 @@ bool TemporaryRecording::saveRecording(const QString& target, app::AppState& sta
 void TemporaryRecording::close(app::AppState& state) {
     file_.close();
     state.recordingOpen = 0;
+}
+
+}  // namespace quilldar::files
+
+namespace quilldar::files {
+
+std::uint32_t TemporaryRecording::adoptLeftover(app::AppState& state) {
+    QFile leftover(path_);
+    if (!leftover.exists() || state.recordingOpen) return 0;
+    const qint64 size = leftover.size();
+    const qint64 records = std::min<qint64>(size / static_cast<qint64>(link::kReportSize), UINT32_MAX);
+    // A record the earlier run was writing when it ended is incomplete.
+    if (records * static_cast<qint64>(link::kReportSize) != size &&
+        !leftover.resize(records * static_cast<qint64>(link::kReportSize))) {
+        lastError_ = leftover.errorString();
+    }
+    if (records == 0) return 0;
+    state.recordCount = static_cast<std::uint32_t>(records);
+    state.recordingOpen = 1;
+    return state.recordCount;
 }
 
 }  // namespace quilldar::files

@@ -36,6 +36,11 @@ public:
     // Gives the held recording up (it stays on disk until the next session truncates it).
     void close(app::AppState& state);
 
+    // Takes a scratch file left behind by an earlier run as the held recording: a partial last
+    // record is cut off, recordCount is set and recordingOpen too when whole records remain.
+    // Returns the number of records.
+    std::uint32_t adoptLeftover(app::AppState& state);
+
     // What went wrong in the last failed call, for the user.
     const QString& lastError() const { return lastError_; }
 

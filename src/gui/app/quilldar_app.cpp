@@ -96,7 +96,14 @@ int CQuilldarApp::run(int argc, char** argv) {
     }
     // The first copy owns the interface module; later copies work offline on recordings.
     platform::InstanceLock lock(QDir::tempPath());
-    if (!lock.acquire()) context.state().offlineInstance = 1;
+    if (!lock.acquire()) {
+        context.state().offlineInstance = 1;
+    } else {
+        // The records of a run that ended without saving them are offered for saving again; a
+        // second copy leaves them to the first, which may still be writing them.
+        window.controller().adoptLeftoverRecording();
+    }
+    if (!line.recording.isEmpty()) window.openAtStart(line.recording);
     if (QGuiApplication::clipboard()->text() == QLatin1String(kClipboardTrigger))
         context.state().clipboardOutput = 1;
     window.start();

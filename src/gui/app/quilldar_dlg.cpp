@@ -5,7 +5,9 @@
 #include <QEventLoop>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
+#include <QTimer>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -74,6 +76,12 @@ void setFittingText(QPushButton* button, const QString& text) {
     button->setText(text);
 }
 
+// Why a file cannot be opened for reading, in the system's words.
+QString fileErrorText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QStringLiteral("it is not a recording") : file.errorString();
+}
+
 QLabel* valueField(QWidget* parent, const char* name) {
     auto* field = new QLabel(parent);
     field->setObjectName(QLatin1String(name));
@@ -98,6 +106,9 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
       }),
       chooseSavePath_([](QWidget* parent, const QString& folder) {
           return QFileDialog::getSaveFileName(parent, QString(), folder, QStringLiteral("Quilldar  (*.QLS)"));
+      }),
+      chooseOpenPath_([](QWidget* parent, const QString& folder) {
+          return QFileDialog::getOpenFileName(parent, QString(), folder, QStringLiteral("Quilldar  (*.QLS)"));
       }) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -224,6 +235,20 @@ void CQuilldarDlg::buildControls() {
             [this] { runCommand([&] { controller_.clearErrorsCommand(); }); });
     connect(buttons_[MainControl::Settings], &QPushButton::clicked, this, [this] { openSettings(); });
     connect(buttons_[MainControl::SaveAs], &QPushButton::clicked, this, [this] { saveAs(); });
+    connect(buttons_[MainControl::Open], &QPushButton::clicked, this, [this] { openOrClose(); });
+    connect(buttons_[MainControl::Back], &QPushButton::clicked, this,
+            [this] { runCommand([&] { controller_.playback().back(); }); });
+    connect(buttons_[MainControl::Forward], &QPushButton::clicked, this,
+            [this] { runCommand([&] { controller_.playback().forward(); }); });
+    // Letting go of the thumb, and a click or key that moves it in one go, both place the
+    // playback; while the thumb is held nothing happens.
+    connect(slider_, &QSlider::sliderReleased, this,
+            [this] { runCommand([&] { controller_.playback().sliderReleased(); }); });
+    connect(slider_, &QSlider::actionTriggered, this, [this](int action) {
+        if (action == QAbstractSlider::SliderMove || slider_->isSliderDown()) return;
+        // The action is applied after this signal: take the new position once it is in place.
+        QTimer::singleShot(0, this, [this] { runCommand([&] { controller_.playback().sliderReleased(); }); });
+    });
 }
 
 void CQuilldarDlg::applyStyle() {
@@ -330,7 +355,25 @@ void CQuilldarDlg::runCommand(Command command) {
     --commandDepth_;
 }
 
+void CQuilldarDlg::openOrClose() {
+    runCommand([this] {
+        if (state_.playback) {
+            controller_.playback().close();
+            return;
+        }
+        controller_.playback().openCommand([this](const QString& folder) { return chooseOpenPath_(this, folder); });
+    });
+}
+
+void CQuilldarDlg::openAtStart(const QString& path) {
+    runCommand([&] { controller_.playback().openFromCommandLine(path); });
+}
+
 void CQuilldarDlg::saveAs() {
+    if (state_.playback) {
+        runCommand([this] { controller_.playback().playPause(); });
+        return;
+    }
     runCommand([this] {
         QString target = chooseSavePath_(this, context_.settings().openSave1);
         if (target.isEmpty()) return;
@@ -432,6 +475,16 @@ void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
                       QStringLiteral("The recording could not be saved: %1\nIt is kept; try another folder or name.")
                           .arg(detail));
             break;
+        case app::Message::FileLocked:
+            tellUser_(this, QString(), table.text(MainText::FileLocked));
+            break;
+        case app::Message::FileCorrupted:
+            tellUser_(this, QString(), table.text(MainText::FileCorrupted));
+            break;
+        case app::Message::RecordingNotFound:
+            tellUser_(this, table.text(MainText::Error),
+                      QStringLiteral("The recording %1 cannot be opened: %2").arg(detail, fileErrorText(detail)));
+            break;
         case app::Message::RecordingFailed:
             tellUser_(this, table.text(MainText::Error),
                       QStringLiteral("The session cannot be recorded to disk: %1\n"
@@ -439,6 +492,45 @@ void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
                           .arg(detail));
             break;
     }
+}
+
+void CQuilldarDlg::showPlaybackCaptions(bool playback) {
+    const settings::LanguageTable& table = context_.languageTable();
+    setFittingText(buttons_[MainControl::Open], mnemonicFree(table.text(playback ? MainText::Close : MainText::Open)));
+    setFittingText(buttons_[MainControl::SaveAs], mnemonicFree(table.text(playback ? MainText::Play : MainText::SaveAs)));
+}
+
+void CQuilldarDlg::showPlayCaption(bool playing) {
+    setFittingText(buttons_[MainControl::SaveAs],
+                   mnemonicFree(context_.languageTable().text(playing ? MainText::Pause : MainText::Play)));
+}
+
+void CQuilldarDlg::showRecordingTitle(const QString& fileName) {
+    const settings::LanguageTable& table = context_.languageTable();
+    QString title = table.text(MainText::WindowTitle);
+    if (!fileName.isEmpty()) title += table.text(MainText::TitleSeparator) + fileName;
+    setWindowTitle(title);
+}
+
+void CQuilldarDlg::setSliderRange(int maximum) { slider_->setRange(0, std::max(0, maximum)); }
+
+void CQuilldarDlg::setSliderPosition(int position) {
+    // While the user holds the thumb, the thumb stays where the user puts it.
+    if (!slider_->isSliderDown()) slider_->setValue(position);
+}
+
+int CQuilldarDlg::sliderPosition() const {
+    return slider_->isSliderDown() ? slider_->sliderPosition() : slider_->value();
+}
+
+void CQuilldarDlg::showTime(const QString& text) { timeField_->setText(text); }
+
+void CQuilldarDlg::showLength(const QString& text) { lengthField_->setText(text); }
+
+void CQuilldarDlg::showSinglePageTab(std::uint16_t page) {
+    tabs_->setTabs(tabNames({page}, false));
+    tabs_->showPage(page, 0);
+    update();
 }
 
 void CQuilldarDlg::resetView() {

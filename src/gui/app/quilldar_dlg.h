@@ -37,12 +37,18 @@ public:
         askUser_ = std::move(questions);
         tellUser_ = std::move(messages);
     }
-    // Where Save As asks for the file name; an empty result cancels.
-    using SavePathChooser = std::function<QString(QWidget* parent, const QString& folder)>;
-    void setSavePathChooser(SavePathChooser chooser) { chooseSavePath_ = std::move(chooser); }
+    // Where Save As asks for the file name, and Open for the recording; an empty result cancels.
+    using PathChooser = std::function<QString(QWidget* parent, const QString& folder)>;
+    using SavePathChooser = PathChooser;
+    void setSavePathChooser(PathChooser chooser) { chooseSavePath_ = std::move(chooser); }
+    void setOpenPathChooser(PathChooser chooser) { chooseOpenPath_ = std::move(chooser); }
 
-    // The Save As command.
+    // The Save As button: saves the last session, or plays and pauses a recording.
     void saveAs();
+    // The Open button: opens a recording, or closes the one that plays.
+    void openOrClose();
+    // Opens a recording named on the command line, before the window is shown.
+    void openAtStart(const QString& path);
 
     app::SessionController& controller() { return controller_; }
     // One tick of the poll timer: re-applies the texts after a language change, then runs the
@@ -88,6 +94,15 @@ private:
     void keepPainted() override;
     void sessionStarting() override;
     void troubleCodesCleared() override {}
+    void showPlaybackCaptions(bool playback) override;
+    void showPlayCaption(bool playing) override;
+    void showRecordingTitle(const QString& fileName) override;
+    void setSliderRange(int maximum) override;
+    void setSliderPosition(int position) override;
+    int sliderPosition() const override;
+    void showTime(const QString& text) override;
+    void showLength(const QString& text) override;
+    void showSinglePageTab(std::uint16_t page) override;
 
     void buildControls();
     void applyStyle();
@@ -113,7 +128,8 @@ private:
     app::HardwareFields hardwareFields_ = app::HardwareFields::Unknown;
     QuestionPresenter askUser_;
     MessagePresenter tellUser_;
-    SavePathChooser chooseSavePath_;
+    PathChooser chooseSavePath_;
+    PathChooser chooseOpenPath_;
     std::function<void()> beforeTick_;
 
     std::map<app::MainControl, QPushButton*> buttons_;
