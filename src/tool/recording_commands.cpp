@@ -112,6 +112,7 @@ int runExport(const ExportOptions& options) {
     // The units and the language the program would show, unless the command line says otherwise.
     settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
     settings::SettingsStore store;
+    store.setReadOnly(true);
     store.setReporter([](const QString&) {});  // an unreadable store leaves the defaults
     store.load(stored, QDir::currentPath());
     if (options.language) stored.languageIndex = *options.language;
@@ -165,6 +166,8 @@ int runDtc(const DtcOptions& options) {
     link::Report report{};
     link::Report lastAnswer{};
     bool found = false;
+    // The whole recording, whatever loading read of it.
+    recording.rewind();
     while (recording.read(report)) {
         if (vehicle::isTroubleCodeAnswer(report)) {
             lastAnswer = report;

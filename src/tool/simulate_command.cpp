@@ -110,6 +110,8 @@ int runSimulate(const SimulateOptions& options) {
                                            options.realtime ? sim::ModuleTiming{} : kFastModule);
     sim::SimulatedModule& module = *owned;
     app::AppContext context(std::move(owned));
+    // The tool reads the program's settings and never writes them.
+    context.settingsStore().setReadOnly(true);
     files::TemporaryRecording recording(scratch.path());
     HeadlessMainView view;
     app::SessionController session(context, view, recording);

@@ -44,7 +44,9 @@ QString CRegEntry::value() const { return key_.value(name_); }
 
 bool CRegEntry::set(const QString& value) { return key_.setValue(name_, value); }
 
-CRegistry::CRegistry(const RegistryLocation& location, RegistryRoot root, const QString& keyPath) {
+CRegistry::CRegistry(const RegistryLocation& location, RegistryRoot root, const QString& keyPath,
+                     RegistryAccess access)
+    : readOnly_(access == RegistryAccess::ReadOnly) {
     // QSettings separates groups with '/', the registry with '\'.
     group_ = QString(keyPath).replace(u'\\', u'/');
     if (location.isNative()) {
@@ -59,6 +61,15 @@ CRegistry::CRegistry(const RegistryLocation& location, RegistryRoot root, const 
 
     where_ = QFileInfo(location.fileOf(root)).absoluteFilePath();
     const QFileInfo file(where_);
+    if (readOnly_) {
+        // A missing file reads as an empty key.
+        settings_ = std::make_unique<QSettings>(where_, QSettings::IniFormat);
+        if (file.exists() && settings_->status() == QSettings::AccessError) {
+            error_ = QStringLiteral("cannot read %1").arg(where_);
+            settings_.reset();
+        }
+        return;
+    }
     if (!QDir().mkpath(file.absolutePath())) {
         error_ = QStringLiteral("cannot create the folder %1").arg(file.absolutePath());
         return;
@@ -99,6 +110,10 @@ QString CRegistry::value(const QString& name) const {
 
 bool CRegistry::setValue(const QString& name, const QString& value) {
     if (!settings_) return false;
+    if (readOnly_) {
+        error_ = QStringLiteral("\"%1\" is not written: %2 is only read").arg(name, where_);
+        return false;
+    }
     settings_->setValue(fullName(name), value);
     settings_->sync();
     if (settings_->status() != QSettings::NoError) {

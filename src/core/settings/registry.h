@@ -54,13 +54,17 @@ private:
     QString name_;
 };
 
+// Whether a key may be written. A reader never creates a key, a file or a folder.
+enum class RegistryAccess { ReadWrite, ReadOnly };
+
 // An open registry key, created when it does not exist. Every value is a string. Each write is
 // flushed at once and its outcome checked, so that a value that could not be stored is noticed
 // (errorText() tells why) instead of being lost silently.
 class CRegistry {
 public:
     CRegistry(const RegistryLocation& location, RegistryRoot root,
-              const QString& keyPath = QString::fromLatin1(kQuilldarKey));
+              const QString& keyPath = QString::fromLatin1(kQuilldarKey),
+              RegistryAccess access = RegistryAccess::ReadWrite);
     ~CRegistry();
     CRegistry(const CRegistry&) = delete;
     CRegistry& operator=(const CRegistry&) = delete;
@@ -81,6 +85,7 @@ public:
 private:
     QString fullName(const QString& name) const;
 
+    bool readOnly_ = false;
     std::unique_ptr<QSettings> settings_;
     QString group_;
     QString where_;

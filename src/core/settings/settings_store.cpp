@@ -16,9 +16,9 @@ QString chartValueName(int chart) { return QStringLiteral("Chart%1").arg(chart);
 // Reads a value, writing the default first when it is missing; the value read is then that
 // default.
 QString readOrCreate(CRegistry& key, const QString& name, const QString& fallback,
-                     bool& writeFailed) {
+                     bool& writeFailed, bool create) {
     if (key.contains(name)) return key.value(name);
-    if (!key.setValue(name, fallback)) writeFailed = true;
+    if (create && !key.setValue(name, fallback)) writeFailed = true;
     return fallback;
 }
 
@@ -56,7 +56,7 @@ Settings SettingsStore::defaults(const QString& startupFolder) {
 
 void SettingsStore::load(Settings& settings, const QString& startupFolder) {
     {
-        CRegistry user(location_, RegistryRoot::CurrentUser);
+        CRegistry user(location_, RegistryRoot::CurrentUser, QString::fromLatin1(kQuilldarKey), access_);
         if (user.isOpen()) {
             settings.installDir = user.value(QStringLiteral("InstallDir"));
         } else {
@@ -65,7 +65,8 @@ void SettingsStore::load(Settings& settings, const QString& startupFolder) {
         if (settings.installDir.isEmpty()) settings.installDir = installDirFallback_;
     }
 
-    CRegistry machine(location_, RegistryRoot::LocalMachine);
+    CRegistry machine(location_, RegistryRoot::LocalMachine, QString::fromLatin1(kQuilldarKey), access_);
+    const bool create = access_ == RegistryAccess::ReadWrite;
     if (!machine.isOpen()) {
         // Nothing can be read or stored; the program runs on the values of a fresh installation
         // rather than on the placeholders it starts with.
@@ -79,12 +80,12 @@ void SettingsStore::load(Settings& settings, const QString& startupFolder) {
 
     bool writeFailed = false;
     settings.entries = decodeSettingsArray(readOrCreate(
-        machine, QStringLiteral("Settings"), encodeSettingsArray(SettingsArray{}), writeFailed));
+        machine, QStringLiteral("Settings"), encodeSettingsArray(SettingsArray{}), writeFailed, create));
 
     if (machine.contains(QStringLiteral("HLColor"))) {
         settings.highlightColour = decodeHighlightColour(machine.value(QStringLiteral("HLColor")));
     } else {
-        if (!machine.setValue(QStringLiteral("HLColor"),
+        if (create && !machine.setValue(QStringLiteral("HLColor"),
                               QLatin1String(kDefaultHighlightColourValue))) {
             writeFailed = true;
         }
@@ -92,26 +93,26 @@ void SettingsStore::load(Settings& settings, const QString& startupFolder) {
         settings.entries[entry::kHighlightColour] = 0;
     }
 
-    settings.faqVersion = readOrCreate(machine, QStringLiteral("FAQ"), kFaqDefault, writeFailed);
+    settings.faqVersion = readOrCreate(machine, QStringLiteral("FAQ"), kFaqDefault, writeFailed, create);
 
     for (int chart = 0; chart < 4; ++chart) {
         const QString value = readOrCreate(machine, chartValueName(chart), QString::number(chart),
-                                           writeFailed);
+                                           writeFailed, create);
         bool isNumber = false;
         const int channel = value.trimmed().toInt(&isNumber);
         settings.chartChannels[chart] = isNumber ? channel : chart;
     }
 
     settings.openSave1 =
-        readOrCreate(machine, QStringLiteral("OpenSave1"), startupFolder, writeFailed);
+        readOrCreate(machine, QStringLiteral("OpenSave1"), startupFolder, writeFailed, create);
     settings.languageIndex = decodeLanguage(
-        readOrCreate(machine, QStringLiteral("Language2"), encodeLanguage(kEnglish), writeFailed));
+        readOrCreate(machine, QStringLiteral("Language2"), encodeLanguage(kEnglish), writeFailed, create));
 
     if (writeFailed) report(machine.errorText());
 }
 
 bool SettingsStore::store(const QString& name, const QString& value) {
-    CRegistry machine(location_, RegistryRoot::LocalMachine);
+    CRegistry machine(location_, RegistryRoot::LocalMachine, QString::fromLatin1(kQuilldarKey), access_);
     if (!machine.isOpen()) {
         report(QStringLiteral("cannot store \"%1\": %2").arg(name, machine.errorText()));
         return false;
@@ -161,7 +162,7 @@ bool SettingsStore::storeLanguage(int languageIndex) {
 }
 
 QString SettingsStore::readOpenSave() {
-    CRegistry machine(location_, RegistryRoot::LocalMachine);
+    CRegistry machine(location_, RegistryRoot::LocalMachine, QString::fromLatin1(kQuilldarKey), access_);
     return machine.value(QStringLiteral("OpenSave"));
 }
 

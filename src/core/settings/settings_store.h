@@ -19,6 +19,9 @@ public:
     explicit SettingsStore(RegistryLocation location = RegistryLocation::standard());
 
     void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    // A reader (the command-line tool) takes the stored values, or the defaults where there are
+    // none, and never writes, creates or completes anything.
+    void setReadOnly(bool readOnly) { access_ = readOnly ? RegistryAccess::ReadOnly : RegistryAccess::ReadWrite; }
     // The install folder used when "InstallDir" is missing (it is never written).
     void setInstallDirFallback(QString folder) { installDirFallback_ = std::move(folder); }
     const QStringList& problems() const { return problems_; }
@@ -57,6 +60,7 @@ private:
     void report(const QString& problem);
 
     RegistryLocation location_;
+    RegistryAccess access_ = RegistryAccess::ReadWrite;
     Reporter reporter_;
     QString installDirFallback_ = installedDataFolder();
     QStringList problems_;
