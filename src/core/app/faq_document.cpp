@@ -12,9 +12,12 @@ namespace quilldar::app {
 
 QString faqDocumentName(int languageIndex) {
     switch (languageIndex) {
-        case settings::kGerman: return QStringLiteral("FAQ_Quilldar_de.pdf");
-        case settings::kRussian: return QStringLiteral("FAQ_Quilldar_ru.pdf");
-        default: return QStringLiteral("FAQ_Quilldar.pdf");
+        case settings::kGerman:
+            return QStringLiteral("FAQ_Quilldar_de.pdf");
+        case settings::kRussian:
+            return QStringLiteral("FAQ_Quilldar_ru.pdf");
+        default:
+            return QStringLiteral("FAQ_Quilldar.pdf");
     }
 }
 

@@ -17,7 +17,7 @@ struct ModelsDialogTexts {
     QString atvsHeading;         // "ATVS:"
     QString motorcycleList;
     QString atvList;
-    QString close;               // "Close"
+    QString close;  // "Close"
 };
 
 // Reads the texts in the table's current language and marks the group's texts as applied: the

@@ -69,8 +69,8 @@ protected:
 TEST_F(HelpCommandsTest, FaqDocumentFollowsTheLanguage) {
     EXPECT_EQ(faqDocumentName(settings::kGerman), "FAQ_Quilldar_de.pdf");
     EXPECT_EQ(faqDocumentName(settings::kRussian), "FAQ_Quilldar_ru.pdf");
-    for (const int other : {settings::kCzech, settings::kEnglish, settings::kFrench,
-                            settings::kTurkish, 12, -1})
+    for (const int other :
+         {settings::kCzech, settings::kEnglish, settings::kFrench, settings::kTurkish, 12, -1})
         EXPECT_EQ(faqDocumentName(other), "FAQ_Quilldar.pdf") << other;
     EXPECT_EQ(faqDocumentPath(QStringLiteral("/opt/quilldar/"), settings::kGerman),
               "/opt/quilldar/FAQ_Quilldar_de.pdf");
@@ -97,7 +97,8 @@ TEST_F(HelpCommandsTest, MissingFaqDocumentIsReportedAndNothingIsStarted) {
     EXPECT_TRUE(opener_.opened.empty());
     ASSERT_EQ(sink_.messages.size(), 1u);
     EXPECT_TRUE(sink_.messages[0].text.contains("FAQ_Quilldar_de.pdf"));
-    EXPECT_TRUE(sink_.messages[0].text.endsWith(table_.text(settings::FileBrowserText::FileNotFound)));
+    EXPECT_TRUE(
+        sink_.messages[0].text.endsWith(table_.text(settings::FileBrowserText::FileNotFound)));
     EXPECT_EQ(sink_.messages[0].caption, "FAQ");
 }
 

@@ -38,10 +38,12 @@ TEST_F(ModelsListTest, ListsKeepEveryEntryAndTheirLineLayoutWithEmptyLines) {
     EXPECT_EQ(motorcycles.front(),
               "AN250 Burgman (2003-2013), AN400 Burgman (2003-2016), AN650 Burgman (2003-2016), "
               "B-King (2008-2012),");
-    for (const int empty : {2, 5, 8, 11, 14, 17}) EXPECT_TRUE(motorcycles[empty].isEmpty()) << empty;
+    for (const int empty : {2, 5, 8, 11, 14, 17})
+        EXPECT_TRUE(motorcycles[empty].isEmpty()) << empty;
     EXPECT_EQ(motorcycles[3].left(13), "Boulevard M90");
-    EXPECT_EQ(motorcycles[15], "(2010-2012), SFV650 (2009-2015), ST250X (2008-2011), SV650 (2003-2015), "
-                               "SV1000 (2003-2009), TU250 (2009-2016), UH125 (2007-2014),");
+    EXPECT_EQ(motorcycles[15],
+              "(2010-2012), SFV650 (2009-2015), ST250X (2008-2011), SV650 (2003-2015), "
+              "SV1000 (2003-2009), TU250 (2009-2016), UH125 (2007-2014),");
     EXPECT_EQ(motorcycles.back(), "(2005-2015), VZ1500 (2009-2015), VZR1800 (2006-2015)");
     EXPECT_EQ(motorcycles.count(QString()), 6);
     EXPECT_EQ(entryCount(texts.motorcycleList), 67);
@@ -49,8 +51,9 @@ TEST_F(ModelsListTest, ListsKeepEveryEntryAndTheirLineLayoutWithEmptyLines) {
     const QStringList atvs = texts.atvList.split(u'\n');
     ASSERT_EQ(atvs.size(), 4);
     EXPECT_TRUE(atvs[2].isEmpty());
-    EXPECT_EQ(atvs[3], "LT-F400 King Quad [ATV] (2010-2015), LT-R450 QuadSport [ATV] (2006-2012), "
-                       "LT-Z400 QuadSport [ATV] (2009-2015)");
+    EXPECT_EQ(atvs[3],
+              "LT-F400 King Quad [ATV] (2010-2015), LT-R450 QuadSport [ATV] (2006-2012), "
+              "LT-Z400 QuadSport [ATV] (2009-2015)");
     EXPECT_EQ(entryCount(texts.atvList), 10);
 
     for (const QString& list : {texts.motorcycleList, texts.atvList})
