@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/web_address.h"
+
 // The slots of the language table, group by group, each with its name, its English text and
 // its kind. The lists are X-macros so that the slot enums (language_table.h), the English table
 // and the translation files are generated from one place and cannot drift apart.
@@ -319,7 +321,7 @@
       u"Software updates are offered free of charge for the lifetime of this product.", \
       T) \
     X(Notice, u"\u00A9 2016 Morvalin Electronics Ltd. All rights reserved.", F) \
-    X(WebAddress, u"www.morvalin.example", F) \
+    X(WebAddress, ::quilldar::app::kMakerWebAddress, F) \
     X(Close, u"Close", T) \
     X(About, u"About", T)
 
