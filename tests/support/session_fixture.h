@@ -8,6 +8,7 @@
 #include "app/session_controller.h"
 #include "files/temporary_recording.h"
 #include "link/link_handshake.h"
+#include "settings/languages.h"
 #include "support/fake_main_view.h"
 #include "support/sim_link_fixture.h"
 
@@ -23,6 +24,7 @@ protected:
     void use(const std::vector<sim::UnitProfile>& profiles) {
         controller_.reset();
         build(profiles);
+        context_->languageTable().fill(settings::kEnglish, context_->settings());
         recording_ = std::make_unique<files::TemporaryRecording>(folder_.path());
         controller_ = std::make_unique<app::SessionController>(*context_, view_, *recording_);
     }

@@ -20,7 +20,14 @@
 #include "app/display_scale.h"
 #include "app/installer_leftovers.h"
 #include "app/tab_map.h"
+#include "app/faq_document.h"
+#include "app/message_sink.h"
+#include "app/web_address.h"
+#include "gui/app/desktop_url_opener.h"
+#include "gui/app/dlg_about.h"
 #include "gui/app/my_tab_ctrl.h"
+#include "gui/pages/dlg_dialog10.h"
+#include "gui/widgets/click_action.h"
 #include "gui/pages/dlg_dialog1.h"
 #include "gui/pages/dlg_dialog2.h"
 #include "gui/pages/dlg_dialog3.h"
@@ -109,7 +116,8 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
       }),
       chooseOpenPath_([](QWidget* parent, const QString& folder) {
           return QFileDialog::getOpenFileName(parent, QString(), folder, QStringLiteral("Quilldar  (*.QLS)"));
-      }) {
+      }),
+      openUrl_(desktopUrlOpener()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -236,6 +244,11 @@ void CQuilldarDlg::buildControls() {
     connect(buttons_[MainControl::Settings], &QPushButton::clicked, this, [this] { openSettings(); });
     connect(buttons_[MainControl::SaveAs], &QPushButton::clicked, this, [this] { saveAs(); });
     connect(buttons_[MainControl::Open], &QPushButton::clicked, this, [this] { openOrClose(); });
+    connect(modelsButton_, &QPushButton::clicked, this, [this] { showModels(); });
+    connect(aboutButton_, &QPushButton::clicked, this, [this] { showAbout(); });
+    connect(helpButton_, &QPushButton::clicked, this, [this] { showAbout(); });
+    connect(faqButton_, &QPushButton::clicked, this, [this] { showFaq(); });
+    setClickAction(header_, [this] { openWebSite(); });
     connect(buttons_[MainControl::Back], &QPushButton::clicked, this,
             [this] { runCommand([&] { controller_.playback().back(); }); });
     connect(buttons_[MainControl::Forward], &QPushButton::clicked, this,
@@ -362,6 +375,49 @@ void CQuilldarDlg::openOrClose() {
             return;
         }
         controller_.playback().openCommand([this](const QString& folder) { return chooseOpenPath_(this, folder); });
+    });
+}
+
+namespace {
+
+// Core messages through the window's message presenter.
+class PresenterSink : public app::MessageSink {
+public:
+    PresenterSink(QWidget* owner, const CQuilldarDlg::MessagePresenter& present) : owner_(owner), present_(present) {}
+    void showMessage(const QString& text, const QString& caption) override { present_(owner_, caption, text); }
+
+private:
+    QWidget* owner_;
+    const CQuilldarDlg::MessagePresenter& present_;
+};
+
+}  // namespace
+
+void CQuilldarDlg::showModels() {
+    runCommand([this] { runModelsDialog(this, context_); });
+    buttons_[MainControl::Print]->update();
+    buttons_[MainControl::Open]->setFocus();
+}
+
+void CQuilldarDlg::showAbout() {
+    runCommand([this] { runAboutDialog(this, context_, openUrl_); });
+    buttons_[MainControl::Open]->setFocus();
+}
+
+void CQuilldarDlg::showFaq() {
+    runCommand([this] {
+        stopPollTimer();
+        PresenterSink sink(this, tellUser_);
+        app::openFaq(context_.settings(), context_.languageTable(), openUrl_, sink);
+        startPollTimer(app::SessionController::kPollPeriodMs);
+    });
+    buttons_[MainControl::Open]->setFocus();
+}
+
+void CQuilldarDlg::openWebSite() {
+    runCommand([this] {
+        PresenterSink sink(this, tellUser_);
+        app::openMakerWebSite(openUrl_, sink, context_.languageTable());
     });
 }
 

@@ -9,6 +9,7 @@
 #include "app/app_context.h"
 #include "app/main_view.h"
 #include "app/session_controller.h"
+#include "app/url_opener.h"
 #include "files/temporary_recording.h"
 
 class QLabel;
@@ -42,6 +43,8 @@ public:
     using SavePathChooser = PathChooser;
     void setSavePathChooser(PathChooser chooser) { chooseSavePath_ = std::move(chooser); }
     void setOpenPathChooser(PathChooser chooser) { chooseOpenPath_ = std::move(chooser); }
+    // How web addresses and documents are opened: the desktop's opener in the program.
+    void setUrlOpener(app::UrlOpener opener) { openUrl_ = std::move(opener); }
 
     // The Save As button: saves the last session, or plays and pauses a recording.
     void saveAs();
@@ -49,6 +52,11 @@ public:
     void openOrClose();
     // Opens a recording named on the command line, before the window is shown.
     void openAtStart(const QString& path);
+    // The Models, About and FAQ buttons, and a click on the header image.
+    void showModels();
+    void showAbout();
+    void showFaq();
+    void openWebSite();
 
     app::SessionController& controller() { return controller_; }
     // One tick of the poll timer: re-applies the texts after a language change, then runs the
@@ -130,6 +138,7 @@ private:
     MessagePresenter tellUser_;
     PathChooser chooseSavePath_;
     PathChooser chooseOpenPath_;
+    app::UrlOpener openUrl_;
     std::function<void()> beforeTick_;
 
     std::map<app::MainControl, QPushButton*> buttons_;
