@@ -5,12 +5,14 @@
 #include <QFile>
 #include <QLabel>
 #include <QTimer>
+#include <QUrl>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "gui/app/my_tab_ctrl.h"
+#include "support/recording_builder.h"
 #include "gui/pages/dlg_dialog6.h"
 #include "link/link_handshake.h"
 #include "settings/languages.h"
@@ -213,6 +215,63 @@ TEST_F(MainWindowTest, CloseDuringASlowTickClosesOnceTheTickIsDone) {
     window_->pollTick();  // the power poll waits 400 ms and keeps the window painted meanwhile
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(context_->state().exiting, 1);
+}
+
+TEST_F(MainWindowTest, RecordingFromTheCommandLinePlaysAndStepsOnTheWindow) {
+    testing::RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 6; ++i) recording.add(0, testing::engineLiveFrame({{17, 30}}));
+    for (int i = 0; i < 6; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
+    const QString file = folder_.filePath("ride.QLS");
+    ASSERT_TRUE(recording.writeTo(file));
+
+    window_->openAtStart(file);
+    ASSERT_EQ(context_->state().playback, 1);
+    EXPECT_TRUE(window_->windowTitle().endsWith("ride.QLS"));
+    EXPECT_EQ(window_->button(MainControl::Open)->text(), "Close");
+    EXPECT_EQ(window_->button(MainControl::SaveAs)->text(), "Play");
+    EXPECT_EQ(window_->fieldText("ecmId"), "71820-12F00");
+    EXPECT_EQ(window_->fieldText("lengthField"), "2.10 sec");
+    ticks(1);
+    EXPECT_EQ(tabTexts(), QStringList{"Engine"});
+
+    QTest::mouseClick(window_->button(MainControl::SaveAs), Qt::LeftButton);  // Play
+    EXPECT_EQ(window_->button(MainControl::SaveAs)->text(), "Pause");
+    EXPECT_FALSE(window_->button(MainControl::Print)->isEnabled());
+    ticks(2);
+    QTest::mouseClick(window_->button(MainControl::SaveAs), Qt::LeftButton);  // Pause
+    EXPECT_EQ(window_->button(MainControl::SaveAs)->text(), "Play");
+    EXPECT_TRUE(window_->button(MainControl::Print)->isEnabled());
+
+    ASSERT_TRUE(window_->button(MainControl::Forward)->isEnabled());
+    QTest::mouseClick(window_->button(MainControl::Forward), Qt::LeftButton);  // to the Error codes
+    ticks(1);
+    EXPECT_EQ(tabTexts(), QStringList{"Error codes"});
+    EXPECT_EQ(window_->tabs().shownPage(), 5);
+
+    QTest::mouseClick(window_->button(MainControl::Open), Qt::LeftButton);  // Close
+    EXPECT_EQ(context_->state().playback, 0);
+    EXPECT_EQ(window_->button(MainControl::Open)->text(), "Open...");
+    EXPECT_EQ(tabTexts().size(), 8);
+    EXPECT_FALSE(window_->windowTitle().contains("ride.QLS"));
+}
+
+TEST_F(MainWindowTest, HelpButtonsOpenTheirDocumentsThroughTheOpener) {
+    QStringList opened;
+    window_->setUrlOpener([&](const QUrl& target) {
+        opened << target.toString();
+        return true;
+    });
+    window_->openWebSite();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.first().startsWith("https://"));
+    // The FAQ documents arrive with the update check: a missing one is reported.
+    context_->settings().installDir = folder_.path() + "/";
+    window_->showFaq();
+    EXPECT_EQ(opened.size(), 1);
+    ASSERT_FALSE(messages_.isEmpty());
+    EXPECT_TRUE(messages_.last().contains("FAQ_Quilldar.pdf"));
+    EXPECT_TRUE(window_->pollTimerActive());
 }
 
 }  // namespace
