@@ -146,7 +146,8 @@ void FileBrowserModel::refresh() {
 
 void FileBrowserModel::showPath() {
     QString relative = folder_;
-    if (currentDrive_ >= 0 && folderIsOnDrive(folder_, system_.drives[currentDrive_].root)) {
+    if (currentDrive_ >= 0 && currentDrive_ < static_cast<int>(system_.drives.size()) &&
+        folderIsOnDrive(folder_, system_.drives[currentDrive_].root)) {
         relative = folder_.mid(rootStem(system_.drives[currentDrive_].root).size());
     }
     if (!relative.endsWith(u'/')) relative += u'/';
@@ -179,7 +180,9 @@ void FileBrowserModel::selectDrive(int index) {
         view_->showMessage(text(FileBrowserText::DriveNotAvailable));
         system_.drives.erase(system_.drives.begin() + index);
         if (index < currentDrive_) --currentDrive_;
-        if (currentDrive_ >= static_cast<int>(system_.drives.size())) currentDrive_ = 0;
+        if (currentDrive_ >= static_cast<int>(system_.drives.size())) {
+            currentDrive_ = system_.drives.empty() ? -1 : 0;
+        }
         view_->showDrives(driveLabels(), currentDrive_);
         refresh();
         return;

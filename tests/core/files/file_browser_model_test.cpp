@@ -414,5 +414,18 @@ TEST_F(FileBrowserModelTest, ADriveThatCannotBeListedIsReportedAndDropped) {
     EXPECT_EQ(view_.names(), (QStringList{"..", "Workshop"}));
 }
 
+TEST_F(FileBrowserModelTest, LosingTheOnlyDriveKeepsTheFolderOnShow) {
+    FileBrowserSystem system;
+    system.drives = {{root() + QStringLiteral("/unplugged"), QStringLiteral("U:")}};
+    FileBrowserModel model({FileBrowserMode::Open, workshop(), {}}, table_, memory_, std::move(system));
+    model.open(view_);
+    model.selectDrive(0);
+    EXPECT_EQ(view_.messages, QStringList{"Drive not available."});
+    EXPECT_TRUE(view_.drives.isEmpty());
+    EXPECT_EQ(view_.currentDrive, -1);
+    EXPECT_EQ(model.folder(), workshop());
+    EXPECT_EQ(view_.pathText, QDir::toNativeSeparators(workshop() + u'/'));
+}
+
 }  // namespace
 }  // namespace quilldar::files
