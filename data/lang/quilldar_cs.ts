@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Typ souboru :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Přejmenovat</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Nová složka</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Dateityp :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Neuer Ordner</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

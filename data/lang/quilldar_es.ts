@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Tipo de archivo :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Cambiar nombre</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Nueva carpeta</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Type de fichier :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Renommer</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Nouveau dossier</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

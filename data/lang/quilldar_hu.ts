@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Fájltípus :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Átnevezés</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Új mappa</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

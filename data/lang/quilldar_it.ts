@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Tipo file :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Rinomina</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Nuova cartella</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

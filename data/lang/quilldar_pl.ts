@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Typ pliku :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Zmień nazwę</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Nowy folder</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

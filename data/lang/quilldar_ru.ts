@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Тип файла :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Переименовать</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Новая папка</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

@@ -1398,6 +1398,16 @@
         <comment>FileType</comment>
         <translation>Dosya türü :</translation>
     </message>
+    <message>
+        <source>Rename</source>
+        <comment>RenameTitle</comment>
+        <translation>Yeniden adlandır</translation>
+    </message>
+    <message>
+        <source>New folder</source>
+        <comment>NewFolderTitle</comment>
+        <translation>Yeni klasör</translation>
+    </message>
 </context>
 <context>
     <name>GraphView</name>

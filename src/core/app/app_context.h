@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/app_state.h"
+#include "files/file_browser_mode.h"
 #include "link/ecm_identity.h"
 #include "link/hid_link.h"
 #include "link/hid_transport.h"
@@ -52,6 +53,10 @@ public:
     pages::CurrentValuesTable& currentValues() { return currentValues_; }
     vehicle::DtcCatalogue& dtcCatalogue() { return dtcCatalogue_; }
     // --- end vehicle knowledge and page records ---
+    // --- file browser ---
+    // What the file browser keeps from one opening to the next.
+    files::FileBrowserMemory& fileBrowser() { return fileBrowser_; }
+    // --- end file browser ---
 
 private:
     AppState state_;
@@ -72,6 +77,10 @@ private:
     pages::CurrentValuesTable currentValues_;
     vehicle::DtcCatalogue dtcCatalogue_;
     // --- end vehicle knowledge and page records ---
+
+    // --- file browser ---
+    files::FileBrowserMemory fileBrowser_;
+    // --- end file browser ---
 };
 
 }  // namespace quilldar::app

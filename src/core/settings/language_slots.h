@@ -385,7 +385,9 @@
     X(Cancel, u"Cancel", T) \
     X(Drive, u"Drive :", T) \
     X(Path, u"Path :", T) \
-    X(FileType, u"File type :", T)
+    X(FileType, u"File type :", T) \
+    X(RenameTitle, u"Rename", T) \
+    X(NewFolderTitle, u"New folder", T)
 
 // Group 15: the graph view, then its help text.
 #define QUILLDAR_GRAPH_VIEW_SLOTS(X) \
