@@ -6,7 +6,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
+#include <QFileInfo>
 #include <QTimer>
 #include <QFontMetrics>
 #include <QFrame>
@@ -26,6 +26,8 @@
 #include "gui/app/desktop_url_opener.h"
 #include "gui/app/dlg_about.h"
 #include "gui/app/my_tab_ctrl.h"
+#include "files/file_naming.h"
+#include "gui/files/run_file_browser.h"
 #include "gui/pages/dlg_dialog10.h"
 #include "gui/widgets/click_action.h"
 #include "gui/pages/dlg_dialog1.h"
@@ -111,11 +113,11 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
       tellUser_([](QWidget* parent, const QString& caption, const QString& text) {
           QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
       }),
-      chooseSavePath_([](QWidget* parent, const QString& folder) {
-          return QFileDialog::getSaveFileName(parent, QString(), folder, QStringLiteral("Quilldar  (*.QLS)"));
+      chooseSavePath_([&context](QWidget* parent, const QString&) {
+          return runFileBrowser(parent, context, files::FileBrowserMode::Save).value_or(QString());
       }),
-      chooseOpenPath_([](QWidget* parent, const QString& folder) {
-          return QFileDialog::getOpenFileName(parent, QString(), folder, QStringLiteral("Quilldar  (*.QLS)"));
+      chooseOpenPath_([&context](QWidget* parent, const QString&) {
+          return runFileBrowser(parent, context, files::FileBrowserMode::Open).value_or(QString());
       }),
       openUrl_(desktopUrlOpener()) {
     setObjectName(QStringLiteral("mainWindow"));
@@ -433,7 +435,9 @@ void CQuilldarDlg::saveAs() {
     runCommand([this] {
         QString target = chooseSavePath_(this, context_.settings().openSave1);
         if (target.isEmpty()) return;
-        if (!target.endsWith(QLatin1String(".QLS"), Qt::CaseInsensitive)) target += QStringLiteral(".QLS");
+        // The browser has named the file already; any other chooser gets the same rule.
+        const QFileInfo chosen(target);
+        target = chosen.dir().filePath(files::applyNamingRule(chosen.fileName(), QStringLiteral(".QLS")));
         controller_.saveRecordingAs(target);
     });
 }
