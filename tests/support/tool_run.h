@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -16,8 +17,10 @@ struct ToolRun {
     QString err;
 };
 
-inline ToolRun runTool(const QStringList& arguments) {
+inline ToolRun runTool(const QStringList& arguments,
+                       const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment()) {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(QUILLDAR_TOOL_PATH), arguments);
     EXPECT_TRUE(process.waitForFinished(30000));
     return {process.exitCode(), process.readAllStandardOutput(),

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcessEnvironment>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -150,6 +151,44 @@ TEST(DtcCommand, ARecordingWithoutTroubleCodesPrintsNoRows) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_FALSE(run.err.isEmpty());
+}
+
+TEST(DtcCommand, TroubleCodesAmongTheFirstRecordsAreFound) {
+    // Loading reads the identification and the records after it; the answer stands there.
+    QTemporaryDir dir;
+    quilldar::testing::RecordingBuilder recording;
+    recording.addIdentification(5, "71820-12F00", "12F0");
+    recording.add(5, quilldar::testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
+    for (int i = 0; i < 5; ++i) recording.add(5, quilldar::testing::engineLiveFrame({{17, 20}}));
+    const QString file = dir.filePath(QStringLiteral("early.QLS"));
+    ASSERT_TRUE(recording.writeTo(file));
+    const ToolRun run = runTool({"dtc", file});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "P0105;Manifold absolute pressure circuit malfunction 1;Current\n");
+}
+
+TEST(RecordingCommands, TheToolReadsTheSettingsAndNeverWritesThem) {
+    QTemporaryDir settings;
+    QTemporaryDir work;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUILLDAR_SETTINGS_DIR"), settings.path());
+    const QString out = work.filePath(QStringLiteral("ride.csv"));
+    const QString ride = work.filePath(QStringLiteral("ride.QLS"));
+    for (const QStringList& arguments :
+         {QStringList{"export", fixture("engine_12F0.QLS"), "-o", out}, QStringList{"info", fixture("engine_12F0.QLS")},
+          QStringList{"dtc", fixture("engine_12F0.QLS")},
+          QStringList{"simulate", "--unit", "abs", "--ticks", "5", "-o", ride}}) {
+        const ToolRun run = runTool(arguments, environment);
+        EXPECT_EQ(run.exitCode, 0) << arguments.join(' ').toStdString() << run.err.toStdString();
+    }
+    EXPECT_TRUE(QDir(settings.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+
+    // A settings file that lacks values is not completed with the defaults.
+    ASSERT_TRUE(quilldar::testing::writeFile(settings.filePath(QStringLiteral("machine.ini")),
+                                             "[Morvalin]\n"));
+    const QByteArray before = quilldar::testing::readFile(settings.filePath(QStringLiteral("machine.ini")));
+    runTool({"export", fixture("engine_12F0.QLS"), "-o", out}, environment);
+    EXPECT_EQ(quilldar::testing::readFile(settings.filePath(QStringLiteral("machine.ini"))), before);
 }
 
 TEST(RecordingCommands, UnreadableFilesGetTheProgramsMessages) {
