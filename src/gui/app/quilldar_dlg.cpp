@@ -36,6 +36,8 @@
 #include "gui/pages/dlg_dialog4.h"
 #include "gui/pages/dlg_dialog5.h"
 #include "gui/pages/dlg_dialog6.h"
+#include "gui/pages/dlg_dialog7.h"
+#include "gui/pages/dlg_dialog8.h"
 #include "gui/settings/dlg_settings.h"
 #include "settings/language_table.h"
 #include "settings/settings_dialog_model.h"
@@ -234,6 +236,11 @@ void CQuilldarDlg::buildControls() {
     tabs_->setPage(4, new CDlgDialog5(context_, tabs_));
     errorCodes_ = new CDlgDialog6(context_, tabs_);
     tabs_->setPage(5, errorCodes_);
+    freezeFrames_ = new CDlgDialog7(context_, tabs_);
+    tabs_->setPage(6, freezeFrames_);
+    activeTests_ = new CDlgDialog8(
+        context_, [this](const std::function<void()>& command) { runCommand(command); }, tabs_);
+    tabs_->setPage(7, activeTests_);
     tabs_->setGeometry(dialogUnits(0, 59, kWidthUnits, 291));
     tabs_->setTabClicked([this](int tab) { runCommand([&] { controller_.tabClicked(tab); }); });
     // The Print, Models, FAQ and About buttons sit on the tab strip's row.
@@ -614,6 +621,13 @@ void CQuilldarDlg::sessionStarting() {
     // The first trouble-code answer of the new session is shown even if it equals the last one.
     errorCodes_->model().resetLastChecksum();
 }
+
+void CQuilldarDlg::troubleCodesCleared() {
+    // The fault-time page starts afresh: the faults it shows are gone.
+    freezeFrames_->model().requestLayout();
+}
+
+void CQuilldarDlg::playbackPageChanged() { freezeFrames_->model().requestLayout(); }
 
 void CQuilldarDlg::keepPainted() {
     // Paint events and timers only; clicks and keys wait until the command is done, and the poll

@@ -21,6 +21,8 @@ namespace quilldar::gui {
 
 class CMyTabCtrl;
 class CDlgDialog6;
+class CDlgDialog7;
+class CDlgDialog8;
 
 // The main window: the buttons, the module and ECM fields, the playback strip and the tab area
 // with the eight pages. It draws what the session controller decides and forwards its buttons;
@@ -63,6 +65,7 @@ public:
     // session controller's tick.
     void pollTick();
     CMyTabCtrl& tabs() { return *tabs_; }
+    CDlgDialog8& activeTests() { return *activeTests_; }
     QPushButton* button(app::MainControl control) const;
     // The text of a value field: "hardwareId", "hardwareSn", "dtcCount", "ecmId".
     QString fieldText(const QString& name) const;
@@ -101,7 +104,8 @@ private:
     void setBusy(bool busy) override;
     void keepPainted() override;
     void sessionStarting() override;
-    void troubleCodesCleared() override {}
+    void troubleCodesCleared() override;
+    void playbackPageChanged() override;
     void showPlaybackCaptions(bool playback) override;
     void showPlayCaption(bool playing) override;
     void showRecordingTitle(const QString& fileName) override;
@@ -160,6 +164,8 @@ private:
     QSlider* slider_ = nullptr;
     CMyTabCtrl* tabs_ = nullptr;
     CDlgDialog6* errorCodes_ = nullptr;
+    CDlgDialog7* freezeFrames_ = nullptr;
+    CDlgDialog8* activeTests_ = nullptr;
 };
 
 }  // namespace quilldar::gui
