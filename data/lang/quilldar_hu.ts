@@ -421,7 +421,7 @@
     <message>
         <source>Steps</source>
         <comment>Steps</comment>
-        <translation>lépés</translation>
+        <translation>Lépés</translation>
     </message>
     <message>
         <source>Open</source>

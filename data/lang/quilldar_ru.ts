@@ -421,7 +421,7 @@
     <message>
         <source>Steps</source>
         <comment>Steps</comment>
-        <translation>шаг</translation>
+        <translation>Шаг</translation>
     </message>
     <message>
         <source>Open</source>

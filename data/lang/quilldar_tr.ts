@@ -426,7 +426,7 @@
     <message>
         <source>Open</source>
         <comment>Open</comment>
-        <translation>Açık</translation>
+        <translation>Açık devre</translation>
     </message>
     <message>
         <source>GND</source>

@@ -224,3 +224,25 @@ TEST(LanguageTableTest, GermanFillFromTheBuiltInTranslations) {
 
 }  // namespace
 }  // namespace quilldar::settings
+
+namespace quilldar::settings {
+namespace {
+
+TEST(LanguageWordsTest, SwitchStatesAndTestButtonsReadDifferentlyAndUnitWordsAreCapitalised) {
+    Settings settings;
+    for (int language = 0; language < kLanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        LanguageTable table;
+        table.fill(language, settings);
+        // A switch reading "Open" on the Engine page must not look like the "On" of a test.
+        EXPECT_NE(table.text(EngineText::Open), table.text(ActiveTestsText::On));
+        EXPECT_NE(table.text(EngineText::Open), table.text(EngineText::On));
+        // The unit words of the Engine page start like their neighbours.
+        const QString steps = table.text(EngineText::Steps);
+        ASSERT_FALSE(steps.isEmpty());
+        EXPECT_TRUE(steps.at(0).isUpper()) << steps.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace quilldar::settings
