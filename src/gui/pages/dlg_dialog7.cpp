@@ -22,6 +22,9 @@ QTableWidget* makeTable(QWidget* parent) {
     table->verticalHeader()->hide();
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Six rows and the header, all in view.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + Page::kRows * (table->fontMetrics().height() + 6) + 4);
     table->setStyleSheet(QStringLiteral(
         "QTableWidget { background: #000000; color: #ffffff; gridline-color: #505050; border: none; }"
         "QHeaderView::section { background: #323232; color: #ffffff; border: 1px solid #505050; padding: 2px 4px; }"));
@@ -40,8 +43,9 @@ CDlgDialog7::CDlgDialog7(app::AppContext& context, QWidget* parent) : QWidget(pa
         tables_[fault] = makeTable(this);
         tables_[fault]->setObjectName(QStringLiteral("faultTable%1").arg(fault + 1));
         layout->addWidget(labels_[fault]);
-        layout->addWidget(tables_[fault], 1);
+        layout->addWidget(tables_[fault]);
     }
+    layout->addStretch(1);
     timer_.setTimerType(Qt::CoarseTimer);
     connect(&timer_, &QTimer::timeout, this, &CDlgDialog7::tick);
     timer_.start(kTimerPeriodMs);
