@@ -8,6 +8,7 @@
 #include "app/app_context.h"
 #include "app/session_controller.h"
 #include "app/tab_map.h"
+#include "files/recording_file.h"
 #include "files/temporary_recording.h"
 #include "link/link_handshake.h"
 #include "settings/language_table.h"
@@ -28,17 +29,23 @@ constexpr std::chrono::microseconds kFastLine{20};
 // Enough ticks for thirty "Power OK" replies and the greeting.
 constexpr int kMaxPowerTicks = 100;
 
+// Between ticks: sleeps to the next 100 ms in real time, else moves the ride on by the time one
+// record stands for.
 class TickPacer {
 public:
-    explicit TickPacer(bool realtime) : realtime_(realtime) {}
+    TickPacer(bool realtime, sim::ManualSimClock& rideClock) : realtime_(realtime), rideClock_(rideClock) {}
     void wait() {
-        if (!realtime_) return;
+        if (!realtime_) {
+            rideClock_.advance(files::kSecondsPerRecord);
+            return;
+        }
         next_ += std::chrono::milliseconds(app::SessionController::kPollPeriodMs);
         std::this_thread::sleep_until(next_);
     }
 
 private:
     bool realtime_;
+    sim::ManualSimClock& rideClock_;
     std::chrono::steady_clock::time_point next_ = std::chrono::steady_clock::now();
 };
 
@@ -106,8 +113,12 @@ int runSimulate(const SimulateOptions& options) {
         printError(QStringLiteral("Cannot create a temporary folder: %1").arg(scratch.errorString()));
         return 1;
     }
-    auto owned = sim::buildSimulatedModule(*spec, std::make_shared<sim::SteadySimClock>(),
-                                           options.realtime ? sim::ModuleTiming{} : kFastModule);
+    // In real time the ride follows the wall clock; otherwise each tick is 0.15 s of the ride, the
+    // time a record stands for, however fast the ticks run.
+    const auto rideClock = std::make_shared<sim::ManualSimClock>();
+    std::shared_ptr<const sim::SimClock> clock = rideClock;
+    if (options.realtime) clock = std::make_shared<sim::SteadySimClock>();
+    auto owned = sim::buildSimulatedModule(*spec, clock, options.realtime ? sim::ModuleTiming{} : kFastModule);
     sim::SimulatedModule& module = *owned;
     app::AppContext context(std::move(owned));
     // The tool reads the program's settings and never writes them.
@@ -116,7 +127,7 @@ int runSimulate(const SimulateOptions& options) {
     HeadlessMainView view;
     app::SessionController session(context, view, recording);
     app::AppState& state = context.state();
-    TickPacer pacer(options.realtime);
+    TickPacer pacer(options.realtime, *rideClock);
 
     options.faults.strike(0, module);
     // The unit's tab is selected, as a user would before pressing Connect: the identification
