@@ -64,6 +64,9 @@ public:
     // the last command written, is passed over, so that a wait never takes stale data from a
     // module that streams.
     bool WaitReport();
+    // Reports that arrived so far answer no later wait: the next wait takes a report that arrives
+    // after this call (a harness that runs ticks faster than the module streams).
+    void discardArrived() { nextUnread_ = receive_.arrivals(); }
     // The report that ended the last successful wait.
     const Report& reply() const { return reply_; }
     // True when the payload of that report starts with the characters of text.
