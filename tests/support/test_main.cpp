@@ -9,6 +9,12 @@ int main(int argc, char** argv) {
     QTemporaryDir settingsFolder;
     if (qEnvironmentVariableIsEmpty("QUILLDAR_SETTINGS_DIR"))
         qputenv("QUILLDAR_SETTINGS_DIR", settingsFolder.path().toUtf8());
+    // Tests never reach the real update server: anything that asks without naming a local
+    // server of its own gets a closed local port.
+    qputenv("QUILLDAR_UPDATE_URL", "http://127.0.0.1:9/software/obd/");
+    // Requests to the local test servers never go through a proxy of the environment.
+    qputenv("no_proxy", "127.0.0.1,localhost");
+    qputenv("NO_PROXY", "127.0.0.1,localhost");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

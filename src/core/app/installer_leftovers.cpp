@@ -3,16 +3,14 @@
 #include <QDir>
 #include <QFile>
 
+#include "update/update_files.h"
+
 namespace quilldar::app {
 
 namespace {
-constexpr const char* kInstaller = "Setup_Quilldar.exe";
-constexpr const char* kInstallerNotes = "Quilldar.txt";
-#ifdef Q_OS_WIN
-constexpr const char* kStartScript = "run.bat";
-#else
-constexpr const char* kStartScript = "run.sh";
-#endif
+constexpr const char* kInstaller = update::kInstallerName;
+constexpr const char* kInstallerNotes = update::kVersionFileName;
+constexpr const char* kStartScript = update::kHandOverScriptName;
 }  // namespace
 
 QStringList leftoversAtStartUp() { return {QString::fromLatin1(kInstaller), QString::fromLatin1(kInstallerNotes)}; }

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <atomic>
+#include <functional>
+
+#include "update/transfer_limits.h"
+
+namespace quilldar::update {
+
+// What a running download has done so far; written by the thread that downloads, read by a
+// window that shows the progress.
+struct DownloadProgress {
+    std::atomic<qint64> received{0};
+    std::atomic<qint64> expected{-1};  // the announced size, -1 while unknown
+};
+
+// Fetches the URL into the local file with the client's agent text: connects, sends the GET,
+// takes the raw headers into a 1024-byte buffer and ignores them, then writes the body in pieces
+// of at most 1024 bytes. The body goes to a temporary file beside the local file, which takes
+// the final name only when the whole body arrived: a failed download leaves an earlier file of
+// that name as it was and no part of the new one.
+//
+// Fails (false) when the connection or the request fails, when the server answers with an HTTP
+// error (status 400 and above: its error page is not the file asked for), when the transfer
+// breaks off, or when the file cannot be written. Failure texts go to the reporter.
+bool downloadFile(const QString& url, const QString& localPath, const TransferLimits& limits,
+                  DownloadProgress* progress = nullptr,
+                  const std::function<void(const QString&)>& reporter = {});
+
+}  // namespace quilldar::update

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace quilldar::app {
+struct AppState;
+}
+namespace quilldar::settings {
+class LanguageTable;
+class SettingsStore;
+struct Settings;
+}  // namespace quilldar::settings
+
+namespace quilldar::update {
+
+class UpdateView;
+
+// Where the update check looks.
+struct UpdateSources {
+    QString serverUrl;   // the server's folder, ending with '/'
+    QString installDir;  // where the files go, ending with a separator
+    // The uninstall shortcut of an older installation, opened before the check when it exists;
+    // empty where there is none (Linux).
+    QString uninstallShortcut;
+};
+
+// The uninstall shortcut of the platform: the fixed path of older Windows installations.
+QString defaultUninstallShortcut();
+
+// The check that runs once per run: fetches the version file unseen, offers a new program
+// version and downloads its installer when the user agrees, and refreshes the three FAQ
+// documents when their version differs from the stored one.
+//
+// The installer is fetched only from an https server, because the program hands it control at
+// exit; from any other address a Yes ends in the download error message. Nothing downloaded is
+// started here.
+class UpdateCheck {
+public:
+    UpdateCheck(UpdateView& view, const settings::LanguageTable& texts, settings::Settings& settings,
+                settings::SettingsStore& store, app::AppState& state, UpdateSources sources);
+
+    void setReporter(std::function<void(const QString&)> reporter) { reporter_ = std::move(reporter); }
+
+    // Runs the check. True when the installer arrived and the user chose to install: then
+    // installPending is set and the program should shut down, which hands over to the installer.
+    // Without a network or server the check ends silently.
+    bool run();
+
+private:
+    bool offerNewVersion();
+    void refreshFaq(const QString& version);
+    bool download(const QString& name, const QString& localPath);
+    QString localPath(const char* name) const;
+    void report(const QString& text) const;
+
+    UpdateView& view_;
+    const settings::LanguageTable& texts_;
+    settings::Settings& settings_;
+    settings::SettingsStore& store_;
+    app::AppState& state_;
+    UpdateSources sources_;
+    bool showMessage_ = false;
+    std::function<void(const QString&)> reporter_;
+};
+
+}  // namespace quilldar::update

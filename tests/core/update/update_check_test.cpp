@@ -1,0 +1,257 @@
+#include "update/update_check.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <deque>
+
+#include "app/app_state.h"
+#include "settings/language_table.h"
+#include "settings/languages.h"
+#include "settings/settings_store.h"
+#include "support/local_update_server.h"
+#include "update/file_download.h"
+#include "update/update_files.h"
+#include "update/update_view.h"
+
+namespace quilldar::update {
+namespace {
+
+using testing::LocalUpdateServer;
+
+// Answers questions from a script, records what the check shows, and downloads for real,
+// without a window.
+class ScriptedView : public UpdateView {
+public:
+    struct Download {
+        QString url;
+        bool shown;
+    };
+    bool askYesNo(const QString& caption, const QString& text) override {
+        questions << caption + "|" + text;
+        const bool answer = answers.empty() || answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
+    void showMessage(const QString& caption, const QString& text) override { messages << caption + "|" + text; }
+    bool download(const QString& url, const QString& localPath, bool showMessage) override {
+        downloads.push_back({url, showMessage});
+        return downloadFile(url, localPath, limits);
+    }
+    void openFile(const QString& path) override { opened << path; }
+
+    std::deque<bool> answers;
+    QStringList questions;
+    QStringList messages;
+    QStringList opened;
+    std::vector<Download> downloads;
+    TransferLimits limits = kVersionFileLimits;
+};
+
+// Ten bytes after a '>' with the version's characters at offsets 2, 4, 6 and 8.
+QByteArray versionField(const char* version) {
+    return QByteArray(" V") + version[0] + '.' + version[1] + '.' + version[2] + '.' + version[3] + ' ';
+}
+
+// A version file of the given length (43 is the valid one) naming the two versions.
+QByteArray versionFile(const char* program, const char* faq, int size = 43) {
+    QByteArray bytes = "<program>" + versionField(program) + "<faq>" + versionField(faq);
+    bytes.append(QByteArray(std::max<qsizetype>(0, size - bytes.size()), ' '));
+    return bytes.left(size);
+}
+
+constexpr const char* kNewerFaq = "1010";
+
+class UpdateCheckTest : public ::testing::Test {
+protected:
+    UpdateCheckTest() {
+        settings_.faqVersion = settings::SettingsStore::kFaqDefault;
+        texts_.fill(settings::kEnglish, settings_);
+    }
+
+    bool runCheck(const QString& serverUrl) {
+        UpdateCheck check(view_, texts_, settings_, store_, state_,
+                          {serverUrl, install_.path() + "/", shortcut_});
+        return check.run();
+    }
+    bool runCheck() { return runCheck(server_.url()); }
+    QString installed(const QString& name) const { return QDir(install_.path()).filePath(name); }
+    QByteArray installedContent(const QString& name) const {
+        QFile file(installed(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    void putInstalled(const QString& name, const QByteArray& content) const {
+        QFile file(installed(name));
+        if (file.open(QIODevice::WriteOnly)) file.write(content);
+    }
+    QString storedFaqVersion() {
+        settings::Settings reread;
+        settings::SettingsStore(location_).load(reread, install_.path());
+        return reread.faqVersion;
+    }
+    QString text(settings::MainText slot) const { return texts_.text(slot); }
+    void putFaqDocuments() {
+        for (const char* name : kFaqDocumentNames) server_.put(QString::fromLatin1(name), QByteArray("new ") + name);
+    }
+
+    LocalUpdateServer server_;
+    QTemporaryDir install_;
+    QTemporaryDir registry_;
+    settings::RegistryLocation location_ = settings::RegistryLocation::inFolder(registry_.path());
+    settings::SettingsStore store_{location_};
+    settings::Settings settings_;
+    settings::LanguageTable texts_;
+    app::AppState state_;
+    ScriptedView view_;
+    QString shortcut_;
+};
+
+TEST_F(UpdateCheckTest, RunningAndStoredVersionsChangeNothingAndTheFileIsDeleted) {
+    ASSERT_TRUE(server_.started());
+    server_.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, "1009"));
+    EXPECT_FALSE(runCheck());
+    EXPECT_TRUE(view_.questions.isEmpty());
+    EXPECT_TRUE(view_.messages.isEmpty());
+    ASSERT_EQ(view_.downloads.size(), 1u);
+    EXPECT_EQ(view_.downloads[0].url, server_.url() + "Quilldar.txt");
+    EXPECT_FALSE(view_.downloads[0].shown);
+    EXPECT_FALSE(QFile::exists(installed(QStringLiteral("Quilldar.txt"))));
+    EXPECT_EQ(state_.installPending, 0);
+}
+
+TEST_F(UpdateCheckTest, VersionFileOfAnyOtherLengthIsIgnoredAndDeletedButAnEmptyOneStays) {
+    ASSERT_TRUE(server_.started());
+    for (int size : {42, 44}) {
+        server_.put(QStringLiteral("Quilldar.txt"), versionFile("2035", kNewerFaq, size));
+        EXPECT_FALSE(runCheck()) << size;
+        EXPECT_FALSE(QFile::exists(installed(QStringLiteral("Quilldar.txt")))) << size;
+    }
+    server_.put(QStringLiteral("Quilldar.txt"), QByteArray());
+    EXPECT_FALSE(runCheck());
+    EXPECT_TRUE(QFile::exists(installed(QStringLiteral("Quilldar.txt"))));
+    EXPECT_TRUE(view_.questions.isEmpty());
+    EXPECT_TRUE(view_.messages.isEmpty());
+    EXPECT_EQ(view_.downloads.size(), 3u);
+    EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009"));
+}
+
+TEST_F(UpdateCheckTest, NewVersionFromAPlainHttpServerIsOfferedButItsInstallerRefused) {
+    ASSERT_TRUE(server_.started());
+    // Any other version counts, an older one too.
+    server_.put(QStringLiteral("Quilldar.txt"), versionFile("2033", "1009"));
+    server_.put(QString::fromLatin1(kInstallerName), "installer");
+    view_.answers = {true};
+    EXPECT_FALSE(runCheck());
+    EXPECT_EQ(view_.questions, QStringList{text(settings::MainText::Attention) + "|" +
+                                           QStringLiteral("New version available...\n\rWould you like to install now?")});
+    EXPECT_EQ(view_.messages, QStringList{QStringLiteral("Error|Download error \n\rPlease try again later")});
+    EXPECT_FALSE(server_.requestLog().contains(QString::fromLatin1(kInstallerName)));
+    EXPECT_FALSE(QFile::exists(installed(QString::fromLatin1(kInstallerName))));
+    EXPECT_EQ(state_.installPending, 0);
+}
+
+TEST_F(UpdateCheckTest, YesOverHttpsDownloadsTheInstallerInTheShownWindowAndAsksToEnd) {
+    LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
+    ASSERT_TRUE(secure.started());
+    view_.limits.caFile = QUILLDAR_TEST_CERT;
+    secure.put(QStringLiteral("Quilldar.txt"), versionFile("2035", kNewerFaq));
+    secure.put(QString::fromLatin1(kInstallerName), "the new installer");
+    view_.answers = {true};
+    EXPECT_TRUE(runCheck(secure.url()));
+    EXPECT_EQ(state_.installPending, 1);
+    EXPECT_EQ(installedContent(QString::fromLatin1(kInstallerName)), QByteArray("the new installer"));
+    ASSERT_EQ(view_.downloads.size(), 2u);
+    EXPECT_TRUE(view_.downloads[1].shown);
+    // The program ends now: the FAQ documents wait for the next start.
+    EXPECT_TRUE(view_.messages.isEmpty());
+    EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009"));
+}
+
+TEST_F(UpdateCheckTest, FailedInstallerDownloadSaysSoAndStillRefreshesTheFaq) {
+    LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
+    ASSERT_TRUE(secure.started());
+    view_.limits.caFile = QUILLDAR_TEST_CERT;
+    secure.put(QStringLiteral("Quilldar.txt"), versionFile("2035", kNewerFaq));
+    for (const char* name : kFaqDocumentNames) secure.put(QString::fromLatin1(name), name);
+    view_.answers = {true};  // the installer is not on the server: 404
+    EXPECT_FALSE(runCheck(secure.url()));
+    EXPECT_EQ(state_.installPending, 0);
+    EXPECT_FALSE(QFile::exists(installed(QString::fromLatin1(kInstallerName))));
+    const QStringList expected = {QStringLiteral("Error|Download error \n\rPlease try again later"),
+                                  QStringLiteral("Note|FAQ page has been updated.")};
+    EXPECT_EQ(view_.messages, expected);
+    EXPECT_EQ(settings_.faqVersion, QString::fromLatin1(kNewerFaq));
+}
+
+TEST_F(UpdateCheckTest, DecliningTheNewVersionStillRefreshesTheThreeFaqDocumentsInOrder) {
+    ASSERT_TRUE(server_.started());
+    server_.put(QStringLiteral("Quilldar.txt"), versionFile("2035", kNewerFaq));
+    putFaqDocuments();
+    view_.answers = {false};
+    EXPECT_FALSE(runCheck());
+    EXPECT_EQ(view_.questions.size(), 1);
+    ASSERT_EQ(view_.downloads.size(), 4u);
+    for (size_t i = 0; i < kFaqDocumentNames.size(); ++i) {
+        EXPECT_EQ(view_.downloads[i + 1].url, server_.url() + kFaqDocumentNames[i]);
+        EXPECT_TRUE(view_.downloads[i + 1].shown);
+        EXPECT_EQ(installedContent(QString::fromLatin1(kFaqDocumentNames[i])),
+                  QByteArray("new ") + kFaqDocumentNames[i]);
+    }
+    EXPECT_EQ(view_.messages, QStringList{QStringLiteral("Note|FAQ page has been updated.")});
+    EXPECT_EQ(settings_.faqVersion, QString::fromLatin1(kNewerFaq));
+    EXPECT_EQ(storedFaqVersion(), QString::fromLatin1(kNewerFaq));
+    EXPECT_FALSE(QFile::exists(installed(QStringLiteral("Quilldar.txt"))));
+}
+
+TEST_F(UpdateCheckTest, RussianDocumentMissingOrBrokenOffKeepsTheOldFaqVersionAndDocument) {
+    ASSERT_TRUE(server_.started());
+    server_.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, kNewerFaq));
+    server_.put(QStringLiteral("FAQ_Quilldar.pdf"), "new English");
+    server_.put(QStringLiteral("FAQ_Quilldar_de.pdf"), "new German");
+    putInstalled(QStringLiteral("FAQ_Quilldar_ru.pdf"), "old Russian");
+
+    // First not on the server (404), then sent only half-way.
+    for (bool brokenOff : {false, true}) {
+        if (brokenOff) {
+            server_.put(QStringLiteral("FAQ_Quilldar_ru.pdf"), QByteArray(64 * 1024, 'r'));
+            server_.breakOffHalfway(QStringLiteral("FAQ_Quilldar_ru.pdf"));
+        }
+        view_.messages.clear();
+        view_.downloads.clear();
+        EXPECT_FALSE(runCheck());
+        EXPECT_EQ(view_.messages, QStringList{QStringLiteral("Error|Download error \n\rPlease try again later")});
+        // The German document is not asked for once the Russian one failed.
+        EXPECT_EQ(view_.downloads.size(), 3u);
+        EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar_ru.pdf")), QByteArray("old Russian"));
+        EXPECT_FALSE(QFile::exists(installed(QStringLiteral("FAQ_Quilldar_de.pdf"))));
+        EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009"));
+    }
+    EXPECT_NE(storedFaqVersion(), QString::fromLatin1(kNewerFaq));
+    EXPECT_FALSE(server_.requestLog().contains(QStringLiteral("FAQ_Quilldar_de.pdf")));
+    const QStringList left = QDir(install_.path()).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_EQ(left, (QStringList{QStringLiteral("FAQ_Quilldar.pdf"), QStringLiteral("FAQ_Quilldar_ru.pdf")}));
+}
+
+TEST_F(UpdateCheckTest, NoServerIsSilent) {
+    EXPECT_FALSE(runCheck(QStringLiteral("http://127.0.0.1:%1/software/obd/").arg(testing::closedPort())));
+    EXPECT_TRUE(view_.questions.isEmpty());
+    EXPECT_TRUE(view_.messages.isEmpty());
+    EXPECT_TRUE(QDir(install_.path()).isEmpty(QDir::Files | QDir::Hidden));
+}
+
+TEST_F(UpdateCheckTest, UninstallShortcutOfAnOlderVersionIsAnnouncedAndOpenedFirst) {
+    ASSERT_TRUE(server_.started());
+    shortcut_ = installed(QStringLiteral("Uninstall.lnk"));
+    putInstalled(QStringLiteral("Uninstall.lnk"), "shortcut");
+    server_.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, "1009"));
+    EXPECT_FALSE(runCheck());
+    EXPECT_EQ(view_.messages, QStringList{QStringLiteral(
+                                  "Uninstalling old version|In the next step, the old version will be uninstalled.\r\n"
+                                  "Please select 'Yes' after closing this window.")});
+    EXPECT_EQ(view_.opened, QStringList{shortcut_});
+}
+
+}  // namespace
+}  // namespace quilldar::update

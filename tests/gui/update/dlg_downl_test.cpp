@@ -1,0 +1,123 @@
+#include "gui/update/dlg_downl.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "app/app_context.h"
+#include "gui/update/run_update_check.h"
+#include "settings/language_table.h"
+#include "settings/languages.h"
+#include "sim/simulated_module.h"
+#include "support/local_update_server.h"
+
+namespace quilldar::gui {
+namespace {
+
+using testing::LocalUpdateServer;
+
+class DownloadWindowTest : public ::testing::Test {
+protected:
+    DownloadWindowTest() { texts_.fill(settings::kEnglish, settings_); }
+    QString target() const { return QDir(folder_.path()).filePath(QStringLiteral("FAQ_Quilldar.pdf")); }
+
+    settings::Settings settings_;
+    settings::LanguageTable texts_;
+    QTemporaryDir folder_;
+};
+
+TEST_F(DownloadWindowTest, ShownWindowSaysPleaseWaitAndShowsTheWholeFileArrive) {
+    LocalUpdateServer server;
+    ASSERT_TRUE(server.started());
+    const QByteArray body(3 * 1024 * 1024 + 5, 'q');
+    server.put(QStringLiteral("FAQ_Quilldar.pdf"), body);
+    CDlgDownl window(texts_);
+    window.setSource(server.url() + "FAQ_Quilldar.pdf", target());
+    window.setShowMessage(true);
+    bool visible = false;
+    QObject::connect(&window, &CDlgDownl::progressShown, [&] { visible = visible || window.isVisible(); });
+    EXPECT_TRUE(window.run());
+    EXPECT_TRUE(visible);
+    EXPECT_EQ(window.messageText(), QStringLiteral("Please wait while downloading..."));
+    EXPECT_EQ(window.progressValue(), window.progressMaximum());
+    EXPECT_GT(window.progressMaximum(), 1);
+    QFile file(target());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), body);
+}
+
+// While a transfer waits on a server that does not answer, the program's timers keep running and
+// Escape does not end the window.
+TEST_F(DownloadWindowTest, GuiThreadKeepsRunningWhileTheTransferWaits) {
+    testing::SilentListener silent;
+    ASSERT_GT(silent.port(), 0);
+    CDlgDownl window(texts_);
+    window.setSource(QStringLiteral("http://127.0.0.1:%1/software/obd/FAQ_Quilldar.pdf").arg(silent.port()), target());
+    window.setShowMessage(true);
+    update::TransferLimits limits;
+    limits.stallSeconds = 1;
+    limits.totalMs = 2000;
+    window.setLimits(limits);
+    int ticksDuringTransfer = 0;
+    QTimer other;
+    QObject::connect(&other, &QTimer::timeout, [&] {
+        if (!window.isVisible()) return;
+        ++ticksDuringTransfer;
+        window.reject();
+    });
+    other.start(20);
+    EXPECT_FALSE(window.run());
+    EXPECT_GT(ticksDuringTransfer, 0);
+    EXPECT_FALSE(QFile::exists(target()));
+}
+
+TEST_F(DownloadWindowTest, UnseenWindowNeverAppears) {
+    LocalUpdateServer server;
+    ASSERT_TRUE(server.started());
+    server.put(QStringLiteral("Quilldar.txt"), "version");
+    CDlgDownl window(texts_);
+    window.setSource(server.url() + "Quilldar.txt", target());
+    bool everVisible = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] { everVisible = everVisible || window.isVisible(); });
+    watcher.start(1);
+    EXPECT_TRUE(window.run());
+    EXPECT_FALSE(everVisible);
+    EXPECT_TRUE(QFile::exists(target()));
+}
+
+// The entry point of the poll tick, through the environment's server address.
+TEST(RunUpdateCheck, NewFaqVersionRefreshesTheDocumentsAndSaysSo) {
+    LocalUpdateServer server;
+    ASSERT_TRUE(server.started());
+    QByteArray version = "<program> V2.0.3.4 <faq> V1.0.1.0 ";
+    version.append(QByteArray(43 - version.size(), ' '));
+    server.put(QStringLiteral("Quilldar.txt"), version);
+    for (const char* name : {"FAQ_Quilldar.pdf", "FAQ_Quilldar_ru.pdf", "FAQ_Quilldar_de.pdf"})
+        server.put(QString::fromLatin1(name), name);
+    QTemporaryDir install;
+    app::AppContext context(std::make_unique<sim::SimulatedModule>(std::make_unique<sim::VirtualVehicle>()));
+    context.settings().faqVersion = QStringLiteral("1009");
+    context.settings().installDir = install.path() + "/";
+    context.languageTable().fill(settings::kEnglish, context.settings());
+
+    const QByteArray saved = qgetenv("QUILLDAR_UPDATE_URL");
+    qputenv("QUILLDAR_UPDATE_URL", server.url().toUtf8());
+    QStringList said;
+    const UpdatePrompts prompts{[&](QWidget*, const QString&, const QString& text) { said << text; return false; },
+                                [&](QWidget*, const QString& caption, const QString& text) { said << caption + "|" + text; }};
+    const bool install_now = runUpdateCheck(nullptr, context, prompts);
+    qputenv("QUILLDAR_UPDATE_URL", saved);
+
+    EXPECT_FALSE(install_now);
+    EXPECT_EQ(said, QStringList{QStringLiteral("Note|FAQ page has been updated.")});
+    EXPECT_EQ(context.settings().faqVersion, QStringLiteral("1010"));
+    EXPECT_TRUE(QFile::exists(install.filePath(QStringLiteral("FAQ_Quilldar_de.pdf"))));
+    EXPECT_EQ(context.state().installPending, 0);
+}
+
+}  // namespace
+}  // namespace quilldar::gui

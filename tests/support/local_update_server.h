@@ -1,0 +1,115 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+
+namespace quilldar::testing {
+
+// A real file server on 127.0.0.1 for the update tests (tests/support/update_server.py), on a
+// port the system chooses. Files put here are served under "/software/obd/".
+class LocalUpdateServer {
+public:
+    enum class Mode { Http, Https };
+
+    explicit LocalUpdateServer(Mode mode = Mode::Http) : mode_(mode) {
+        QDir(root_.path()).mkpath(QStringLiteral("software/obd"));
+        const QString portFile = root_.filePath(QStringLiteral("port"));
+        QStringList arguments = {QStringLiteral(QUILLDAR_UPDATE_SERVER_SCRIPT), QStringLiteral("--root"), root_.path(),
+                                 QStringLiteral("--port-file"), portFile, QStringLiteral("--log"), logPath()};
+        if (mode == Mode::Https)
+            arguments << QStringLiteral("--cert") << QStringLiteral(QUILLDAR_TEST_CERT) << QStringLiteral("--key")
+                      << QStringLiteral(QUILLDAR_TEST_KEY);
+        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        process_.start(QStringLiteral(QUILLDAR_PYTHON3), arguments);
+        // Bounded generously: a busy machine may take seconds to start an interpreter.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        while (std::chrono::steady_clock::now() < deadline && process_.state() != QProcess::NotRunning) {
+            QFile file(portFile);
+            if (file.open(QIODevice::ReadOnly)) {
+                port_ = file.readAll().toInt();
+                if (port_ > 0) return;
+            }
+            process_.waitForFinished(20);
+        }
+    }
+    ~LocalUpdateServer() {
+        process_.kill();
+        process_.waitForFinished(10000);
+    }
+
+    bool started() const { return port_ > 0; }
+    // The server's folder, ending with '/'.
+    QString url() const {
+        return QStringLiteral("%1://127.0.0.1:%2/software/obd/")
+            .arg(mode_ == Mode::Https ? QStringLiteral("https") : QStringLiteral("http"))
+            .arg(port_);
+    }
+    void put(const QString& name, const QByteArray& content) const {
+        QFile file(folder().filePath(name));
+        if (file.open(QIODevice::WriteOnly)) file.write(content);
+    }
+    // The file is announced whole, but the connection closes after half of it.
+    void breakOffHalfway(const QString& name) const { put(name + QStringLiteral(".truncate"), {}); }
+    // Every request's first line and headers, in order.
+    QString requestLog() const {
+        QFile file(logPath());
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    }
+
+private:
+    QDir folder() const { return QDir(root_.filePath(QStringLiteral("software/obd"))); }
+    QString logPath() const { return root_.filePath(QStringLiteral("requests.log")); }
+
+    Mode mode_;
+    QTemporaryDir root_;
+    QProcess process_;
+    int port_ = 0;
+};
+
+// A socket on 127.0.0.1 that takes connections (the system completes them) and never answers.
+class SilentListener {
+public:
+    SilentListener() {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t size = sizeof address;
+        if (socket_ >= 0 && ::bind(socket_, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+            ::listen(socket_, 8) == 0 && ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &size) == 0)
+            port_ = ntohs(address.sin_port);
+    }
+    ~SilentListener() { close(); }
+    int port() const { return port_; }
+    // Stops listening: the port then refuses connections.
+    void close() {
+        if (socket_ >= 0) ::close(socket_);
+        socket_ = -1;
+    }
+
+private:
+    int socket_ = -1;
+    int port_ = 0;
+};
+
+// A port on 127.0.0.1 where nothing listens.
+inline int closedPort() {
+    SilentListener probe;
+    const int port = probe.port();
+    probe.close();
+    return port;
+}
+
+}  // namespace quilldar::testing
