@@ -35,6 +35,8 @@ protected:
         context_ = std::make_unique<app::AppContext>(std::move(module));
         context_->settings().languageIndex = settings::kEnglish;
         context_->languageTable().fill(settings::kEnglish, context_->settings());
+        // The update check of the first tick has its own tests.
+        context_->state().updateCheckPending = 0;
         window_ = std::make_unique<CQuilldarDlg>(*context_, folder_.path());
         window_->setPresenters(
             [this](QWidget*, const QString&, const QString& text) {
@@ -272,6 +274,20 @@ TEST_F(MainWindowTest, HelpButtonsOpenTheirDocumentsThroughTheOpener) {
     ASSERT_FALSE(messages_.isEmpty());
     EXPECT_TRUE(messages_.last().contains("FAQ_Quilldar.pdf"));
     EXPECT_TRUE(window_->pollTimerActive());
+}
+
+TEST_F(MainWindowTest, FirstTickChecksForUpdatesSilentlyWhenNoServerAnswers) {
+    // The test environment points the update server at a closed local port.
+    context_->state().updateCheckPending = 1;
+    window_->start();
+    window_->pollTick();
+    EXPECT_EQ(context_->state().updateCheckPending, 0);
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_TRUE(questions_.isEmpty());
+    EXPECT_TRUE(window_->pollTimerActive());
+    EXPECT_EQ(window_->fieldText("hardwareId"), "---");  // the tick did nothing else
+    window_->pollTick();
+    EXPECT_EQ(window_->fieldText("hardwareId"), "Q21");
 }
 
 }  // namespace

@@ -28,6 +28,8 @@
 #include "gui/app/my_tab_ctrl.h"
 #include "files/file_naming.h"
 #include "gui/files/run_file_browser.h"
+#include "gui/update/run_update_check.h"
+#include "update/installer_hand_over.h"
 #include "gui/pages/dlg_dialog10.h"
 #include "gui/widgets/click_action.h"
 #include "gui/pages/dlg_dialog1.h"
@@ -357,14 +359,31 @@ void CQuilldarDlg::pollTick() {
     // must not start again inside it.
     if (inTick_ || commandDepth_ > 0) return;
     inTick_ = true;
-    if (context_.languageTable().refreshPending(settings::TextGroup::MainWindow)) viewReset(false);
-    if (beforeTick_) beforeTick_();
-    controller_.tick();
+    if (state_.updateCheckPending) {
+        checkForUpdate();
+    } else {
+        if (context_.languageTable().refreshPending(settings::TextGroup::MainWindow)) viewReset(false);
+        if (beforeTick_) beforeTick_();
+        controller_.tick();
+    }
     inTick_ = false;
     if (closeRequested_) {
         closeRequested_ = false;
         reject();
     }
+}
+
+void CQuilldarDlg::checkForUpdate() {
+    // Once per run, on the first tick: the questions may stay open as long as the user likes.
+    const link::HidLink::IdleHold hold(context_.link());
+    stopPollTimer();
+    if (runUpdateCheck(this, context_, {askUser_, tellUser_})) {
+        // The installer is in place and the user wants it: the window closes and hands over.
+        closeRequested_ = true;
+        return;
+    }
+    startPollTimer(app::SessionController::kPollPeriodMs);
+    state_.updateCheckPending = 0;
 }
 
 template <typename Command>
@@ -649,6 +668,7 @@ void CQuilldarDlg::reject() {
     if (!state_.installPending)
         app::removeLeftovers(context_.settings().installDir, app::leftoversAtShutdown());
     context_.settingsStore().storeLanguage(context_.settings().languageIndex);
+    if (state_.installPending) update::handOverInstaller(context_.settings().installDir);
     QDialog::reject();
 }
 

@@ -116,6 +116,8 @@ private:
     void showLength(const QString& text) override;
     void showSinglePageTab(std::uint16_t page) override;
 
+    // The update check of the first tick.
+    void checkForUpdate();
     void buildControls();
     void applyStyle();
     // Re-applies every text and shows all eight tabs; the first time without showing a page.
