@@ -63,7 +63,12 @@ void ActuatorTests::carryOut(std::uint8_t id, std::span<const std::uint8_t, 4> p
     const bool stopped = !turning;
     const bool atRest = engine.engineSpeed <= kAtRestRpm;
     const auto unsupported = [&] { refusal = nrc::kSubFunctionNotSupported; };
-    const auto refuse = [&] { refusal = kEngineStateRefused; };
+    // A refusal also ends the refused actuator's running test.
+    const auto refuse = [&](auto& running) {
+        running.reset();
+        refusal = kEngineStateRefused;
+    };
+    const auto refuseReset = [&] { refusal = kEngineStateRefused; };
 
     switch (id) {
         case kPairOrDamper:
@@ -83,31 +88,31 @@ void ActuatorTests::carryOut(std::uint8_t id, std::span<const std::uint8_t, 4> p
         case kSecondaryOrThrottleReset:
             if (p[0] == 0x08 || (p[0] == kOff && secondScheme_)) {
                 if (stopped) effects_.throttleLearnedReset = t;
-                else refuse();
+                else refuseReset();
                 return;
             }
             if (!supports(kSecondaryThrottle) || (p[0] != kOn && p[0] != kOff)) return unsupported();
             if (p[0] == kOff) effects_.secondaryThrottle.reset();
-            else if (!atRest) effects_.secondaryThrottle.reset(), refuse();
+            else if (!atRest) refuse(effects_.secondaryThrottle);
             else drive(effects_.secondaryThrottle, p[1] == kOn ? 100.0 : 0.0, t);
             return;
         case kExhaust:
             if (!supports(kExhaustValve) || (p[0] != kOn && p[0] != kOff)) return unsupported();
             if (p[0] == kOff) effects_.exhaustValve.reset();
-            else if (!atRest) effects_.exhaustValve.reset(), refuse();
+            else if (!atRest) refuse(effects_.exhaustValve);
             else drive(effects_.exhaustValve, p[1] == kOn ? 100.0 : 0.0, t);
             return;
         case kIdleControl:
             if (!supports(kTargetIdle)) return unsupported();
             if (p[0] == 0x20 || (p[0] == kOff && p[2] == 0x70 && secondScheme_)) {
                 if (stopped) effects_.iscLearnedReset = t;
-                else refuse();
+                else refuseReset();
             } else if (p[0] == 0x08) {
-                if (turning && (engine.coolant < kWarmCoolant || !atRest)) effects_.iscAirSteps.reset(), refuse();
+                if (turning && (engine.coolant < kWarmCoolant || !atRest)) refuse(effects_.iscAirSteps);
                 else effects_.iscAirSteps = p[2] != 0 ? static_cast<double>(p[2]) : kDefaultAirSteps;
             } else if (p[0] == kOn) {
                 if (!supports(kEngineSpeed)) return unsupported();
-                if (!turning || !atRest) effects_.idleSpeed.reset(), refuse();
+                if (!turning || !atRest) refuse(effects_.idleSpeed);
                 else drive(effects_.idleSpeed, p[2] * kRpmPerStep, t);
             } else if (p[0] == kOff) {
                 effects_.iscAirSteps.reset();
@@ -133,7 +138,7 @@ void ActuatorTests::carryOut(std::uint8_t id, std::span<const std::uint8_t, 4> p
         case kPulleyReset:
             if (!pulleySensor_) return unsupported();
             if (stopped) effects_.pulleyLearnedReset = t;
-            else refuse();
+            else refuseReset();
             return;
         default:
             unsupported();
