@@ -4,7 +4,6 @@
 #include <cmath>
 #include <numbers>
 
-#include "sim/unit_live_data.h"
 #include "vehicle/ecm_model_table.h"
 #include "vehicle/engine_channels.h"
 
@@ -16,25 +15,23 @@ std::uint8_t clampByte(double value) {
     return static_cast<std::uint8_t>(std::clamp(std::lround(value), 0L, 255L));
 }
 
-// The throttle blip: 0 most of the time, rising to 1 and back within six seconds every 30 s.
-double revFraction(double seconds) {
-    const double phase = std::fmod(seconds, 30.0);
-    if (phase < 18.0 || phase >= 24.0) return 0.0;
-    return std::sin(std::numbers::pi * (phase - 18.0) / 6.0);
-}
+// Noise channels of the engine's own quantities (the ride uses the low numbers).
+enum Channel { kMap = 20, kO2Phase, kO2Rear, kIsc, kInjection, kAdvance, kDamper };
 
-double warmth(double seconds) { return 1.0 - std::exp(-seconds / 240.0); }
+// How long the motor-driven valves take from one end to the other, and the idle to follow a
+// new target.
+constexpr double kValveTravel = 0.8;
+constexpr double kIdleTravel = 1.5;
+// Idle air steps the ECM has learned on top of its base map; after a reset it learns them again
+// over a minute.
+constexpr double kIscLearnedSteps = 14.0;
+constexpr double kIscRelearnSeconds = 60.0;
+// The closed-throttle reading before the throttle sensor's learned value is reset, and after.
+constexpr double kClosedThrottleLearned = 2.0;
+constexpr double kClosedThrottleReset = 0.5;
 
-static_assert(vehicle::position::kNumericCount == 18, "one table per numeric channel");
-
-// Metric units: the ECM reports in them whatever the user chose to see.
-const vehicle::UnitSettings kMetric{};
-
-double convert(int position, int digit, int a, int b) {
-    const vehicle::Conversion c = vehicle::convertChannel(position, digit, static_cast<std::uint8_t>(a),
-                                                          static_cast<std::uint8_t>(b), kMetric);
-    return c.ok() ? c.value : -1e9;
-}
+// Gear digit 2 reports ranges: 0 neutral, 1 low, 2 high.
+std::uint8_t gearRange(double gear) { return gear <= 0.0 ? 0 : (gear <= 2.0 ? 1 : 2); }
 
 }  // namespace
 
@@ -44,110 +41,110 @@ std::string capabilitiesOf(std::string_view modelCode, bool combined) {
     return entry != nullptr ? std::string(entry->capabilities) : std::string();
 }
 
-EngineRunningModel::EngineRunningModel(int cylinders, std::string capabilities, bool riding)
-    : cylinders_(cylinders), capabilities_(std::move(capabilities)), riding_(riding) {
-    // What every first byte stands for, worked out once: encoding a frame then costs a search
-    // through these tables instead of thousands of conversions.
-    for (int position = 0; position < vehicle::position::kNumericCount; ++position) {
-        const int d = digit(position);
-        for (int a = 0; a <= 255; ++a)
-            firstByteValues_[static_cast<std::size_t>(position)][static_cast<std::size_t>(a)] =
-                d > 0 ? convert(position, d, a, 0) : -1e9;
-    }
-}
+EngineRunningModel::EngineRunningModel(int cylinders, std::string capabilities, std::uint32_t seed)
+    : cylinders_(cylinders), encoder_(std::move(capabilities)), ride_(seed) {}
 
-std::pair<std::uint8_t, std::uint8_t> EngineRunningModel::encode(int position, double value) const {
-    const auto& values = firstByteValues_[static_cast<std::size_t>(position)];
-    const bool twoBytes = vehicle::numericChannel(position).secondByte != 0;
-    int bestA = 0;
-    double bestError = 1e18;
-    for (int a = 0; a <= 255; ++a) {
-        const double converted = values[static_cast<std::size_t>(a)];
-        // With a second byte the first one is the coarse part: the largest that stays below.
-        const double error = twoBytes ? (converted <= value ? value - converted : 1e17) : std::abs(converted - value);
-        if (error < bestError) {
-            bestError = error;
-            bestA = a;
-        }
-    }
-    if (!twoBytes) return {static_cast<std::uint8_t>(bestA), 0};
-    const int d = digit(position);
-    int bestB = 0;
-    bestError = 1e18;
-    for (int b = 0; b <= 255; ++b) {
-        const double error = std::abs(convert(position, d, bestA, b) - value);
-        if (error < bestError) {
-            bestError = error;
-            bestB = b;
-        }
-    }
-    return {static_cast<std::uint8_t>(bestA), static_cast<std::uint8_t>(bestB)};
-}
-
-int EngineRunningModel::digit(int position) const {
-    if (capabilities_.empty()) return 1;
-    if (position < 0 || position >= static_cast<int>(capabilities_.size())) return 0;
-    return capabilities_[static_cast<std::size_t>(position)] - '0';
-}
-
-EngineRunningModel::Values EngineRunningModel::values(double t) const {
-    const double warm = warmth(t);
-    const double rev = revFraction(t);
+EngineRunningModel::Values EngineRunningModel::values(double t, const ActuatorEffects& fx) const {
+    const RideState s = ride_.at(t);
+    const bool running = s.engineTurning() && !s.cranking;
+    const double coldness = std::clamp((60.0 - s.coolant) / 40.0, 0.0, 1.0);
+    const bool warm = s.coolant > 40.0;
+    const bool fuelCut = running && s.load == 0.0 && !s.idling && s.engineSpeed > 2000.0;
     Values v{};
-    v.engineSpeed = 1600.0 - 300.0 * warm + 25.0 * std::sin(t * 2.1) + rev * 4200.0;
-    v.throttle = 0.9 + rev * 38.0;
-    v.secondaryThrottle = rev * 100.0;
-    v.coolant = 20.0 + 70.0 * warm;
-    v.intakeAir = 24.0 + 6.0 * warm;
-    v.manifoldPressure = 33.0 + rev * 55.0 + 2.0 * std::sin(t * 3.0);
-    v.atmospheric = 101.0;
-    v.battery = 14.1 + 0.1 * std::sin(t / 7.0);
-    v.vehicleSpeed = 0.0;
-    v.exhaustValve = 20.0 + 60.0 * rev;
-    v.oxygen1 = 0.45 + 0.35 * std::sin(t * 2.0 * std::numbers::pi);
-    v.oxygen2 = 0.5 + 0.3 * std::cos(t * 2.0 * std::numbers::pi);
-    v.targetIdle = 1600.0 - 300.0 * warm;
-    v.damperCurrent = 0.4 + 0.2 * rev;
-    v.iscSteps = 90.0 - 40.0 * warm;
-    v.gear = 0.0;
-    v.iscDuty = 30.0 - 10.0 * warm;
-    if (riding_) {
-        // On the move the engine follows the ride: throttle while the speed rises, engine speed
-        // with the road speed through the belt drive.
-        const double speed = live::rideSpeed(t);
-        const double previous = live::rideSpeed(t - 0.5);
-        v.vehicleSpeed = speed;
-        v.throttle = speed > previous + 0.1 ? 45.0 + 10.0 * std::sin(t) : (speed > 0 ? 12.0 : 0.9);
-        v.engineSpeed = speed > 0 ? 2200.0 + speed * 45.0 : v.engineSpeed - rev * 4200.0;
-        v.manifoldPressure = 33.0 + v.throttle * 1.2;
+
+    v.engineSpeed = s.engineSpeed;
+    if (s.idling && fx.idleSpeed) v.engineSpeed = fx.idleSpeed->position(s.engineSpeed, t, kIdleTravel);
+    if (s.idling && fx.iscAirSteps) v.engineSpeed += 100.0;  // the idle control no longer trims the air
+    v.targetIdle = fx.idleSpeed ? fx.idleSpeed->target : s.idleTarget;
+
+    const bool tpReset = ActuatorEffects::resetBy(fx.throttleLearnedReset, t);
+    v.throttle = s.throttle + (tpReset ? kClosedThrottleReset : kClosedThrottleLearned);
+    const double normalSecondary =
+        running ? std::clamp(4.0 + s.throttle * 1.9 * std::min(1.0, v.engineSpeed / 5000.0), 0.0, 100.0) : 0.0;
+    v.secondaryThrottle = fx.secondaryThrottle ? fx.secondaryThrottle->position(normalSecondary, t, kValveTravel)
+                                               : normalSecondary;
+    v.coolant = s.coolant;
+    v.intakeAir = s.intakeAir;
+    v.atmospheric = s.atmospheric;
+    v.battery = s.battery;
+    v.vehicleSpeed = s.vehicleSpeed;
+    if (!s.engineTurning()) v.manifoldPressure = s.atmospheric;
+    else if (s.cranking) v.manifoldPressure = s.atmospheric - 15.0;
+    else v.manifoldPressure = std::min(s.atmospheric - 2.0, 28.0 + 70.0 * s.load + 1.5 * ride_.noise(kMap, t, 4.0));
+
+    const double normalExhaust = running ? 10.0 + 90.0 * std::clamp((v.engineSpeed - 4000.0) / 4000.0, 0.0, 1.0) : 0.0;
+    v.exhaustValve = fx.exhaustValve ? fx.exhaustValve->position(normalExhaust, t, kValveTravel) : normalExhaust;
+
+    // The front sensor switches rich/lean about once a second in closed loop; it reads lean in
+    // a fuel cut and sits at its bias voltage while cold or stopped.
+    if (running && warm && !fuelCut) {
+        const double swing = std::tanh(4.0 * std::sin(2.0 * std::numbers::pi * 1.1 * t + 2.0 * ride_.noise(kO2Phase, t)));
+        v.oxygen1 = 0.45 + 0.38 * swing;
+        v.oxygen2 = 0.62 + 0.08 * ride_.noise(kO2Rear, t, 0.5);
+    } else {
+        v.oxygen1 = fuelCut ? 0.05 : 0.45;
+        v.oxygen2 = fuelCut ? 0.1 : 0.45;
     }
-    v.injectionMs = (2300.0 + rev * 3800.0 + 50.0 * std::sin(t * 1.7)) / 1000.0;
-    v.advance = 10.0 + rev * 22.0;
+
+    v.damperCurrent = fx.damperCurrent ? *fx.damperCurrent
+                                       : (running ? 0.15 + 0.012 * s.vehicleSpeed + 0.02 * ride_.noise(kDamper, t) : 0.0);
+
+    const double learned = ActuatorEffects::resetBy(fx.iscLearnedReset, t)
+                               ? kIscLearnedSteps * std::clamp((t - fx.iscLearnedReset) / kIscRelearnSeconds, 0.0, 1.0)
+                               : kIscLearnedSteps;
+    if (fx.iscAirSteps) v.iscSteps = *fx.iscAirSteps;
+    else if (running) v.iscSteps = 35.0 + 55.0 * coldness + learned + 3.0 * ride_.noise(kIsc, t, 2.0);
+    else v.iscSteps = 80.0;  // parked at the starting position
+    v.iscDuty = running ? 18.0 + 14.0 * coldness + learned / 2.0 + 1.5 * ride_.noise(kIsc, t, 2.0) : 0.0;
+    v.gear = s.gear;
+
+    if (!s.engineTurning() || fuelCut) v.injectionMs = 0.0;
+    else if (s.cranking) v.injectionMs = 6.5;
+    else v.injectionMs = 0.9 + 0.055 * v.manifoldPressure * (1.0 + 0.15 * coldness) + 0.05 * ride_.noise(kInjection, t, 3.0);
+    if (s.cranking) v.advance = 5.0;
+    else if (running)
+        v.advance = 8.0 + 24.0 * std::clamp((v.engineSpeed - 1200.0) / 6000.0, 0.0, 1.0) - 8.0 * s.load +
+                    ride_.noise(kAdvance, t, 2.0);
+    else v.advance = 0.0;
+
+    v.starter = s.cranking;
+    v.clutch = s.clutchPulled;
+    v.sideStand = s.sideStandDown;
+    v.coolingFan = fx.coolingFan.value_or(running && s.coolant >= 78.0 && s.vehicleSpeed < 15.0);
+    v.evapPurge = fx.evapPurge.value_or(running && warm && s.load > 0.3);
+    // The PAIR valve lets air into the exhaust except while the engine brakes.
+    v.pairValve = fx.pairValve.value_or(running && s.coolant > 30.0 && !fuelCut);
     return v;
 }
 
-bool EngineRunningModel::switchOn(int position, double t, const Values& v) const {
-    const double rev = revFraction(t);
+bool EngineRunningModel::switchOn(int position, const RideState& s, const Values& v) const {
     switch (position) {
-        case 18: return rev > 0.5;                      // exhaust valve select
-        case 19: return true;                           // O2 control select
+        case 18: return v.engineSpeed > 4000.0;         // exhaust valve select
+        case 19: return v.coolant > 40.0;               // O2 feedback in use
         case 20: return v.gear == 0.0;                  // neutral
-        case 23: return true;                           // ignition switch normal
-        case 24: return std::fmod(t, 13.0) < 3.0;       // clutch pulled now and then
-        case 26: return rev > 0.2;                      // purge valve
-        case 28: return v.coolant > 85.0 && std::fmod(t, 60.0) < 20.0;  // cooling fan
-        case 29: return rev > 0.2;                      // PAIR valve
-        case 30: return false;                          // side stand up
+        case 22: return true;                           // driving mode 2 selected
+        case 23: return true;                           // ignition switch normal / on
+        case 24: return v.clutch;
+        case 25: return v.starter;
+        case 26: return v.evapPurge;
+        case 28: return v.coolingFan;
+        case 29: return v.pairValve;
+        case 30: return v.sideStand;
+        case 31: return s.engineTurning();              // load cut-off relay closes with the engine
+        case 32: return v.clutch && s.vehicleSpeed > 0.0;  // shifting
+        case 33: return v.engineSpeed > 7800.0;         // limiter
         default: return false;
     }
 }
 
-EngineRunningModel::Block EngineRunningModel::liveBlock(double t, std::uint8_t troubleCodeCount) const {
+EngineRunningModel::Block EngineRunningModel::liveBlock(double t, std::uint8_t troubleCodeCount,
+                                                        const ActuatorEffects& fx) const {
     Block block{};
     const auto at = [&block](int frameByte) -> std::uint8_t& {
         return block[static_cast<std::size_t>(frameByte - kFirstFrameByte)];
     };
-    const Values v = values(t);
+    const RideState s = ride_.at(t);
+    const Values v = values(t, fx);
     at(6) = troubleCodeCount;
 
     const double numeric[vehicle::position::kNumericCount] = {
@@ -156,10 +153,14 @@ EngineRunningModel::Block EngineRunningModel::liveBlock(double t, std::uint8_t t
         v.exhaustValve, v.oxygen1,    v.oxygen2,           v.targetIdle,  v.damperCurrent,
         v.iscSteps,    v.gear,        v.iscDuty};
     for (int position = 0; position < vehicle::position::kNumericCount; ++position) {
-        const int d = digit(position);
+        const int d = encoder_.digit(position);
         if (d <= 0) continue;
         const vehicle::EngineChannel& channel = vehicle::numericChannel(position);
-        const auto [a, b] = encode(position, numeric[position]);
+        if (position == vehicle::position::kGear && d == 2) {
+            at(channel.firstByte) = gearRange(v.gear);
+            continue;
+        }
+        const auto [a, b] = encoder_.encode(position, numeric[position]);
         at(channel.firstByte) = a;
         if (channel.secondByte != 0) at(channel.secondByte) = b;
     }
@@ -171,16 +172,17 @@ EngineRunningModel::Block EngineRunningModel::liveBlock(double t, std::uint8_t t
             at(first + 1) = vehicle::kNoCylinder;
             continue;
         }
-        const long micros = std::lround(v.injectionMs * 1000.0) + 7 * cylinder;
+        // The cylinders differ by a few microseconds of trim.
+        const long micros = v.injectionMs > 0.0 ? std::lround(v.injectionMs * 1000.0) + 7 * cylinder : 0;
         at(first) = clampByte(static_cast<double>(micros / 255));
         at(first + 1) = clampByte(static_cast<double>(micros % 255));
     }
-    at(vehicle::kAdvanceByte) = clampByte(vehicle::kAdvanceZero + 4.0 * v.advance);
+    at(vehicle::kAdvanceByte) = s.engineTurning() ? clampByte(vehicle::kAdvanceZero + 4.0 * v.advance) : 0;
 
     for (int position = vehicle::position::kFirstSwitch; position <= vehicle::position::kLastSwitch; ++position) {
-        const vehicle::SwitchBit* bit = vehicle::switchBit(position, digit(position));
+        const vehicle::SwitchBit* bit = vehicle::switchBit(position, encoder_.digit(position));
         if (bit == nullptr) continue;
-        if (switchOn(position, t, v)) at(bit->frameByte) |= bit->mask;
+        if (switchOn(position, s, v)) at(bit->frameByte) |= bit->mask;
     }
     return block;
 }

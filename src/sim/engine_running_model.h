@@ -4,27 +4,30 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
+
+#include "sim/actuator_effects.h"
+#include "sim/channel_encoder.h"
+#include "sim/ride_script.h"
 
 namespace quilldar::sim {
 
-// Live data of a running engine as a virtual ECM reports it: it idles fast when cold and slower
-// as it warms up, blips the throttle every half minute, and its switches change now and then.
+// Live data of an engine ECM on the scripted ride: started cold, warming up at a fast idle,
+// pulling through the gears, cruising, engine braking, idling and switched off now and then.
 // The block holds frame bytes 6 to 54 of the live-data response (frame byte 6 is the number of
 // stored trouble codes). Each channel is encoded with the conversion variant its digit in the
 // model's capability string selects, so that the pages show the physical values; a channel whose
-// digit is 0 is left at 0.
+// digit is 0 is left at 0. Running actuator tests override what normal control would do.
 class EngineRunningModel {
 public:
     static constexpr int kFirstFrameByte = 6;
     static constexpr int kLastFrameByte = 54;
     using Block = std::array<std::uint8_t, kLastFrameByte - kFirstFrameByte + 1>;
 
-    // capabilities: the model's 34 digits; empty means variant 1 for every channel. A riding
-    // engine drives the vehicle through the one-minute ride instead of revving on the stand.
-    explicit EngineRunningModel(int cylinders = 4, std::string capabilities = {}, bool riding = false);
+    // capabilities: the model's 34 digits; empty means variant 1 for every channel.
+    explicit EngineRunningModel(int cylinders = 4, std::string capabilities = {},
+                                std::uint32_t seed = RideScript::kDefaultSeed);
 
-    Block liveBlock(double seconds, std::uint8_t troubleCodeCount) const;
+    Block liveBlock(double seconds, std::uint8_t troubleCodeCount, const ActuatorEffects& effects = {}) const;
 
     // The physical values behind a block, in metric units.
     struct Values {
@@ -47,22 +50,20 @@ public:
         double iscDuty;           // %
         double injectionMs;       // cylinder 1
         double advance;           // degrees
+        bool starter, clutch, sideStand, coolingFan, evapPurge, pairValve;
     };
-    Values values(double seconds) const;
+    Values values(double seconds, const ActuatorEffects& effects = {}) const;
+
+    const ChannelEncoder& encoder() const { return encoder_; }
+    const RideScript& ride() const { return ride_; }
 
 private:
-    int digit(int position) const;
-    // The raw bytes whose conversion by the channel's formula comes closest to the value.
-    std::pair<std::uint8_t, std::uint8_t> encode(int position, double value) const;
-    // The switch states by capability position 18..33 at a time.
-    bool switchOn(int position, double seconds, const Values& v) const;
+    // The switch states by capability position 18..33.
+    bool switchOn(int position, const RideState& ride, const Values& v) const;
 
     int cylinders_;
-    std::string capabilities_;
-    bool riding_;
-    // By capability position of the numeric channels (0..17), by raw first byte.
-    static constexpr int kNumericChannels = 18;
-    std::array<std::array<double, 256>, kNumericChannels> firstByteValues_{};
+    ChannelEncoder encoder_;
+    RideScript ride_;
 };
 
 // The capability digits of a model in the engine list (or the combined unit's list when

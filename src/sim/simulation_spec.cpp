@@ -67,6 +67,7 @@ std::unique_ptr<SimulatedModule> buildSimulatedModule(const SimulationSpec& spec
                                                       ModuleTiming timing) {
     UnitProfile profile = defaultProfile(spec.unit, spec.model);
     profile.secondScheme = spec.secondScheme;
+    profile.seed = spec.seed;
     auto vehicle = std::make_unique<VirtualVehicle>();
     vehicle->addUnit(makeUnit(profile, std::move(clock)));
     return std::make_unique<SimulatedModule>(std::move(vehicle), timing);

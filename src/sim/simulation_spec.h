@@ -19,6 +19,8 @@ struct SimulationSpec {
     UnitKind unit = UnitKind::Engine;
     std::string model;  // empty: the unit's default model
     bool secondScheme = false;
+    // The ride's fluctuations: the same seed and the same clock readings give the same session.
+    std::uint32_t seed = RideScript::kDefaultSeed;
 };
 
 // The command-line names of the units: engine, transmission, combined, abs, eps.
@@ -29,7 +31,8 @@ const char* unitName(UnitKind kind);
 std::optional<SimulationSpec> parseSimulationSpec(std::string_view text, QString& error);
 
 // The simulated module with the vehicle the simulation spec describes, its live data driven by
-// the clock.
+// the clock: a SteadySimClock follows the wall clock; a ManualSimClock that the caller keeps and
+// advances (by 0.15 s per session tick, say) makes the ride run as fast as the session does.
 std::unique_ptr<SimulatedModule> buildSimulatedModule(const SimulationSpec& spec,
                                                       std::shared_ptr<const SimClock> clock,
                                                       ModuleTiming timing = {});

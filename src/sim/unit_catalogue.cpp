@@ -1,7 +1,7 @@
 #include "sim/unit_catalogue.h"
 
 #include "link/kwp_frame.h"
-#include "sim/engine_running_model.h"
+#include "sim/virtual_engine.h"
 #include "sim/unit_live_data.h"
 
 namespace quilldar::sim {
@@ -43,11 +43,9 @@ std::uint8_t addressOf(UnitKind kind) {
     return 0;
 }
 
-VirtualUnit::BlockSource engineBlock(int cylinders, std::string capabilities, bool riding = false) {
-    return [model = EngineRunningModel(cylinders, std::move(capabilities), riding)](double seconds) {
-        const auto block = model.liveBlock(seconds, 0);
-        return ServiceBytes(block.begin(), block.end());
-    };
+std::shared_ptr<VirtualEngine> engineOf(const UnitProfile& profile, bool combined) {
+    return std::make_shared<VirtualEngine>(
+        VirtualEngine::Setup{profile.modelCode, profile.cylinders, profile.secondScheme, combined, profile.seed});
 }
 
 }  // namespace
@@ -58,12 +56,16 @@ UnitProfile defaultProfile(UnitKind kind, const std::string& modelCode) {
     switch (kind) {
         case UnitKind::Engine:
             profile.modelCode = "12F0";
-            // A stored current fault and a past one, so that the trouble codes can be seen and
-            // cleared.
+            // A stored current fault and a past one, so that the trouble codes and their freeze
+            // frames can be seen and cleared.
             profile.troubleCodes = {{0x01, 0x05, 0x60}, {0x03, 0x51, 0x20}};
             break;
         case UnitKind::Transmission: profile.modelCode = "20J0"; break;
-        case UnitKind::EngineTransmission: profile.modelCode = "26J0"; break;
+        case UnitKind::EngineTransmission:
+            profile.modelCode = "26J0";
+            // Its engine stores faults like the engine ECM: coolant sensor and a misfire.
+            profile.troubleCodes = {{0x01, 0x15, 0x60}, {0x03, 0x00, 0x20}};
+            break;
         case UnitKind::Abs: profile.modelCode = "27G0"; break;
         case UnitKind::Eps: profile.modelCode = "31H0"; break;
     }
@@ -86,36 +88,48 @@ std::unique_ptr<VirtualUnit> makeUnit(const UnitProfile& profile, std::shared_pt
                 unit->setIdentification(kPartNumber, pointer);
                 unit->setIdentification(kSecondPartNumber, text(profile.partNumber, 11));
                 unit->setIdentification(kSecondModelCode, codeReply(model));
-                unit->setLocalData(0x00, engineBlock(profile.cylinders, capabilitiesOf(model, false)), true);
+                VirtualEngine::install(*unit, engineOf(profile, false), 0x00);
             } else {
                 unit->setIdentification(kPartNumber, text(profile.partNumber, 11));
                 unit->setIdentification(kModelCode, codeReply(model));
-                unit->setLocalData(0x08, engineBlock(profile.cylinders, capabilitiesOf(model, false)), true);
+                VirtualEngine::install(*unit, engineOf(profile, false), 0x08);
             }
             break;
         case UnitKind::Transmission:
             unit->setLineSetup(kTransmissionLineSetup);
             unit->setIdentification(kPartNumber, text(profile.partNumber, 11));
             unit->setIdentification(kModelCode, codeReply(model));
-            unit->setLocalData(0x08, live::transmissionBlock, true);
+            unit->setLocalData(0x08, [ride = RideScript(profile.seed)](double t) {
+                return live::transmissionBlock(ride, t);
+            }, true);
             break;
-        case UnitKind::EngineTransmission:
+        case UnitKind::EngineTransmission: {
             unit->setIdentification(kPartNumber, text(profile.partNumber, 11));
             unit->setIdentification(kModelCode, codeReply(model));
-            unit->setLocalData(0x08, engineBlock(profile.cylinders, capabilitiesOf(model, true), true), true);
-            unit->setLocalData(0x09, live::transmissionBlock, false);
+            auto engine = engineOf(profile, true);
+            VirtualEngine::install(*unit, engine, 0x08);
+            // The transmission half rides along; its pulley sensor answers the engine's reset.
+            unit->setLocalData(0x09, [engine, ride = RideScript(profile.seed)](double t) {
+                return live::transmissionBlock(ride, t, engine->pulleyLearnedError(t));
+            }, false);
             break;
+        }
         case UnitKind::Abs:
             unit->setIdentification(kPartNumber, text(profile.partNumber, 11));
             unit->setIdentification(kModelCode, codeReply(model));
-            unit->setLocalData(0x00, [model](double t) { return live::absWheelBlock(t, model); }, true);
-            unit->setLocalData(0x08, [model](double t) { return live::absStatusBlock(t, model); }, false);
+            unit->setLocalData(0x00, [model, ride = RideScript(profile.seed)](double t) {
+                return live::absWheelBlock(ride, t, model);
+            }, true);
+            unit->setLocalData(0x08, [model, ride = RideScript(profile.seed)](double t) {
+                return live::absStatusBlock(ride, t, model);
+            }, false);
             break;
         case UnitKind::Eps:
             // The steering unit swaps the two identification options.
             unit->setIdentification(kSecondModelCode, text(profile.partNumber, 11));
             unit->setIdentification(kSecondPartNumber, codeReply(model));
-            unit->setLocalData(0x08, live::epsBlock, true);
+            unit->setLocalData(0x08, [ride = RideScript(profile.seed)](double t) { return live::epsBlock(ride, t); },
+                               true);
             break;
     }
     unit->setTroubleCodes(profile.troubleCodes);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "sim/ride_script.h"
 #include "sim/sim_clock.h"
 #include "sim/virtual_unit.h"
 
@@ -19,6 +20,8 @@ struct UnitProfile {
     bool secondScheme = false;
     int cylinders = 4;
     std::vector<StoredTroubleCode> troubleCodes;
+    // The ride's fluctuations; the same seed gives the same live data at the same time.
+    std::uint32_t seed = RideScript::kDefaultSeed;
 };
 
 // The profile a unit has when only its kind (and maybe its model) is given.

@@ -62,18 +62,21 @@ TEST_F(VirtualUnitTest, EpsSwapsItsIdentificationOptions) {
 
 TEST_F(VirtualUnitTest, LiveDataMovesWithTheClockAndFitsTheReport) {
     auto ecm = unit(UnitKind::Engine);
+    const ServiceBytes stopped = ask(*ecm, {0x21, 0x08});  // key on, engine not started yet
+    ASSERT_EQ(stopped[0], 0x61);
+    EXPECT_EQ(stopped.size(), at(54) + 1);  // data through frame byte 54, the checksum still fits
+    clock_->set(RideScript::kFirstRide - 5.0);  // idling, warmer
     const ServiceBytes idle = ask(*ecm, {0x21, 0x08});
-    ASSERT_EQ(idle[0], 0x61);
-    EXPECT_EQ(idle.size(), at(54) + 1);  // data through frame byte 54, the checksum still fits
-    clock_->set(20.0);                    // in the middle of a throttle blip, warmer
-    const ServiceBytes revving = ask(*ecm, {0x21, 0x08});
-    EXPECT_GT(revving[at(17)], idle[at(17)]);  // engine speed high byte
-    EXPECT_GT(revving[at(19)], idle[at(19)]);  // throttle
-    EXPECT_GT(revving[at(21)], idle[at(21)]);  // coolant warming up
+    EXPECT_GT(idle[at(17)], stopped[at(17)]);  // engine speed
+    EXPECT_GT(idle[at(21)], stopped[at(21)]);  // coolant warming up
+    clock_->set(RideScript::kFirstRide + 20.0);  // pulling away
+    const ServiceBytes riding = ask(*ecm, {0x21, 0x08});
+    EXPECT_GT(riding[at(17)], idle[at(17)]);
+    EXPECT_GT(riding[at(19)], idle[at(19)]);  // throttle
 
     auto abs = unit(UnitKind::Abs);
-    clock_->set(30.0);  // riding
-    EXPECT_GT(ask(*abs, {0x21, 0x00})[at(14)], 50);
+    clock_->set(RideScript::kFirstRide + 20.0);
+    EXPECT_GT(ask(*abs, {0x21, 0x00})[at(14)], 40);
     clock_->set(2.0);  // standing
     EXPECT_EQ(ask(*abs, {0x21, 0x00})[at(14)], 0);
 }
