@@ -50,6 +50,12 @@ bool FreezeFramePage::tick(const link::Report& report, std::string_view ecmCode,
     if (layoutPending_) {
         layOut(texts);
         changed = true;
+        if (forgetStanding_) ignored_ = report;
+        forgetStanding_ = false;
+    }
+    if (ignored_) {
+        if (*ignored_ == report) return changed;
+        ignored_.reset();
     }
     if (frame(report, 4) != kPositiveAnswer) return changed;
     const Place place = placeOf(static_cast<std::uint8_t>(frame(report, 5)));

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <string_view>
 
 #include "link/report.h"
@@ -28,6 +29,12 @@ public:
     // The layout flag: a language change, clearing the trouble codes and playback switching the
     // page set it, and the next tick lays the page out afresh.
     void requestLayout() { layoutPending_ = true; }
+    // The trouble codes were cleared: the page is laid out afresh, and the answer still standing
+    // in the report from before the clear is not shown again.
+    void startAfresh() {
+        layoutPending_ = true;
+        forgetStanding_ = true;
+    }
     bool layoutPending() const { return layoutPending_; }
 
     // One timer tick: the layout when it is pending, then the answer standing in the report.
@@ -53,6 +60,8 @@ private:
     void convert(const link::Report& report, std::string_view capabilities, const settings::LanguageTable& texts);
 
     bool layoutPending_ = true;
+    bool forgetStanding_ = false;
+    std::optional<link::Report> ignored_;
     bool layoutChanged_ = false;
     std::array<QString, kRows> values_{};
     std::array<QString, kFaults> labels_{};

@@ -643,7 +643,7 @@ void CQuilldarDlg::sessionStarting() {
 
 void CQuilldarDlg::troubleCodesCleared() {
     // The fault-time page starts afresh: the faults it shows are gone.
-    freezeFrames_->model().requestLayout();
+    freezeFrames_->model().startAfresh();
 }
 
 void CQuilldarDlg::playbackPageChanged() { freezeFrames_->model().requestLayout(); }

@@ -115,5 +115,24 @@ TEST_F(FreezeFrameTest, UnknownModelFillsWithTheLastValuesAndALayoutStartsAfresh
     EXPECT_FALSE(page_.takeLayoutChanged());
 }
 
+TEST_F(FreezeFrameTest, AfterClearingTheAnswerFromBeforeIsNotShownAgain) {
+    code_ = modelWith({{0, 1}});
+    const link::Report before = answer(0x41, 0x01, 0x05, {0x0C, 0x80, 0, 0, 0, 0, 0});
+    tick(before);
+    ASSERT_FALSE(page_.label(0).trimmed().isEmpty());
+    page_.startAfresh();
+    tick(before);
+    EXPECT_EQ(page_.label(0), " ");
+    EXPECT_TRUE(page_.table(0)[0][2].isEmpty());
+    // A new answer is shown again.
+    tick(answer(0x41, 0x01, 0x05, {0x0D, 0, 0, 0, 0, 0, 0}));
+    EXPECT_FALSE(page_.label(0).trimmed().isEmpty());
+
+    // A language change lays out afresh and shows the standing answer at once.
+    page_.requestLayout();
+    tick(before);
+    EXPECT_FALSE(page_.label(0).trimmed().isEmpty());
+}
+
 }  // namespace
 }  // namespace quilldar::pages

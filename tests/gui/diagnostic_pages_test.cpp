@@ -1,0 +1,146 @@
+// Whole sessions on the Show data when trouble and Active tests pages of the real window, against
+// the simulated engine: connect, open the page, drive it, and find it all in the recording.
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "gui/app/my_tab_ctrl.h"
+#include "gui/app/quilldar_dlg.h"
+#include "gui/pages/dlg_dialog7.h"
+#include "gui/pages/dlg_dialog8.h"
+#include "link/link_handshake.h"
+#include "settings/languages.h"
+#include "sim/ride_script.h"
+#include "sim/simulated_module.h"
+#include "sim/unit_catalogue.h"
+
+namespace quilldar::gui {
+namespace {
+
+using app::MainControl;
+using pages::TestButton;
+using pages::TestField;
+
+class DiagnosticPagesTest : public ::testing::Test {
+protected:
+    void start(const std::string& model) {
+        clock_ = std::make_shared<sim::ManualSimClock>();
+        auto vehicle = std::make_unique<sim::VirtualVehicle>();
+        vehicle->addUnit(sim::makeUnit(sim::defaultProfile(sim::UnitKind::Engine, model), clock_));
+        auto module = std::make_unique<sim::SimulatedModule>(
+            std::move(vehicle), sim::ModuleTiming{std::chrono::milliseconds(0), std::chrono::milliseconds(2)});
+        context_ = std::make_unique<app::AppContext>(std::move(module));
+        context_->state().updateCheckPending = 0;
+        context_->languageTable().fill(settings::kEnglish, context_->settings());
+        window_ = std::make_unique<CQuilldarDlg>(*context_, folder_.path());
+        window_->setPresenters([](QWidget*, const QString&, const QString&) { return true; },
+                               [this](QWidget*, const QString&, const QString& text) { messages_ << text; });
+        window_->activeTests().setPresenters([](QWidget*, const QString&) { return true; },
+                                             [this](QWidget*, const QString&, const QString& text) { pageMessages_ << text; });
+        window_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+        for (int i = 0; i < link::kPowerStableCount + 2; ++i) window_->pollTick();
+        QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
+        ASSERT_EQ(context_->state().connected, 1);
+        window_->pollTick();
+    }
+    // Poll ticks with the shown page's own tick after each, until the condition holds.
+    template <typename Condition>
+    bool ticksUntil(Condition done, int limit = 40) {
+        for (int i = 0; i < limit; ++i) {
+            if (done()) return true;
+            window_->pollTick();
+            freezeFrames().tick();
+            window_->activeTests().tick();
+        }
+        return done();
+    }
+    CDlgDialog7& freezeFrames() { return *qobject_cast<CDlgDialog7*>(window_->tabs().page(6)); }
+    CDlgDialog8& tests() { return window_->activeTests(); }
+    QByteArray recording() {
+        QFile file(folder_.filePath("Quilldar_Temp.QLT"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    // Records of the page whose frame bytes 4 and 5 are these.
+    int recordsOf(int page, std::uint8_t service, std::uint8_t identifier) {
+        const QByteArray bytes = recording();
+        int found = 0;
+        for (qsizetype at = 0; at + 65 <= bytes.size(); at += 65)
+            found += bytes[at] == page && static_cast<std::uint8_t>(bytes[at + 5]) == service &&
+                     static_cast<std::uint8_t>(bytes[at + 6]) == identifier;
+        return found;
+    }
+
+    QTemporaryDir folder_;
+    std::shared_ptr<sim::ManualSimClock> clock_;
+    std::unique_ptr<app::AppContext> context_;
+    std::unique_ptr<CQuilldarDlg> window_;
+    QStringList messages_;
+    QStringList pageMessages_;
+};
+
+TEST_F(DiagnosticPagesTest, StoredFaultsShowTheirValuesAndClearingEmptiesThem) {
+    start("21H2");
+    window_->controller().tabClicked(2);  // Show data when trouble
+    ASSERT_EQ(context_->state().currentPage, 6);
+    ASSERT_TRUE(ticksUntil([&] { return !freezeFrames().model().label(1).trimmed().isEmpty(); }, 80));
+    EXPECT_FALSE(freezeFrames().model().label(0).trimmed().isEmpty());
+    EXPECT_FALSE(freezeFrames().model().table(0)[0][2].isEmpty());  // engine speed at detection
+    EXPECT_EQ(freezeFrames().table(0).item(0, 2)->text(), freezeFrames().model().table(0)[0][2]);
+    // Every fault-time block of both faults is in the recording, under the page's tag.
+    EXPECT_TRUE(ticksUntil([&] { return recordsOf(6, 0x61, 0x40) > 0 && recordsOf(6, 0x61, 0x55) > 0; }));
+
+    // Clearing the codes lays the page out afresh, and the emptied answers keep it empty.
+    QTest::mouseClick(window_->button(MainControl::ClearErrors), Qt::LeftButton);
+    freezeFrames().tick();
+    EXPECT_EQ(freezeFrames().model().label(0), " ");
+    window_->controller().tabClicked(2);
+    ticksUntil([] { return false; }, 30);
+    EXPECT_TRUE(freezeFrames().model().table(0)[0][2].isEmpty());
+    EXPECT_EQ(freezeFrames().model().label(0), " ");
+}
+
+TEST_F(DiagnosticPagesTest, TheFanFollowsItsButtonsAndARefusedTestIsExplained) {
+    start("21H2");
+    window_->controller().tabClicked(3);  // Active tests
+    ASSERT_EQ(context_->state().currentPage, 7);
+    ASSERT_TRUE(ticksUntil([&] { return tests().button(TestButton::FanStart)->isEnabled(); }));
+    EXPECT_EQ(tests().field(TestField::Fan)->text(), "Off");
+
+    QTest::mouseClick(tests().button(TestButton::FanStart), Qt::LeftButton);
+    EXPECT_FALSE(tests().button(TestButton::FanStart)->isEnabled());
+    ASSERT_TRUE(ticksUntil([&] { return tests().field(TestField::Fan)->text() == "On"; }));
+    QTest::mouseClick(tests().button(TestButton::FanOff), Qt::LeftButton);
+    ASSERT_TRUE(ticksUntil([&] { return tests().field(TestField::Fan)->text() == "Off"; }));
+    EXPECT_GT(recordsOf(7, 0xE5, 0x06), 0);  // the unit's answers to the test, as they came
+
+    // A cold engine at idle refuses the idle air volume test.
+    clock_->set(sim::RideScript::kEngineStarts + 15.0);
+    ASSERT_TRUE(ticksUntil([&] { return tests().field(TestField::EngineSpeed)->text().toInt() > 500; }));
+    ASSERT_TRUE(tests().button(TestButton::IscAirOn)->isEnabled());
+    QTest::mouseClick(tests().button(TestButton::IscAirOn), Qt::LeftButton);
+    ASSERT_TRUE(ticksUntil([&] { return !pageMessages_.isEmpty(); }));
+    EXPECT_EQ(pageMessages_.first(), "Can not execute because engine coolant temp is out of executable condition");
+    EXPECT_FALSE(tests().button(TestButton::FanStart)->isEnabled());
+    EXPECT_GT(recordsOf(7, 0x7F, 0xA5), 0);
+}
+
+TEST_F(DiagnosticPagesTest, AnEngineWithoutAFanRefusesItsTest) {
+    start("12F0");
+    window_->controller().tabClicked(3);
+    ticksUntil([&] { return tests().button(TestButton::IscAirOn)->isEnabled(); });
+    EXPECT_FALSE(tests().button(TestButton::FanStart)->isEnabled());  // its capability is 0
+    // The module is asked anyway through the row's request: the unit says it cannot.
+    tests().model().press(TestButton::FanStart);
+    ASSERT_TRUE(ticksUntil([&] { return !pageMessages_.isEmpty(); }));
+    EXPECT_EQ(pageMessages_.first(), "Can not execute because this ECM does not support this function");
+}
+
+}  // namespace
+}  // namespace quilldar::gui
