@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "settings/languages.h"
+#include "tool/doctor_command.h"
 #include "tool/probe_command.h"
 #include "tool/simulate_command.h"
 #include "tool/recording_commands.h"
@@ -23,6 +24,14 @@ constexpr const char* kUsage =
     "      and wait for stable vehicle power. With --simulate, use the built-in\n"
     "      simulated module (UNIT: engine, transmission, combined, abs or eps;\n"
     "      MODEL: a model code such as 12F0).\n"
+    "  doctor [--simulate[=UNIT[:MODEL]] [--fault power|unplug|mute|type|busy]]\n"
+    "      Check, one line each with a fix, what stands between this user and a\n"
+    "      connection: the HID library, the module on USB (04d8:05f1), permission\n"
+    "      to open it, another Quilldar using it, the module's answers and type,\n"
+    "      vehicle power. Exit status 0 when a connection can be made, 1 when not.\n"
+    "      With --simulate, check the simulated module; --fault makes it show a\n"
+    "      fault: no vehicle power, unplugged, silent, of another type, or held\n"
+    "      by another Quilldar.\n"
     "  simulate --unit engine|transmission|combined|abs|eps [--model CODE] [--alt]\n"
     "           [--ticks N] [--page N] [--realtime] [--fault NAME[@TICK]]... -o FILE\n"
     "      Run a whole live session against the simulated module (N poll ticks,\n"
@@ -68,6 +77,35 @@ int probe(int argc, char** argv) {
         }
     }
     return quilldar::tool::runProbe(options);
+}
+
+int doctor(int argc, char** argv) {
+    quilldar::tool::DoctorOptions options;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--simulate") {
+            options.simulate = std::string();
+        } else if (arg.starts_with("--simulate=")) {
+            options.simulate = std::string(arg.substr(std::strlen("--simulate=")));
+        } else if (arg == "--fault" || arg.starts_with("--fault=")) {
+            std::string_view value;
+            if (arg == "--fault") {
+                if (i + 1 >= argc) return usageError("option --fault needs a value");
+                value = argv[++i];
+            } else {
+                value = arg.substr(std::strlen("--fault="));
+            }
+            QString reason;
+            const auto fault = quilldar::tool::parseDoctorFault(value, reason);
+            if (!fault) return usageError(reason.toStdString());
+            options.faults.push_back(*fault);
+        } else {
+            return usageError("unknown option for doctor: " + std::string(arg));
+        }
+    }
+    if (!options.faults.empty() && !options.simulate)
+        return usageError("--fault needs the simulated module (--simulate)");
+    return quilldar::tool::runDoctor(options);
 }
 
 class Arguments {
@@ -278,6 +316,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "probe") return probe(argc, argv);
+    if (command == "doctor") return doctor(argc, argv);
     if (command == "simulate") return simulate(argc, argv);
     if (command == "info") return info(argc, argv);
     if (command == "export") return exportCommand(argc, argv);

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QIcon>
 #include <QMessageBox>
+#include <cstdio>
 
 #include "app/app_context.h"
 #include "gui/app/message_box_sink.h"
@@ -20,7 +22,56 @@ namespace {
 // and throttle to the clipboard at every update.
 constexpr const char* kClipboardTrigger = "Rask-Veno DBGOut";
 
+// The words of text in lines of at most 78 characters, each indented by six spaces.
+QString indentedLines(const QString& text) {
+    const QString indent(6, QLatin1Char(' '));
+    QString out;
+    QString line = indent;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > 78) {
+            out += line + QLatin1Char('\n');
+            line = indent;
+        }
+        if (line.size() > indent.size()) line += QLatin1Char(' ');
+        line += word;
+    }
+    return out + line + QLatin1Char('\n');
+}
+
 }  // namespace
+
+QString usageText() {
+    return QStringLiteral(
+               "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...] [RECORDING]\n"
+               "\n"
+               "Diagnoses the control units of motorcycles and ATVs through the Quilldar USB\n"
+               "interface module (USB id 04d8:05f1): live data, trouble codes, recordings.\n"
+               "\n"
+               "  RECORDING\n"
+               "      Open a saved recording (.QLS) in playback.\n"
+               "  --simulate[=UNIT[:MODEL]]\n"
+               "      Use the built-in simulated interface module instead of the real one.\n"
+               "      UNIT: engine, transmission, combined, abs or eps; MODEL: a model code\n"
+               "      such as 12F0; engine:13K0:alt is an engine of the second\n"
+               "      identification scheme.\n"
+               "  --fault NAME[@TICK]\n"
+               "      With --simulate, repeatable: the module shows a fault before poll tick\n"
+               "      TICK of the live session (none: at start-up). NAME is one of:\n"
+               "%1"
+               "  -h, --help\n"
+               "      Show this text and exit.\n"
+               "\n"
+               "When the module does not connect, quilldar-tool doctor says why.\n")
+        .arg(indentedLines(sim::faultNames() + QLatin1Char('.')));
+}
+
+bool helpRequested(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QLatin1String arg(argv[i]);
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) return true;
+    }
+    return false;
+}
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     static const QString kUsage = QStringLiteral(
@@ -56,8 +107,17 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 int CQuilldarApp::run(int argc, char** argv) {
+    // Answered before any window system is touched, so that it works without a display (the
+    // manual page is made from it at build time).
+    if (helpRequested(argc, argv)) {
+        std::fputs(usageText().toUtf8().constData(), stdout);
+        return 0;
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quilldar"));
+    // The desktop entry and the icon the package installs: the window's icon in the task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("quilldar"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quilldar")));
     QApplication::setOrganizationName(QStringLiteral("Morvalin"));
 
     const CommandLine line = parseCommandLine(QApplication::arguments());

@@ -19,6 +19,11 @@ struct CommandLine {
 
 CommandLine parseCommandLine(const QStringList& arguments);
 
+// The program's usage text, as --help prints it.
+QString usageText();
+// True when the arguments ask for the usage text (--help or -h).
+bool helpRequested(int argc, char** argv);
+
 // The application: reads the settings, fills the language table, decides whether this copy owns
 // the interface module, and runs the main window until it is closed.
 class CQuilldarApp {
