@@ -175,5 +175,18 @@ TEST_F(SessionTest, WindowKeepsPaintingWhileATickWaitsForASlowReply) {
     EXPECT_GE(view_.paints - before, 5);
 }
 
+TEST_F(SessionTest, FieldsSayWhyNoModuleCanBeUsed) {
+    module().unplug();
+    controller().tick();
+    EXPECT_EQ(view_.hardwareFieldsShown(), HardwareFields::Unknown);
+    EXPECT_FALSE(view_.hint.isEmpty());
+    EXPECT_FALSE(view_.hintExplanation.isEmpty());
+    // Plugged in, the module's own identity replaces the hint.
+    module().replug();
+    controller().tick();
+    EXPECT_EQ(view_.hardwareFieldsShown(), HardwareFields::Known);
+    EXPECT_TRUE(view_.hint.isEmpty());
+}
+
 }  // namespace
 }  // namespace quilldar::app

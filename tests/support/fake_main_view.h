@@ -17,10 +17,15 @@ public:
     void setControlEnabled(app::MainControl control, bool enabled) override { enabled_[control] = enabled; }
     void showHardwareFields(app::HardwareFields fields, const QString& id, const QString& serial) override {
         fields_ = fields;
+        hint.clear();
         hardwareId = id;
         hardwareSerial = serial;
     }
     app::HardwareFields hardwareFieldsShown() const override { return fields_; }
+    void showHardwareHint(const QString& word, const QString& explanation) override {
+        hint = word;
+        hintExplanation = explanation;
+    }
     void showTroubleCodeCount(int count) override { troubleCodeCount = count; }
     void showPartNumber(const QString& partNumber) override { this->partNumber = partNumber; }
     void showConnectCaption(bool connected) override { disconnectCaption = connected; }
@@ -95,7 +100,7 @@ public:
         return found != enabled_.end() && found->second;
     }
 
-    QString hardwareId, hardwareSerial, partNumber, lastDetail;
+    QString hardwareId, hardwareSerial, partNumber, lastDetail, hint, hintExplanation;
     int troubleCodeCount = -1;
     bool disconnectCaption = false;
     std::vector<std::uint16_t> tabs{0, 1, 2, 3, 4, 5, 6, 7};

@@ -41,6 +41,12 @@ public:
     virtual void setControlEnabled(MainControl control, bool enabled) = 0;
     virtual void showHardwareFields(HardwareFields fields, const QString& id, const QString& serial) = 0;
     virtual HardwareFields hardwareFieldsShown() const = 0;
+    // While the fields would show "---": a short word that says why no module can be used, with
+    // the whole explanation as a tooltip.
+    virtual void showHardwareHint(const QString& word, const QString& explanation) {
+        (void)word;
+        (void)explanation;
+    }
     virtual void showTroubleCodeCount(int count) = 0;
     virtual void showPartNumber(const QString& partNumber) = 0;
     // "Connect" or "Disconnect" on the Connect button.

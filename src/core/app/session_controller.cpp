@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/tab_map.h"
+#include "platform/device_access.h"
 #include "link/kwp_frame.h"
 #include "link/link_handshake.h"
 #include "link/module_commands.h"
@@ -27,7 +28,8 @@ SessionController::SessionController(AppContext& context, MainView& view, files:
       link_(context.link()),
       view_(view),
       recording_(recording),
-      playback_(context, view, recording, *this) {
+      playback_(context, view, recording, *this),
+      hint_(platform::udevRuleFolders()) {
     // Every wait of a tick or a command keeps the window painted while the module takes its time.
     link_.setWaitPump([this] { view_.keepPainted(); }, kPumpInterval, this);
 }
@@ -35,6 +37,22 @@ SessionController::SessionController(AppContext& context, MainView& view, files:
 SessionController::~SessionController() { link_.clearWaitPump(this); }
 
 void SessionController::tick() {
+    runTick();
+    updateHardwareHint();
+}
+
+void SessionController::updateHardwareHint() {
+    const bool changed = hint_.update(state_, link_, context_.transport(), std::chrono::steady_clock::now());
+    // The hint stands where the fields would say "---" and nowhere else.
+    if (view_.hardwareFieldsShown() != HardwareFields::Unknown) return;
+    if (const auto& hint = hint_.current()) {
+        view_.showHardwareHint(hint->word, hint->tooltip);
+    } else if (changed) {
+        view_.showHardwareFields(HardwareFields::Unknown, {}, {});
+    }
+}
+
+void SessionController::runTick() {
     view_.setControlEnabled(MainControl::GraphView, state_.connected || state_.playback);
 
     if (!state_.isLinkOpen()) {

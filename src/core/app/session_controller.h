@@ -5,6 +5,7 @@
 #include "app/app_context.h"
 #include "app/main_view.h"
 #include "app/playback_controller.h"
+#include "doctor/hardware_hint.h"
 #include "files/temporary_recording.h"
 #include "link/connect_unit.h"
 
@@ -73,6 +74,9 @@ private:
     // The part of a tick that talks to the module over an open link: the greeting, the power poll
     // and, in a session, the page's list and one reply. False when a wait failed.
     bool talkToModule();
+    // The steps of a tick; tick() adds the hint of the hardware fields.
+    void runTick();
+    void updateHardwareHint();
 
     void record(link::Report& report);
     void applyConnectRule();
@@ -88,6 +92,7 @@ private:
     bool recordingFailureShown_ = false;
     SessionEnd lastSessionEnd_ = SessionEnd::None;
     PlaybackController playback_;
+    doctor::HardwareHintWatch hint_;
 };
 
 }  // namespace quilldar::app

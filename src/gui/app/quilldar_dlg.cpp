@@ -339,7 +339,10 @@ void CQuilldarDlg::viewReset(bool first) {
     dtcLabel_->setText(table.text(MainText::NumberOfDtcs));
     ecmIdLabel_->setText(table.text(MainText::EcmId));
     const QString none = table.text(MainText::NoValue);
-    for (QLabel* field : {hardwareId_, hardwareSn_, dtcCount_, ecmId_}) field->setText(none);
+    for (QLabel* field : {hardwareId_, hardwareSn_, dtcCount_, ecmId_}) {
+        field->setText(none);
+        field->setToolTip(QString());
+    }
     hardwareFields_ = app::HardwareFields::Unknown;
     const QString seconds = table.text(MainText::Seconds);
     timeField_->setText(table.text(MainText::Time) + QStringLiteral("0.00") + seconds);
@@ -491,8 +494,10 @@ void CQuilldarDlg::setControlEnabled(MainControl control, bool enabled) {
 void CQuilldarDlg::showHardwareFields(app::HardwareFields fields, const QString& id, const QString& serial) {
     const settings::LanguageTable& table = context_.languageTable();
     hardwareFields_ = fields;
+    hardwareSn_->setToolTip(QString());
     switch (fields) {
         case app::HardwareFields::Unknown:
+            hardwareId_->setToolTip(QString());
             hardwareId_->setText(table.text(MainText::NoValue));
             hardwareSn_->setText(table.text(MainText::NoValue));
             break;
@@ -501,10 +506,19 @@ void CQuilldarDlg::showHardwareFields(app::HardwareFields fields, const QString&
             hardwareSn_->setText(table.text(MainText::OfflineMode));
             break;
         case app::HardwareFields::Known:
+            hardwareId_->setToolTip(QString());
             hardwareId_->setText(id);
             hardwareSn_->setText(serial);
             break;
     }
+}
+
+void CQuilldarDlg::showHardwareHint(const QString& word, const QString& explanation) {
+    if (hardwareId_->toolTip() == explanation && hardwareSn_->text() == word) return;
+    setElidedText(hardwareId_, word);
+    hardwareSn_->setText(word);
+    hardwareId_->setToolTip(explanation);
+    hardwareSn_->setToolTip(explanation);
 }
 
 void CQuilldarDlg::showTroubleCodeCount(int count) {

@@ -90,6 +90,7 @@ private:
     void setControlEnabled(app::MainControl control, bool enabled) override;
     void showHardwareFields(app::HardwareFields fields, const QString& id, const QString& serial) override;
     app::HardwareFields hardwareFieldsShown() const override { return hardwareFields_; }
+    void showHardwareHint(const QString& word, const QString& explanation) override;
     void showTroubleCodeCount(int count) override;
     void showPartNumber(const QString& partNumber) override;
     void showConnectCaption(bool connected) override;
