@@ -12,6 +12,7 @@
 #include "tool/probe_command.h"
 #include "tool/simulate_command.h"
 #include "tool/recording_commands.h"
+#include "tool/report_command.h"
 
 namespace {
 
@@ -55,6 +56,13 @@ constexpr const char* kUsage =
     "  dtc FILE\n"
     "      Show the trouble codes of the last trouble-code answer in a recording,\n"
     "      one per line as code;description;status.\n"
+    "  report FILE [--at SECONDS | --record N] [--language NAME]\n"
+    "         [-o OUT.pdf | -o FOLDER]\n"
+    "      Play a recording up to a position (default: its end) and write the\n"
+    "      one-page PDF report that Print writes at that moment: the trouble codes,\n"
+    "      the freeze frames and the live readings. With a folder, or without -o\n"
+    "      (then the Prints folder of the current folder), the file is named\n"
+    "      MV_QLS_YYYYMMDD-HHMMSS.pdf. Prints the path of the report.\n"
     "\n"
     "Exit status: 0 success, 1 the module is not ready or the file cannot be used,\n"
     "2 a bad command or option.\n";
@@ -306,6 +314,45 @@ int dtc(int argc, char** argv) {
     return quilldar::tool::runDtc(options);
 }
 
+int reportCommand(int argc, char** argv) {
+    quilldar::tool::ReportOptions options;
+    Arguments args(argc, argv, "report");
+    const auto error = args.parse(
+        {"--at", "--record", "--language", "-o", "--output"},
+        [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
+            if (option == "--at") {
+                try {
+                    std::size_t used = 0;
+                    const double seconds = std::stod(std::string(value), &used);
+                    if (used != value.size() || !(seconds >= 0)) return "--at needs a time in seconds, e.g. 12.30";
+                    options.atSeconds = seconds;
+                } catch (...) {
+                    return "--at needs a time in seconds, e.g. 12.30";
+                }
+            } else if (option == "--record") {
+                int record = 0;
+                if (!parseNumber(value, record) || record < 0) return "--record needs a record count";
+                options.record = record;
+            } else if (option == "--language") {
+                const QString name = QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
+                options.language = quilldar::settings::languageIndexFromName(name);
+                if (!options.language)
+                    return "--language is one of " + quilldar::settings::languageListNames().join(", ").toStdString() +
+                           " (or its index 0..9)";
+            } else if (option == "-o" || option == "--output") {
+                options.output = QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
+                if (options.output.isEmpty()) return "-o needs a file or folder name";
+            } else {
+                return unknownOption("report", option);
+            }
+            return std::nullopt;
+        });
+    if (error) return usageError(*error);
+    if (options.atSeconds && options.record) return usageError("give either --at or --record, not both");
+    options.path = args.file();
+    return quilldar::tool::runReport(options);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -321,5 +368,6 @@ int main(int argc, char** argv) {
     if (command == "info") return info(argc, argv);
     if (command == "export") return exportCommand(argc, argv);
     if (command == "dtc") return dtc(argc, argv);
+    if (command == "report") return reportCommand(argc, argv);
     return usageError("unknown command: " + std::string(command));
 }

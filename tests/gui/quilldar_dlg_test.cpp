@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QLabel>
 #include <QTimer>
 #include <QUrl>
@@ -256,6 +258,58 @@ TEST_F(MainWindowTest, RecordingFromTheCommandLinePlaysAndStepsOnTheWindow) {
     EXPECT_EQ(window_->button(MainControl::Open)->text(), "Open...");
     EXPECT_EQ(tabTexts().size(), 8);
     EXPECT_FALSE(window_->windowTitle().contains("ride.QLS"));
+}
+
+TEST_F(MainWindowTest, PrintDuringPlaybackWritesTheReportOfWhatIsShownAndOpensIt) {
+    testing::RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 6; ++i) recording.add(0, testing::engineLiveFrame({{6, 1}, {17, 30}}));
+    for (int i = 0; i < 6; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
+    const QString file = folder_.filePath("ride.QLS");
+    ASSERT_TRUE(recording.writeTo(file));
+    window_->openAtStart(file);
+    QTest::mouseClick(window_->button(MainControl::SaveAs), Qt::LeftButton);  // Play
+    ticks(recording.records() + 2);                                           // to the end
+    ASSERT_TRUE(window_->button(MainControl::Print)->isEnabled());
+    QTest::qWait(250);  // the page timers decode what stands in the report
+
+    QStringList opened;
+    bool timerStoppedWhileOpening = false;
+    window_->setUrlOpener([&](const QUrl& target) {
+        opened << target.toLocalFile();
+        timerStoppedWhileOpening = !window_->pollTimerActive();
+        return true;
+    });
+    QTest::mouseClick(window_->button(MainControl::Print), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1) << messages_.join('\n').toStdString();
+    EXPECT_TRUE(messages_.isEmpty());
+    EXPECT_TRUE(timerStoppedWhileOpening);
+    EXPECT_TRUE(window_->pollTimerActive());
+    // Playback goes on at one record per 150 ms, not faster.
+    EXPECT_EQ(window_->pollTimerInterval(), app::PlaybackController::kPlaybackPeriodMs);
+    EXPECT_EQ(QFileInfo(opened.first()).absolutePath(), QDir(folder_.filePath("Prints")).absolutePath());
+
+    QProcess text;
+    text.start("pdftotext", {"-layout", opened.first(), "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    const QString time = window_->fieldText("timeField").mid(QStringLiteral("Time:").size());
+    EXPECT_TRUE(report.contains("ride.QLS @ " + time)) << report.toStdString();
+    EXPECT_TRUE(report.contains("P0105 Manifold absolute pressure circuit malfunction 1 Current")) << report.toStdString();
+}
+
+TEST_F(MainWindowTest, PrintTellsTheUserWhenTheReportCannotBeWritten) {
+    connectEngine();
+    QFile blocker(folder_.filePath("Prints"));  // a file where the folder should go
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    int opened = 0;
+    window_->setUrlOpener([&](const QUrl&) { return ++opened, true; });
+    ASSERT_TRUE(window_->button(MainControl::Print)->isEnabled());
+    QTest::mouseClick(window_->button(MainControl::Print), Qt::LeftButton);
+    EXPECT_EQ(opened, 0);
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.first().contains("Prints")) << messages_.first().toStdString();
 }
 
 TEST_F(MainWindowTest, HelpButtonsOpenTheirDocumentsThroughTheOpener) {

@@ -33,6 +33,10 @@ QString SettingsStore::installedDataFolder() {
     if (QCoreApplication::instance() != nullptr) {
         candidates << QCoreApplication::applicationDirPath() + QStringLiteral("/../share/quilldar");
     }
+#ifdef QUILLDAR_BUILD_DATA_DIR
+    // The build's copy of data/ with the documents made at build time (the FAQ).
+    candidates << QStringLiteral(QUILLDAR_BUILD_DATA_DIR);
+#endif
 #ifdef QUILLDAR_SOURCE_DATA_DIR
     candidates << QStringLiteral(QUILLDAR_SOURCE_DATA_DIR);
 #endif

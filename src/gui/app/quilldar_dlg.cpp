@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
+#include <QUrl>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -40,6 +42,7 @@
 #include "gui/pages/dlg_dialog6.h"
 #include "gui/pages/dlg_dialog7.h"
 #include "gui/pages/dlg_dialog8.h"
+#include "report/pdf_report.h"
 #include "gui/settings/dlg_settings.h"
 #include "settings/language_table.h"
 #include "settings/settings_dialog_model.h"
@@ -259,6 +262,7 @@ void CQuilldarDlg::buildControls() {
     connect(aboutButton_, &QPushButton::clicked, this, [this] { showAbout(); });
     connect(helpButton_, &QPushButton::clicked, this, [this] { showAbout(); });
     connect(faqButton_, &QPushButton::clicked, this, [this] { showFaq(); });
+    connect(buttons_[MainControl::Print], &QPushButton::clicked, this, [this] { printReport(); });
     setClickAction(header_, [this] { openWebSite(); });
     connect(buttons_[MainControl::Back], &QPushButton::clicked, this,
             [this] { runCommand([&] { controller_.playback().back(); }); });
@@ -445,6 +449,32 @@ void CQuilldarDlg::showFaq() {
     buttons_[MainControl::Open]->setFocus();
 }
 
+void CQuilldarDlg::printReport() {
+    runCommand([this] {
+        report::ReportInputs in = report::reportInputsFromPages(
+            context_.languageTable(), context_.settings().languageIndex, errorCodes_->model(),
+            freezeFrames_->model(), context_.currentValues(), state_.dtcCount);
+        in.installDir = context_.settings().installDir;
+        in.startupFolder = QFileInfo(recording_.path()).absolutePath();
+        in.now = QDateTime::currentDateTime();
+        in.playback = state_.playback != 0;
+        in.recordingName = recordingName_;
+        in.playbackTimeText = timeField_->text();
+        const report::ReportResult result = report::writeReport(in);
+        // A report that could not be written is said, not passed over in silence.
+        if (!result.written)
+            tellUser_(this, context_.languageTable().text(MainText::Error), result.problem);
+        if (!QFileInfo(result.path).isFile()) return;
+        stopPollTimer();
+        if (openUrl_ && !openUrl_(QUrl::fromLocalFile(result.path)))
+            tellUser_(this, context_.languageTable().text(MainText::Error), QDir::toNativeSeparators(result.path));
+        // During playback the timer keeps its 150 ms: at 100 ms a record would no longer stand
+        // for 0.15 s and the recording would play half as fast again.
+        startPollTimer(state_.playback ? app::PlaybackController::kPlaybackPeriodMs
+                                       : app::SessionController::kPollPeriodMs);
+    });
+}
+
 void CQuilldarDlg::openWebSite() {
     runCommand([this] {
         PresenterSink sink(this, tellUser_);
@@ -609,6 +639,7 @@ void CQuilldarDlg::showRecordingTitle(const QString& fileName) {
     const settings::LanguageTable& table = context_.languageTable();
     QString title = table.text(MainText::WindowTitle);
     if (!fileName.isEmpty()) title += table.text(MainText::TitleSeparator) + fileName;
+    recordingName_ = fileName;
     setWindowTitle(title);
 }
 

@@ -59,6 +59,8 @@ public:
     void showAbout();
     void showFaq();
     void openWebSite();
+    // The Print button: writes the one-page report of what the window shows and opens it.
+    void printReport();
 
     app::SessionController& controller() { return controller_; }
     // One tick of the poll timer: re-applies the texts after a language change, then runs the
@@ -70,6 +72,7 @@ public:
     // The text of a value field: "hardwareId", "hardwareSn", "dtcCount", "ecmId".
     QString fieldText(const QString& name) const;
     bool pollTimerActive() const { return pollTimer_.isActive(); }
+    int pollTimerInterval() const { return pollTimer_.interval(); }
 
     // Runs before every poll tick that talks to the module (the simulated module's faults).
     void setBeforeTick(std::function<void()> hook) { beforeTick_ = std::move(hook); }
@@ -146,6 +149,7 @@ private:
     PathChooser chooseSavePath_;
     PathChooser chooseOpenPath_;
     app::UrlOpener openUrl_;
+    QString recordingName_;  // the file name of the recording in playback, for the report
     std::function<void()> beforeTick_;
 
     std::map<app::MainControl, QPushButton*> buttons_;
