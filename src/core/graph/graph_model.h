@@ -103,6 +103,7 @@ public:
     double nextTime() const { return t_; }  // tenths of a second
     bool paused() const { return paused_; }
     bool recorded() const { return source_.recording != nullptr; }
+    files::RecordingFile* recording() const { return source_.recording; }
     TimeWindow axis(int chart) const { return axis_[index(chart)]; }
     const files::ChannelSelection& selections() const { return selections_; }
     const std::vector<double>& values(int chart) const { return values_[index(chart)]; }
