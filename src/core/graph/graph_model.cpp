@@ -74,6 +74,7 @@ void GraphModel::addSample(int chart, double value) {
         maximum_[index(chart)] = std::max(maximum_[index(chart)], value);
     }
     series.push_back(value);
+    ++dataVersion_;
 }
 
 void GraphModel::writeRangeFields(int chart) {
@@ -89,6 +90,7 @@ void GraphModel::writeRangeFields(int chart) {
 void GraphModel::rebuild() {
     liveExport_.reset();
     exportEnabled_ = true;
+    ++dataVersion_;
     for (int chart = 0; chart < kChartCount; ++chart) {
         values_[index(chart)].clear();
         minimum_[index(chart)] = maximum_[index(chart)] = 0.0;

@@ -116,6 +116,9 @@ public:
     bool resetViewEnabled() const { return resetViewEnabled_; }
     bool pauseEnabled() const { return pauseEnabled_; }
     bool exportEnabled() const { return exportEnabled_; }
+    // Counts changes of the series (rebuilds and added samples): a window redraws a chart only
+    // when this or its time window changed.
+    std::uint64_t dataVersion() const { return dataVersion_; }
     // What changed since the last call (Change bits).
     unsigned takeChanges();
 
@@ -162,6 +165,7 @@ private:
     std::array<Fields, kChartCount> fields_;
     std::unique_ptr<class LiveExport> liveExport_;
     unsigned changes_ = 0;
+    std::uint64_t dataVersion_ = 0;
 };
 
 }  // namespace quilldar::graph

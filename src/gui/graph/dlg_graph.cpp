@@ -180,7 +180,11 @@ CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
     timer_.start(live ? kLiveTickMs : kRecordedTickMs);
 }
 
-CDlgGraph::~CDlgGraph() = default;
+CDlgGraph::~CDlgGraph() {
+    // The charts go with the base class, after the model: they must not call back into it.
+    timer_.stop();
+    for (ChartParts& parts : charts_) QObject::disconnect(parts.chart, nullptr, this, nullptr);
+}
 
 void CDlgGraph::buildChart(int index) {
     ChartParts& parts = charts_[static_cast<std::size_t>(index)];
@@ -204,6 +208,7 @@ void CDlgGraph::buildChart(int index) {
     };
     parts.timeAxis = new QValueAxis;
     styleAxis(parts.timeAxis);
+    parts.timeAxis->setLabelFormat(QStringLiteral("%.1f"));
     parts.valueAxis = new QValueAxis;
     styleAxis(parts.valueAxis);
     parts.chart->addAxis(parts.timeAxis, Qt::AlignBottom);
@@ -211,6 +216,10 @@ void CDlgGraph::buildChart(int index) {
     parts.series->attachAxis(parts.timeAxis);
     parts.series->attachAxis(parts.valueAxis);
 
+    // A resized plot gets as many decimated columns as it has pixels; queued, because drawing a
+    // series may itself move the plot area (wider axis labels).
+    connect(parts.chart, &QChart::plotAreaChanged, this, [this, index] { redrawSeries(index); },
+            Qt::QueuedConnection);
     parts.view = new GraphChartView(parts.chart, this);
     parts.view->setObjectName(QStringLiteral("chart%1").arg(index));
     parts.view->setMinimumHeight(90);
@@ -284,6 +293,13 @@ void CDlgGraph::redrawSeries(int chart) {
     const graph::TimeWindow window = model_->axis(chart);
     parts.timeAxis->setRange(window.min, window.max);
     const int columns = std::max(1, static_cast<int>(parts.chart->plotArea().width()));
+    // Only a chart whose data, window or width changed is drawn again.
+    if (window == parts.drawnWindow && parts.drawnVersion == model_->dataVersion() &&
+        columns == parts.drawnColumns)
+        return;
+    parts.drawnWindow = window;
+    parts.drawnVersion = model_->dataVersion();
+    parts.drawnColumns = columns;
     parts.series->replace(model_->visiblePoints(chart, columns));
     // The value axis follows the data, with a little room above and below.
     double low = model_->minimum(chart);
@@ -291,6 +307,7 @@ void CDlgGraph::redrawSeries(int chart) {
     if (model_->values(chart).empty()) low = high = 0.0;
     const double room = high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(high) * 0.05);
     parts.valueAxis->setRange(low - room, high + room);
+    parts.valueAxis->applyNiceNumbers();  // round tick labels
 }
 
 void CDlgGraph::syncFromModel() {

@@ -72,6 +72,10 @@ private:
         QComboBox* channels = nullptr;
         std::array<QLabel*, 3> labels{};
         std::array<QLabel*, 3> fields{};
+        // What the series was last drawn from.
+        graph::TimeWindow drawnWindow;
+        std::uint64_t drawnVersion = ~std::uint64_t{0};
+        int drawnColumns = 0;
     };
     std::array<ChartParts, graph::kChartCount> charts_{};
     QPushButton* pauseButton_ = nullptr;
