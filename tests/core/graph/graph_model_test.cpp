@@ -369,5 +369,18 @@ TEST_F(RecordingExportTest, TransmissionSessionsExportTheirValues) {
     EXPECT_TRUE(testing::readFile(target).endsWith("=\"1344\";=\"0\";=\"-30\";=\"12.549\";\r\n"));
 }
 
+// The engine rows of an Engine & Transmission session fill the channel slots too.
+TEST_F(RecordingExportTest, CombinedSessionsGiveTheirEngineValues) {
+    RecordingBuilder recording;
+    recording.addIdentification(2, "71820-26J00", "26J0");
+    for (int i = 0; i < 5; ++i)
+        recording.add(2, engineLiveFrame({{16, 50}, {17, 10}, {18, 128}, {24, 230}}, 0x08,
+                                         link::address::kEngineTransmission));
+    GraphModel& graph = recorded(recording.bytes());
+    EXPECT_EQ(graph.values(0).size(), 5u);
+    EXPECT_EQ(graph.fields(0).minimum, "1053.921");  // 2560 / 2.55 + 50
+    EXPECT_EQ(graph.fields(3).minimum, "18.039");    // no 18 V limit on this page
+}
+
 }  // namespace
 }  // namespace quilldar::graph
