@@ -18,6 +18,7 @@
 #include "gui/graph/dlg_graph_help.h"
 #include "link/link_handshake.h"
 #include "settings/languages.h"
+#include "settings/registry.h"
 #include "settings/settings_store.h"
 #include "sim/simulated_module.h"
 #include "support/recording_builder.h"
@@ -148,6 +149,8 @@ TEST_F(DlgGraphTest, FieldsListsAndButtonsOfARecordedGraph) {
 // The main window's Graph view button opens the graph on the recording in playback and stores
 // the channels it showed as "Chart0".."Chart3".
 TEST_F(DlgGraphTest, TheGraphViewCommandOpensTheGraphAndStoresItsChannels) {
+    // The channels are stored in this test's own settings folder.
+    context_->settingsStore() = settings::SettingsStore(settings::RegistryLocation::inFolder(folder_.path()));
     CQuilldarDlg window(*context_, folder_.path());
     window.openAtStart(path_);
     window.show();
@@ -169,6 +172,9 @@ TEST_F(DlgGraphTest, TheGraphViewCommandOpensTheGraphAndStoresItsChannels) {
     QTest::mouseClick(graphButton, Qt::LeftButton);
     EXPECT_TRUE(seen);
     EXPECT_EQ(context_->settings().chartChannels[3], 9);
+    settings::Settings stored = settings::SettingsStore::defaults(folder_.path());
+    settings::SettingsStore(settings::RegistryLocation::inFolder(folder_.path())).load(stored, folder_.path());
+    EXPECT_EQ(stored.chartChannels[3], 9);
     EXPECT_EQ(context_->state().playPosition, 0u);
 }
 
