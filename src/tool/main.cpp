@@ -49,7 +49,7 @@ constexpr const char* kUsage =
     "      page segments and the number of records with a wrong checksum.\n"
     "  export FILE [--channels A,B,C,D] [-o OUT] [--speed kmh|mph]\n"
     "         [--temperature C|F] [--pressure kPa|mmHg|inHg|psig] [--language NAME]\n"
-    "      Write four channels (0..22, default 0,1,2,3) of a recording as\n"
+    "      Write four channels (0..22, default: the graph's stored channels) of a recording as\n"
     "      semicolon-separated text, to OUT or standard output. Units and language\n"
     "      default to the stored settings; the header is written in the language's\n"
     "      Windows code page.\n"

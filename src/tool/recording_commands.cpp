@@ -11,7 +11,7 @@
 
 #include "files/recording_file.h"
 #include "pages/current_values_table.h"
-#include "pages/engine_page_model.h"
+#include "pages/channel_decoders.h"
 #include "pages/page_texts.h"
 #include "settings/code_page.h"
 #include "settings/language_table.h"
@@ -124,12 +124,15 @@ int runExport(const ExportOptions& options) {
     if (options.pressure) units.pressure = *options.pressure;
 
     vehicle::LiveValueSlots liveValues;
-    pages::CurrentValuesTable table;
-    pages::EnginePageModel decoder(liveValues, table);
-    decoder.reset(pages::engineTexts(texts), vehicle::englishUnitTexts(units), units.highlightPeriod);
+    // Every page that fills the channel slots, so that Transmission and Engine & Transmission
+    // sessions export their values too.
+    pages::ChannelDecoders decoder(liveValues, texts);
 
     files::CsvExportOptions exportOptions;
-    exportOptions.channels = options.channels;
+    // Without --channels, the four channels the graph view shows ("Chart0".."Chart3").
+    exportOptions.channels = options.channels.value_or(stored.chartChannels);
+    if (!files::isValidChannelSelection(exportOptions.channels))
+        exportOptions.channels = files::kDefaultChannels;
     exportOptions.units = units;
     // Channel k is the Engine page's row k.
     for (std::size_t channel = 0; channel < exportOptions.names.size(); ++channel)

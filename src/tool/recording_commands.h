@@ -16,7 +16,7 @@ struct InfoOptions {
 struct ExportOptions {
     QString path;
     QString output;  // standard output when empty
-    files::ChannelSelection channels = files::kDefaultChannels;
+    std::optional<files::ChannelSelection> channels;  // none: the stored chart channels
     // Each unset choice comes from the stored settings.
     std::optional<int> speed;
     std::optional<int> temperature;

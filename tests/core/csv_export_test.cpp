@@ -72,8 +72,8 @@ protected:
     QTemporaryDir dir_;
     RecordingFile file_;
     vehicle::LiveValueSlots values_;
-    pages::CurrentValuesTable table_;
-    pages::EnginePageModel decoder_{values_, table_};
+    settings::LanguageTable texts_;
+    pages::ChannelDecoders decoder_{values_, texts_};
 };
 
 // Values worked out by hand from the fixture's bytes: engine speed digit 2 (160·A / 2.55),

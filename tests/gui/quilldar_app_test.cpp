@@ -34,6 +34,19 @@ TEST(CommandLine, FaultsNeedTheSimulatedModuleAndAKnownName) {
     EXPECT_TRUE(line.error.contains(QStringLiteral("No fault called 'fire'")));
 }
 
+TEST(CommandLine, GraphOpensTheRecordingWithItsGraphView) {
+    CommandLine line = parseCommandLine({"quilldar", "--graph", "ride.QLS"});
+    EXPECT_TRUE(line.error.isEmpty()) << line.error.toStdString();
+    EXPECT_TRUE(line.graph);
+    EXPECT_EQ(line.recording, "ride.QLS");
+    line = parseCommandLine({"quilldar", "--graph=ride.QLS"});
+    EXPECT_TRUE(line.graph);
+    EXPECT_EQ(line.recording, "ride.QLS");
+    EXPECT_FALSE(parseCommandLine({"quilldar", "ride.QLS"}).graph);
+    line = parseCommandLine({"quilldar", "--graph"});
+    EXPECT_TRUE(line.error.contains(QStringLiteral("--graph needs a recording")));
+}
+
 TEST(CommandLine, UnknownOptionIsAnErrorNotARecording) {
     const CommandLine line = parseCommandLine({"quilldar", "--simulat"});
     EXPECT_FALSE(line.error.isEmpty());

@@ -10,6 +10,9 @@
 
 #include "support/fixture_recordings.h"
 #include "support/recording_builder.h"
+#include "link/kwp_frame.h"
+#include "settings/registry.h"
+#include "settings/settings_store.h"
 #include "support/tool_run.h"
 
 namespace {
@@ -230,3 +233,36 @@ TEST(RecordingCommands, BadOptionsPrintUsage) {
 }
 
 }  // namespace
+
+// Two faults of the export found by using it: a Transmission session exported only zeros (only
+// the Engine page's decoder ran), and without --channels the tool took channels 0..3 instead of
+// the four channels the graph view stores.
+TEST(ExportCommand, TransmissionSessionsExportTheStoredChartChannels) {
+    QTemporaryDir settings;
+    QTemporaryDir work;
+    {
+        quilldar::settings::SettingsStore store(
+            quilldar::settings::RegistryLocation::inFolder(settings.path()));
+        ASSERT_TRUE(store.storeChartChannels({9, 0, 8, 9}));
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUILLDAR_SETTINGS_DIR"), settings.path());
+
+    quilldar::testing::RecordingBuilder recording;
+    recording.addIdentification(1, "71820-12F00", "12F0");
+    for (int i = 0; i < 3; ++i) {
+        recording.add(1, quilldar::testing::engineLiveFrame(
+                             {{13, 60}, {16, 20}, {17, 255}, {22, 160}}, 0x08,
+                             quilldar::link::address::kTransmission));
+    }
+    const QString file = work.filePath(QStringLiteral("gearbox.QLS"));
+    ASSERT_TRUE(recording.writeTo(file));
+
+    const ToolRun run = runTool({"export", file}, environment);
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out,
+              "Vehicle speed;Engine speed;Battery voltage;Vehicle speed\r\n"
+              "=\"60\";=\"1344\";=\"12.549\";=\"60\";\r\n"
+              "=\"60\";=\"1344\";=\"12.549\";=\"60\";\r\n"
+              "=\"60\";=\"1344\";=\"12.549\";=\"60\";\r\n");
+}

@@ -15,6 +15,8 @@ namespace {
 constexpr double kZeroTimeBelow = 0.16;
 // The time field shows up to ten significant digits.
 constexpr int kTimeDigits = 10;
+// The recording's length while the graph is open: three significant digits.
+constexpr int kGraphLengthDigits = 3;
 // Releasing the slider near the end lands this many records before it.
 constexpr std::uint32_t kSliderEndMargin = 3;
 // Within this many records of the end, playback counts as near its end.
@@ -295,6 +297,29 @@ void PlaybackController::showPosition() {
     if (text == shownTime_) return;
     shownTime_ = text;
     view_.showTime(text);
+}
+
+void PlaybackController::graphCommand(
+    const std::function<void(files::RecordingFile* recording)>& runGraph) {
+    state_.paused = 1;
+    const bool wasLive = state_.connected != 0;
+    view_.setSliderPosition(static_cast<int>(state_.recordCount));
+    view_.showTime(secondsField(keptCount_ * files::kSecondsPerRecord, kGraphLengthDigits));
+    runGraph(state_.playback ? &recording_ : nullptr);
+    const settings::LanguageTable& table = context_.languageTable();
+    view_.showTime(table.text(settings::MainText::Time) + QStringLiteral("0.00") +
+                   table.text(settings::MainText::Seconds));
+    if (state_.playback) {
+        // The graph read the whole file: start again with the identification records read.
+        recording_.rewind();
+        for (int i = 0; i < 3; ++i) readNext();
+        state_.playPosition = 0;
+        view_.setSliderPosition(0);
+    }
+    if (!wasLive && state_.playback) {
+        playCaption_ = true;
+        view_.showPlayCaption(false);
+    }
 }
 
 QString PlaybackController::secondsField(double seconds, int digits) const {

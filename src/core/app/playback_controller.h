@@ -54,6 +54,13 @@ public:
     void step();
 
     const files::RecordingFile& recording() const { return recording_; }
+    files::RecordingFile& recording() { return recording_; }
+
+    // The Graph view command around its modal dialog: the playback paused, the slider at the end
+    // and the recording's length in the time field while runGraph runs (given the recording in
+    // playback, or null); afterwards the time field at 0 and, in playback, the position back at
+    // the start.
+    void graphCommand(const std::function<void(files::RecordingFile* recording)>& runGraph);
     // The record count of the open recording, kept for the graph view.
     std::uint32_t keptRecordCount() const { return keptCount_; }
 

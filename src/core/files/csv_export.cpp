@@ -61,7 +61,7 @@ void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValu
     out += kLineEnd;
 }
 
-bool exportRecording(RecordingFile& recording, pages::EnginePageModel& decoder,
+bool exportRecording(RecordingFile& recording, pages::ChannelDecoders& decoder,
                      const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options,
                      QIODevice& out) {
     if (!isValidChannelSelection(options.channels)) return false;
@@ -74,12 +74,10 @@ bool exportRecording(RecordingFile& recording, pages::EnginePageModel& decoder,
     text += kLineEnd;
 
     const RecordingIdentity& identity = recording.identity();
-    const pages::EngineRefreshInput input{identity.ecmCode, identity.altListVariant, false,
-                                          options.units};
     bool ok = recording.seek(std::min(kIdentificationRecords, recording.recordCount()));
     link::Report report{};
     while (ok && recording.read(report)) {
-        decoder.refresh(report, input);
+        decoder.decode(report, identity.ecmCode, identity.altListVariant, options.units);
         appendCsvDataLine(text, liveValues, options.channels);
         if (text.size() >= kFlushSize) {
             ok = writeAll(out, text.data(), text.size());

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "pages/engine_page_model.h"
+#include "pages/channel_decoders.h"
 #include "files/recording_file.h"
 #include "vehicle/live_value_slots.h"
 #include "vehicle/unit_settings.h"
@@ -40,11 +40,10 @@ struct CsvExportOptions {
 };
 
 // Writes the CSV of a whole recording: the header, then one data line per record after the two
-// identification records, each from the channel values that the Engine page decoder (a hidden
-// instance, whose value slots are given) leaves after decoding the record with the response check
-// applied. The recording is rewound before and after. False when the channels are invalid or
-// writing failed.
-bool exportRecording(RecordingFile& recording, pages::EnginePageModel& decoder,
+// identification records, each from the channel values that the hidden page decoders (whose
+// value slots are given) leave after decoding the record with the response check applied. The
+// recording is rewound before and after. False when the channels are invalid or writing failed.
+bool exportRecording(RecordingFile& recording, pages::ChannelDecoders& decoder,
                      const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options,
                      QIODevice& out);
 

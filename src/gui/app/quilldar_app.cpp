@@ -1,5 +1,7 @@
 #include "gui/app/quilldar_app.h"
 
+#include <QTimer>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -42,13 +44,16 @@ QString indentedLines(const QString& text) {
 
 QString usageText() {
     return QStringLiteral(
-               "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...] [RECORDING]\n"
+               "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...]\n"
+               "                [RECORDING | --graph RECORDING]\n"
                "\n"
                "Diagnoses the control units of motorcycles and ATVs through the Quilldar USB\n"
                "interface module (USB id 04d8:05f1): live data, trouble codes, recordings.\n"
                "\n"
                "  RECORDING\n"
                "      Open a saved recording (.QLS) in playback.\n"
+               "  --graph RECORDING\n"
+               "      Open the recording and its graph view at once.\n"
                "  --simulate[=UNIT[:MODEL]]\n"
                "      Use the built-in simulated interface module instead of the real one.\n"
                "      UNIT: engine, transmission, combined, abs or eps; MODEL: a model code\n"
@@ -75,8 +80,13 @@ bool helpRequested(int argc, char** argv) {
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     static const QString kUsage = QStringLiteral(
-        "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...] [RECORDING]");
+        "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...] "
+        "[RECORDING | --graph RECORDING]");
     CommandLine line;
+    const auto setGraph = [&line](const QString& path) {
+        line.graph = true;
+        line.recording = path;
+    };
     const auto addFault = [&line](const QString& value) {
         QString reason;
         if (const auto fault = sim::parseScheduledFault(value.toStdString(), reason)) {
@@ -95,6 +105,14 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             addFault(arguments.at(++i));
         } else if (arg.startsWith(QLatin1String("--fault="))) {
             addFault(arg.mid(8));
+        } else if (arg == QLatin1String("--graph")) {
+            if (i + 1 < arguments.size()) {
+                setGraph(arguments.at(++i));
+            } else {
+                line.error = QStringLiteral("--graph needs a recording.\n") + kUsage;
+            }
+        } else if (arg.startsWith(QLatin1String("--graph="))) {
+            setGraph(arg.mid(8));
         } else if (arg.startsWith(QLatin1String("--"))) {
             line.error = QStringLiteral("Unknown option %1.\n").arg(arg) + kUsage;
         } else if (line.recording.isEmpty()) {
@@ -168,6 +186,9 @@ int CQuilldarApp::run(int argc, char** argv) {
         context.state().clipboardOutput = 1;
     window.start();
     window.show();
+    // The graph of the recording once the window runs, if it could be opened.
+    if (line.graph && context.state().playback)
+        QTimer::singleShot(0, &window, [&window] { window.showGraph(); });
     window.exec();
     lock.release();
     return 0;

@@ -1,6 +1,12 @@
 #include "gui/app/quilldar_dlg.h"
 
+#include "gui/graph/dlg_graph.h"
+
 #include <QApplication>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <utility>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QCloseEvent>
@@ -259,6 +265,7 @@ void CQuilldarDlg::buildControls() {
     connect(buttons_[MainControl::SaveAs], &QPushButton::clicked, this, [this] { saveAs(); });
     connect(buttons_[MainControl::Open], &QPushButton::clicked, this, [this] { openOrClose(); });
     connect(modelsButton_, &QPushButton::clicked, this, [this] { showModels(); });
+    connect(buttons_[MainControl::GraphView], &QPushButton::clicked, this, [this] { showGraph(); });
     connect(aboutButton_, &QPushButton::clicked, this, [this] { showAbout(); });
     connect(helpButton_, &QPushButton::clicked, this, [this] { showAbout(); });
     connect(faqButton_, &QPushButton::clicked, this, [this] { showFaq(); });
@@ -432,6 +439,23 @@ void CQuilldarDlg::showModels() {
     runCommand([this] { runModelsDialog(this, context_); });
     buttons_[MainControl::Print]->update();
     buttons_[MainControl::Open]->setFocus();
+}
+
+void CQuilldarDlg::showGraph() {
+    runCommand([this] {
+        app::PlaybackController& playback = controller_.playback();
+        playback.graphCommand([this, &playback](files::RecordingFile* recording) {
+            // The live session goes on recording behind the graph: the poll tick keeps running
+            // while the dialog is open, which a command otherwise holds off.
+            const int depth = std::exchange(commandDepth_, 0);
+            const files::ChannelSelection channels =
+                runGraphDialog(this, context_, recording, playback.keptRecordCount(),
+                               QFileInfo(recording_.path()).absolutePath());
+            commandDepth_ = depth;
+            std::copy(channels.begin(), channels.end(), context_.settings().chartChannels.begin());
+            context_.settingsStore().storeChartChannels(context_.settings().chartChannels);
+        });
+    });
 }
 
 void CQuilldarDlg::showAbout() {

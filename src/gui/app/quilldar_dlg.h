@@ -56,6 +56,8 @@ public:
     void openAtStart(const QString& path);
     // The Models, About and FAQ buttons, and a click on the header image.
     void showModels();
+    // The Graph view command: the graph of the live session or of the recording in playback.
+    void showGraph();
     void showAbout();
     void showFaq();
     void openWebSite();

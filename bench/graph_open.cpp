@@ -1,0 +1,168 @@
+// The graph view on a long recording: from the Graph view command to the first painted charts,
+// the extra resident memory, and one zoom step and one drag step at full span, offscreen.
+//   quilldar_graph_open [RECORDING.QLS]
+// Without a path it writes a 240,000-record recording (ten hours of a live engine session from
+// the simulator) first. Reading the same file whole is measured in the same run as a baseline.
+#include <QApplication>
+#include <QChartView>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "files/recording_file.h"
+#include "gui/graph/dlg_graph.h"
+#include "link/kwp_frame.h"
+#include "settings/languages.h"
+#include "settings/settings_store.h"
+#include "sim/engine_running_model.h"
+#include "sim/simulated_module.h"
+
+namespace {
+
+using namespace quilldar;
+
+void appendRecord(QByteArray& file, int page, const link::Frame& frame) {
+    char record[link::kReportSize] = {};
+    record[0] = static_cast<char>(page);
+    for (std::size_t i = 0; i < frame.size() && i < link::kPayloadSize; ++i)
+        record[i + 1] = static_cast<char>(frame[i]);
+    file.append(record, sizeof record);
+}
+
+QByteArray recording(int records) {
+    QByteArray file;
+    file.reserve(static_cast<qsizetype>(records) * static_cast<qsizetype>(link::kReportSize));
+    std::vector<std::uint8_t> part{0x5A, 0x91};
+    for (const char c : std::string("71820-12F00")) part.push_back(static_cast<std::uint8_t>(c));
+    appendRecord(file, 0, link::buildResponse(link::address::kEngine, part));
+    std::vector<std::uint8_t> code{0x5A, 0x9A};
+    for (const char c : std::string("SW010412F0")) code.push_back(static_cast<std::uint8_t>(c));
+    appendRecord(file, 0, link::buildResponse(link::address::kEngine, code));
+    const sim::EngineRunningModel engine(4);
+    for (int i = 2; i < records; ++i) {
+        std::vector<std::uint8_t> service{0x61, 0x08};
+        const auto block = engine.liveBlock(i * 0.15, 0);
+        service.insert(service.end(), block.begin(), block.end());
+        appendRecord(file, 0, link::buildResponse(link::address::kEngine, service));
+    }
+    return file;
+}
+
+long residentKilobytes() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+    }
+    return 0;
+}
+
+// Counts paints of the four chart viewports.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+double millisecondsUntilPainted(PaintCounter& counter, int paints, const QElapsedTimer& timer) {
+    while (counter.paints < paints && timer.elapsed() < 20000)
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+void click(QWidget* viewport, QPoint at, Qt::MouseButton button) {
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), button, button,
+                      Qt::NoModifier);
+    QApplication::sendEvent(viewport, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), button,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &release);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QTemporaryDir folder;
+    QString path = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    if (path.isEmpty()) {
+        path = folder.filePath(QStringLiteral("ten_hours.QLS"));
+        QFile out(path);
+        if (!out.open(QIODevice::WriteOnly) || out.write(recording(240'000)) < 0) return 1;
+    }
+
+    QElapsedTimer baseline;
+    baseline.start();
+    {
+        QFile in(path);
+        if (!in.open(QIODevice::ReadOnly)) return 1;
+        const QByteArray all = in.readAll();
+        std::printf("baseline: reading the %.1f MB file whole: %.1f ms\n", all.size() / 1e6,
+                    baseline.nsecsElapsed() / 1e6);
+    }
+
+    auto module = std::make_unique<sim::SimulatedModule>(std::make_unique<sim::VirtualVehicle>());
+    app::AppContext context(std::move(module));
+    context.settings() = settings::SettingsStore::defaults(folder.path());
+    context.languageTable().fill(settings::kEnglish, context.settings());
+    files::RecordingFile file;
+    if (file.load(path) != files::LoadResult::Loaded) {
+        std::fprintf(stderr, "cannot load %s\n", qPrintable(path));
+        return 1;
+    }
+    const long before = residentKilobytes();
+
+    PaintCounter counter;
+    QElapsedTimer timer;
+    timer.start();
+    gui::CDlgGraph dialog(context, &file, file.recordCount(), folder.path());
+    const double built = timer.nsecsElapsed() / 1e6;
+    dialog.resize(1200, 800);
+    for (int chart = 0; chart < graph::kChartCount; ++chart)
+        static_cast<QChartView*>(dialog.chartView(chart))->viewport()->installEventFilter(&counter);
+    dialog.show();
+    const double painted = millisecondsUntilPainted(counter, graph::kChartCount, timer);
+    const long after = residentKilobytes();
+    std::printf("records: %u\n", file.recordCount());
+    std::printf("graph view to first painted charts: %.1f ms (dialog built in %.1f ms)\n", painted,
+                built);
+    std::printf("extra resident memory: %.1f MB\n", (after - before) / 1024.0);
+
+    dialog.tick();  // the whole span, as the first timer tick leaves it
+    QApplication::processEvents();
+    auto* view = static_cast<QChartView*>(dialog.chartView(0));
+    const QRectF plot = view->chart()->plotArea();
+    const QPoint centre = view->mapFromScene(view->chart()->mapToScene(plot.center()));
+
+    counter.paints = 0;
+    timer.restart();
+    click(view->viewport(), centre, Qt::LeftButton);
+    dialog.tick();  // the other three charts follow on the next tick
+    const double zoom = millisecondsUntilPainted(counter, graph::kChartCount, timer);
+    std::printf("one zoom step at full span, all four charts repainted: %.1f ms\n", zoom);
+
+    counter.paints = 0;
+    timer.restart();
+    QMouseEvent press(QEvent::MouseButtonPress, centre, view->mapToGlobal(centre), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &press);
+    const QPoint moved = centre + QPoint(40, 0);
+    QMouseEvent move(QEvent::MouseMove, moved, view->mapToGlobal(moved), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    dialog.tick();
+    const double drag = millisecondsUntilPainted(counter, graph::kChartCount, timer);
+    std::printf("one drag step at half span, all four charts repainted: %.1f ms\n", drag);
+    return 0;
+}

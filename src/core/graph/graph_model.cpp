@@ -1,0 +1,320 @@
+#include "graph/graph_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+#include "graph/graph_export.h"
+
+namespace quilldar::graph {
+
+namespace {
+// Records with the identification answers at the start of every recording.
+constexpr std::uint32_t kIdentificationRecords = 2;
+constexpr double kStep = 1.5;  // tenths of a second per sample
+}  // namespace
+
+unsigned spanSeconds(std::uint32_t keptRecordCount) {
+    if (keptRecordCount == 0) return kLiveSpan;
+    if (keptRecordCount < 3) return 1;
+    return static_cast<unsigned>(std::floor((keptRecordCount - 3) * 0.15)) + 1;
+}
+
+QString graphNumber(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.10g", value);
+    QString text = QString::fromLatin1(buffer);
+    if (text.endsWith(QLatin1Char('.'))) text += QLatin1Char('0');
+    return text;
+}
+
+double readChannel(vehicle::LiveValueSlots& values, int channel) {
+    const auto slot = static_cast<std::size_t>(channel);
+    const double value = values.latest(slot);
+    // A tiny nudge away from zero keeps values like 1.001 (stored as 1.000999…) at 1.001.
+    const double scaled = value * 1000.0;
+    const double truncated = std::trunc(scaled + (scaled >= 0 ? 1e-7 : -1e-7)) / 1000.0;
+    values.setLatest(slot, truncated);
+    return truncated;
+}
+
+GraphModel::GraphModel(const GraphSource& source, const files::ChannelSelection& selections)
+    : source_(source), selections_(selections) {
+    if (!files::isValidChannelSelection(selections_)) selections_ = files::kDefaultChannels;
+    if (source_.recording && source_.texts)
+        decoders_ = std::make_unique<pages::ChannelDecoders>(hiddenSlots_, *source_.texts);
+    span_ = spanSeconds(source_.keptRecordCount);
+}
+
+GraphModel::~GraphModel() = default;
+
+void GraphModel::open(bool sessionConnected) {
+    connected_ = sessionConnected;
+    const TimeWindow full{0.0, static_cast<double>(span_)};
+    axis_.fill(full);
+    known_.fill(full);
+    rebuild();
+    resetViewEnabled_ = false;
+    pauseEnabled_ = sessionConnected;
+    changes_ |= ButtonsChanged | AxesChanged;
+}
+
+unsigned GraphModel::takeChanges() {
+    const unsigned changes = changes_;
+    changes_ = 0;
+    return changes;
+}
+
+void GraphModel::addSample(int chart, double value) {
+    std::vector<double>& series = values_[index(chart)];
+    if (series.empty()) {
+        minimum_[index(chart)] = maximum_[index(chart)] = value;
+    } else {
+        minimum_[index(chart)] = std::min(minimum_[index(chart)], value);
+        maximum_[index(chart)] = std::max(maximum_[index(chart)], value);
+    }
+    series.push_back(value);
+    ++dataVersion_;
+}
+
+void GraphModel::writeRangeFields(int chart) {
+    Fields& fields = fields_[index(chart)];
+    if (values_[index(chart)].empty()) {
+        fields.minimum = fields.maximum = QStringLiteral("---");
+        return;
+    }
+    fields.minimum = graphNumber(minimum_[index(chart)]);
+    fields.maximum = graphNumber(maximum_[index(chart)]);
+}
+
+void GraphModel::rebuild() {
+    liveExport_.reset();
+    exportEnabled_ = true;
+    ++dataVersion_;
+    for (int chart = 0; chart < kChartCount; ++chart) {
+        values_[index(chart)].clear();
+        minimum_[index(chart)] = maximum_[index(chart)] = 0.0;
+        known_[index(chart)].max = span_;
+    }
+    t_ = 0.0;
+    h_ = static_cast<int>(span_);
+
+    files::RecordingFile* recording = source_.recording;
+    if (recording && decoders_) {
+        const std::uint32_t samples =
+            recording->recordCount() > kIdentificationRecords
+                ? recording->recordCount() - kIdentificationRecords
+                : 0;
+        for (auto& series : values_) series.reserve(samples);
+        const files::RecordingIdentity& identity = recording->identity();
+        link::Report report{};
+        if (recording->seek(std::min(kIdentificationRecords, recording->recordCount()))) {
+            while (recording->read(report)) {
+                decoders_->decode(report, identity.ecmCode, identity.altListVariant,
+                                  source_.units);
+                for (int chart = 0; chart < kChartCount; ++chart)
+                    addSample(chart, readChannel(hiddenSlots_, selections_[index(chart)]));
+                t_ += kStep;
+                if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};
+            }
+        }
+        recording->rewind();
+    }
+    for (int chart = 0; chart < kChartCount; ++chart) {
+        writeRangeFields(chart);
+        fields_[index(chart)].actual = QStringLiteral("---");
+    }
+    // The next tick brings the view back to the whole span.
+    zoomState_ = ZoomState::Unknown;
+    axesChanged_ = true;
+    changes_ |= DataChanged | FieldsChanged | ButtonsChanged | AxesChanged;
+}
+
+void GraphModel::tick() {
+    // 1. Reset-view state, acted on once per change of state.
+    if (h_ < static_cast<int>(span_ / 2)) {
+        if (zoomState_ != ZoomState::ZoomedIn) {
+            zoomState_ = ZoomState::ZoomedIn;
+            resetViewEnabled_ = true;
+            changes_ |= ButtonsChanged;
+        }
+    } else if (zoomState_ != ZoomState::Reset) {
+        zoomState_ = ZoomState::Reset;
+        resetView();
+        resetViewEnabled_ = false;
+        changes_ |= ButtonsChanged;
+    }
+    // 2. Read the axes back into the known windows.
+    if (axesChanged_) {
+        known_ = axis_;
+        axesChanged_ = false;
+        changes_ |= AxesChanged;
+    }
+    // 3. Live plotting.
+    if (connected_ && !paused_ && source_.liveValues && !source_.recording) {
+        for (int chart = 0; chart < kChartCount; ++chart) {
+            const double value = readChannel(*source_.liveValues, selections_[index(chart)]);
+            addSample(chart, value);
+            writeRangeFields(chart);
+            fields_[index(chart)].actual = graphNumber(value);
+        }
+        if (liveExport_) liveExport_->appendLine(*source_.liveValues, selections_);
+        t_ += kStep;
+        if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};
+        changes_ |= DataChanged | FieldsChanged;
+    }
+    // 4. The four time axes follow the one that differs.
+    synchronise();
+}
+
+void GraphModel::synchronise() {
+    // Which end differs decides on which end agreement is tested.
+    const auto oddOneOut = [this](int odd, int reference, int witness) {
+        const TimeWindow& o = known_[index(odd)];
+        const TimeWindow& r = known_[index(reference)];
+        const TimeWindow& w = known_[index(witness)];
+        if (o.max != r.max) return r.max == w.max;
+        if (o.min != r.min) return r.min == w.min;
+        return false;
+    };
+    if (oddOneOut(1, 0, 2)) applyToAll(known_[1]);
+    if (oddOneOut(0, 1, 2)) applyToAll(known_[0]);
+    if (oddOneOut(2, 0, 3)) applyToAll(known_[2]);
+    if (oddOneOut(3, 0, 2)) applyToAll(known_[3]);
+}
+
+void GraphModel::applyToAll(TimeWindow window) {
+    if (accept(window, Kind::Sync)) axis_.fill(window);
+    axesChanged_ = true;
+    changes_ |= AxesChanged;
+}
+
+bool GraphModel::accept(TimeWindow& window, Kind kind) {
+    const double end = t_ / 10.0;
+    bool refused = window.min < 0.0 || window.min > end;
+    if (!refused && (!connected_ || paused_) && kind != Kind::Zoom && window.max > end &&
+        h_ == accepted_.h) {
+        // A move past the last sample stops there.
+        window = {accepted_.window.min, end};
+    }
+    if (!refused && h_ > t_ / 5.0) refused = true;
+    if (refused) {
+        h_ = accepted_.h;
+        return false;
+    }
+    if (window.max - window.min < kMinimumWidth) window.max = window.min + kMinimumWidth;
+    accepted_ = {window, h_};
+    return true;
+}
+
+void GraphModel::zoomTo(int chart, TimeWindow window) {
+    const double width = window.max - window.min;
+    const double end = t_ / 10.0 + 1.0;
+    if (window.max > end) window = {end - width, end};
+    if (window.min < 0.0) window = {0.0, width};
+    if (accept(window, Kind::Zoom)) axis_[index(chart)] = window;
+    axesChanged_ = true;
+    changes_ |= AxesChanged;
+}
+
+void GraphModel::leftClick(int chart, double x) {
+    if (h_ <= 2) return;
+    h_ /= 2;
+    zoomTo(chart, {x - h_, x + h_});
+}
+
+void GraphModel::rightClick(int chart, double x) {
+    if (h_ < static_cast<int>(span_ / 2)) {
+        h_ = (h_ + 1) * 2;
+        zoomTo(chart, {x - h_, x + h_});
+    } else {
+        zoomTo(chart, {0.0, static_cast<double>(span_)});
+    }
+}
+
+void GraphModel::drag(int chart, double fromX, double toX) {
+    const double shift = fromX - toX;
+    TimeWindow window = axis_[index(chart)];
+    window.min += shift;
+    window.max += shift;
+    if (accept(window, Kind::Move)) axis_[index(chart)] = window;
+    axesChanged_ = true;
+    changes_ |= AxesChanged;
+}
+
+void GraphModel::resetView() {
+    const TimeWindow full{0.0, static_cast<double>(span_)};
+    axis_.fill(full);
+    h_ = static_cast<int>(span_ / 2);
+    accepted_ = {full, h_};
+    axesChanged_ = true;
+    changes_ |= AxesChanged;
+}
+
+void GraphModel::pauseOrResume() {
+    if (!paused_) {
+        paused_ = true;
+    } else {
+        paused_ = false;
+        resetView();
+        rebuild();
+    }
+    changes_ |= ButtonsChanged;
+}
+
+void GraphModel::selectChannel(int chart, int channel) {
+    if (channel < 0 || channel >= static_cast<int>(vehicle::LiveValueSlots::kChannelSlots)) return;
+    selections_[index(chart)] = channel;
+    rebuild();
+}
+
+bool GraphModel::startLiveExport(const QString& path, const QByteArray& headerLine) {
+    auto exporter = std::make_unique<LiveExport>();
+    if (!exporter->start(path, headerLine)) return false;
+    liveExport_ = std::move(exporter);
+    exportEnabled_ = false;
+    changes_ |= ButtonsChanged;
+    return true;
+}
+
+QList<QPointF> GraphModel::visiblePoints(int chart, int columns) const {
+    const std::vector<double>& series = values_[index(chart)];
+    QList<QPointF> points;
+    if (series.empty()) return points;
+    const TimeWindow window = axis_[index(chart)];
+    const auto last = static_cast<std::ptrdiff_t>(series.size()) - 1;
+    const auto first = std::clamp<std::ptrdiff_t>(
+        static_cast<std::ptrdiff_t>(std::floor(window.min / 0.15)) - 1, 0, last);
+    const auto end = std::clamp<std::ptrdiff_t>(
+        static_cast<std::ptrdiff_t>(std::ceil(window.max / 0.15)) + 1, first, last);
+    const std::ptrdiff_t count = end - first + 1;
+    columns = std::max(columns, 1);
+    if (count <= 2 * columns) {
+        points.reserve(count);
+        for (std::ptrdiff_t i = first; i <= end; ++i)
+            points.append(QPointF(sampleTime(static_cast<std::size_t>(i)),
+                                  series[static_cast<std::size_t>(i)]));
+        return points;
+    }
+    points.reserve(2 * columns + 2);
+    for (int column = 0; column < columns; ++column) {
+        const std::ptrdiff_t from = first + count * column / columns;
+        const std::ptrdiff_t to = first + count * (column + 1) / columns;  // exclusive
+        if (from >= to) continue;
+        std::ptrdiff_t low = from, high = from;
+        for (std::ptrdiff_t i = from + 1; i < to; ++i) {
+            const double v = series[static_cast<std::size_t>(i)];
+            if (v < series[static_cast<std::size_t>(low)]) low = i;
+            if (v > series[static_cast<std::size_t>(high)]) high = i;
+        }
+        const std::ptrdiff_t a = std::min(low, high), b = std::max(low, high);
+        points.append(QPointF(sampleTime(static_cast<std::size_t>(a)),
+                              series[static_cast<std::size_t>(a)]));
+        if (b != a)
+            points.append(QPointF(sampleTime(static_cast<std::size_t>(b)),
+                                  series[static_cast<std::size_t>(b)]));
+    }
+    return points;
+}
+
+}  // namespace quilldar::graph

@@ -1,0 +1,171 @@
+#pragma once
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "files/csv_export.h"
+#include "files/recording_file.h"
+#include "pages/channel_decoders.h"
+#include "settings/language_table.h"
+#include "vehicle/live_value_slots.h"
+#include "vehicle/unit_settings.h"
+
+namespace quilldar::graph {
+
+inline constexpr int kChartCount = 4;
+// The span when no recording was loaded in this run, in seconds.
+inline constexpr unsigned kLiveSpan = 61;
+// The narrowest time window an axis takes, in seconds (a few samples of 0.15 s).
+inline constexpr double kMinimumWidth = 0.5;
+
+struct TimeWindow {
+    double min = 0.0;
+    double max = 0.0;
+    friend bool operator==(const TimeWindow&, const TimeWindow&) = default;
+};
+
+// The full span in seconds for a recording of keptRecordCount records: ⌊(N − 3) × 0.15⌋ + 1,
+// 61 when no recording was loaded (0). A recording of fewer than 3 records holds no sample; it
+// gets the span of a 3-record one, 1 s, rather than the wrapped-around value of the formula.
+unsigned spanSeconds(std::uint32_t keptRecordCount);
+
+// A number field: general format with up to 10 significant digits, "0" after a trailing point.
+QString graphNumber(double value);
+
+// Reads channel's value for the graph: truncated toward zero to three decimals, and the slot keeps
+// the truncated value.
+double readChannel(vehicle::LiveValueSlots& values, int channel);
+
+// Where the graph's samples come from.
+struct GraphSource {
+    vehicle::LiveValueSlots* liveValues = nullptr;  // the session's channel table (live plotting)
+    files::RecordingFile* recording = nullptr;      // the recording in playback, if any
+    std::uint32_t keptRecordCount = 0;              // of the recording loaded last; 0: none
+    const settings::LanguageTable* texts = nullptr;
+    vehicle::UnitSettings units;
+};
+
+// The graph view without its window: four charts of one channel each against time, live or from
+// a recording; the time window rules of the mouse, the odd-one-out synchronisation of the four
+// time axes, Pause/Resume, Reset view, the number fields and the live CSV export. The window
+// draws what this object holds and forwards clicks and drags; a test drives it directly.
+class GraphModel {
+public:
+    enum Change : unsigned {
+        DataChanged = 1,    // series rebuilt or extended
+        AxesChanged = 2,    // a time axis range changed
+        FieldsChanged = 4,  // minimum, maximum or actual texts
+        ButtonsChanged = 8, // Reset view, Pause/Resume, Export
+    };
+    struct Fields {
+        QString minimum = QStringLiteral("---");
+        QString maximum = QStringLiteral("---");
+        QString actual = QStringLiteral("---");
+    };
+
+    GraphModel(const GraphSource& source, const files::ChannelSelection& selections);
+    ~GraphModel();
+
+    // The opening steps: axes [0, S], the rebuild, Reset view disabled, Pause only when live.
+    void open(bool sessionConnected);
+    // Whether a live session is connected; the window tells before every tick.
+    void setSessionConnected(bool connected) { connected_ = connected; }
+
+    // One timer tick: the reset-view step, reading the axes, live plotting, synchronisation.
+    void tick();
+    // A channel list changed: the charts start again.
+    void selectChannel(int chart, int channel);
+    // Mouse actions over chart's plotting area; x in seconds under the pointer.
+    void leftClick(int chart, double x);
+    void rightClick(int chart, double x);
+    // The left button held and moved from the time fromX to toX (both under the current axis).
+    void drag(int chart, double fromX, double toX);
+    void resetView();
+    // "Pause" or "Resume", whichever the button shows.
+    void pauseOrResume();
+    // Rebuild: series cleared (and refilled from a recording), live export disarmed.
+    void rebuild();
+
+    // Starts the live export into path: the file is created with its header line. False (and not
+    // armed) when the file cannot be written.
+    bool startLiveExport(const QString& path, const QByteArray& headerLine);
+    bool liveExportArmed() const { return liveExport_ != nullptr; }
+
+    // --- state ---
+    unsigned span() const { return span_; }
+    int halfWidth() const { return h_; }
+    double nextTime() const { return t_; }  // tenths of a second
+    bool paused() const { return paused_; }
+    bool recorded() const { return source_.recording != nullptr; }
+    files::RecordingFile* recording() const { return source_.recording; }
+    TimeWindow axis(int chart) const { return axis_[index(chart)]; }
+    const files::ChannelSelection& selections() const { return selections_; }
+    const std::vector<double>& values(int chart) const { return values_[index(chart)]; }
+    // The time of sample i in seconds.
+    static double sampleTime(std::size_t i) { return static_cast<double>(i) * 1.5 / 10.0; }
+    const Fields& fields(int chart) const { return fields_[index(chart)]; }
+    // The smallest and largest value of the chart's series (0, 0 when it is empty).
+    double minimum(int chart) const { return minimum_[index(chart)]; }
+    double maximum(int chart) const { return maximum_[index(chart)]; }
+    bool resetViewEnabled() const { return resetViewEnabled_; }
+    bool pauseEnabled() const { return pauseEnabled_; }
+    bool exportEnabled() const { return exportEnabled_; }
+    // Counts changes of the series (rebuilds and added samples): a window redraws a chart only
+    // when this or its time window changed.
+    std::uint64_t dataVersion() const { return dataVersion_; }
+    // What changed since the last call (Change bits).
+    unsigned takeChanges();
+
+    // The points to draw for the chart's visible window on a plot of `columns` pixel columns: all
+    // samples when they fit, else each column's minimum and maximum in time order, so that no
+    // peak is lost. One sample beyond each edge keeps the line running to the border.
+    QList<QPointF> visiblePoints(int chart, int columns) const;
+
+private:
+    enum class Kind { Zoom, Move, Sync };
+    enum class ZoomState { Unknown, ZoomedIn, Reset };
+    static std::size_t index(int chart) { return static_cast<std::size_t>(chart); }
+    // Rules 5a to 5e; true when the axis took the window (adjusted in place).
+    bool accept(TimeWindow& window, Kind kind);
+    void zoomTo(int chart, TimeWindow window);
+    void applyToAll(TimeWindow window);
+    void synchronise();
+    void addSample(int chart, double value);
+    void writeRangeFields(int chart);
+
+    GraphSource source_;
+    vehicle::LiveValueSlots hiddenSlots_;
+    std::unique_ptr<pages::ChannelDecoders> decoders_;
+    files::ChannelSelection selections_;
+    unsigned span_ = kLiveSpan;
+    double t_ = 0.0;
+    int h_ = 0;
+    std::array<TimeWindow, kChartCount> known_{};
+    std::array<TimeWindow, kChartCount> axis_{};
+    struct Accepted {
+        TimeWindow window;
+        int h = 0;
+    } accepted_;
+    bool paused_ = false;
+    bool connected_ = false;
+    bool axesChanged_ = false;
+    ZoomState zoomState_ = ZoomState::Unknown;
+    bool resetViewEnabled_ = false;
+    bool pauseEnabled_ = false;
+    bool exportEnabled_ = true;
+    std::array<std::vector<double>, kChartCount> values_;
+    std::array<double, kChartCount> minimum_{};
+    std::array<double, kChartCount> maximum_{};
+    std::array<Fields, kChartCount> fields_;
+    std::unique_ptr<class LiveExport> liveExport_;
+    unsigned changes_ = 0;
+    std::uint64_t dataVersion_ = 0;
+};
+
+}  // namespace quilldar::graph

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string_view>
+
+#include "link/report.h"
+#include "pages/combined_page.h"
+#include "pages/current_values_table.h"
+#include "pages/engine_page_model.h"
+#include "pages/transmission_page.h"
+#include "settings/language_table.h"
+#include "vehicle/live_value_slots.h"
+#include "vehicle/unit_settings.h"
+
+namespace quilldar::pages {
+
+// Hidden instances of every page that fills the channel value table (slots 0..22): the Engine
+// page, the Transmission page and the Engine & Transmission page. The graph view and the CSV
+// export run recorded reports through them, so that a recording of any of these sessions gives
+// its channel values, without touching the pages on screen.
+class ChannelDecoders {
+public:
+    // values: the value table the instances write into; texts: the language of their (unused) cells.
+    ChannelDecoders(vehicle::LiveValueSlots& values, const settings::LanguageTable& texts);
+
+    // Decodes one report with the page that accepts it; false when no page did.
+    bool decode(link::Report& report, std::string_view ecmCode, bool altListVariant,
+                const vehicle::UnitSettings& units);
+
+private:
+    vehicle::LiveValueSlots& slots_;
+    const settings::LanguageTable& texts_;
+    CurrentValuesTable table_;
+    EnginePageModel engine_;
+    TransmissionPage transmission_;
+    CombinedPage combined_;
+    bool engineReady_ = false;
+};
+
+}  // namespace quilldar::pages

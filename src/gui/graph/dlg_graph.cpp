@@ -1,0 +1,393 @@
+#include "gui/graph/dlg_graph.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineSeries>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/app_context.h"
+#include "files/file_browser_mode.h"
+#include "graph/graph_export.h"
+#include "gui/files/run_file_browser.h"
+#include "gui/graph/dlg_graph_help.h"
+#include "gui/widgets/dialog_style.h"
+#include "pages/channel_decoders.h"
+#include "pages/page_texts.h"
+#include "settings/code_page.h"
+#include "settings/languages.h"
+
+namespace quilldar::gui {
+
+namespace {
+
+constexpr int kLiveTickMs = 100;
+constexpr int kRecordedTickMs = 10;
+const QColor kGridColour(140, 130, 30);
+const std::array<QColor, graph::kChartCount> kLineColours = {
+    QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 255)};
+
+}  // namespace
+
+// One chart: turns pointer positions over the plotting area into times and reports clicks
+// (a release without movement) and drags of the left button. The wheel does nothing.
+class GraphChartView : public QChartView {
+public:
+    std::function<void(double)> leftClicked;
+    std::function<void(double)> rightClicked;
+    std::function<void(double, double)> dragged;
+
+    GraphChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent) {
+        setRenderHint(QPainter::Antialiasing, false);
+        setRubberBand(QChartView::NoRubberBand);
+    }
+
+    bool overPlotArea(const QPoint& pos) const {
+        return chart()->plotArea().contains(chart()->mapFromScene(mapToScene(pos)));
+    }
+    double timeAt(const QPoint& pos) const {
+        return chart()->mapToValue(chart()->mapFromScene(mapToScene(pos))).x();
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override {
+        if (event->button() == Qt::LeftButton) {
+            leftDown_ = overPlotArea(event->position().toPoint());
+            moved_ = false;
+            last_ = event->position().toPoint();
+        }
+        event->accept();
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        const QPoint pos = event->position().toPoint();
+        if (leftDown_ && (event->buttons() & Qt::LeftButton) && pos != last_) {
+            moved_ = true;
+            // Both times under the axis as it stands, so the curve follows the pointer.
+            if (dragged) dragged(timeAt(last_), timeAt(pos));
+            last_ = pos;
+        }
+        event->accept();
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const QPoint pos = event->position().toPoint();
+        if (event->button() == Qt::LeftButton) {
+            if (leftDown_ && !moved_ && overPlotArea(pos) && leftClicked) leftClicked(timeAt(pos));
+            leftDown_ = false;
+        } else if (event->button() == Qt::RightButton && overPlotArea(pos) && rightClicked) {
+            rightClicked(timeAt(pos));
+        }
+        event->accept();
+    }
+    void wheelEvent(QWheelEvent* event) override { event->accept(); }
+
+private:
+    bool leftDown_ = false;
+    bool moved_ = false;
+    QPoint last_;
+};
+
+CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
+                     std::uint32_t keptRecordCount, const QString& workingFolder, QWidget* parent)
+    : QDialog(parent), context_(context), workingFolder_(workingFolder) {
+    setObjectName(QStringLiteral("graphView"));
+    setStyleSheet(dialogStyleSheet());
+    setWindowFlag(Qt::WindowMaximizeButtonHint, true);
+    setSizeGripEnabled(true);
+    resize(900, 680);
+
+    graph::GraphSource source;
+    source.liveValues = &context_.liveValues();
+    source.recording = recording;
+    source.keptRecordCount = keptRecordCount;
+    source.texts = &context_.languageTable();
+    source.units = pages::unitSettings(context_.settings());
+    files::ChannelSelection selections;
+    std::copy(context_.settings().chartChannels.begin(), context_.settings().chartChannels.end(),
+              selections.begin());
+    model_ = std::make_unique<graph::GraphModel>(source, selections);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(2);
+    for (int chart = 0; chart < graph::kChartCount; ++chart) {
+        buildChart(chart);
+        auto* row = new QHBoxLayout;
+        row->addWidget(charts_[static_cast<std::size_t>(chart)].view, 1);
+        auto* side = new QGridLayout;
+        ChartParts& parts = charts_[static_cast<std::size_t>(chart)];
+        side->addWidget(parts.channels, 0, 0, 1, 2);
+        for (int field = 0; field < 3; ++field) {
+            parts.labels[static_cast<std::size_t>(field)] = new QLabel(this);
+            parts.fields[static_cast<std::size_t>(field)] = new QLabel(QStringLiteral("---"), this);
+            parts.fields[static_cast<std::size_t>(field)]->setObjectName(
+                QStringLiteral("field%1_%2").arg(chart).arg(field));
+            side->addWidget(parts.labels[static_cast<std::size_t>(field)], field + 1, 0);
+            side->addWidget(parts.fields[static_cast<std::size_t>(field)], field + 1, 1);
+        }
+        side->setRowStretch(4, 1);
+        auto* sideWidget = new QWidget(this);
+        sideWidget->setLayout(side);
+        sideWidget->setFixedWidth(230);
+        row->addWidget(sideWidget);
+        layout->addLayout(row, 1);  // each chart a quarter of the height
+    }
+    auto* buttons = new QHBoxLayout;
+    pauseButton_ = new QPushButton(this);
+    pauseButton_->setObjectName(QStringLiteral("pauseButton"));
+    resetButton_ = new QPushButton(this);
+    resetButton_->setObjectName(QStringLiteral("resetViewButton"));
+    exportButton_ = new QPushButton(this);
+    exportButton_->setObjectName(QStringLiteral("exportButton"));
+    helpButton_ = new QPushButton(QStringLiteral("?"), this);
+    helpButton_->setObjectName(QStringLiteral("helpButton"));
+    for (QPushButton* b : {pauseButton_, resetButton_, exportButton_}) {
+        b->setMinimumWidth(90);
+        buttons->addWidget(b);
+    }
+    buttons->addStretch(1);
+    buttons->addWidget(helpButton_);
+    layout->addLayout(buttons);
+
+    connect(pauseButton_, &QPushButton::clicked, this, [this] {
+        model_->pauseOrResume();
+        syncFromModel();
+    });
+    connect(resetButton_, &QPushButton::clicked, this, [this] {
+        model_->resetView();
+        syncFromModel();
+    });
+    connect(exportButton_, &QPushButton::clicked, this, [this] { exportPressed(); });
+    connect(helpButton_, &QPushButton::clicked, this, [this] { showHelp(); });
+
+    const bool live = context_.state().connected != 0 && recording == nullptr;
+    model_->open(live);
+    applyTexts();  // the language texts again on the first tick
+    syncFromModel();
+    connect(&timer_, &QTimer::timeout, this, [this] { tick(); });
+    timer_.start(live ? kLiveTickMs : kRecordedTickMs);
+}
+
+CDlgGraph::~CDlgGraph() {
+    // The charts go with the base class, after the model: they must not call back into it.
+    timer_.stop();
+    for (ChartParts& parts : charts_) QObject::disconnect(parts.chart, nullptr, this, nullptr);
+}
+
+void CDlgGraph::buildChart(int index) {
+    ChartParts& parts = charts_[static_cast<std::size_t>(index)];
+    const QColor colour = kLineColours[static_cast<std::size_t>(index)];
+    parts.chart = new QChart;
+    parts.chart->legend()->hide();
+    parts.chart->setBackgroundBrush(Qt::black);
+    parts.chart->setBackgroundPen(QPen(Qt::white));
+    parts.chart->setBackgroundRoundness(0);
+    parts.chart->setPlotAreaBackgroundVisible(false);
+    parts.chart->setMargins(QMargins(2, 2, 2, 2));
+    parts.series = new QLineSeries;
+    parts.series->setPen(QPen(colour, 2));
+    parts.chart->addSeries(parts.series);
+    const auto styleAxis = [](QValueAxis* axis) {
+        axis->setLabelsColor(Qt::white);
+        axis->setLinePenColor(Qt::white);
+        axis->setGridLineColor(kGridColour);
+        axis->setMinorGridLineVisible(false);
+        axis->setLabelFormat(QStringLiteral("%g"));
+    };
+    parts.timeAxis = new QValueAxis;
+    styleAxis(parts.timeAxis);
+    parts.timeAxis->setLabelFormat(QStringLiteral("%.1f"));
+    parts.valueAxis = new QValueAxis;
+    styleAxis(parts.valueAxis);
+    parts.chart->addAxis(parts.timeAxis, Qt::AlignBottom);
+    parts.chart->addAxis(parts.valueAxis, Qt::AlignLeft);
+    parts.series->attachAxis(parts.timeAxis);
+    parts.series->attachAxis(parts.valueAxis);
+
+    // A resized plot gets as many decimated columns as it has pixels; queued, because drawing a
+    // series may itself move the plot area (wider axis labels).
+    connect(parts.chart, &QChart::plotAreaChanged, this, [this, index] { redrawSeries(index); },
+            Qt::QueuedConnection);
+    parts.view = new GraphChartView(parts.chart, this);
+    parts.view->setObjectName(QStringLiteral("chart%1").arg(index));
+    parts.view->setMinimumHeight(90);
+    parts.view->setBackgroundBrush(Qt::black);
+    parts.view->leftClicked = [this, index](double x) {
+        model_->leftClick(index, x);
+        syncFromModel();
+    };
+    parts.view->rightClicked = [this, index](double x) {
+        model_->rightClick(index, x);
+        syncFromModel();
+    };
+    parts.view->dragged = [this, index](double from, double to) {
+        model_->drag(index, from, to);
+        syncFromModel();
+    };
+
+    parts.channels = new QComboBox(this);
+    parts.channels->setObjectName(QStringLiteral("channels%1").arg(index));
+    // The list draws its text in the chart's colour.
+    parts.channels->setStyleSheet(QStringLiteral("QComboBox, QComboBox QAbstractItemView { color: %1; }")
+                                      .arg(colour.name()));
+    for (std::size_t channel = 0; channel < vehicle::LiveValueSlots::kChannelSlots; ++channel)
+        parts.channels->addItem(QString());
+    parts.channels->setCurrentIndex(model_->selections()[static_cast<std::size_t>(index)]);
+    connect(parts.channels, &QComboBox::currentIndexChanged, this, [this, index](int channel) {
+        if (channel < 0 || channel == model_->selections()[static_cast<std::size_t>(index)]) return;
+        model_->selectChannel(index, channel);
+        syncFromModel();
+    });
+}
+
+QWidget* CDlgGraph::chartView(int chart) const {
+    return charts_[static_cast<std::size_t>(chart)].view;
+}
+
+graph::TimeWindow CDlgGraph::drawnTimeAxis(int chart) const {
+    const QValueAxis* axis = charts_[static_cast<std::size_t>(chart)].timeAxis;
+    return {axis->min(), axis->max()};
+}
+
+void CDlgGraph::tick() {
+    if (!textsApplied_ || context_.languageTable().takeRefresh(settings::TextGroup::GraphView)) {
+        applyTexts();
+        textsApplied_ = true;
+    }
+    model_->setSessionConnected(context_.state().connected != 0);
+    model_->tick();
+    syncFromModel();
+}
+
+void CDlgGraph::applyTexts() {
+    const settings::LanguageTable& texts = context_.languageTable();
+    setWindowTitle(texts.text(settings::GraphText::Title));
+    for (ChartParts& parts : charts_) {
+        parts.labels[0]->setText(texts.text(settings::GraphText::Minimum));
+        parts.labels[1]->setText(texts.text(settings::GraphText::Maximum));
+        parts.labels[2]->setText(texts.text(settings::GraphText::Actual));
+        const QSignalBlocker blocker(parts.channels);
+        for (int channel = 0; channel < parts.channels->count(); ++channel)
+            parts.channels->setItemText(channel, texts.text(settings::TextGroup::EnginePage, channel));
+    }
+    pauseButton_->setText(texts.text(model_->paused() ? settings::GraphText::Resume
+                                                      : settings::GraphText::Pause));
+    resetButton_->setText(texts.text(settings::GraphText::ResetView));
+    exportButton_->setText(texts.text(settings::GraphText::Export));
+}
+
+void CDlgGraph::redrawSeries(int chart) {
+    ChartParts& parts = charts_[static_cast<std::size_t>(chart)];
+    const graph::TimeWindow window = model_->axis(chart);
+    parts.timeAxis->setRange(window.min, window.max);
+    const int columns = std::max(1, static_cast<int>(parts.chart->plotArea().width()));
+    // Only a chart whose data, window or width changed is drawn again.
+    if (window == parts.drawnWindow && parts.drawnVersion == model_->dataVersion() &&
+        columns == parts.drawnColumns)
+        return;
+    parts.drawnWindow = window;
+    parts.drawnVersion = model_->dataVersion();
+    parts.drawnColumns = columns;
+    parts.series->replace(model_->visiblePoints(chart, columns));
+    // The value axis follows the data, with a little room above and below.
+    double low = model_->minimum(chart);
+    double high = model_->maximum(chart);
+    if (model_->values(chart).empty()) low = high = 0.0;
+    const double room = high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(high) * 0.05);
+    parts.valueAxis->setRange(low - room, high + room);
+    parts.valueAxis->applyNiceNumbers();  // round tick labels
+}
+
+void CDlgGraph::syncFromModel() {
+    const unsigned changes = model_->takeChanges();
+    if (changes & (graph::GraphModel::DataChanged | graph::GraphModel::AxesChanged)) {
+        for (int chart = 0; chart < graph::kChartCount; ++chart) redrawSeries(chart);
+    }
+    if (changes & graph::GraphModel::FieldsChanged) {
+        for (int chart = 0; chart < graph::kChartCount; ++chart) {
+            const graph::GraphModel::Fields& fields = model_->fields(chart);
+            ChartParts& parts = charts_[static_cast<std::size_t>(chart)];
+            parts.fields[0]->setText(fields.minimum);
+            parts.fields[1]->setText(fields.maximum);
+            parts.fields[2]->setText(fields.actual);
+        }
+    }
+    if (changes & graph::GraphModel::ButtonsChanged) {
+        const settings::LanguageTable& texts = context_.languageTable();
+        resetButton_->setEnabled(model_->resetViewEnabled());
+        pauseButton_->setEnabled(model_->pauseEnabled());
+        pauseButton_->setText(texts.text(model_->paused() ? settings::GraphText::Resume
+                                                          : settings::GraphText::Pause));
+        exportButton_->setEnabled(model_->exportEnabled());
+    }
+}
+
+files::CsvExportOptions CDlgGraph::exportOptions() const {
+    files::CsvExportOptions options;
+    options.channels = model_->selections();
+    options.units = pages::unitSettings(context_.settings());
+    const settings::LanguageTable& texts = context_.languageTable();
+    for (std::size_t channel = 0; channel < options.names.size(); ++channel)
+        options.names[channel] = texts.text(settings::TextGroup::EnginePage, static_cast<int>(channel));
+    const int language = settings::isKnownLanguage(context_.settings().languageIndex)
+                             ? context_.settings().languageIndex
+                             : settings::kEnglish;
+    options.encode = [language](const QString& text) {
+        return settings::encodeForLanguage(language, text);
+    };
+    return options;
+}
+
+void CDlgGraph::exportPressed() {
+    const files::CsvExportOptions options = exportOptions();
+    const QDir folder(workingFolder_);
+    if (!model_->recorded()) {
+        const QString path = folder.filePath(QStringLiteral("Quilldar_Export.CSV"));
+        if (!model_->startLiveExport(path, options.encode(files::csvHeader(options.channels, options.names))))
+            tellCannotWrite(path);
+        syncFromModel();
+        return;
+    }
+    const std::optional<QString> target = runFileBrowser(this, context_, files::FileBrowserMode::Export);
+    if (!target) return;
+    files::RecordingFile* recording = model_->recording();
+    vehicle::LiveValueSlots values;
+    pages::ChannelDecoders decoders(values, context_.languageTable());
+    const graph::ExportResult result = graph::exportRecordingToFile(
+        *recording, decoders, values, options, folder.filePath(QStringLiteral("Quilldar_Temp.QLX")),
+        *target);
+    if (result != graph::ExportResult::Written) tellCannotWrite(*target);
+}
+
+void CDlgGraph::tellCannotWrite(const QString& path) {
+    QMessageBox::warning(this, QString(),
+                         QStringLiteral("The file could not be written:\n%1")
+                             .arg(QDir::toNativeSeparators(path)));
+}
+
+void CDlgGraph::showHelp() {
+    CDlgGraphHelp help(context_.languageTable(), this);
+    help.exec();
+}
+
+files::ChannelSelection runGraphDialog(QWidget* parent, app::AppContext& context,
+                                       files::RecordingFile* recording,
+                                       std::uint32_t keptRecordCount, const QString& workingFolder) {
+    CDlgGraph dialog(context, recording, keptRecordCount, workingFolder, parent);
+    dialog.exec();
+    return dialog.model().selections();
+}
+
+}  // namespace quilldar::gui

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+
+#include "graph/graph_model.h"
+
+class QChart;
+class QComboBox;
+class QLabel;
+class QLineSeries;
+class QPushButton;
+class QValueAxis;
+
+namespace quilldar::app {
+class AppContext;
+}
+
+namespace quilldar::gui {
+
+class GraphChartView;
+
+// The graph view: four charts of one selectable channel each against time, stacked, with their
+// minimum, maximum and actual values, Pause/Resume, Reset view, Export and help. A thin window
+// over GraphModel: it draws the model's decimated points for the visible window with one
+// replace() per chart, and forwards clicks, drags and the timer tick.
+class CDlgGraph : public QDialog {
+    Q_OBJECT
+public:
+    // recording: the recording in playback (its graph is drawn at once), or null for a live
+    // graph; workingFolder: where the export's working files go.
+    CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
+              std::uint32_t keptRecordCount, const QString& workingFolder,
+              QWidget* parent = nullptr);
+    ~CDlgGraph() override;
+
+    graph::GraphModel& model() { return *model_; }
+    // One period of the timer (100 ms live, 10 ms otherwise).
+    void tick();
+    // The chart views, top to bottom; the range of a chart's time axis as drawn.
+    QWidget* chartView(int chart) const;
+    graph::TimeWindow drawnTimeAxis(int chart) const;
+    int timerInterval() const { return timer_.interval(); }
+
+protected:
+    bool focusNextPrevChild(bool) override { return false; }  // the Tab key does nothing
+
+private:
+    void buildChart(int chart);
+    void syncFromModel();
+    void redrawSeries(int chart);
+    void applyTexts();
+    void exportPressed();
+    void showHelp();
+    void tellCannotWrite(const QString& path);
+    files::CsvExportOptions exportOptions() const;
+
+    app::AppContext& context_;
+    QString workingFolder_;
+    std::unique_ptr<graph::GraphModel> model_;
+    QTimer timer_;
+    bool textsApplied_ = false;
+    struct ChartParts {
+        GraphChartView* view = nullptr;
+        QChart* chart = nullptr;
+        QLineSeries* series = nullptr;
+        QValueAxis* timeAxis = nullptr;
+        QValueAxis* valueAxis = nullptr;
+        QComboBox* channels = nullptr;
+        std::array<QLabel*, 3> labels{};
+        std::array<QLabel*, 3> fields{};
+        // What the series was last drawn from.
+        graph::TimeWindow drawnWindow;
+        std::uint64_t drawnVersion = ~std::uint64_t{0};
+        int drawnColumns = 0;
+    };
+    std::array<ChartParts, graph::kChartCount> charts_{};
+    QPushButton* pauseButton_ = nullptr;
+    QPushButton* resetButton_ = nullptr;
+    QPushButton* exportButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+};
+
+// The Graph view command's dialog part: runs CDlgGraph modally over the parent and returns the
+// channels it showed when it closed.
+files::ChannelSelection runGraphDialog(QWidget* parent, app::AppContext& context,
+                                       files::RecordingFile* recording,
+                                       std::uint32_t keptRecordCount, const QString& workingFolder);
+
+}  // namespace quilldar::gui

@@ -1,0 +1,182 @@
+// The graph view's window: four charts drawn from a recording, clicks and drags on any chart
+// reaching all four time axes, its texts and buttons, the help, and the main window's command.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QChartView>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/app_context.h"
+#include "files/recording_file.h"
+#include "gui/app/quilldar_dlg.h"
+#include "gui/graph/dlg_graph.h"
+#include "gui/graph/dlg_graph_help.h"
+#include "link/link_handshake.h"
+#include "settings/languages.h"
+#include "settings/registry.h"
+#include "settings/settings_store.h"
+#include "sim/simulated_module.h"
+#include "support/recording_builder.h"
+
+namespace quilldar::gui {
+namespace {
+
+using graph::TimeWindow;
+
+QByteArray engineRecording(int n) {
+    testing::RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 2; i < n; ++i) {
+        recording.add(0, testing::engineLiveFrame({{17, static_cast<std::uint8_t>(i % 90 + 10)},
+                                                   {19, 51}, {21, 35}, {24, 160}}));
+    }
+    return recording.bytes();
+}
+
+class DlgGraphTest : public ::testing::Test {
+protected:
+    DlgGraphTest() {
+        auto module = std::make_unique<sim::SimulatedModule>(std::make_unique<sim::VirtualVehicle>());
+        context_ = std::make_unique<app::AppContext>(std::move(module));
+        context_->state().updateCheckPending = 0;
+        // A fresh installation's settings: °C, km/h, channels 0..3 in the four charts.
+        context_->settings() = settings::SettingsStore::defaults(folder_.path());
+        context_->languageTable().fill(settings::kEnglish, context_->settings());
+        path_ = folder_.filePath(QStringLiteral("ride.QLS"));
+        EXPECT_TRUE(testing::writeFile(path_, engineRecording(403)));
+        EXPECT_EQ(file_.load(path_), files::LoadResult::Loaded);
+    }
+    std::unique_ptr<CDlgGraph> open() {
+        auto dialog = std::make_unique<CDlgGraph>(*context_, &file_, file_.recordCount(),
+                                                  folder_.path());
+        dialog->resize(900, 700);
+        dialog->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+        dialog->tick();  // texts, and the view at the whole span
+        return dialog;
+    }
+    static QPoint plotPoint(CDlgGraph& dialog, int chart, double share) {
+        auto* view = static_cast<QChartView*>(dialog.chartView(chart));
+        const QRectF plot = view->chart()->plotArea();
+        const QPointF scene = view->chart()->mapToScene(
+            QPointF(plot.left() + plot.width() * share, plot.center().y()));
+        return view->mapFromScene(scene);
+    }
+    static QWidget* viewport(CDlgGraph& dialog, int chart) {
+        return static_cast<QChartView*>(dialog.chartView(chart))->viewport();
+    }
+    static void expectAllAxes(CDlgGraph& dialog, TimeWindow window) {
+        for (int chart = 0; chart < graph::kChartCount; ++chart) {
+            EXPECT_NEAR(dialog.drawnTimeAxis(chart).min, window.min, 1e-9) << "chart " << chart;
+            EXPECT_NEAR(dialog.drawnTimeAxis(chart).max, window.max, 1e-9) << "chart " << chart;
+        }
+    }
+
+    QTemporaryDir folder_;
+    QString path_;
+    std::unique_ptr<app::AppContext> context_;
+    files::RecordingFile file_;
+};
+
+TEST_F(DlgGraphTest, AClickIntoOneChartMovesAllFourTimeAxesTogether) {
+    auto dialog = open();
+    expectAllAxes(*dialog, {0, 61});
+    EXPECT_EQ(dialog->timerInterval(), 10);
+    EXPECT_EQ(dialog->windowTitle(), "Graph view");
+
+    // A left click at about a third of chart 3: h 30 → 15 around the time under the pointer.
+    const QPoint at = plotPoint(*dialog, 2, 0.5);
+    QTest::mouseClick(viewport(*dialog, 2), Qt::LeftButton, {}, at);
+    const TimeWindow zoomed = dialog->model().axis(2);
+    EXPECT_NEAR(zoomed.max - zoomed.min, 30.0, 1e-9);
+    EXPECT_NEAR((zoomed.min + zoomed.max) / 2, 30.5, 0.5);
+    dialog->tick();
+    expectAllAxes(*dialog, zoomed);
+    EXPECT_TRUE(dialog->findChild<QPushButton*>("resetViewButton")->isEnabled());
+
+    // Dragging chart 1 to the left brings later times into view, on all four charts.
+    QWidget* top = viewport(*dialog, 0);
+    QTest::mousePress(top, Qt::LeftButton, {}, plotPoint(*dialog, 0, 0.6));
+    QMouseEvent move(QEvent::MouseMove, plotPoint(*dialog, 0, 0.4), top->mapToGlobal(plotPoint(*dialog, 0, 0.4)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(top, &move);
+    QTest::mouseRelease(top, Qt::LeftButton, {}, plotPoint(*dialog, 0, 0.4));
+    dialog->tick();
+    const TimeWindow moved = dialog->drawnTimeAxis(0);
+    EXPECT_NEAR(moved.min, zoomed.min + 6.0, 0.5);  // a fifth of a 30 s window
+    expectAllAxes(*dialog, moved);
+    EXPECT_NEAR(dialog->model().halfWidth(), 15, 0);  // a drag is not a click
+
+    // Reset view brings every chart back to the whole ride.
+    QTest::mouseClick(dialog->findChild<QPushButton*>("resetViewButton"), Qt::LeftButton);
+    dialog->tick();
+    expectAllAxes(*dialog, {0, 61});
+}
+
+TEST_F(DlgGraphTest, FieldsListsAndButtonsOfARecordedGraph) {
+    auto dialog = open();
+    EXPECT_EQ(dialog->findChild<QLabel*>("field3_0")->text(), "-5");  // coolant minimum
+    EXPECT_EQ(dialog->findChild<QLabel*>("field3_2")->text(), "---");
+    EXPECT_FALSE(dialog->findChild<QPushButton*>("pauseButton")->isEnabled());
+    EXPECT_EQ(dialog->findChild<QPushButton*>("pauseButton")->text(), "Pause");
+    EXPECT_EQ(dialog->findChild<QPushButton*>("exportButton")->text(), "Export");
+    auto* list = dialog->findChild<QComboBox*>("channels1");
+    ASSERT_EQ(list->count(), 23);
+    EXPECT_EQ(list->currentText(), "Throttle position");
+
+    // Another channel: the chart is drawn again from the recording.
+    list->setCurrentIndex(8);
+    EXPECT_EQ(dialog->model().selections()[1], 8);
+    EXPECT_EQ(dialog->findChild<QLabel*>("field1_1")->text(), "12.549");
+
+    // The mouse wheel does nothing.
+    QWheelEvent wheel(QPointF(plotPoint(*dialog, 0, 0.5)), QPointF(), QPoint(), QPoint(0, 120),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(viewport(*dialog, 0), &wheel);
+    dialog->tick();
+    expectAllAxes(*dialog, {0, 61});
+
+    CDlgGraphHelp help(context_->languageTable(), dialog.get());
+    EXPECT_EQ(help.windowTitle(), "Help");
+    EXPECT_TRUE(help.findChild<QLabel*>("helpText")->text().startsWith("Change the Time scale:"));
+}
+
+// The main window's Graph view button opens the graph on the recording in playback and stores
+// the channels it showed as "Chart0".."Chart3".
+TEST_F(DlgGraphTest, TheGraphViewCommandOpensTheGraphAndStoresItsChannels) {
+    // The channels are stored in this test's own settings folder.
+    context_->settingsStore() = settings::SettingsStore(settings::RegistryLocation::inFolder(folder_.path()));
+    CQuilldarDlg window(*context_, folder_.path());
+    window.openAtStart(path_);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_EQ(context_->state().playback, 1);
+    QPushButton* graphButton = window.button(app::MainControl::GraphView);
+    window.pollTick();
+    ASSERT_TRUE(graphButton->isEnabled());
+
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<CDlgGraph*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        seen = true;
+        EXPECT_EQ(dialog->model().values(0).size(), 401u);
+        dialog->findChild<QComboBox*>("channels3")->setCurrentIndex(9);
+        dialog->reject();
+    });
+    QTest::mouseClick(graphButton, Qt::LeftButton);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(context_->settings().chartChannels[3], 9);
+    settings::Settings stored = settings::SettingsStore::defaults(folder_.path());
+    settings::SettingsStore(settings::RegistryLocation::inFolder(folder_.path())).load(stored, folder_.path());
+    EXPECT_EQ(stored.chartChannels[3], 9);
+    EXPECT_EQ(context_->state().playPosition, 0u);
+}
+
+}  // namespace
+}  // namespace quilldar::gui
