@@ -468,7 +468,9 @@ void CQuilldarDlg::showFaq() {
         stopPollTimer();
         PresenterSink sink(this, tellUser_);
         app::openFaq(context_.settings(), context_.languageTable(), openUrl_, sink);
-        startPollTimer(app::SessionController::kPollPeriodMs);
+        // A playback goes on at its own pace.
+        startPollTimer(state_.playback ? app::PlaybackController::kPlaybackPeriodMs
+                                       : app::SessionController::kPollPeriodMs);
     });
     buttons_[MainControl::Open]->setFocus();
 }
