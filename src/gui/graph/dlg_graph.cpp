@@ -205,6 +205,8 @@ void CDlgGraph::buildChart(int index) {
         axis->setGridLineColor(kGridColour);
         axis->setMinorGridLineVisible(false);
         axis->setLabelFormat(QStringLiteral("%g"));
+        // Short numbers never need an ellipsis; the layout makes room for them.
+        axis->setTruncateLabels(false);
     };
     parts.timeAxis = new QValueAxis;
     styleAxis(parts.timeAxis);
