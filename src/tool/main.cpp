@@ -253,6 +253,15 @@ std::optional<quilldar::files::ChannelSelection> parseChannels(std::string_view 
 }
 
 // The index of text in choices, or -1.
+// The language of --language, by name or index; a reason when there is none of that name.
+std::optional<std::string> parseLanguage(std::string_view value, std::optional<int>& language) {
+    const QString name = QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
+    language = quilldar::settings::languageIndexFromName(name);
+    if (language) return std::nullopt;
+    return "--language is one of " + quilldar::settings::languageListNames().join(", ").toStdString() +
+           " (or its index 0..9)";
+}
+
 int choice(std::string_view text, std::initializer_list<std::string_view> choices) {
     int index = 0;
     for (const std::string_view c : choices) {
@@ -287,11 +296,7 @@ int exportCommand(int argc, char** argv) {
                 options.pressure = choice(value, {"kPa", "mmHg", "inHg", "psig"});
                 if (*options.pressure < 0) return "--pressure is kPa, mmHg, inHg or psig";
             } else if (option == "--language") {
-                const QString name = QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
-                options.language = quilldar::settings::languageIndexFromName(name);
-                if (!options.language)
-                    return "--language is one of " + quilldar::settings::languageListNames().join(", ").toStdString() +
-                           " (or its index 0..9)";
+                if (auto problem = parseLanguage(value, options.language)) return problem;
             } else {
                 return unknownOption("export", option);
             }
@@ -334,11 +339,7 @@ int reportCommand(int argc, char** argv) {
                 if (!parseNumber(value, record) || record < 0) return "--record needs a record count";
                 options.record = record;
             } else if (option == "--language") {
-                const QString name = QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
-                options.language = quilldar::settings::languageIndexFromName(name);
-                if (!options.language)
-                    return "--language is one of " + quilldar::settings::languageListNames().join(", ").toStdString() +
-                           " (or its index 0..9)";
+                if (auto problem = parseLanguage(value, options.language)) return problem;
             } else if (option == "-o" || option == "--output") {
                 options.output = QString::fromLocal8Bit(value.data(), static_cast<qsizetype>(value.size()));
                 if (options.output.isEmpty()) return "-o needs a file or folder name";

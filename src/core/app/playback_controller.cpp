@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "link/ecm_identity.h"
 #include "link/kwp_frame.h"
 #include "link/page_lists.h"
 #include "settings/language_table.h"
@@ -285,9 +286,8 @@ bool PlaybackController::readNext() {
 }
 
 void PlaybackController::offer(const link::Report& record) {
-    files::RecordingIdentity identity = recording_.identity();
-    if (!identity.take(record)) return;
-    context_.ecm().code = QString::fromStdString(identity.ecmCode);
+    // Called for every record a jump passes over: only the code answer is worth a look.
+    if (recording_.identity().isCodeAnswer(record)) context_.ecm().code = link::codeOf(record);
 }
 
 void PlaybackController::showPosition() {

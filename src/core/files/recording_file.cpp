@@ -123,6 +123,11 @@ void RecordingFile::identify() {
     playbackStart_ = next_;
 }
 
+bool RecordingIdentity::isCodeAnswer(const link::Report& record) const {
+    return link::frameByte(record, 4) == kIdentificationAnswer && link::frameByte(record, 2) == unitAddress &&
+           link::frameByte(record, 5) == codeIdentifier;
+}
+
 bool RecordingIdentity::take(const link::Report& record) {
     if (link::frameByte(record, 4) != kIdentificationAnswer || link::frameByte(record, 2) != unitAddress) return false;
     const std::uint8_t identifier = link::frameByte(record, 5);

@@ -44,6 +44,8 @@ struct RecordingIdentity {
     // Takes the part number or the code from an identification answer of the recording's unit;
     // false for any other record.
     bool take(const link::Report& record);
+    // True when the record is the unit's answer with its model code.
+    bool isCodeAnswer(const link::Report& record) const;
 };
 
 // A recording opened for reading: validation and identification on load, then buffered reading

@@ -16,6 +16,7 @@
 
 #include "gui/files/dlg_new_dir.h"
 #include "gui/files/name_validator.h"
+#include "gui/widgets/dialog_finish.h"
 #include "gui/widgets/dialog_style.h"
 
 namespace quilldar::gui {
@@ -224,14 +225,6 @@ std::optional<QString> CDlgOpenSave::askNewName(const QString& title, const QStr
     return askName_(this, title, name);
 }
 
-void CDlgOpenSave::closeDialog(bool accepted) {
-    closing_ = true;
-    timer_.stop();
-    if (accepted) {
-        QDialog::accept();
-    } else {
-        QDialog::reject();
-    }
-}
+void CDlgOpenSave::closeDialog(bool accepted) { finishDialog(*this, timer_, closing_, accepted); }
 
 }  // namespace quilldar::gui

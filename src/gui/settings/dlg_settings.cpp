@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "gui/settings/colour_box.h"
+#include "gui/widgets/dialog_finish.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"
 
@@ -162,14 +163,6 @@ void CDlgSettings::showValidationMessage(const QString& text) {
     periodField_->selectAll();
 }
 
-void CDlgSettings::closeDialog(bool accepted) {
-    closing_ = true;
-    timer_.stop();
-    if (accepted) {
-        QDialog::accept();
-    } else {
-        QDialog::reject();
-    }
-}
+void CDlgSettings::closeDialog(bool accepted) { finishDialog(*this, timer_, closing_, accepted); }
 
 }  // namespace quilldar::gui
