@@ -18,7 +18,6 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d /tmp/quilldar-runtime.XXX
 chmod 700 "$XDG_RUNTIME_DIR"
 export QUILLDAR_SETTINGS_DIR="${QUILLDAR_SETTINGS_DIR:-$(mktemp -d /tmp/quilldar-settings.XXXXXX)}"
 export ASAN_OPTIONS="detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1"
-export LSAN_OPTIONS="suppressions=$ROOT/scripts/sanitizer-leaks.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 cd "$BUILD_DIR"
 # The package test builds the same .deb as the ordinary run; it says nothing about memory.
