@@ -6,7 +6,7 @@
 // page switches, language and unit changes and a clearing of the trouble codes in between.
 // Besides crashes it checks what the pages promise: cells within their grid, change bits only for
 // rows that exist, channel values that are numbers, the Engine page's repeated-row shortcut giving
-// the texts a fresh page computes, and trouble-code rows matching the records of the answer.
+// the texts a fresh page computes (on every grid page), and trouble-code rows matching the records of the answer.
 #include <QString>
 
 #include <algorithm>
@@ -147,6 +147,21 @@ void checkEngineAgainstFresh(pages::EnginePage& page, const link::Report& report
     }
 }
 
+// The grid pages keep no memory of earlier reports in their texts except the cells a report
+// leaves alone: a fresh page of the same kind shows the same text in every cell it fills.
+template <typename Page>
+void checkGridAgainstFresh(pages::PageModel& page, const link::Report& report,
+                           const pages::PageInput& pageInput, const settings::LanguageTable& texts) {
+    vehicle::LiveValueSlots values;
+    Page fresh(values, texts);
+    link::Report copy = report;
+    fresh.tick(copy, pageInput);
+    const QString placeholder = pages::engineTexts(texts)[vehicle::engine_text::kPlaceholder];
+    for (int row = 0; row < page.rowCount(); ++row) {
+        if (fresh.cellText(row) != placeholder) check(fresh.cellText(row) == page.cellText(row));
+    }
+}
+
 void checkTroubleCodes(const pages::ErrorCodesPage& page, const link::Report& report) {
     const std::vector<vehicle::DtcRecord> records = vehicle::dtcRecords(report);
     check(page.rows().size() == records.size());
@@ -260,6 +275,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         if (report[i] != before[i]) check(decoded && report[i] > before[i]);
                     }
                     if (decoded) checkEngineAgainstFresh(engine, report, pageInput, texts.table);
+                } else if (decoded) {
+                    switch (shown) {
+                        case Transmission: checkGridAgainstFresh<pages::TransmissionPage>(page, report, pageInput, texts.table); break;
+                        case Combined: checkGridAgainstFresh<pages::CombinedPage>(page, report, pageInput, texts.table); break;
+                        case Abs: checkGridAgainstFresh<pages::AbsPage>(page, report, pageInput, texts.table); break;
+                        default: checkGridAgainstFresh<pages::EpsPage>(page, report, pageInput, texts.table); break;
+                    }
                 }
                 break;
             }
