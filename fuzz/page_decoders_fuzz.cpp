@@ -116,14 +116,19 @@ link::Report drawReport(FuzzedDataProvider& input) {
     return report;
 }
 
-// A grid page's cells stay in their grid and its change bits name only its rows.
-void checkGrid(pages::PageModel& page, int rows) {
+// A grid page's cells stay in their grid, its change bits name only its rows, and a cell is drawn
+// on white, on the placeholder grey or in the highlight colour, never highlighted when the
+// highlight period is 0 (the page was reset with the units it now runs with).
+void checkGrid(pages::PageModel& page, int rows, const vehicle::UnitSettings& units) {
     check(page.rowCount() == rows);
     for (int row = 0; row < rows; ++row) {
         const pages::GridPlace place = page.place(row);
         check(place.column >= 0 && place.column < pages::PageModel::kColumns);
         check(place.line >= 0 && place.line < pages::PageModel::kLines);
         check(!page.cellText(row).isEmpty());
+        const vehicle::Colour colour = page.cellColour(row);
+        check(colour == vehicle::kWhite || colour == vehicle::kPlaceholderGrey ||
+              (colour == units.highlightColour && units.highlightPeriod > 0));
     }
     const std::uint64_t changed = page.takeChangedCells();
     check(rows >= 64 || (changed >> rows) == 0);
@@ -268,7 +273,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 pages::PageModel& page = *grids[shown];
                 const link::Report before = report;
                 const bool decoded = page.tick(report, pageInput);
-                checkGrid(page, gridRows[shown]);
+                checkGrid(page, gridRows[shown], units);
                 if (shown == Engine) {
                     // Only the advance byte may be raised, and only on a decoded report.
                     for (std::size_t i = 0; i < link::kReportSize; ++i) {
