@@ -54,9 +54,7 @@ QString pageName(int page) {
 
 }  // namespace
 
-int runInfo(const InfoOptions& options) {
-    files::RecordingFile recording;
-    if (!loadOrReport(recording, options.path)) return 1;
+QString infoText(files::RecordingFile& recording, bool json) {
     const files::RecordingIdentity& identity = recording.identity();
     const QString partNumber = QString::fromLatin1(identity.ecmPartNumber);
     const QString ecmCode = QString::fromLatin1(identity.ecmCode.data(),
@@ -65,7 +63,7 @@ int runInfo(const InfoOptions& options) {
         files::durationText(recording.recordCount(), vehicle::englishSecondsWord());
     const files::RecordingSummary summary = files::summarizeRecording(recording);
 
-    if (options.json) {
+    if (json) {
         QJsonArray segments;
         for (const files::PageSegment& segment : summary.segments) {
             segments.append(QJsonObject{{"page", segment.page},
@@ -80,8 +78,7 @@ int runInfo(const InfoOptions& options) {
             {"segments", segments},
             {"checksumErrors", static_cast<qint64>(summary.checksumErrors)},
         };
-        printOut(QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented)));
-        return 0;
+        return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
     }
 
     QString text;
@@ -101,20 +98,18 @@ int runInfo(const InfoOptions& options) {
                     .arg(segment.records);
     }
     text += QStringLiteral("Checksum errors: %1\n").arg(summary.checksumErrors);
-    printOut(text);
+    return text;
+}
+
+int runInfo(const InfoOptions& options) {
+    files::RecordingFile recording;
+    if (!loadOrReport(recording, options.path)) return 1;
+    printOut(infoText(recording, options.json));
     return 0;
 }
 
-int runExport(const ExportOptions& options) {
-    files::RecordingFile recording;
-    if (!loadOrReport(recording, options.path)) return 1;
-
-    // The units and the language the program would show, unless the command line says otherwise.
-    settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
-    settings::SettingsStore store;
-    store.setReadOnly(true);
-    store.setReporter([](const QString&) {});  // an unreadable store leaves the defaults
-    store.load(stored, QDir::currentPath());
+bool writeExport(files::RecordingFile& recording, settings::Settings stored,
+                 const ExportOptions& options, QIODevice& out) {
     if (options.language) stored.languageIndex = *options.language;
     settings::LanguageTable texts;
     texts.fill(stored.languageIndex, stored);
@@ -139,11 +134,23 @@ int runExport(const ExportOptions& options) {
         exportOptions.names[channel] = texts.text(settings::TextGroup::EnginePage, static_cast<int>(channel));
     const int language = settings::isKnownLanguage(stored.languageIndex) ? stored.languageIndex : settings::kEnglish;
     exportOptions.encode = [language](const QString& text) { return settings::encodeForLanguage(language, text); };
+    return files::exportRecording(recording, decoder, liveValues, exportOptions, out);
+}
+
+int runExport(const ExportOptions& options) {
+    files::RecordingFile recording;
+    if (!loadOrReport(recording, options.path)) return 1;
+
+    // The units and the language the program would show, unless the command line says otherwise.
+    settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
+    settings::SettingsStore store;
+    store.setReadOnly(true);
+    store.setReporter([](const QString&) {});  // an unreadable store leaves the defaults
+    store.load(stored, QDir::currentPath());
 
     if (options.output.isEmpty()) {
         QFile out;
-        if (!out.open(stdout, QIODevice::WriteOnly) ||
-            !files::exportRecording(recording, decoder, liveValues, exportOptions, out) ||
+        if (!out.open(stdout, QIODevice::WriteOnly) || !writeExport(recording, stored, options, out) ||
             !out.flush()) {
             printError(QStringLiteral("Could not write the export to standard output."));
             return 1;
@@ -152,8 +159,7 @@ int runExport(const ExportOptions& options) {
     }
     // The target is replaced only once the whole export has been written.
     QSaveFile out(options.output);
-    if (!out.open(QIODevice::WriteOnly) ||
-        !files::exportRecording(recording, decoder, liveValues, exportOptions, out) ||
+    if (!out.open(QIODevice::WriteOnly) || !writeExport(recording, stored, options, out) ||
         !out.commit()) {
         printError(QStringLiteral("Could not write the export to %1: %2")
                        .arg(options.output, out.errorString()));
@@ -162,36 +168,40 @@ int runExport(const ExportOptions& options) {
     return 0;
 }
 
-int runDtc(const DtcOptions& options) {
-    files::RecordingFile recording;
-    if (!loadOrReport(recording, options.path)) return 1;
-
+std::optional<link::Report> lastTroubleCodeAnswer(files::RecordingFile& recording) {
     link::Report report{};
-    link::Report lastAnswer{};
-    bool found = false;
+    std::optional<link::Report> lastAnswer;
     // The whole recording, whatever loading read of it.
     recording.rewind();
     while (recording.read(report)) {
-        if (vehicle::isTroubleCodeAnswer(report)) {
-            lastAnswer = report;
-            found = true;
-        }
+        if (vehicle::isTroubleCodeAnswer(report)) lastAnswer = report;
     }
-    if (!found) {
-        printError(QStringLiteral("The recording holds no trouble-code answer."));
-        return 0;
-    }
+    return lastAnswer;
+}
+
+QString troubleCodeLines(const link::Report& answer) {
     vehicle::DtcCatalogue catalogue;
     vehicle::assignEnglishDtcTexts(catalogue);
     const vehicle::DtcStatusWords& words = vehicle::englishDtcStatusWords();
     QString text;
-    for (const vehicle::DtcRecord& record : vehicle::dtcRecords(lastAnswer)) {
+    for (const vehicle::DtcRecord& record : vehicle::dtcRecords(answer)) {
         const int number = vehicle::dtcNumber(record.high, record.low);
         text += vehicle::dtcDisplayCode(number, record.status) + QLatin1Char(';') +
                 catalogue.text(number) + QLatin1Char(';') +
                 vehicle::dtcStatusText(record.status, words) + QLatin1Char('\n');
     }
-    printOut(text);
+    return text;
+}
+
+int runDtc(const DtcOptions& options) {
+    files::RecordingFile recording;
+    if (!loadOrReport(recording, options.path)) return 1;
+    const std::optional<link::Report> answer = lastTroubleCodeAnswer(recording);
+    if (!answer) {
+        printError(QStringLiteral("The recording holds no trouble-code answer."));
+        return 0;
+    }
+    printOut(troubleCodeLines(*answer));
     return 0;
 }
 

@@ -3,6 +3,8 @@
 #include <QBuffer>
 #include <QTemporaryDir>
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 #include "files/csv_export.h"
@@ -32,6 +34,18 @@ TEST(CsvNumber, RoundedToThreeDecimalsWithoutTrailingZeros) {
     EXPECT_EQ(number(1254.9019607843138), "1254.902");
     EXPECT_EQ(number(0.9996), "1");
     EXPECT_EQ(number(266.0), "266");
+}
+
+// A value too long for a small conversion buffer was written as 0.
+TEST(CsvNumber, HugeValuesKeepAllTheirIntegerDigits) {
+    EXPECT_EQ(number(std::ldexp(1.0, 200)),
+              "1606938044258990275541962092341162602522202993782792835301376");
+    EXPECT_EQ(number(-1e100), "-10000000000000000159028911097599180468360808563945281389781327557747838772170381060813469985856815104");
+    const std::string largest = number(std::numeric_limits<double>::max());
+    EXPECT_EQ(largest.size(), 309u);
+    EXPECT_EQ(largest.substr(0, 6), "179769");
+    EXPECT_EQ(number(-std::numeric_limits<double>::max()), "-" + largest);
+    EXPECT_EQ(number(std::numeric_limits<double>::denorm_min()), "0");
 }
 
 TEST(CsvLines, HeaderAndDataLineLayout) {

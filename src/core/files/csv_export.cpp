@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace quilldar::files {
 
@@ -28,7 +29,10 @@ bool isValidChannelSelection(const ChannelSelection& channels) {
 
 void appendCsvNumber(std::string& out, double value) {
     if (!std::isfinite(value)) value = 0.0;
-    char buffer[64];
+    // Room for the longest fixed-notation double: a sign, the 309 integer digits of the largest
+    // value, the point and three decimals. A smaller buffer makes to_chars give up on large values.
+    constexpr std::size_t kLongestNumber = 1 + std::numeric_limits<double>::max_exponent10 + 1 + 1 + 3;
+    char buffer[kLongestNumber + 1];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
     if (result.ec != std::errc()) {
         out += '0';
