@@ -79,6 +79,13 @@ public:
     bool write(const link::Report& report) override {
         const std::lock_guard lock(mutex_);
         command_ = report;
+        // A good module confirms with its "List" count how many commands it took since the last.
+        if (commandIs("List")) {
+            listCount_ = sinceList_;
+            sinceList_ = 0;
+        } else {
+            ++sinceList_;
+        }
         return !pulled_;
     }
     link::ReadOutcome read(link::Report& into, int timeoutMs) override {
@@ -110,6 +117,7 @@ private:
         else if (commandIs("Get_Type")) putText(reply, "Tp1");
         else if (commandIs("Power")) putText(reply, link::replies::kPowerOk);
         else if (commandIs("Start")) putText(reply, link::replies::kStartOk);
+        else if (commandIs("List")) reply[1] = static_cast<std::uint8_t>(listCount_);
         return reply;
     }
 
@@ -134,7 +142,9 @@ private:
             return last_;
         }
         link::Report reply{};
-        switch (data_.ConsumeIntegralInRange<int>(0, 7)) {
+        // Each connect attempt of a unit other than the engine pauses 50 ms before its "List";
+        // honest answers are common enough that most inputs get past it without a restart.
+        switch (data_.ConsumeIntegralInRange<int>(0, 9)) {
             case 0:  // silence: the module is gone
                 pulled_ = true;
                 return {};
@@ -151,7 +161,9 @@ private:
                 std::copy(raw.begin(), raw.end(), reply.begin() + 1);
                 break;
             }
-            case 5: reply = honestReply(); break;
+            case 5:
+            case 8:
+            case 9: reply = honestReply(); break;
             case 6: reply = last_; break;
             default: {
                 const auto service = data_.ConsumeBytes<std::uint8_t>(data_.ConsumeIntegralInRange<std::size_t>(0, 20));
@@ -170,6 +182,8 @@ private:
     mutable std::mutex mutex_;
     link::Report command_{};
     link::Report last_{};
+    int sinceList_ = 0;
+    int listCount_ = 0;
     bool honest_ = true;
     bool pulled_ = false;
 };

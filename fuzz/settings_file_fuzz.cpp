@@ -103,7 +103,7 @@ void checkStoredValues(const QString& folder, const Settings& values) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir root;
+    static QTemporaryDir root(fuzz::scratchFolderTemplate("settings"));
     static settings::LanguageTable table;
     static int run = 0;
     FuzzedDataProvider input(data, size);

@@ -81,7 +81,7 @@ private:
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static QTemporaryDir root;
+    static QTemporaryDir root(fuzz::scratchFolderTemplate("update"));
     static settings::Settings englishValues;
     static settings::LanguageTable texts;
     static const bool filled = (texts.fill(settings::kEnglish, englishValues), true);
