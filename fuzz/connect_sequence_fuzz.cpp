@@ -79,8 +79,11 @@ public:
     bool write(const link::Report& report) override {
         const std::lock_guard lock(mutex_);
         command_ = report;
-        // A good module confirms with its "List" count how many commands it took since the last.
-        if (commandIs("List")) {
+        // A good module confirms with its "List" count the configuration commands it took, from
+        // "InitL" on.
+        if (commandIs("InitL")) {
+            sinceList_ = 1;
+        } else if (commandIs("List")) {
             listCount_ = sinceList_;
             sinceList_ = 0;
         } else {
