@@ -12,6 +12,13 @@
 
 namespace quilldar::fuzz {
 
+// A folder of the process's own for targets that write many small files (settings files that
+// are synced at every value): in memory where the system offers it, else in the temporary folder.
+inline QString scratchFolderTemplate(const char* name) {
+    const QString base = QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    return base + QStringLiteral("/quilldar-fuzz-") + QLatin1String(name) + QStringLiteral("-XXXXXX");
+}
+
 // A file of the process's own in the temporary folder that a target writes its input into for
 // the code that reads files by name. Made once per process, removed at exit.
 class ScratchFile {

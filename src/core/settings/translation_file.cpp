@@ -22,7 +22,8 @@ QString readText(QXmlStreamReader& xml) {
             bool isNumber = false;
             const uint code = value.startsWith(u'x') ? value.mid(1).toUInt(&isNumber, 16)
                                                      : value.toUInt(&isNumber, 10);
-            if (isNumber && code < 0x110000) {
+            // Only characters a text can hold: no surrogate halves, nothing beyond U+10FFFF.
+            if (isNumber && code < 0x110000 && (code < 0xD800 || code > 0xDFFF)) {
                 const char32_t character = code;
                 text += QString::fromUcs4(&character, 1);
             }
@@ -47,11 +48,28 @@ QString protect(const QString& text) {
             case u'"': out += QStringLiteral("&quot;"); break;
             case u'\'': out += QStringLiteral("&apos;"); break;
             default:
-                if (c.unicode() < 0x20 && c != u'\n') {
+                // Characters an XML file cannot hold as they are (control characters, and the
+                // two non-characters U+FFFE and U+FFFF) become lupdate's <byte> elements.
+                if ((c.unicode() < 0x20 && c != u'\n') || c.unicode() >= 0xFFFE) {
                     out += QStringLiteral("<byte value=\"x%1\"/>").arg(c.unicode(), 0, 16);
                 } else {
                     out += c;
                 }
+        }
+    }
+    return out;
+}
+
+// An attribute value: besides the markup characters, the line breaks and tabs are written as
+// character references, which keep them where a reader would turn them into blanks.
+QString protectAttribute(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\t' || c == u'\n' || c == u'\r') {
+            out += QStringLiteral("&#x%1;").arg(c.unicode(), 0, 16);
+        } else {
+            out += protect(QString(c));
         }
     }
     return out;
@@ -152,7 +170,7 @@ QByteArray writeTranslationFile(const TranslationFile& file) {
     QString out;
     out += QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n");
     out += QStringLiteral("<TS version=\"2.1\" language=\"%1\" sourcelanguage=\"%2\">\n")
-               .arg(file.language, file.sourceLanguage);
+               .arg(protectAttribute(file.language), protectAttribute(file.sourceLanguage));
     QString context;
     bool open = false;
     for (const TranslationMessage& message : file.messages) {

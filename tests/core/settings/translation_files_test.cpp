@@ -186,6 +186,31 @@ TEST(TranslationFilesTest, WrittenFilesReadBackWithControlCharactersAndMarkup) {
     EXPECT_FALSE(read->messages[0].unfinished);
 }
 
+TEST(TranslationFilesTest, LanguageAttributesWithMarkupOrLineBreaksReadBackTheSame) {
+    for (const QByteArray& language : {QByteArray("a&quot;b&lt;c&amp;"), QByteArray("a&#10;b&#9;c&#13;")}) {
+        QString error;
+        const auto file = parseTranslationFile("<TS language=\"" + language + "\" sourcelanguage='x\"y'></TS>", &error);
+        ASSERT_TRUE(file.has_value()) << error.toStdString();
+        const auto again = parseTranslationFile(writeTranslationFile(*file), &error);
+        ASSERT_TRUE(again.has_value()) << error.toStdString();
+        EXPECT_EQ(again->language, file->language);
+        EXPECT_EQ(again->sourceLanguage, QStringLiteral("x\"y"));
+    }
+}
+
+TEST(TranslationFilesTest, NonCharactersReadBackAndSurrogateHalvesAreDropped) {
+    const auto file = parseTranslationFile(
+        "<TS><context><name>MainWindow</name><message><source>a<byte value=\"xfffe\"/>b<byte value=\"xd800\"/>c"
+        "<byte value=\"xffff\"/></source><translation/></message></context></TS>");
+    ASSERT_TRUE(file.has_value());
+    ASSERT_EQ(file->messages.size(), 1u);
+    EXPECT_EQ(file->messages[0].source, QString::fromUtf16(u"a\uFFFEbc\uFFFF"));
+    QString error;
+    const auto again = parseTranslationFile(writeTranslationFile(*file), &error);
+    ASSERT_TRUE(again.has_value()) << error.toStdString();
+    EXPECT_EQ(again->messages[0].source, file->messages[0].source);
+}
+
 TEST(TranslationFilesTest, DamagedFileIsRefusedWithAReason) {
     QString error;
     EXPECT_FALSE(parseTranslationFile("<TS><context><name>x</name><message>", &error).has_value());
