@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace quilldar::files {
 namespace {
@@ -113,6 +115,43 @@ TEST_F(TemporaryRecordingTest, FullDiskKeepsTheRecordsWrittenBefore) {
     EXPECT_FALSE(recording.RecordReport(r, state));
     EXPECT_EQ(state.recordCount, 0u);
     EXPECT_FALSE(recording.lastError().isEmpty());
+}
+
+// A disk that fills and then has room again: the records written once there was room were
+// appended after a gap, joining moments that lie apart as if they followed each other.
+TEST_F(TemporaryRecordingTest, DiskWithRoomAgainAfterAFailedWriteGetsNoRecordsAfterTheGap) {
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    // Two records and part of a third fit.
+    rlimit full = before;
+    full.rlim_cur = 2 * 65 + 10;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &full), 0);
+    bool results[3] = {};
+    for (std::uint8_t marker = 1; marker <= 3; ++marker) {
+        link::Report r = reportWith(marker);
+        results[marker - 1] = recording_.RecordReport(r, state_);
+    }
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_TRUE(results[0]);
+    EXPECT_TRUE(results[1]);
+    EXPECT_FALSE(results[2]);
+    EXPECT_FALSE(recording_.lastError().isEmpty());
+
+    link::Report afterRoom = reportWith(4);
+    EXPECT_FALSE(recording_.RecordReport(afterRoom, state_));
+    const QByteArray bytes = contents(recording_.path());
+    ASSERT_EQ(bytes.size(), 2 * 65) << "the partial record is cut and nothing follows the gap";
+    EXPECT_EQ(static_cast<std::uint8_t>(bytes[66]), 2);
+    EXPECT_EQ(state_.recordCount, 2u);
+
+    // What was kept is saved as it is, and the next recording starts afresh.
+    const QString target = QDir(dir_.path()).filePath("kept.QLS");
+    ASSERT_TRUE(recording_.saveRecording(target, state_));
+    EXPECT_EQ(contents(target).size(), 2 * 65);
+    link::Report next = reportWith(5);
+    EXPECT_TRUE(recording_.RecordReport(next, state_));
 }
 
 // Removing the folder of an open file leaves writes succeeding into a file without a name: the

@@ -19,7 +19,7 @@ bool TemporaryRecording::RecordReport(link::Report& report, app::AppState& state
         // new recording starts.
         const QIODevice::OpenMode mode = state.recordingOpen ? QIODevice::Append : QIODevice::Truncate;
         file_.close();
-        detached_ = false;
+        stopped_ = false;
         file_.setFileName(path_);
         // Readable too: if the file is taken from its folder, what it holds is read back from here.
         if (!file_.open(QIODevice::ReadWrite | mode | QIODevice::Unbuffered)) {
@@ -28,12 +28,12 @@ bool TemporaryRecording::RecordReport(link::Report& report, app::AppState& state
         }
         state.recordingOpen = 1;
     }
-    if (detached_) return false;
+    if (stopped_) return false;
     if (!QFileInfo::exists(path_)) {
         // The folder was removed, renamed or replaced: writes would still succeed, into a file
         // that no longer has a name. Recording stops; what the file holds stays readable through
         // it for Save As.
-        detached_ = true;
+        stopped_ = true;
         lastError_ = QStringLiteral("%1 is gone: its folder was removed or replaced.").arg(QDir::toNativeSeparators(path_));
         return false;
     }
@@ -46,6 +46,9 @@ bool TemporaryRecording::RecordReport(link::Report& report, app::AppState& state
         // records so that what was recorded before stays readable.
         file_.resize(static_cast<qint64>(state.recordCount) * static_cast<qint64>(link::kReportSize));
         file_.seek(file_.size());
+        // Recording stops here: records written after a gap, once the disk has room again,
+        // would join moments that lie apart.
+        stopped_ = true;
         return false;
     }
     ++state.recordCount;
@@ -74,7 +77,7 @@ bool TemporaryRecording::copyTo(QIODevice& in, const QString& target) {
 }
 
 bool TemporaryRecording::saveRecording(const QString& target, app::AppState& state) {
-    if (file_.isOpen() && (detached_ || !QFileInfo::exists(path_))) {
+    if (file_.isOpen() && !QFileInfo::exists(path_)) {
         // The scratch file lost its name: the open file is all that is left of the recording. It
         // stays open until the copy is in place.
         if (!file_.seek(0)) {
@@ -83,7 +86,7 @@ bool TemporaryRecording::saveRecording(const QString& target, app::AppState& sta
         }
         if (!copyTo(file_, target)) return false;
         file_.close();
-        detached_ = false;
+        stopped_ = false;
         state.recordCount = 0;
         state.recordingOpen = 0;
         return true;
@@ -113,7 +116,7 @@ bool TemporaryRecording::saveRecording(const QString& target, app::AppState& sta
 
 void TemporaryRecording::close(app::AppState& state) {
     file_.close();
-    detached_ = false;
+    stopped_ = false;
     state.recordingOpen = 0;
 }
 

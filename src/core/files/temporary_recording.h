@@ -25,8 +25,8 @@ public:
     // Appends the report as one record: byte 0 becomes the low byte of currentPage. Creates
     // (truncates) the scratch file for the first record of a recording and sets recordingOpen.
     // False when the record could not be written (disk full, folder not writable, the scratch
-    // file removed with its folder); the records written before stay in the file. Once the
-    // scratch file is gone from its folder, nothing more is recorded into it.
+    // file removed with its folder); the records written before stay in the file, whole. After
+    // such a failure nothing more goes into this recording, so that it has no gaps.
     bool RecordReport(link::Report& report, app::AppState& state);
 
     // Moves the scratch file to target, replacing a file of that name. Done so that neither the
@@ -52,8 +52,8 @@ private:
 
     QString path_;
     QFile file_;
-    // The open scratch file no longer has path_ as its name.
-    bool detached_ = false;
+    // A write failed or the scratch file lost its name: nothing more goes into this recording.
+    bool stopped_ = false;
     QString lastError_;
 };
 
