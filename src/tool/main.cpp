@@ -34,7 +34,8 @@ constexpr const char* kUsage =
     "      fault: no vehicle power, unplugged, silent, of another type, or held\n"
     "      by another Quilldar.\n"
     "  simulate --unit engine|transmission|combined|abs|eps [--model CODE] [--alt]\n"
-    "           [--ticks N] [--page N] [--realtime] [--fault NAME[@TICK]]... -o FILE\n"
+    "           [--ticks N] [--page N] [--realtime] [--fault NAME[@TICK]]...\n"
+    "           [--scratch-dir DIR] [--module-log LOG] -o FILE\n"
     "      Run a whole live session against the simulated module (N poll ticks,\n"
     "      default 100, on page N, default the unit's data page) and save the\n"
     "      recording to FILE. --alt: an engine of the second identification scheme.\n"
@@ -42,8 +43,13 @@ constexpr const char* kUsage =
     "      the module show a fault before session tick TICK (1 = the first tick\n"
     "      after connecting; 0 or none = before the module is opened): power,\n"
     "      unplug, replug, mute, slow, stale, tmr, connect-error, disconnected,\n"
-    "      bad-checksum, long-frame, module-type. Says how the session ended;\n"
-    "      exit status 0 when a recording was saved, 1 when no session started.\n"
+    "      bad-checksum, long-frame, module-type. --scratch-dir: record into\n"
+    "      DIR/Quilldar_Temp.QLT (DIR must exist) instead of a temporary folder; the\n"
+    "      file stays there when the run is killed. --module-log: append every\n"
+    "      report the module hands to the link, 65 bytes each, to LOG before the\n"
+    "      link takes it. Says how the session ended; exit status 0 when a\n"
+    "      recording was saved, 1 when no session started, or when the recording\n"
+    "      failed part-way (the records kept before the failure are saved).\n"
     "  info FILE [--json]\n"
     "      Show a recording's ECM part number and code, record count, duration,\n"
     "      page segments and the number of records with a wrong checksum.\n"
@@ -187,7 +193,8 @@ int simulate(int argc, char** argv) {
     bool unitGiven = false;
     Arguments args(argc, argv, "simulate", false);
     const auto error = args.parse(
-        {"--unit", "--model", "--ticks", "--page", "--fault", "-o", "--output"},
+        {"--unit", "--model", "--ticks", "--page", "--fault", "-o", "--output", "--scratch-dir",
+         "--module-log"},
         [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
             if (option == "--realtime") {
                 options.realtime = true;
@@ -211,6 +218,10 @@ int simulate(int argc, char** argv) {
                 options.faults.add(*fault);
             } else if (option == "-o" || option == "--output") {
                 options.output = std::string(value);
+            } else if (option == "--scratch-dir") {
+                options.scratchDir = std::string(value);
+            } else if (option == "--module-log") {
+                options.moduleLog = std::string(value);
             } else {
                 return unknownOption("simulate", option);
             }

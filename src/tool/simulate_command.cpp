@@ -3,6 +3,7 @@
 #include <QTemporaryDir>
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <thread>
 
 #include "app/app_context.h"
@@ -14,6 +15,7 @@
 #include "settings/language_table.h"
 #include "sim/simulation_spec.h"
 #include "tool/headless_main_view.h"
+#include "tool/module_log_transport.h"
 
 namespace quilldar::tool {
 
@@ -108,10 +110,17 @@ int runSimulate(const SimulateOptions& options) {
         pageTab = static_cast<int>(found - pages.begin());
     }
 
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        printError(QStringLiteral("Cannot create a temporary folder: %1").arg(scratch.errorString()));
-        return 1;
+    // The scratch file goes to the folder asked for, where it stays if the run is killed;
+    // otherwise to a temporary folder that goes with the run.
+    std::optional<QTemporaryDir> temporary;
+    QString scratchFolder = QString::fromStdString(options.scratchDir);
+    if (scratchFolder.isEmpty()) {
+        temporary.emplace();
+        if (!temporary->isValid()) {
+            printError(QStringLiteral("Cannot create a temporary folder: %1").arg(temporary->errorString()));
+            return 1;
+        }
+        scratchFolder = temporary->path();
     }
     // In real time the ride follows the wall clock; otherwise each tick is 0.15 s of the ride, the
     // time a record stands for, however fast the ticks run.
@@ -120,10 +129,20 @@ int runSimulate(const SimulateOptions& options) {
     if (options.realtime) clock = std::make_shared<sim::SteadySimClock>();
     auto owned = sim::buildSimulatedModule(*spec, clock, options.realtime ? sim::ModuleTiming{} : kFastModule);
     sim::SimulatedModule& module = *owned;
-    app::AppContext context(std::move(owned));
+    std::unique_ptr<link::HidTransport> transport = std::move(owned);
+    if (!options.moduleLog.empty()) {
+        auto logged = std::make_unique<ModuleLogTransport>(std::move(transport));
+        if (!logged->openLog(QString::fromStdString(options.moduleLog), error)) {
+            printError(QStringLiteral("Cannot open the module log %1: %2")
+                           .arg(QString::fromStdString(options.moduleLog), error));
+            return 1;
+        }
+        transport = std::move(logged);
+    }
+    app::AppContext context(std::move(transport));
     // The tool reads the program's settings and never writes them.
     context.settingsStore().setReadOnly(true);
-    files::TemporaryRecording recording(scratch.path());
+    files::TemporaryRecording recording(scratchFolder);
     HeadlessMainView view;
     app::SessionController session(context, view, recording);
     app::AppState& state = context.state();
@@ -167,18 +186,22 @@ int runSimulate(const SimulateOptions& options) {
     if (state.connected) session.connectCommand();  // Disconnect
     std::printf("Session ended at tick %d: %s\n", lastTick,
                 howSessionEnded(session.lastSessionEnd()).toUtf8().constData());
-    if (view.recordingFailed) {
+    // When the recording failed part-way, the records kept before the failure are still saved,
+    // as Save As would after such a session; the exit status says the recording is incomplete.
+    if (view.recordingFailed)
         printError(QStringLiteral("The session could not be recorded: %1").arg(view.lastDetail));
+    const std::uint32_t records = state.recordCount;
+    if (records == 0 || !state.recordingOpen) {
+        printError(QStringLiteral("Nothing was recorded, so nothing was saved."));
         return 1;
     }
-    const std::uint32_t records = state.recordCount;
     if (!recording.saveRecording(QString::fromStdString(options.output), state)) {
         printError(QStringLiteral("The recording could not be saved to %1: %2")
                        .arg(QString::fromStdString(options.output), recording.lastError()));
         return 1;
     }
     std::printf("Saved %u records to %s\n", records, options.output.c_str());
-    return 0;
+    return view.recordingFailed ? 1 : 0;
 }
 
 }  // namespace quilldar::tool

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <utility>
@@ -101,6 +102,36 @@ TEST_F(SimulateCommand, DamagedResponsesAreRecordedAsTheyCame) {
         run = runTool({"info", output()});
         EXPECT_TRUE(run.out.contains("Checksum errors: 1\n")) << run.out.toStdString();
     }
+}
+
+// With --scratch-dir the session is recorded where asked and moved to FILE at the end; the module
+// log holds every reply recorded, in order, each record after the one before.
+TEST_F(SimulateCommand, ScratchDirAndModuleLogKeepWhatTheRunRecordsAndWhatTheModuleSent) {
+    const QString log = dir_.filePath(QStringLiteral("module.log"));
+    const ToolRun run = simulate({"--unit", "engine", "--ticks", "15", "--scratch-dir", dir_.path(), "--module-log", log});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir_.filePath(QStringLiteral("Quilldar_Temp.QLT"))));
+    const QByteArray recorded = quilldar::testing::readFile(output());
+    const QByteArray sent = quilldar::testing::readFile(log);
+    ASSERT_EQ(sent.size() % 65, 0);
+    ASSERT_GE(sent.size(), recorded.size());
+    qsizetype from = 0;
+    for (qsizetype at = 0; at < recorded.size(); at += 65) {
+        const QByteArray payload = recorded.mid(at + 1, 64);
+        qsizetype found = from;
+        while (found < sent.size() && sent.mid(found + 1, 64) != payload) found += 65;
+        // The identification replies are recorded twice.
+        if (found == sent.size() && at > 0 && recorded.mid(at - 64, 64) == payload) continue;
+        ASSERT_LT(found, sent.size()) << "record " << at / 65 << " is not in the log after the one before";
+        from = found + 65;
+    }
+}
+
+TEST_F(SimulateCommand, ModuleLogThatCannotBeOpenedEndsTheRunBeforeConnecting) {
+    const ToolRun run = simulate({"--unit", "engine", "--module-log", dir_.filePath(QStringLiteral("missing/module.log"))});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Cannot open the module log"))) << run.err.toStdString();
+    EXPECT_FALSE(run.out.contains("Connected"));
 }
 
 TEST_F(SimulateCommand, BadFaultIsAUsageError) {

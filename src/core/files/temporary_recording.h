@@ -24,12 +24,14 @@ public:
 
     // Appends the report as one record: byte 0 becomes the low byte of currentPage. Creates
     // (truncates) the scratch file for the first record of a recording and sets recordingOpen.
-    // False when the record could not be written (disk full, folder not writable); the records
-    // written before stay in the file.
+    // False when the record could not be written (disk full, folder not writable, the scratch
+    // file removed with its folder); the records written before stay in the file, whole. After
+    // such a failure nothing more goes into this recording, so that it has no gaps.
     bool RecordReport(link::Report& report, app::AppState& state);
 
     // Moves the scratch file to target, replacing a file of that name. Done so that neither the
-    // recording nor the file it replaces is lost when the move fails half-way. On success
+    // recording nor the file it replaces is lost when the move fails half-way. A scratch file that
+    // was removed from its folder while open is copied from the open file. On success
     // recordCount is 0 and recordingOpen clear; the next record starts a new scratch file.
     bool saveRecording(const QString& target, app::AppState& state);
 
@@ -45,8 +47,13 @@ public:
     const QString& lastError() const { return lastError_; }
 
 private:
+    // Writes everything from in's position on to target through a temporary file beside it.
+    bool copyTo(QIODevice& in, const QString& target);
+
     QString path_;
     QFile file_;
+    // A write failed or the scratch file lost its name: nothing more goes into this recording.
+    bool stopped_ = false;
     QString lastError_;
 };
 

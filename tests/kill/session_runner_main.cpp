@@ -1,0 +1,156 @@
+// A separately started copy of the main window on the simulated module, for the tests that kill
+// the program or take its disk away. It starts as the program does (start-up folder = working
+// directory, settings from QUILLDAR_SETTINGS_DIR, a leftover scratch file taken over), then
+// presses Connect as soon as the window offers it and runs the session until it is killed.
+//
+//   quilldar_session_runner [--simulate=UNIT:MODEL] [--ticks N] [--save-as FILE] [--offline]
+//
+// --ticks N: press Disconnect after N ticks of the session. --save-as FILE: then press Save As
+// with FILE chosen and exit. --offline: press nothing but Save As.
+// Standard output, one line each, flushed at once: "adopted N", "connected", "tick N connected C
+// records R reply HEX" (the payload of the receive report the pages decode),
+// "message: TEXT" and "question: TEXT" (answered Yes), "save-as enabled E", "saved OK".
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+#include <optional>
+
+#include "app/app_context.h"
+#include "gui/app/quilldar_dlg.h"
+#include "settings/languages.h"
+#include "sim/simulation_spec.h"
+
+namespace {
+
+using namespace quilldar;
+
+struct Options {
+    std::string simulate = "engine:21H2";
+    std::optional<int> ticks;
+    QString saveAs;
+    bool offline = false;
+};
+
+void say(const QString& line) {
+    std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);
+    std::fflush(stdout);
+}
+
+bool parse(const QStringList& arguments, Options& options) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        if (arg.startsWith(QLatin1String("--simulate="))) {
+            options.simulate = arg.mid(11).toStdString();
+        } else if (arg == QLatin1String("--ticks") && i + 1 < arguments.size()) {
+            options.ticks = arguments.at(++i).toInt();
+        } else if (arg == QLatin1String("--save-as") && i + 1 < arguments.size()) {
+            options.saveAs = arguments.at(++i);
+        } else if (arg == QLatin1String("--offline")) {
+            options.offline = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Drives the window as a user would: Connect, wait, Disconnect, Save As.
+class Driver {
+public:
+    Driver(gui::CQuilldarDlg& window, app::AppContext& context, const Options& options)
+        : window_(window), context_(context), options_(options) {}
+
+    void afterTick() {
+        const app::AppState& state = context_.state();
+        if (!connectPressed_ || state.connected == 0) return;
+        ++sessionTicks_;
+        QString hex;
+        const link::Report& reply = context_.receiveReport();
+        for (std::size_t i = 1; i < reply.size(); ++i) hex += QStringLiteral("%1").arg(reply[i], 2, 16, QLatin1Char('0'));
+        say(QStringLiteral("tick %1 connected %2 records %3 reply %4")
+                .arg(sessionTicks_).arg(state.connected).arg(state.recordCount).arg(hex));
+        if (options_.ticks && sessionTicks_ >= *options_.ticks) finish();
+    }
+
+    void poll() {
+        if (options_.offline) return finish();
+        if (connectPressed_) return;
+        QPushButton* connect = window_.button(app::MainControl::Connect);
+        if (!connect->isEnabled()) return;
+        connectPressed_ = true;
+        connect->click();
+        if (context_.state().connected != 0) say(QStringLiteral("connected"));
+    }
+
+private:
+    void finish() {
+        if (finished_) return;
+        finished_ = true;
+        QTimer::singleShot(0, &window_, [this] {
+            if (context_.state().connected != 0) window_.button(app::MainControl::Connect)->click();
+            if (!options_.saveAs.isEmpty()) {
+                const bool enabled = window_.button(app::MainControl::SaveAs)->isEnabled();
+                say(QStringLiteral("save-as enabled %1").arg(enabled ? 1 : 0));
+                if (enabled) {
+                    window_.button(app::MainControl::SaveAs)->click();
+                    if (context_.state().recordingOpen == 0) say(QStringLiteral("saved OK"));
+                }
+            }
+            QApplication::exit(0);
+        });
+    }
+
+    gui::CQuilldarDlg& window_;
+    app::AppContext& context_;
+    const Options& options_;
+    bool connectPressed_ = false;
+    bool finished_ = false;
+    int sessionTicks_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    Options options;
+    if (!parse(QApplication::arguments(), options)) {
+        std::fputs("usage: quilldar_session_runner [--simulate=UNIT:MODEL] [--ticks N] [--save-as FILE] "
+                   "[--offline]\n", stderr);
+        return 2;
+    }
+    QString error;
+    const auto spec = sim::parseSimulationSpec(options.simulate, error);
+    if (!spec) {
+        std::fprintf(stderr, "%s\n", error.toUtf8().constData());
+        return 2;
+    }
+    const QString startupFolder = QDir::current().absolutePath();
+    app::AppContext context(sim::buildSimulatedModule(*spec, std::make_shared<sim::SteadySimClock>()));
+    context.settingsStore().load(context.settings(), startupFolder);
+    context.settings().languageIndex = settings::kEnglish;
+    context.languageTable().fill(settings::kEnglish, context.settings());
+    // No update check: the session is what is under test.
+    context.state().updateCheckPending = 0;
+
+    gui::CQuilldarDlg window(context, startupFolder);
+    window.setPresenters(
+        [](QWidget*, const QString&, const QString& text) {
+            say(QStringLiteral("question: ") + text.simplified());
+            return true;
+        },
+        [](QWidget*, const QString&, const QString& text) { say(QStringLiteral("message: ") + text.simplified()); });
+    window.setSavePathChooser([&options](QWidget*, const QString&) { return options.saveAs; });
+    say(QStringLiteral("adopted %1").arg(window.controller().adoptLeftoverRecording()));
+
+    Driver driver(window, context, options);
+    // The hook runs before each tick; the tick before it has then been decoded.
+    window.setBeforeTick([&driver] { driver.afterTick(); });
+    QTimer buttons;
+    QObject::connect(&buttons, &QTimer::timeout, &window, [&driver] { driver.poll(); });
+    buttons.start(20);
+    window.start();
+    window.show();
+    return QApplication::exec();
+}
