@@ -190,11 +190,7 @@ private:
         const bool linkWasOpen = state().isLinkOpen();
         const std::size_t shownBefore = view().shown.size();
         const int resetsBefore = view().resets;
-        // The unit's tab stays selected between sessions, as a user would leave it.
-        if (!wasConnected) {
-            view().selectTab(unitTab_);
-            session().tabClicked(unitTab_);
-        }
+        if (!wasConnected) selectUnitTab();
         // Ticks without pauses outrun the module; each takes a reply sent after the faults of its
         // tick struck, as at the pace of the real line.
         run_->context.link().discardArrived();
@@ -241,7 +237,14 @@ private:
         }
     }
 
+    // The window shows page 0 again after each session: the user clicks the unit's tab.
+    void selectUnitTab() {
+        view().selectTab(unitTab_);
+        session().tabClicked(unitTab_);
+    }
+
     void pressConnect() {
+        selectUnitTab();
         ++counts_.connectPresses;
         const std::size_t shownBefore = view().shown.size();
         const int questionsBefore = view().questions;
