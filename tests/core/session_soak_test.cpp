@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <thread>
+
+#include "tool/hang_watchdog.h"
 #include "tool/session_soak.h"
 #include "tool/soak_recording_check.h"
 #include "tool/soak_rig.h"
@@ -68,6 +71,32 @@ TEST(SoakChecks, TapKnowsOnlyReportsReadAndInTheirOrder) {
     EXPECT_FALSE(tap.consume(numbered(9)));  // never read
     EXPECT_TRUE(tap.consume(numbered(3)));
     EXPECT_FALSE(tap.consume(numbered(2)));  // an older reply after a newer one
+}
+
+TEST(SoakChecks, UserKeepsWhatSaveAsOffersAndLetsTheRestGo) {
+    tool::SoakView view;
+    int givenUp = 0;
+    view.onGiveUpRecording = [&] { ++givenUp; };
+    view.setControlEnabled(app::MainControl::SaveAs, true);
+    EXPECT_FALSE(view.askYesNo(app::Question::UnsavedContinue));
+    EXPECT_FALSE(view.askYesNo(app::Question::UnsavedExit));
+    EXPECT_EQ(givenUp, 0);
+    view.setControlEnabled(app::MainControl::SaveAs, false);
+    EXPECT_TRUE(view.askYesNo(app::Question::UnsavedContinue));
+    EXPECT_EQ(givenUp, 1);
+}
+
+TEST(SoakChecksDeathTest, WatchdogEndsTheProcessOnACallThatDoesNotReturn) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_DEATH(
+        {
+            tool::HangWatchdog watchdog(std::chrono::seconds(1), 42);
+            watchdog.timed("a stuck tick", [] { std::this_thread::sleep_for(std::chrono::seconds(30)); });
+        },
+        "Hang: a stuck tick has not returned after 1 s \\(seed 42\\)");
+    tool::HangWatchdog watchdog(std::chrono::seconds(1), 42);
+    EXPECT_GE(watchdog.timed("a quick call", [] { std::this_thread::sleep_for(std::chrono::milliseconds(5)); }),
+              std::chrono::milliseconds(5));
 }
 
 // Every unit, every fault at least once, at random ticks from a fixed seed: every session ends in
