@@ -159,10 +159,18 @@ private:
         if (tick_ == powerBackAt_) module_->setVehiclePower(true);
         if (tick_ == replugAt_) module_->replug();
         if (tick_ == fastAgainAt_) module_->setReplyDelay(kFastModule.replyDelay);
+        const bool connected = state().connected != 0;
         const auto [first, last] = planned_.equal_range(tick_);
         for (auto it = first; it != last; ++it) {
-            if (needsSession(it->second)) waiting_.push_back(it->second);
-            else strike(it->second);
+            if (needsSession(it->second)) {
+                waiting_.push_back(it->second);
+            } else if (!connected && std::bernoulli_distribution(0.5)(rng_)) {
+                // Outside a session half the faults wait for the next Connect and come just before
+                // it is pressed, so that they strike in the middle of the connection.
+                beforeConnect_.push_back(it->second);
+            } else {
+                strike(it->second);
+            }
         }
         if (state().connected) {
             for (const SoakFault fault : waiting_) strike(fault);
@@ -245,6 +253,8 @@ private:
 
     void pressConnect() {
         selectUnitTab();
+        for (const SoakFault fault : beforeConnect_) strike(fault);
+        beforeConnect_.clear();
         ++counts_.connectPresses;
         const std::size_t shownBefore = view().shown.size();
         const int questionsBefore = view().questions;
@@ -345,6 +355,7 @@ private:
 
     std::multimap<int, SoakFault> planned_;
     std::vector<SoakFault> waiting_;
+    std::vector<SoakFault> beforeConnect_;
     int tick_ = 0;
     int powerBackAt_ = -1;
     int replugAt_ = -1;
