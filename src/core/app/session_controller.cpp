@@ -134,6 +134,7 @@ void SessionController::endSession(SessionEnd how) {
 
 void SessionController::takeReply() {
     link::Report reply = link_.reply();
+    if (replyObserver_) replyObserver_(reply);
     // The record keeps the reply exactly as it came, even with a wrong checksum.
     record(reply);
     if (link::payloadStartsWith(reply, link::replies::kDisconnected)) {
@@ -281,6 +282,7 @@ void SessionController::communicationFailed() { tell(Message::CommunicationFaile
 
 void SessionController::recordReport() {
     link::Report report = link_.reply();
+    if (replyObserver_) replyObserver_(report);
     record(report);
 }
 

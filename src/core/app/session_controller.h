@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 #include "app/app_context.h"
 #include "app/main_view.h"
@@ -52,6 +53,9 @@ public:
     bool shutdown();
 
     SessionEnd lastSessionEnd() const { return lastSessionEnd_; }
+    // Called with every reply the session takes for the recording, before it is written (a soak
+    // compares what was taken with what was saved). Empty: none.
+    void setReplyObserver(std::function<void(const link::Report&)> observer) { replyObserver_ = std::move(observer); }
 
     // Open, Close and the playback controls.
     PlaybackController& playback() { return playback_; }
@@ -91,6 +95,7 @@ private:
     int selectedTab_ = 0;
     bool recordingFailureShown_ = false;
     SessionEnd lastSessionEnd_ = SessionEnd::None;
+    std::function<void(const link::Report&)> replyObserver_;
     PlaybackController playback_;
     doctor::HardwareHintWatch hint_;
 };
