@@ -88,26 +88,45 @@ private:
     void finish() {
         if (finished_) return;
         finished_ = true;
-        QTimer::singleShot(0, &window_, [this] {
-            if (context_.state().connected != 0) window_.button(app::MainControl::Connect)->click();
-            if (!options_.saveAs.isEmpty()) {
-                const bool enabled = window_.button(app::MainControl::SaveAs)->isEnabled();
-                say(QStringLiteral("save-as enabled %1").arg(enabled ? 1 : 0));
-                if (enabled) {
-                    window_.button(app::MainControl::SaveAs)->click();
-                    if (context_.state().recordingOpen == 0) say(QStringLiteral("saved OK"));
-                }
-            }
-            QApplication::exit(0);
-        });
+        QTimer::singleShot(0, &window_, [this] { disconnectAndSave(); });
     }
 
+    // Buttons clicked while a tick waits for the module are not taken, as the window holds user
+    // input back then: each press is tried again after the tick, a limited number of times.
+    void disconnectAndSave() {
+        if (context_.state().connected != 0) {
+            window_.button(app::MainControl::Connect)->click();
+            if (context_.state().connected != 0) return retryLater();
+        }
+        if (!options_.saveAs.isEmpty()) {
+            const bool enabled = window_.button(app::MainControl::SaveAs)->isEnabled();
+            if (enabled) {
+                window_.button(app::MainControl::SaveAs)->click();
+                if (context_.state().recordingOpen != 0 && retries_ < kRetries) return retryLater();
+            }
+            say(QStringLiteral("save-as enabled %1").arg(enabled ? 1 : 0));
+            if (enabled && context_.state().recordingOpen == 0) say(QStringLiteral("saved OK"));
+        }
+        QApplication::exit(0);
+    }
+
+    void retryLater() {
+        if (++retries_ > kRetries) {
+            say(QStringLiteral("button not taken"));
+            QApplication::exit(1);
+            return;
+        }
+        QTimer::singleShot(10, &window_, [this] { disconnectAndSave(); });
+    }
+
+    static constexpr int kRetries = 500;
     gui::CQuilldarDlg& window_;
     app::AppContext& context_;
     const Options& options_;
     bool connectPressed_ = false;
     bool finished_ = false;
     int sessionTicks_ = 0;
+    int retries_ = 0;
 };
 
 }  // namespace
