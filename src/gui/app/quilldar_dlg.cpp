@@ -644,7 +644,8 @@ void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
         case app::Message::RecordingFailed:
             tellUser_(this, table.text(MainText::Error),
                       QStringLiteral("The session cannot be recorded to disk: %1\n"
-                                     "Live data is still shown, but it is not kept.")
+                                     "Live data is still shown but no longer recorded. What was recorded before "
+                                     "is kept: save it with Save As after Disconnect.")
                           .arg(detail));
             break;
     }
