@@ -37,7 +37,8 @@ std::string expectedText(double value) {
     check(length > 0 && static_cast<std::size_t>(length) < sizeof buffer);
     std::string text(buffer, static_cast<std::size_t>(length));
     const std::string point = std::localeconv()->decimal_point;
-    if (const auto at = text.rfind(point); at != std::string::npos) text.replace(at, point.size(), ".");
+    if (const auto at = text.rfind(point); at != std::string::npos)
+        text = text.substr(0, at) + '.' + text.substr(at + point.size());
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();
     return text == "-0" ? "0" : text;
