@@ -13,6 +13,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
@@ -82,29 +84,54 @@ struct PlainResponse {
     std::optional<qint64> length;
 };
 
+// A header name as HTTP allows it: letters, digits and a few marks, nothing else.
+bool isToken(const QByteArray& name) {
+    static const QByteArray marks("!#$%&'*+-.^_`|~");
+    if (name.isEmpty()) return false;
+    for (const char c : name) {
+        const bool alnum = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!alnum && !marks.contains(c)) return false;
+    }
+    return true;
+}
+
+// Only a response without anything a client may read in more than one way: every line ends in
+// CR LF and holds no other CR or NUL, header names are names, no line is folded onto the one
+// before.
 std::optional<PlainResponse> plainResponse(const QByteArray& response) {
     const qsizetype end = response.indexOf("\r\n\r\n");
     if (end < 0) return std::nullopt;
-    const QList<QByteArray> lines = response.left(end).split('\n');
-    const QList<QByteArray> statusLine = lines.first().trimmed().split(' ');
-    if (statusLine.size() < 2 || !statusLine[0].startsWith("HTTP/1.")) return std::nullopt;
+    const QByteArray head = response.left(end);
+    if (head.contains('\0')) return std::nullopt;
+    QList<QByteArray> lines = head.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // The last line's CR LF is part of the blank line's.
+        if (i + 1 < lines.size()) {
+            if (!lines[i].endsWith('\r')) return std::nullopt;
+            lines[i].chop(1);
+        }
+        if (lines[i].contains('\r')) return std::nullopt;
+    }
+    const QList<QByteArray> statusLine = lines[0].split(' ');
+    if (statusLine.size() < 2 || !(statusLine[0] == "HTTP/1.0" || statusLine[0] == "HTTP/1.1")) return std::nullopt;
     bool numeric = false;
     PlainResponse plain;
     plain.status = statusLine[1].toInt(&numeric);
-    if (!numeric || statusLine[1].size() != 3) return std::nullopt;
+    if (!numeric || statusLine[1].size() != 3 || !std::isdigit(static_cast<unsigned char>(statusLine[1][0])))
+        return std::nullopt;
     int lengths = 0;
     for (qsizetype i = 1; i < lines.size(); ++i) {
-        const QByteArray line = lines[i];
-        if (!line.endsWith('\r')) return std::nullopt;
+        const QByteArray& line = lines[i];
         const qsizetype colon = line.indexOf(':');
-        if (colon <= 0) return std::nullopt;
-        const QByteArray name = line.left(colon).trimmed().toLower();
+        if (colon <= 0 || !isToken(line.left(colon))) return std::nullopt;
+        const QByteArray name = line.left(colon).toLower();
         const QByteArray value = line.mid(colon + 1).trimmed();
         if (name == "transfer-encoding" || name == "content-encoding") return std::nullopt;
         if (name == "content-length") {
             bool valid = false;
             const qint64 length = value.toLongLong(&valid);
-            if (!valid || length < 0 || ++lengths > 1) return std::nullopt;
+            const bool digits = !value.isEmpty() && std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; });
+            if (!valid || !digits || ++lengths > 1) return std::nullopt;
             plain.length = length;
         }
     }
