@@ -171,8 +171,9 @@ int runSimulate(const SimulateOptions& options) {
     int lastTick = options.ticks;
     for (int tick = 1; tick <= options.ticks; ++tick) {
         faults.beforePollTick(true, module);
-        // Ticks without pauses outrun the module; each takes a reply sent after the faults of its
-        // tick struck, as it would at the pace of the real line.
+        // Ticks without pauses outrun the module; each takes the freshest reply, as it would at the
+        // pace of the real line (one sent before the tick's faults struck ends the session a tick
+        // later).
         if (!options.realtime) context.link().discardArrived();
         session.tick();
         if (!state.connected) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -64,9 +66,14 @@ public:
     // the last command written, is passed over, so that a wait never takes stale data from a
     // module that streams.
     bool WaitReport();
-    // Reports that arrived so far answer no later wait: the next wait takes a report that arrives
-    // after this call (a harness that runs ticks faster than the module streams).
-    void discardArrived() { nextUnread_ = receive_.arrivals(); }
+    // Reports that arrived so far answer no later wait, except the newest one not yet taken: the
+    // next wait takes the freshest report (a harness that runs ticks faster than the module
+    // streams). The newest stays, because it may be the module's last word before it fell silent
+    // ("Disconnected"), which no later report would bring again.
+    void discardArrived() {
+        const std::uint64_t arrived = receive_.arrivals();
+        if (arrived > 0) nextUnread_ = std::max(nextUnread_, arrived - 1);
+    }
     // The report that ended the last successful wait.
     const Report& reply() const { return reply_; }
     // True when the payload of that report starts with the characters of text.
