@@ -91,6 +91,26 @@ TEST_F(LinkTest, WaitTakesTheReportThatEndedItEvenWhenMoreFollowAtOnce) {
     EXPECT_EQ(frameByte(link().reply(), 5), 0x91);
 }
 
+// A harness that runs ticks faster than the module streams skips what arrived before each tick,
+// but the module's last word before it fell silent must still reach the next wait.
+TEST_F(LinkTest, SkippingArrivedReportsKeepsTheDisconnectedOfAModuleThatFellSilent) {
+    build(sim::defaultProfile(sim::UnitKind::Engine), sim::ModuleTiming{0ms, 1ms});
+    ASSERT_TRUE(link().ReopenInterface());
+    configureEngine(1, {0x1A, 0x91});
+    ASSERT_TRUE(link().WaitReport());  // the "List" count
+    commands::start(command());
+    link().SendReport();
+    ASSERT_TRUE(link().WaitReport());
+    ASSERT_TRUE(link().ReplyIs(replies::kStartOk));
+    std::this_thread::sleep_for(5ms);  // part-number replies stream in, one every millisecond
+    // The vehicle loses power: the module's next word is "Disconnected", then nothing.
+    module().setVehiclePower(false);
+    std::this_thread::sleep_for(5ms);
+    link().discardArrived();
+    ASSERT_TRUE(link().WaitReport());
+    EXPECT_TRUE(link().ReplyIs(replies::kDisconnected));
+}
+
 TEST_F(LinkTest, WaitTakesOnlyAReportThatArrivesAfterItStarted) {
     ASSERT_TRUE(link().ReopenInterface());
     commands::power(command());
