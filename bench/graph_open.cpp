@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "files/recording_file.h"
 #include "gui/graph/dlg_graph.h"
 #include "link/kwp_frame.h"

@@ -8,7 +8,7 @@
 
 #include "process_cpu.h"
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "link/link_handshake.h"
 #include "sim/simulation_spec.h"
 

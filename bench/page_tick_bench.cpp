@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "gui/pages/dlg_dialog1.h"
 #include "gui/pages/dlg_dialog2.h"
 #include "gui/pages/dlg_dialog3.h"

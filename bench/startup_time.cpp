@@ -20,7 +20,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "gui/app/quilldar_dlg.h"
 #include "platform/instance_lock.h"
 #include "sim/simulation_spec.h"

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <thread>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "app/session_controller.h"
 #include "files/temporary_recording.h"
 #include "fuzz_input.h"

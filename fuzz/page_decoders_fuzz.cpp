@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "fuzz_input.h"
 #include "link/report.h"
 #include "pages/abs_page.h"

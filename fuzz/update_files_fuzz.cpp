@@ -12,7 +12,7 @@
 #include <cstdlib>
 #include <optional>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "fuzz_input.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "app/message_sink.h"
+#include "state/message_sink.h"
 
 namespace quilldar::tool {
 

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "doctor/connection_doctor.h"
 #include "link/hidapi_transport.h"
 #include "platform/device_access.h"

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <thread>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "link/hidapi_transport.h"
 #include "link/link_handshake.h"
 #include "sim/simulation_spec.h"

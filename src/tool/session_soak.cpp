@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "files/recording_file.h"
 #include "files/temporary_recording.h"
 #include "link/module_replies.h"

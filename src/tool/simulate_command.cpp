@@ -6,7 +6,7 @@
 #include <optional>
 #include <thread>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "app/session_controller.h"
 #include "app/tab_map.h"
 #include "files/recording_file.h"

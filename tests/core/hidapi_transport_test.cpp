@@ -4,7 +4,7 @@
 
 #include <QStringList>
 
-#include "app/message_sink.h"
+#include "state/message_sink.h"
 #include "link/hid_link.h"
 
 namespace quilldar::link {

@@ -15,7 +15,7 @@
 #include <QTimer>
 #include <QToolButton>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "gui/files/dlg_new_dir.h"
 #include "gui/files/run_file_browser.h"
 #include "settings/language_table.h"

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/app_context.h"
-#include "app/message_sink.h"
+#include "context/app_context.h"
+#include "state/message_sink.h"
 #include "app/web_address.h"
 #include "gui/app/dlg_about.h"
 #include "gui/pages/dlg_dialog10.h"

@@ -17,7 +17,7 @@
 #include <cstdio>
 #include <optional>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "gui/app/quilldar_dlg.h"
 #include "settings/languages.h"
 #include "sim/simulation_spec.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "sim/sim_clock.h"
 #include "sim/simulated_module.h"
 #include "sim/unit_catalogue.h"

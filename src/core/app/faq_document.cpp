@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include "app/message_sink.h"
+#include "state/message_sink.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"
 #include "settings/settings.h"

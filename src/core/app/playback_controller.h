@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "app/main_view.h"
 #include "files/recording_file.h"
 #include "files/temporary_recording.h"

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <functional>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "app/main_view.h"
 #include "app/playback_controller.h"
 #include "doctor/hardware_hint.h"

@@ -1,6 +1,6 @@
 #include "app/web_address.h"
 
-#include "app/message_sink.h"
+#include "state/message_sink.h"
 #include "settings/language_table.h"
 
 namespace quilldar::app {

@@ -3,6 +3,7 @@
 #include <QUrl>
 
 #include "app/url_opener.h"
+#include "state/maker_web_address.h"
 
 namespace quilldar::settings {
 class LanguageTable;
@@ -11,10 +12,6 @@ class LanguageTable;
 namespace quilldar::app {
 
 class MessageSink;
-
-// The maker's web address as the About dialog shows it. The language table's link text and the
-// address that the About link and the header image open both come from here.
-inline constexpr char16_t kMakerWebAddress[] = u"www.morvalin.example";
 
 // The maker's web site as the browser is given it: the address with its scheme.
 QUrl makerWebSiteUrl();

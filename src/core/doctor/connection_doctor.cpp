@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "link/hidapi_transport.h"
 #include "platform/device_access.h"
 #include "platform/instance_lock.h"

@@ -1,6 +1,6 @@
 #include "doctor/hardware_hint.h"
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "doctor/connection_doctor.h"
 #include "link/hid_link.h"
 #include "link/hidapi_transport.h"

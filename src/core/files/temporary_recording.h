@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QString>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "link/report.h"
 
 namespace quilldar::files {

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "link/ecm_identity.h"
 #include "link/request_slots.h"
 

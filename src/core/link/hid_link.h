@@ -11,7 +11,7 @@
 #include <string_view>
 #include <thread>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "link/hid_transport.h"
 #include "link/report.h"
 #include "link/report_mailbox.h"

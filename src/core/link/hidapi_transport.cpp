@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/message_sink.h"
+#include "state/message_sink.h"
 
 namespace quilldar::link {
 

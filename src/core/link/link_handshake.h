@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 
 namespace quilldar::link {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "link/report.h"
 
 namespace quilldar::link {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "link/ecm_identity.h"
 #include "link/report.h"
 

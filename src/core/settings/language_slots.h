@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/web_address.h"
+#include "state/maker_web_address.h"
 
 // The slots of the language table, group by group, each with its name, its English text and
 // its kind. The lists are X-macros so that the slot enums (language_table.h), the English table

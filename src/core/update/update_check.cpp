@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "settings/language_table.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/message_sink.h"
+#include "state/message_sink.h"
 
 class QWidget;
 

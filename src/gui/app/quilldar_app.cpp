@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "gui/app/message_box_sink.h"
 #include "gui/app/quilldar_dlg.h"
 #include "link/hidapi_transport.h"

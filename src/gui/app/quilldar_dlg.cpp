@@ -1,22 +1,8 @@
 #include "gui/app/quilldar_dlg.h"
 
-#include "gui/graph/dlg_graph.h"
-
 #include <QApplication>
-#include <QFileInfo>
-
-#include <algorithm>
-#include <utility>
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTimer>
-#include <QUrl>
-#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
@@ -24,22 +10,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
+#include <QTimer>
 
 #include "app/display_scale.h"
 #include "app/installer_leftovers.h"
 #include "app/tab_map.h"
-#include "app/faq_document.h"
-#include "app/message_sink.h"
-#include "app/web_address.h"
-#include "gui/app/desktop_url_opener.h"
-#include "gui/app/dlg_about.h"
-#include "gui/app/my_tab_ctrl.h"
 #include "files/file_naming.h"
+#include "gui/app/desktop_url_opener.h"
+#include "gui/app/my_tab_ctrl.h"
 #include "gui/files/run_file_browser.h"
-#include "gui/update/run_update_check.h"
-#include "update/installer_hand_over.h"
-#include "gui/pages/dlg_dialog10.h"
-#include "gui/widgets/click_action.h"
 #include "gui/pages/dlg_dialog1.h"
 #include "gui/pages/dlg_dialog2.h"
 #include "gui/pages/dlg_dialog3.h"
@@ -48,10 +27,14 @@
 #include "gui/pages/dlg_dialog6.h"
 #include "gui/pages/dlg_dialog7.h"
 #include "gui/pages/dlg_dialog8.h"
-#include "report/pdf_report.h"
-#include "gui/settings/dlg_settings.h"
+#include "gui/widgets/click_action.h"
+#include "gui/widgets/fitting_text.h"
 #include "settings/language_table.h"
-#include "settings/settings_dialog_model.h"
+#include "update/installer_hand_over.h"
+
+// The main window itself: its controls and their layout, the texts of the view reset, and the
+// close. What the core shows through it is in quilldar_dlg_view.cpp, the commands behind its
+// buttons in quilldar_dlg_commands.cpp, and the poll timer in quilldar_dlg_poll.cpp.
 
 namespace quilldar::gui {
 
@@ -71,38 +54,6 @@ const MainText kTabTexts[] = {MainText::TabEngine,        MainText::TabTransmiss
                               MainText::TabEngineTransmission, MainText::TabAbs,
                               MainText::TabEps,           MainText::TabErrorCodes,
                               MainText::TabShowDataWhenTrouble, MainText::TabActiveTests};
-
-// Texts are shown as they are: an ampersand ("Engine & Transmission") is not a shortcut mark.
-QString mnemonicFree(const QString& text) {
-    QString shown = text;
-    return shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
-}
-
-// A text too long for its field ends in an ellipsis; the whole text is the field's tooltip.
-void setElidedText(QLabel* field, const QString& text) {
-    field->setText(QFontMetrics(field->font()).elidedText(text, Qt::ElideRight, field->width()));
-    field->setToolTip(text);
-}
-
-// Puts the text on the button in the window's font, or in a smaller one when a language's longer
-// wording would not fit the button.
-void setFittingText(QPushButton* button, const QString& text) {
-    constexpr double kSmallestPoints = 6.0;
-    constexpr int kPadding = 8;
-    QFont font = button->parentWidget()->font();
-    while (font.pointSizeF() > kSmallestPoints &&
-           QFontMetrics(font).horizontalAdvance(QString(text).replace(QStringLiteral("&&"), QStringLiteral("&"))) >
-               button->width() - kPadding)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    button->setFont(font);
-    button->setText(text);
-}
-
-// Why a file cannot be opened for reading, in the system's words.
-QString fileErrorText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QStringLiteral("it is not a recording") : file.errorString();
-}
 
 QLabel* valueField(QWidget* parent, const char* name) {
     auto* field = new QLabel(parent);
@@ -162,8 +113,6 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
 }
 
 CQuilldarDlg::~CQuilldarDlg() = default;
-
-void CQuilldarDlg::start() { pollTimer_.start(app::SessionController::kPollPeriodMs); }
 
 QRect CQuilldarDlg::dialogUnits(int x, int y, int w, int h) const {
     const double sx = kPixelsPerUnitX * state_.uiScale;
@@ -366,364 +315,6 @@ void CQuilldarDlg::viewReset(bool first) {
     }
     state_.lastShownPage = 100;
     update();
-}
-
-void CQuilldarDlg::pollTick() {
-    // A modal box shown by a command or by the tick itself runs its own event loop; the tick
-    // must not start again inside it.
-    if (inTick_ || commandDepth_ > 0) return;
-    inTick_ = true;
-    if (state_.updateCheckPending) {
-        checkForUpdate();
-    } else {
-        if (context_.languageTable().refreshPending(settings::TextGroup::MainWindow)) viewReset(false);
-        if (beforeTick_) beforeTick_();
-        controller_.tick();
-    }
-    inTick_ = false;
-    if (closeRequested_) {
-        closeRequested_ = false;
-        reject();
-    }
-}
-
-void CQuilldarDlg::checkForUpdate() {
-    // Once per run, on the first tick: the questions may stay open as long as the user likes.
-    const link::HidLink::IdleHold hold(context_.link());
-    stopPollTimer();
-    if (runUpdateCheck(this, context_, {askUser_, tellUser_})) {
-        // The installer is in place and the user wants it: the window closes and hands over.
-        closeRequested_ = true;
-        return;
-    }
-    startPollTimer(app::SessionController::kPollPeriodMs);
-    state_.updateCheckPending = 0;
-}
-
-template <typename Command>
-void CQuilldarDlg::runCommand(Command command) {
-    if (inTick_) return;
-    // However long a dialog of the command stays open, the link to the module stays up.
-    const link::HidLink::IdleHold hold(context_.link());
-    ++commandDepth_;
-    command();
-    --commandDepth_;
-}
-
-void CQuilldarDlg::openOrClose() {
-    runCommand([this] {
-        if (state_.playback) {
-            controller_.playback().close();
-            return;
-        }
-        controller_.playback().openCommand([this](const QString& folder) { return chooseOpenPath_(this, folder); });
-    });
-}
-
-namespace {
-
-// Core messages through the window's message presenter.
-class PresenterSink : public app::MessageSink {
-public:
-    PresenterSink(QWidget* owner, const CQuilldarDlg::MessagePresenter& present) : owner_(owner), present_(present) {}
-    void showMessage(const QString& text, const QString& caption) override { present_(owner_, caption, text); }
-
-private:
-    QWidget* owner_;
-    const CQuilldarDlg::MessagePresenter& present_;
-};
-
-}  // namespace
-
-void CQuilldarDlg::showModels() {
-    runCommand([this] { runModelsDialog(this, context_); });
-    buttons_[MainControl::Print]->update();
-    buttons_[MainControl::Open]->setFocus();
-}
-
-void CQuilldarDlg::showGraph() {
-    runCommand([this] {
-        app::PlaybackController& playback = controller_.playback();
-        playback.graphCommand([this, &playback](files::RecordingFile* recording) {
-            // The live session goes on recording behind the graph: the poll tick keeps running
-            // while the dialog is open, which a command otherwise holds off.
-            const int depth = std::exchange(commandDepth_, 0);
-            const files::ChannelSelection channels =
-                runGraphDialog(this, context_, recording, playback.keptRecordCount(),
-                               QFileInfo(recording_.path()).absolutePath());
-            commandDepth_ = depth;
-            std::copy(channels.begin(), channels.end(), context_.settings().chartChannels.begin());
-            context_.settingsStore().storeChartChannels(context_.settings().chartChannels);
-        });
-    });
-}
-
-void CQuilldarDlg::showAbout() {
-    runCommand([this] { runAboutDialog(this, context_, openUrl_); });
-    buttons_[MainControl::Open]->setFocus();
-}
-
-void CQuilldarDlg::showFaq() {
-    runCommand([this] {
-        stopPollTimer();
-        PresenterSink sink(this, tellUser_);
-        app::openFaq(context_.settings(), context_.languageTable(), openUrl_, sink);
-        // A playback goes on at its own pace.
-        startPollTimer(state_.playback ? app::PlaybackController::kPlaybackPeriodMs
-                                       : app::SessionController::kPollPeriodMs);
-    });
-    buttons_[MainControl::Open]->setFocus();
-}
-
-void CQuilldarDlg::printReport() {
-    runCommand([this] {
-        report::ReportInputs in = report::reportInputsFromPages(
-            context_.languageTable(), context_.settings().languageIndex, errorCodes_->model(),
-            freezeFrames_->model(), context_.currentValues(), state_.dtcCount);
-        in.installDir = context_.settings().installDir;
-        in.startupFolder = QFileInfo(recording_.path()).absolutePath();
-        in.now = QDateTime::currentDateTime();
-        in.playback = state_.playback != 0;
-        in.recordingName = recordingName_;
-        in.playbackTimeText = timeField_->text();
-        const report::ReportResult result = report::writeReport(in);
-        // A report that could not be written is said, not passed over in silence.
-        if (!result.written)
-            tellUser_(this, context_.languageTable().text(MainText::Error), result.problem);
-        if (!QFileInfo(result.path).isFile()) return;
-        stopPollTimer();
-        if (openUrl_ && !openUrl_(QUrl::fromLocalFile(result.path)))
-            tellUser_(this, context_.languageTable().text(MainText::Error), QDir::toNativeSeparators(result.path));
-        // During playback the timer keeps its 150 ms: at 100 ms a record would no longer stand
-        // for 0.15 s and the recording would play half as fast again.
-        startPollTimer(state_.playback ? app::PlaybackController::kPlaybackPeriodMs
-                                       : app::SessionController::kPollPeriodMs);
-    });
-}
-
-void CQuilldarDlg::openWebSite() {
-    runCommand([this] {
-        PresenterSink sink(this, tellUser_);
-        app::openMakerWebSite(openUrl_, sink, context_.languageTable());
-    });
-}
-
-void CQuilldarDlg::openAtStart(const QString& path) {
-    runCommand([&] { controller_.playback().openFromCommandLine(path); });
-}
-
-void CQuilldarDlg::saveAs() {
-    if (state_.playback) {
-        runCommand([this] { controller_.playback().playPause(); });
-        return;
-    }
-    runCommand([this] {
-        QString target = chooseSavePath_(this, context_.settings().openSave1);
-        if (target.isEmpty()) return;
-        // The browser has named the file already; any other chooser gets the same rule.
-        const QFileInfo chosen(target);
-        target = chosen.dir().filePath(files::applyNamingRule(chosen.fileName(), QStringLiteral(".QLS")));
-        controller_.saveRecordingAs(target);
-    });
-}
-
-void CQuilldarDlg::openSettings() {
-    runCommand([this] {
-        settings::runSettingsCommand(
-            context_.settings(), context_.languageTable(), context_.settingsStore(),
-            [this] {
-                CDlgSettings dialog(context_.settings(), context_.languageTable(), this);
-                return dialog.exec() == QDialog::Accepted;
-            },
-            [this] { viewReset(false); });
-    });
-}
-
-void CQuilldarDlg::setControlEnabled(MainControl control, bool enabled) {
-    if (control == MainControl::Slider) {
-        slider_->setEnabled(enabled);
-        return;
-    }
-    if (QPushButton* b = button(control); b != nullptr && b->isEnabled() != enabled) b->setEnabled(enabled);
-}
-
-void CQuilldarDlg::showHardwareFields(app::HardwareFields fields, const QString& id, const QString& serial) {
-    const settings::LanguageTable& table = context_.languageTable();
-    hardwareFields_ = fields;
-    hardwareSn_->setToolTip(QString());
-    switch (fields) {
-        case app::HardwareFields::Unknown:
-            hardwareId_->setToolTip(QString());
-            hardwareId_->setText(table.text(MainText::NoValue));
-            hardwareSn_->setText(table.text(MainText::NoValue));
-            break;
-        case app::HardwareFields::Offline:
-            setElidedText(hardwareId_, table.text(MainText::OfflineMode));
-            hardwareSn_->setText(table.text(MainText::OfflineMode));
-            break;
-        case app::HardwareFields::Known:
-            hardwareId_->setToolTip(QString());
-            hardwareId_->setText(id);
-            hardwareSn_->setText(serial);
-            break;
-    }
-}
-
-void CQuilldarDlg::showHardwareHint(const QString& word, const QString& explanation) {
-    if (hardwareId_->toolTip() == explanation && hardwareSn_->text() == word) return;
-    setElidedText(hardwareId_, word);
-    hardwareSn_->setText(word);
-    hardwareId_->setToolTip(explanation);
-    hardwareSn_->setToolTip(explanation);
-}
-
-void CQuilldarDlg::showTroubleCodeCount(int count) {
-    const QString text = QString::number(count);
-    if (dtcCount_->text() != text) dtcCount_->setText(text);
-}
-
-void CQuilldarDlg::showPartNumber(const QString& partNumber) {
-    ecmId_->setText(partNumber);
-    ecmId_->repaint();
-}
-
-void CQuilldarDlg::showConnectCaption(bool connected) {
-    setFittingText(buttons_[MainControl::Connect],
-                   mnemonicFree(context_.languageTable().text(connected ? MainText::Disconnect : MainText::Connect)));
-}
-
-void CQuilldarDlg::rebuildTabStrip(const std::vector<std::uint16_t>& pages) {
-    tabs_->setTabs(tabNames(pages, false));
-}
-
-void CQuilldarDlg::showPage(std::uint16_t page, int tab) { tabs_->showPage(page, tab); }
-
-int CQuilldarDlg::selectedTab() const { return tabs_->selectedTab(); }
-
-bool CQuilldarDlg::askYesNo(app::Question question) {
-    const settings::LanguageTable& table = context_.languageTable();
-    MainText text = MainText::ClearErrorsQuestion;
-    MainText caption = MainText::Attention;
-    switch (question) {
-        case app::Question::UnsavedContinue:
-            text = MainText::UnsavedContinueQuestion;
-            caption = MainText::AttentionUnsaved;
-            break;
-        case app::Question::UnsavedExit: text = MainText::UnsavedExitQuestion; break;
-        case app::Question::ClearErrors: text = MainText::ClearErrorsQuestion; break;
-    }
-    // "\n\r" in the table is one line break.
-    const QString message = QString(table.text(text)).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    return askUser_(this, table.text(caption), message);
-}
-
-void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
-    const settings::LanguageTable& table = context_.languageTable();
-    switch (message) {
-        case app::Message::CommunicationFailed:
-            tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationFailed));
-            break;
-        case app::Message::CommunicationError:
-            tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationError));
-            break;
-        case app::Message::SaveFailed:
-            tellUser_(this, table.text(MainText::Error),
-                      QStringLiteral("The recording could not be saved: %1\nIt is kept; try another folder or name.")
-                          .arg(detail));
-            break;
-        case app::Message::FileLocked:
-            tellUser_(this, QString(), table.text(MainText::FileLocked));
-            break;
-        case app::Message::FileCorrupted:
-            tellUser_(this, QString(), table.text(MainText::FileCorrupted));
-            break;
-        case app::Message::RecordingNotFound:
-            tellUser_(this, table.text(MainText::Error),
-                      QStringLiteral("The recording %1 cannot be opened: %2").arg(detail, fileErrorText(detail)));
-            break;
-        case app::Message::RecordingFailed:
-            tellUser_(this, table.text(MainText::Error),
-                      QStringLiteral("The session cannot be recorded to disk: %1\n"
-                                     "Live data is still shown but no longer recorded. What was recorded before "
-                                     "is kept: save it with Save As after Disconnect.")
-                          .arg(detail));
-            break;
-    }
-}
-
-void CQuilldarDlg::showPlaybackCaptions(bool playback) {
-    const settings::LanguageTable& table = context_.languageTable();
-    setFittingText(buttons_[MainControl::Open], mnemonicFree(table.text(playback ? MainText::Close : MainText::Open)));
-    setFittingText(buttons_[MainControl::SaveAs], mnemonicFree(table.text(playback ? MainText::Play : MainText::SaveAs)));
-}
-
-void CQuilldarDlg::showPlayCaption(bool playing) {
-    setFittingText(buttons_[MainControl::SaveAs],
-                   mnemonicFree(context_.languageTable().text(playing ? MainText::Pause : MainText::Play)));
-}
-
-void CQuilldarDlg::showRecordingTitle(const QString& fileName) {
-    const settings::LanguageTable& table = context_.languageTable();
-    QString title = table.text(MainText::WindowTitle);
-    if (!fileName.isEmpty()) title += table.text(MainText::TitleSeparator) + fileName;
-    recordingName_ = fileName;
-    setWindowTitle(title);
-}
-
-void CQuilldarDlg::setSliderRange(int maximum) { slider_->setRange(0, std::max(0, maximum)); }
-
-void CQuilldarDlg::setSliderPosition(int position) {
-    // While the user holds the thumb, the thumb stays where the user puts it.
-    if (!slider_->isSliderDown()) slider_->setValue(position);
-}
-
-int CQuilldarDlg::sliderPosition() const {
-    return slider_->isSliderDown() ? slider_->sliderPosition() : slider_->value();
-}
-
-void CQuilldarDlg::showTime(const QString& text) { timeField_->setText(text); }
-
-void CQuilldarDlg::showLength(const QString& text) { lengthField_->setText(text); }
-
-void CQuilldarDlg::showSinglePageTab(std::uint16_t page) {
-    tabs_->setTabs(tabNames({page}, false));
-    tabs_->showPage(page, 0);
-    update();
-}
-
-void CQuilldarDlg::resetView() {
-    context_.languageTable().fill(context_.settings().languageIndex, context_.settings());
-    viewReset(false);
-}
-
-void CQuilldarDlg::stopPollTimer() { pollTimer_.stop(); }
-
-void CQuilldarDlg::startPollTimer(int periodMs) { pollTimer_.start(periodMs); }
-
-void CQuilldarDlg::setBusy(bool busy) {
-    if (busy) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QApplication::restoreOverrideCursor();
-    }
-}
-
-void CQuilldarDlg::sessionStarting() {
-    // The first trouble-code answer of the new session is shown even if it equals the last one.
-    errorCodes_->model().resetLastChecksum();
-}
-
-void CQuilldarDlg::troubleCodesCleared() {
-    // The fault-time page starts afresh: the faults it shows are gone.
-    freezeFrames_->model().startAfresh();
-}
-
-void CQuilldarDlg::playbackPageChanged() { freezeFrames_->model().requestLayout(); }
-
-void CQuilldarDlg::keepPainted() {
-    // Paint events and timers only; clicks and keys wait until the command is done, and the poll
-    // tick does not run inside a command.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void CQuilldarDlg::reject() {

@@ -6,7 +6,7 @@
 #include <map>
 #include <memory>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "app/main_view.h"
 #include "app/session_controller.h"
 #include "app/url_opener.h"
@@ -133,8 +133,7 @@ private:
     QRect dialogUnits(int x, int y, int w, int h) const;
     // Runs a command with the poll timer held, so that a message box's own event loop cannot
     // start a tick in the middle of it.
-    template <typename Command>
-    void runCommand(Command command);
+    void runCommand(const std::function<void()>& command);
 
     app::AppContext& context_;
     app::AppState& state_;

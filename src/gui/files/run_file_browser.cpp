@@ -1,6 +1,6 @@
 #include "gui/files/run_file_browser.h"
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "files/file_browser_folders.h"
 #include "gui/files/dlg_open_save.h"
 

@@ -19,7 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "files/file_browser_mode.h"
 #include "graph/graph_export.h"
 #include "gui/files/run_file_browser.h"

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "pages/page_model.h"
 #include "settings/language_table.h"
 

@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "pages/error_codes_page.h"
 
 class QTreeWidget;

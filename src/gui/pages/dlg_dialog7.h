@@ -4,7 +4,7 @@
 #include <QWidget>
 #include <array>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "pages/freeze_frame_page.h"
 
 class QLabel;

@@ -7,7 +7,7 @@
 #include <map>
 #include <memory>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "pages/active_tests_page.h"
 
 class QLabel;

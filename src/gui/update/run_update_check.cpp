@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "gui/update/dlg_downl.h"
 #include "update/server_url.h"
 #include "update/update_check.h"

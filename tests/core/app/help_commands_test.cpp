@@ -7,7 +7,7 @@
 
 #include "app/about_dialog_model.h"
 #include "app/faq_document.h"
-#include "app/message_sink.h"
+#include "state/message_sink.h"
 #include "app/web_address.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/message_sink.h"
+#include "state/message_sink.h"
 #include "link/hidapi_transport.h"
 #include "platform/instance_lock.h"
 #include "support/sim_link_fixture.h"

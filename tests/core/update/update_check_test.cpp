@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <deque>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"
 #include "settings/settings_store.h"

@@ -11,7 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "files/recording_file.h"
 #include "gui/app/quilldar_dlg.h"
 #include "gui/graph/dlg_graph.h"

@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "app/app_context.h"
+#include "context/app_context.h"
 #include "gui/update/run_update_check.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"

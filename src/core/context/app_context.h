@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "app/app_state.h"
+#include "state/app_state.h"
 #include "files/file_browser_mode.h"
 #include "link/ecm_identity.h"
 #include "link/hid_link.h"

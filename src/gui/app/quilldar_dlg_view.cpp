@@ -1,0 +1,212 @@
+#include "gui/app/quilldar_dlg.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSlider>
+
+#include <algorithm>
+
+#include "gui/app/my_tab_ctrl.h"
+#include "gui/pages/dlg_dialog6.h"
+#include "gui/pages/dlg_dialog7.h"
+#include "gui/widgets/fitting_text.h"
+#include "settings/language_table.h"
+
+// The main window as the core sees it: every call of the view interface, shown in the texts of
+// the active language.
+
+namespace quilldar::gui {
+
+using app::MainControl;
+using settings::MainText;
+
+namespace {
+
+// Why a file cannot be opened for reading, in the system's words.
+QString fileErrorText(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QStringLiteral("it is not a recording") : file.errorString();
+}
+
+}  // namespace
+
+void CQuilldarDlg::setControlEnabled(MainControl control, bool enabled) {
+    if (control == MainControl::Slider) {
+        slider_->setEnabled(enabled);
+        return;
+    }
+    if (QPushButton* b = button(control); b != nullptr && b->isEnabled() != enabled) b->setEnabled(enabled);
+}
+
+void CQuilldarDlg::showHardwareFields(app::HardwareFields fields, const QString& id, const QString& serial) {
+    const settings::LanguageTable& table = context_.languageTable();
+    hardwareFields_ = fields;
+    hardwareSn_->setToolTip(QString());
+    switch (fields) {
+        case app::HardwareFields::Unknown:
+            hardwareId_->setToolTip(QString());
+            hardwareId_->setText(table.text(MainText::NoValue));
+            hardwareSn_->setText(table.text(MainText::NoValue));
+            break;
+        case app::HardwareFields::Offline:
+            setElidedText(hardwareId_, table.text(MainText::OfflineMode));
+            hardwareSn_->setText(table.text(MainText::OfflineMode));
+            break;
+        case app::HardwareFields::Known:
+            hardwareId_->setToolTip(QString());
+            hardwareId_->setText(id);
+            hardwareSn_->setText(serial);
+            break;
+    }
+}
+
+void CQuilldarDlg::showHardwareHint(const QString& word, const QString& explanation) {
+    if (hardwareId_->toolTip() == explanation && hardwareSn_->text() == word) return;
+    setElidedText(hardwareId_, word);
+    hardwareSn_->setText(word);
+    hardwareId_->setToolTip(explanation);
+    hardwareSn_->setToolTip(explanation);
+}
+
+void CQuilldarDlg::showTroubleCodeCount(int count) {
+    const QString text = QString::number(count);
+    if (dtcCount_->text() != text) dtcCount_->setText(text);
+}
+
+void CQuilldarDlg::showPartNumber(const QString& partNumber) {
+    ecmId_->setText(partNumber);
+    ecmId_->repaint();
+}
+
+void CQuilldarDlg::showConnectCaption(bool connected) {
+    setFittingText(buttons_[MainControl::Connect],
+                   mnemonicFree(context_.languageTable().text(connected ? MainText::Disconnect : MainText::Connect)));
+}
+
+void CQuilldarDlg::rebuildTabStrip(const std::vector<std::uint16_t>& pages) {
+    tabs_->setTabs(tabNames(pages, false));
+}
+
+void CQuilldarDlg::showPage(std::uint16_t page, int tab) { tabs_->showPage(page, tab); }
+
+int CQuilldarDlg::selectedTab() const { return tabs_->selectedTab(); }
+
+bool CQuilldarDlg::askYesNo(app::Question question) {
+    const settings::LanguageTable& table = context_.languageTable();
+    MainText text = MainText::ClearErrorsQuestion;
+    MainText caption = MainText::Attention;
+    switch (question) {
+        case app::Question::UnsavedContinue:
+            text = MainText::UnsavedContinueQuestion;
+            caption = MainText::AttentionUnsaved;
+            break;
+        case app::Question::UnsavedExit: text = MainText::UnsavedExitQuestion; break;
+        case app::Question::ClearErrors: text = MainText::ClearErrorsQuestion; break;
+    }
+    // "\n\r" in the table is one line break.
+    const QString message = QString(table.text(text)).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    return askUser_(this, table.text(caption), message);
+}
+
+void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
+    const settings::LanguageTable& table = context_.languageTable();
+    switch (message) {
+        case app::Message::CommunicationFailed:
+            tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationFailed));
+            break;
+        case app::Message::CommunicationError:
+            tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationError));
+            break;
+        case app::Message::SaveFailed:
+            tellUser_(this, table.text(MainText::Error),
+                      QStringLiteral("The recording could not be saved: %1\nIt is kept; try another folder or name.")
+                          .arg(detail));
+            break;
+        case app::Message::FileLocked:
+            tellUser_(this, QString(), table.text(MainText::FileLocked));
+            break;
+        case app::Message::FileCorrupted:
+            tellUser_(this, QString(), table.text(MainText::FileCorrupted));
+            break;
+        case app::Message::RecordingNotFound:
+            tellUser_(this, table.text(MainText::Error),
+                      QStringLiteral("The recording %1 cannot be opened: %2").arg(detail, fileErrorText(detail)));
+            break;
+        case app::Message::RecordingFailed:
+            tellUser_(this, table.text(MainText::Error),
+                      QStringLiteral("The session cannot be recorded to disk: %1\n"
+                                     "Live data is still shown but no longer recorded. What was recorded before "
+                                     "is kept: save it with Save As after Disconnect.")
+                          .arg(detail));
+            break;
+    }
+}
+
+void CQuilldarDlg::showPlaybackCaptions(bool playback) {
+    const settings::LanguageTable& table = context_.languageTable();
+    setFittingText(buttons_[MainControl::Open], mnemonicFree(table.text(playback ? MainText::Close : MainText::Open)));
+    setFittingText(buttons_[MainControl::SaveAs], mnemonicFree(table.text(playback ? MainText::Play : MainText::SaveAs)));
+}
+
+void CQuilldarDlg::showPlayCaption(bool playing) {
+    setFittingText(buttons_[MainControl::SaveAs],
+                   mnemonicFree(context_.languageTable().text(playing ? MainText::Pause : MainText::Play)));
+}
+
+void CQuilldarDlg::showRecordingTitle(const QString& fileName) {
+    const settings::LanguageTable& table = context_.languageTable();
+    QString title = table.text(MainText::WindowTitle);
+    if (!fileName.isEmpty()) title += table.text(MainText::TitleSeparator) + fileName;
+    recordingName_ = fileName;
+    setWindowTitle(title);
+}
+
+void CQuilldarDlg::setSliderRange(int maximum) { slider_->setRange(0, std::max(0, maximum)); }
+
+void CQuilldarDlg::setSliderPosition(int position) {
+    // While the user holds the thumb, the thumb stays where the user puts it.
+    if (!slider_->isSliderDown()) slider_->setValue(position);
+}
+
+int CQuilldarDlg::sliderPosition() const {
+    return slider_->isSliderDown() ? slider_->sliderPosition() : slider_->value();
+}
+
+void CQuilldarDlg::showTime(const QString& text) { timeField_->setText(text); }
+
+void CQuilldarDlg::showLength(const QString& text) { lengthField_->setText(text); }
+
+void CQuilldarDlg::showSinglePageTab(std::uint16_t page) {
+    tabs_->setTabs(tabNames({page}, false));
+    tabs_->showPage(page, 0);
+    update();
+}
+
+void CQuilldarDlg::resetView() {
+    context_.languageTable().fill(context_.settings().languageIndex, context_.settings());
+    viewReset(false);
+}
+
+void CQuilldarDlg::setBusy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void CQuilldarDlg::sessionStarting() {
+    // The first trouble-code answer of the new session is shown even if it equals the last one.
+    errorCodes_->model().resetLastChecksum();
+}
+
+void CQuilldarDlg::troubleCodesCleared() {
+    // The fault-time page starts afresh: the faults it shows are gone.
+    freezeFrames_->model().startAfresh();
+}
+
+void CQuilldarDlg::playbackPageChanged() { freezeFrames_->model().requestLayout(); }
+
+}  // namespace quilldar::gui
