@@ -29,6 +29,7 @@
 #include "gui/pages/dlg_dialog8.h"
 #include "gui/widgets/click_action.h"
 #include "gui/widgets/fitting_text.h"
+#include "gui/widgets/input_hold.h"
 #include "settings/language_table.h"
 #include "update/installer_hand_over.h"
 
@@ -83,7 +84,8 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
       chooseOpenPath_([&context](QWidget* parent, const QString&) {
           return runFileBrowser(parent, context, files::FileBrowserMode::Open).value_or(QString());
       }),
-      openUrl_(desktopUrlOpener()) {
+      openUrl_(desktopUrlOpener()),
+      inputHold_(std::make_unique<InputHold>()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

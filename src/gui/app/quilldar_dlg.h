@@ -20,6 +20,7 @@ class QToolButton;
 namespace quilldar::gui {
 
 class CMyTabCtrl;
+class InputHold;
 class CDlgDialog6;
 class CDlgDialog7;
 class CDlgDialog8;
@@ -152,6 +153,8 @@ private:
     app::UrlOpener openUrl_;
     QString recordingName_;  // the file name of the recording in playback, for the report
     std::function<void()> beforeTick_;
+    // Keeps the clicks and keys that come while a tick or a command waits for the module.
+    std::unique_ptr<InputHold> inputHold_;
 
     std::map<app::MainControl, QPushButton*> buttons_;
     QPushButton* modelsButton_ = nullptr;

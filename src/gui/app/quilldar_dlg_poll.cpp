@@ -1,9 +1,7 @@
 #include "gui/app/quilldar_dlg.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
-
 #include "gui/update/run_update_check.h"
+#include "gui/widgets/input_hold.h"
 #include "settings/language_table.h"
 
 // The poll wiring of the main window: the timer that runs the session controller's tick, the
@@ -30,7 +28,11 @@ void CQuilldarDlg::pollTick() {
     if (closeRequested_) {
         closeRequested_ = false;
         reject();
+        return;
     }
+    // The clicks and keys that came while the tick waited for the module are handled now, before
+    // the next tick can start another wait: a click waits for one wait of the link at most.
+    inputHold_->release();
 }
 
 void CQuilldarDlg::checkForUpdate() {
@@ -53,6 +55,8 @@ void CQuilldarDlg::runCommand(const std::function<void()>& command) {
     ++commandDepth_;
     command();
     --commandDepth_;
+    // Input that came while the command waited for the module follows it.
+    if (commandDepth_ == 0) inputHold_->release();
 }
 
 void CQuilldarDlg::stopPollTimer() { pollTimer_.stop(); }
@@ -60,9 +64,9 @@ void CQuilldarDlg::stopPollTimer() { pollTimer_.stop(); }
 void CQuilldarDlg::startPollTimer(int periodMs) { pollTimer_.start(periodMs); }
 
 void CQuilldarDlg::keepPainted() {
-    // Paint events and timers only; clicks and keys wait until the command is done, and the poll
-    // tick does not run inside a command.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Paint events and timers only; clicks and keys wait until the tick or the command is done,
+    // and the poll tick does not run inside a command.
+    inputHold_->processAllButInput();
 }
 
 }  // namespace quilldar::gui

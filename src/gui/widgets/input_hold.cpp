@@ -1,0 +1,123 @@
+#include "gui/widgets/input_hold.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QThread>
+#include <QWheelEvent>
+#include <QWindow>
+
+#include <utility>
+
+namespace quilldar::gui {
+
+InputHold::InputHold() { QCoreApplication::instance()->installEventFilter(this); }
+
+InputHold::~InputHold() {
+    if (QCoreApplication* application = QCoreApplication::instance()) application->removeEventFilter(this);
+}
+
+void InputHold::processAllButInput() {
+    const int outer = std::exchange(holdingLoopLevel_, QThread::currentThread()->loopLevel());
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    holdingLoopLevel_ = outer;
+}
+
+void InputHold::release() {
+    // Whatever the handed-on input starts (a command, a dialog) may hold input of its own.
+    const std::vector<HeldEvent> held = std::exchange(held_, {});
+    for (const HeldEvent& event : held) {
+        if (!event.window) continue;
+        const QWindow* modal = QGuiApplication::modalWindow();
+        if (modal != nullptr && modal != event.window) continue;
+        deliver(event);
+    }
+}
+
+bool InputHold::eventFilter(QObject* watched, QEvent* event) {
+    // Input reaches the top-level window first and the widget under it after; it is kept at the
+    // window, once, and only while the loop that waits runs (not in a dialog opened meanwhile).
+    if (holdingLoopLevel_ < 0 || QThread::currentThread()->loopLevel() != holdingLoopLevel_) return false;
+    if (!watched->isWindowType()) return false;
+    // The question whether a key is a shortcut is asked again when the key is handed on.
+    if (event->type() == QEvent::ShortcutOverride) return true;
+    HeldEvent held;
+    if (!keep(watched, event, held)) return false;
+    held_.push_back(std::move(held));
+    return true;
+}
+
+bool InputHold::keep(QObject* window, const QEvent* event, HeldEvent& held) {
+    held.window = window;
+    held.type = event->type();
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove: {
+            const auto* mouse = static_cast<const QMouseEvent*>(event);
+            held.position = mouse->position();
+            held.scenePosition = mouse->scenePosition();
+            held.globalPosition = mouse->globalPosition();
+            held.button = mouse->button();
+            held.buttons = mouse->buttons();
+            held.modifiers = mouse->modifiers();
+            return true;
+        }
+        case QEvent::Wheel: {
+            const auto* wheel = static_cast<const QWheelEvent*>(event);
+            held.position = wheel->position();
+            held.globalPosition = wheel->globalPosition();
+            held.pixelDelta = wheel->pixelDelta();
+            held.angleDelta = wheel->angleDelta();
+            held.buttons = wheel->buttons();
+            held.modifiers = wheel->modifiers();
+            held.phase = wheel->phase();
+            held.inverted = wheel->inverted();
+            return true;
+        }
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            const auto* key = static_cast<const QKeyEvent*>(event);
+            held.key = key->key();
+            held.modifiers = key->modifiers();
+            held.text = key->text();
+            held.autoRepeat = key->isAutoRepeat();
+            held.count = static_cast<quint16>(key->count());
+            held.nativeScanCode = key->nativeScanCode();
+            held.nativeVirtualKey = key->nativeVirtualKey();
+            held.nativeModifiers = key->nativeModifiers();
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+void InputHold::deliver(const HeldEvent& held) {
+    switch (held.type) {
+        case QEvent::Wheel: {
+            QWheelEvent wheel(held.position, held.globalPosition, held.pixelDelta, held.angleDelta, held.buttons,
+                              held.modifiers, held.phase, held.inverted);
+            QCoreApplication::sendEvent(held.window, &wheel);
+            return;
+        }
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease: {
+            QKeyEvent key(held.type, held.key, held.modifiers, held.nativeScanCode, held.nativeVirtualKey,
+                          held.nativeModifiers, held.text, held.autoRepeat, held.count);
+            QCoreApplication::sendEvent(held.window, &key);
+            return;
+        }
+        default: {
+            QMouseEvent mouse(held.type, held.position, held.scenePosition, held.globalPosition, held.button,
+                              held.buttons, held.modifiers);
+            QCoreApplication::sendEvent(held.window, &mouse);
+            return;
+        }
+    }
+}
+
+}  // namespace quilldar::gui

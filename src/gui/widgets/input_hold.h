@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QEvent>
+#include <QObject>
+#include <QPointF>
+#include <QPointer>
+#include <QString>
+
+#include <vector>
+
+namespace quilldar::gui {
+
+// Holds the user's clicks and keys back while the window waits for the module, and hands them on
+// once the wait is over, in the order they came.
+//
+// The event loop's own way of holding input (ExcludeUserInputEvents) keeps the held events in the
+// window system's queue, where some platforms (X11 with the GLib event loop) look at them again
+// only when a new event arrives: with a module that stays slow the next wait starts first, and a
+// click could wait for good. Here the input is taken out of the loop and kept, so that it is
+// handed on as soon as the waiting code says so.
+class InputHold : public QObject {
+public:
+    InputHold();
+    ~InputHold() override;
+    InputHold(const InputHold&) = delete;
+    InputHold& operator=(const InputHold&) = delete;
+
+    // Runs the event loop once for painting, timers and everything else but input, which is kept.
+    // A dialog that opens meanwhile runs its own loop and takes its input as usual.
+    void processAllButInput();
+    // Hands the kept input on to the windows it was meant for, as it would have come, except to a
+    // window that a dialog has blocked since.
+    void release();
+    bool holdsInput() const { return !held_.empty(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // What a click, a key or a wheel turn carried, by value: the event objects themselves share
+    // their pointer's state with the events that follow them.
+    struct HeldEvent {
+        QPointer<QObject> window;
+        QEvent::Type type = QEvent::None;
+        Qt::KeyboardModifiers modifiers;
+        QPointF position, scenePosition, globalPosition;  // mouse and wheel
+        Qt::MouseButton button = Qt::NoButton;
+        Qt::MouseButtons buttons;
+        QPoint pixelDelta, angleDelta;  // wheel
+        Qt::ScrollPhase phase = Qt::NoScrollPhase;
+        bool inverted = false;
+        int key = 0;  // keys
+        QString text;
+        bool autoRepeat = false;
+        quint16 count = 1;
+        quint32 nativeScanCode = 0, nativeVirtualKey = 0, nativeModifiers = 0;
+    };
+    static bool keep(QObject* window, const QEvent* event, HeldEvent& held);
+    static void deliver(const HeldEvent& held);
+
+    int holdingLoopLevel_ = -1;  // the event loop level whose input is kept; -1: none
+    std::vector<HeldEvent> held_;
+};
+
+}  // namespace quilldar::gui

@@ -1,0 +1,99 @@
+// Clicks and keys that come while the window waits for the module are kept and handed on after
+// the wait, and never kept from a dialog that opens meanwhile.
+
+#include "gui/widgets/input_hold.h"
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
+
+namespace quilldar::gui {
+namespace {
+
+// A click queued the way the window system delivers one, to be taken by the next turn of the loop.
+void queueClick(QWidget* target) {
+    QWindow* handle = target->window()->windowHandle();
+    const QPointF local = target->mapTo(target->window(), QPointF(target->rect().center()));
+    const QPointF global = handle->mapToGlobal(local);
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        handle, local, global, Qt::LeftButton, Qt::LeftButton, QEvent::MouseButtonPress);
+    QWindowSystemInterface::handleMouseEvent<QWindowSystemInterface::AsynchronousDelivery>(
+        handle, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
+}
+
+class InputHoldTest : public ::testing::Test {
+protected:
+    InputHoldTest() {
+        auto* layout = new QVBoxLayout(&window_);
+        first_ = new QPushButton(QStringLiteral("first"));
+        second_ = new QPushButton(QStringLiteral("second"));
+        layout->addWidget(first_);
+        layout->addWidget(second_);
+        QObject::connect(first_, &QPushButton::clicked, [this] { clicked_ << "first"; });
+        QObject::connect(second_, &QPushButton::clicked, [this] { clicked_ << "second"; });
+        window_.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window_));
+    }
+
+    QWidget window_;
+    QPushButton* first_ = nullptr;
+    QPushButton* second_ = nullptr;
+    QStringList clicked_;
+};
+
+TEST_F(InputHoldTest, KeepsTheClicksOfAWaitAndHandsThemOnInTheirOrder) {
+    InputHold hold;
+    queueClick(second_);
+    queueClick(first_);
+    int timerRuns = 0;
+    QTimer::singleShot(0, [&] { ++timerRuns; });
+    hold.processAllButInput();
+    EXPECT_EQ(timerRuns, 1);  // everything else went on
+    EXPECT_TRUE(clicked_.isEmpty());
+    EXPECT_TRUE(hold.holdsInput());
+
+    hold.release();
+    EXPECT_EQ(clicked_, (QStringList{"second", "first"}));
+    EXPECT_FALSE(hold.holdsInput());
+    hold.release();  // nothing is handed on twice
+    EXPECT_EQ(clicked_.size(), 2);
+}
+
+TEST_F(InputHoldTest, ADialogOpenedDuringTheWaitTakesItsOwnClicks) {
+    InputHold hold;
+    QDialog dialog(&window_);
+    auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
+    ok->resize(80, 30);
+    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    int result = -1;
+    // A message box opened by a timer while the window waits runs its own loop.
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(50, [&] { queueClick(ok); });
+        QTimer::singleShot(5000, &dialog, &QDialog::reject);  // only if the click was kept from it
+        result = dialog.exec();
+    });
+    hold.processAllButInput();
+    EXPECT_EQ(result, QDialog::Accepted);
+}
+
+TEST_F(InputHoldTest, AClickOnAWindowThatADialogBlocksSinceIsNotHandedOn) {
+    InputHold hold;
+    queueClick(first_);
+    hold.processAllButInput();
+    QDialog dialog(&window_);
+    dialog.setModal(true);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    hold.release();
+    EXPECT_TRUE(clicked_.isEmpty());
+    dialog.close();
+}
+
+}  // namespace
+}  // namespace quilldar::gui
