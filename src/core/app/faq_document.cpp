@@ -38,7 +38,9 @@ bool openFaq(const settings::Settings& settings, const settings::LanguageTable& 
         return false;
     }
     if (opener && opener(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()))) return true;
-    messages.showMessage(shownPath, table.text(settings::MainText::Error));
+    messages.showMessage(
+        QStringLiteral("The FAQ document is %1.\nNo program to show PDF files was found.").arg(shownPath),
+        table.text(settings::MainText::Error));
     return false;
 }
 

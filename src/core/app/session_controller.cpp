@@ -262,10 +262,14 @@ bool SessionController::saveRecordingAs(const QString& target) {
     return true;
 }
 
+int SessionController::pollPeriodMs() const {
+    return state_.playback ? PlaybackController::kPlaybackPeriodMs : kPollPeriodMs;
+}
+
 bool SessionController::shutdown() {
     view_.stopPollTimer();
     if (state_.recordingOpen && !ask(Question::UnsavedExit)) {
-        view_.startPollTimer(kPollPeriodMs);
+        view_.startPollTimer(pollPeriodMs());
         return false;
     }
     if (state_.isLinkOpen()) {

@@ -53,6 +53,9 @@ public:
     bool shutdown();
 
     SessionEnd lastSessionEnd() const { return lastSessionEnd_; }
+    // The poll timer's period now: a playback goes at one record per 150 ms, whatever restarted
+    // the timer; otherwise the link is polled every 100 ms.
+    int pollPeriodMs() const;
     // Called with every reply the session takes for the recording, before it is written (a soak
     // compares what was taken with what was saved). Empty: none.
     void setReplyObserver(std::function<void(const link::Report&)> observer) { replyObserver_ = std::move(observer); }

@@ -27,6 +27,7 @@
 #include "gui/pages/dlg_dialog6.h"
 #include "gui/pages/dlg_dialog7.h"
 #include "gui/pages/dlg_dialog8.h"
+#include "gui/update/run_update_check.h"
 #include "gui/widgets/click_action.h"
 #include "gui/widgets/fitting_text.h"
 #include "gui/widgets/input_hold.h"
@@ -85,6 +86,7 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
           return runFileBrowser(parent, context, files::FileBrowserMode::Open).value_or(QString());
       }),
       openUrl_(desktopUrlOpener()),
+      checkUpdates_([this] { return runUpdateCheck(this, context_, {askUser_, tellUser_}); }),
       inputHold_(std::make_unique<InputHold>()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -306,6 +308,12 @@ void CQuilldarDlg::viewReset(bool first) {
         field->setToolTip(QString());
     }
     hardwareFields_ = app::HardwareFields::Unknown;
+    // The module the link has greeted stays shown: nothing greets it again until the link drops.
+    if (state_.offlineInstance) {
+        showHardwareFields(app::HardwareFields::Offline, {}, {});
+    } else if (!first && state_.isLinkOpen() && context_.module().hardwareId != link::ModuleIdentity::kUnknown) {
+        showHardwareFields(app::HardwareFields::Known, context_.module().hardwareId, context_.module().serialNumber);
+    }
     const QString seconds = table.text(MainText::Seconds);
     timeField_->setText(table.text(MainText::Time) + QStringLiteral("0.00") + seconds);
     lengthField_->setText(QStringLiteral("0.00") + seconds);

@@ -77,6 +77,11 @@ public:
     bool pollTimerActive() const { return pollTimer_.isActive(); }
     int pollTimerInterval() const { return pollTimer_.interval(); }
 
+    // The update check of the first tick: true when an installer is in place and the user wants
+    // it now. The program asks the update server; tests pass their own.
+    using UpdateCheck = std::function<bool()>;
+    void setUpdateCheck(UpdateCheck check) { checkUpdates_ = std::move(check); }
+
     // Runs before every poll tick that talks to the module (the simulated module's faults).
     void setBeforeTick(std::function<void()> hook) { beforeTick_ = std::move(hook); }
 
@@ -132,6 +137,10 @@ private:
     // The tab names of the pages; the default strip of the view reset puts blanks before each.
     QStringList tabNames(const std::vector<std::uint16_t>& pages, bool leadingBlanks) const;
     QRect dialogUnits(int x, int y, int w, int h) const;
+    // Runs a dialog of a command that the live session goes on behind (the graph, About, Models):
+    // the poll tick keeps running while it is open, which a command otherwise holds off, so that
+    // the values stay live and the recording has no gap.
+    void runBesideSession(const std::function<void()>& dialog);
     // Runs a command with the poll timer held, so that a message box's own event loop cannot
     // start a tick in the middle of it.
     void runCommand(const std::function<void()>& command);
@@ -153,6 +162,7 @@ private:
     app::UrlOpener openUrl_;
     QString recordingName_;  // the file name of the recording in playback, for the report
     std::function<void()> beforeTick_;
+    UpdateCheck checkUpdates_;
     // Keeps the clicks and keys that come while a tick or a command waits for the module.
     std::unique_ptr<InputHold> inputHold_;
 

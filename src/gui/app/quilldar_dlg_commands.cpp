@@ -82,13 +82,11 @@ void CQuilldarDlg::showGraph() {
     runCommand([this] {
         app::PlaybackController& playback = controller_.playback();
         playback.graphCommand([this, &playback](files::RecordingFile* recording) {
-            // The live session goes on recording behind the graph: the poll tick keeps running
-            // while the dialog is open, which a command otherwise holds off.
-            const int depth = std::exchange(commandDepth_, 0);
-            const files::ChannelSelection channels =
-                runGraphDialog(this, context_, recording, playback.keptRecordCount(),
-                               QFileInfo(recording_.path()).absolutePath());
-            commandDepth_ = depth;
+            files::ChannelSelection channels{};
+            runBesideSession([&] {
+                channels = runGraphDialog(this, context_, recording, playback.keptRecordCount(),
+                                          QFileInfo(recording_.path()).absolutePath());
+            });
             std::copy(channels.begin(), channels.end(), context_.settings().chartChannels.begin());
             context_.settingsStore().storeChartChannels(context_.settings().chartChannels);
         });
@@ -115,11 +113,10 @@ void CQuilldarDlg::printReport() {
         if (!QFileInfo(result.path).isFile()) return;
         stopPollTimer();
         if (openUrl_ && !openUrl_(QUrl::fromLocalFile(result.path)))
-            tellUser_(this, context_.languageTable().text(MainText::Error), QDir::toNativeSeparators(result.path));
-        // During playback the timer keeps its 150 ms: at 100 ms a record would no longer stand
-        // for 0.15 s and the recording would play half as fast again.
-        startPollTimer(state_.playback ? app::PlaybackController::kPlaybackPeriodMs
-                                       : app::SessionController::kPollPeriodMs);
+            tellUser_(this, context_.languageTable().text(MainText::Error),
+                      QStringLiteral("The report was saved as %1.\nNo program to show PDF files was found.")
+                          .arg(QDir::toNativeSeparators(result.path)));
+        startPollTimer(controller_.pollPeriodMs());
     });
 }
 
@@ -139,14 +136,20 @@ void CQuilldarDlg::openSettings() {
 
 // --- help commands ---
 
+void CQuilldarDlg::runBesideSession(const std::function<void()>& dialog) {
+    const int depth = std::exchange(commandDepth_, 0);
+    dialog();
+    commandDepth_ = depth;
+}
+
 void CQuilldarDlg::showModels() {
-    runCommand([this] { runModelsDialog(this, context_); });
+    runCommand([this] { runBesideSession([this] { runModelsDialog(this, context_); }); });
     buttons_[MainControl::Print]->update();
     buttons_[MainControl::Open]->setFocus();
 }
 
 void CQuilldarDlg::showAbout() {
-    runCommand([this] { runAboutDialog(this, context_, openUrl_); });
+    runCommand([this] { runBesideSession([this] { runAboutDialog(this, context_, openUrl_); }); });
     buttons_[MainControl::Open]->setFocus();
 }
 
@@ -155,9 +158,7 @@ void CQuilldarDlg::showFaq() {
         stopPollTimer();
         PresenterSink sink(this, tellUser_);
         app::openFaq(context_.settings(), context_.languageTable(), openUrl_, sink);
-        // A playback goes on at its own pace.
-        startPollTimer(state_.playback ? app::PlaybackController::kPlaybackPeriodMs
-                                       : app::SessionController::kPollPeriodMs);
+        startPollTimer(controller_.pollPeriodMs());
     });
     buttons_[MainControl::Open]->setFocus();
 }

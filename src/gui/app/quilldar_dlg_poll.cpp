@@ -1,6 +1,5 @@
 #include "gui/app/quilldar_dlg.h"
 
-#include "gui/update/run_update_check.h"
 #include "gui/widgets/input_hold.h"
 #include "settings/language_table.h"
 
@@ -10,7 +9,7 @@
 
 namespace quilldar::gui {
 
-void CQuilldarDlg::start() { pollTimer_.start(app::SessionController::kPollPeriodMs); }
+void CQuilldarDlg::start() { pollTimer_.start(controller_.pollPeriodMs()); }
 
 void CQuilldarDlg::pollTick() {
     // A modal box shown by a command or by the tick itself runs its own event loop; the tick
@@ -39,13 +38,15 @@ void CQuilldarDlg::checkForUpdate() {
     // Once per run, on the first tick: the questions may stay open as long as the user likes.
     const link::HidLink::IdleHold hold(context_.link());
     stopPollTimer();
-    if (runUpdateCheck(this, context_, {askUser_, tellUser_})) {
+    // Once per run, whatever comes of it: a user who keeps the window open at the exit question
+    // that follows an accepted installer is not asked about the update again.
+    state_.updateCheckPending = 0;
+    if (checkUpdates_()) {
         // The installer is in place and the user wants it: the window closes and hands over.
         closeRequested_ = true;
         return;
     }
-    startPollTimer(app::SessionController::kPollPeriodMs);
-    state_.updateCheckPending = 0;
+    startPollTimer(controller_.pollPeriodMs());
 }
 
 void CQuilldarDlg::runCommand(const std::function<void()>& command) {
