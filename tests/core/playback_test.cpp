@@ -153,6 +153,62 @@ TEST_F(PlaybackTest, JumpsBetweenPageSegments) {
     EXPECT_EQ(view_.slider, 0);
 }
 
+TEST_F(PlaybackTest, ForwardAfterPauseOnTheErrorCodesSegmentJumpsToTheNextSegment) {
+    RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 5; ++i) recording.add(0, engineLiveFrame({{17, 1}}));
+    for (int i = 0; i < 10; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
+    for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 2}}));
+    ASSERT_TRUE(recording.writeTo(path("segments.QLS")));
+    ASSERT_TRUE(playback().openRecording(path("segments.QLS"), OpenedFrom::Browser));
+    playTicks(2);
+    playback().playPause();
+    playTicks(10);  // into the Error codes segment
+    ASSERT_EQ(view_.pagesShown.back(), 5);
+    playback().playPause();  // Pause clears the receive report
+    playback().forward();
+    // It lands on the first record of the Engine segment that follows, not one record further
+    // on in the Error codes segment.
+    EXPECT_EQ(context_->receiveReport()[0], 0);
+    playTicks(1);
+    EXPECT_EQ(view_.pagesShown.back(), 0);
+}
+
+TEST_F(PlaybackTest, BackOntoANewSegmentGivesTheOpenButtonTheFocus) {
+    RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 1}}));
+    for (int i = 0; i < 10; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
+    for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 2}}));
+    ASSERT_TRUE(recording.writeTo(path("segments.QLS")));
+    ASSERT_TRUE(playback().openRecording(path("segments.QLS"), OpenedFrom::Browser));
+    playTicks(2);
+    playback().playPause();
+    playTicks(40);
+    playback().back();
+    EXPECT_EQ(view_.openFocused, 1);
+    // Back to the very start is no new segment.
+    view_.slider = 5;
+    playback().sliderReleased();
+    playback().back();
+    EXPECT_EQ(view_.openFocused, 1);
+}
+
+TEST_F(PlaybackTest, PrintIsAvailableAfterACancelledOpenAndWhilePausedAfterTheGraph) {
+    ASSERT_FALSE(view_.enabled(MainControl::Print));
+    playback().openCommand([](const QString&) { return QString(); });
+    EXPECT_TRUE(view_.enabled(MainControl::Print));
+
+    ASSERT_TRUE(playback().openRecording(engineRecording("ride.QLS", 30), OpenedFrom::Browser));
+    playTicks(2);
+    playback().playPause();  // playing: no Print
+    ASSERT_FALSE(view_.enabled(MainControl::Print));
+    playback().graphCommand([](files::RecordingFile*) {});
+    EXPECT_EQ(state().paused, 1);
+    EXPECT_EQ(view_.playCaption, "Play");
+    EXPECT_TRUE(view_.enabled(MainControl::Print));
+}
+
 TEST_F(PlaybackTest, ForwardOnASingleSegmentGoesToTheEndAndLeavesPlayAvailable) {
     ASSERT_TRUE(playback().openRecording(engineRecording("ride.QLS", 30), OpenedFrom::Browser));
     playTicks(2);

@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "gui/main_window_fixture.h"
+#include "support/recording_builder.h"
 #include "gui/settings/dlg_settings.h"
 
 namespace quilldar::gui {
@@ -85,6 +86,21 @@ TEST_F(MainWindowTest, TheUpdateCheckRunsOnceEvenWhenTheUserKeepsTheWindowAtTheE
     ticks(3);
     EXPECT_EQ(checks, 1);
     EXPECT_EQ(questions_.size(), 1);
+}
+
+TEST_F(MainWindowTest, ARecordingOpenedAtStartPlaysAtOneRecordPer150MsAfterTheUpdateCheck) {
+    testing::RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 20; ++i) recording.add(0, testing::engineLiveFrame({{17, 30}}));
+    const QString file = folder_.filePath("ride.QLS");
+    ASSERT_TRUE(recording.writeTo(file));
+    window_->openAtStart(file);
+    window_->setUpdateCheck([] { return false; });
+    context_->state().updateCheckPending = 1;
+    window_->start();
+    EXPECT_EQ(window_->pollTimerInterval(), app::PlaybackController::kPlaybackPeriodMs);
+    ticks(1);  // the update check restarts the timer
+    EXPECT_EQ(window_->pollTimerInterval(), app::PlaybackController::kPlaybackPeriodMs);
 }
 
 TEST_F(MainWindowTest, WithoutAPdfViewerPrintAndFaqSayWhereTheDocumentIs) {

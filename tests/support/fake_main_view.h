@@ -94,6 +94,7 @@ public:
         pagesShown.push_back(page);
     }
     void playbackPageChanged() override { ++playbackPageChanges; }
+    void focusOpenButton() override { ++openFocused; }
 
     bool enabled(app::MainControl control) const {
         const auto found = enabled_.find(control);
@@ -125,6 +126,7 @@ public:
     int slider = 0;
     int sliderMaximum = 1;
     int playbackPageChanges = 0;
+    int openFocused = 0;
 
 private:
     std::map<app::MainControl, bool> enabled_;

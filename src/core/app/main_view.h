@@ -68,6 +68,8 @@ public:
     // Called every few tens of milliseconds while a long command waits for the module: the
     // window may paint itself, but must not start anything.
     virtual void keepPainted() {}
+    // Gives the keyboard focus to the Open button ("<<" landing on a new segment).
+    virtual void focusOpenButton() {}
     // A new session starts: pages that keep what they showed last start afresh.
     virtual void sessionStarting() = 0;
     // The trouble codes were cleared: the fault-time page starts afresh.

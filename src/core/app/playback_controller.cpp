@@ -39,7 +39,12 @@ void PlaybackController::openCommand(const std::function<QString(const QString& 
     if (state_.recordingOpen && !host_.ask(Question::UnsavedContinue)) return;
     state_.fileDialogOpen = 1;
     const QString path = choose(context_.settings().openSave1);
-    if (!path.isEmpty()) openRecording(path, OpenedFrom::Browser);
+    if (path.isEmpty()) {
+        // A cancelled Open ends without an error, which makes Print available like a finished one.
+        view_.setControlEnabled(MainControl::Print, true);
+    } else {
+        openRecording(path, OpenedFrom::Browser);
+    }
     state_.fileDialogOpen = 0;
 }
 
@@ -205,6 +210,7 @@ void PlaybackController::back() {
         if (readNext()) offer(report);
         view_.setSliderPosition(static_cast<int>(state_.playPosition));
         ++state_.playPosition;
+        view_.focusOpenButton();
         return;
     }
     state_.playPosition = 0;
@@ -214,7 +220,12 @@ void PlaybackController::back() {
 
 void PlaybackController::forward() {
     if (!state_.playback) return;
-    const std::uint8_t tag = context_.receiveReport()[0];
+    // The segment is the one of the record shown last, read from its own tag: after Pause the
+    // receive report is cleared and its tag would read as the Engine page's.
+    link::Report shown{};
+    const std::uint32_t read = recording_.position();
+    const std::uint8_t tag =
+        read > 0 && recording_.recordAt(read - 1, shown) ? shown[0] : context_.receiveReport()[0];
     while (state_.playPosition < state_.recordCount) {
         if (!readNext()) break;
         offer(context_.receiveReport());
@@ -319,6 +330,8 @@ void PlaybackController::graphCommand(
     if (!wasLive && state_.playback) {
         playCaption_ = true;
         view_.showPlayCaption(false);
+        // Paused, as after Pause: the report of what is shown can be printed.
+        view_.setControlEnabled(MainControl::Print, true);
     }
 }
 

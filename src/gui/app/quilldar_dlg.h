@@ -127,6 +127,7 @@ private:
     void showTime(const QString& text) override;
     void showLength(const QString& text) override;
     void showSinglePageTab(std::uint16_t page) override;
+    void focusOpenButton() override;
 
     // The update check of the first tick.
     void checkForUpdate();

@@ -184,6 +184,8 @@ void CQuilldarDlg::showSinglePageTab(std::uint16_t page) {
     update();
 }
 
+void CQuilldarDlg::focusOpenButton() { buttons_[MainControl::Open]->setFocus(); }
+
 void CQuilldarDlg::resetView() {
     context_.languageTable().fill(context_.settings().languageIndex, context_.settings());
     viewReset(false);
