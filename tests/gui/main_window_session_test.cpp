@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTimer>
 #include <QUrl>
 
@@ -101,6 +102,25 @@ TEST_F(MainWindowTest, ARecordingOpenedAtStartPlaysAtOneRecordPer150MsAfterTheUp
     EXPECT_EQ(window_->pollTimerInterval(), app::PlaybackController::kPlaybackPeriodMs);
     ticks(1);  // the update check restarts the timer
     EXPECT_EQ(window_->pollTimerInterval(), app::PlaybackController::kPlaybackPeriodMs);
+}
+
+TEST_F(MainWindowTest, ConnectOnTheTabOfAnotherUnitSaysWhichUnitWasTried) {
+    ticks(link::kPowerStableCount + 1);
+    window_->controller().tabClicked(1);  // the vehicle has an engine unit only
+    QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.first().startsWith("Communication failed")) << messages_.first().toStdString();
+    EXPECT_TRUE(messages_.first().contains("The unit tried was Transmission, the unit of the selected tab."));
+    EXPECT_TRUE(messages_.first().contains("select its tab first"));
+}
+
+TEST_F(MainWindowTest, AnOfflineCopySaysThatAnotherCopyUsesTheModule) {
+    context_->state().offlineInstance = 1;
+    ticks(2);
+    const auto* serial = window_->findChild<QLabel*>(QStringLiteral("hardwareSn"));
+    ASSERT_NE(serial, nullptr);
+    EXPECT_TRUE(serial->toolTip().startsWith("Another Quilldar uses the module")) << serial->toolTip().toStdString();
+    EXPECT_EQ(window_->fieldText("hardwareId").left(7), "Offline");
 }
 
 TEST_F(MainWindowTest, WithoutAPdfViewerPrintAndFaqSayWhereTheDocumentIs) {

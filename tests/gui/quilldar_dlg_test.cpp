@@ -120,7 +120,10 @@ TEST_F(MainWindowTest, CommunicationFailedIsShownWithTheWindowsTexts) {
     ticks(link::kPowerStableCount + 1);
     module_->failNextStart("Connect Error");
     QTest::mouseClick(window_->button(MainControl::Connect), Qt::LeftButton);
-    EXPECT_EQ(messages_, QStringList{"Communication failed"});
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.first().startsWith("Communication failed\n\n")) << messages_.first().toStdString();
+    // Which unit was tried, and that its tab picks it.
+    EXPECT_TRUE(messages_.first().contains("The unit tried was Engine, the unit of the selected tab."));
 }
 
 TEST_F(MainWindowTest, SessionTabsCarryNoLeadingBlanksAndTheTimeFieldIsWhite) {

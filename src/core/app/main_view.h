@@ -23,7 +23,7 @@ enum class Question {
 };
 
 enum class Message {
-    CommunicationFailed,  // the unit could not be reached
+    CommunicationFailed,  // the unit could not be reached (detail: the unit of the selected tab)
     CommunicationError,   // the unit dropped out of the session
     RecordingFailed,      // the session could not be written to disk (detail: why)
     SaveFailed,           // the recording could not be saved under the chosen name (detail: why)

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "app/tab_map.h"
+#include "settings/language_table.h"
 #include "platform/device_access.h"
 #include "link/kwp_frame.h"
 #include "link/link_handshake.h"
@@ -282,7 +283,16 @@ bool SessionController::shutdown() {
 
 void SessionController::showPartNumber(const QString& partNumber) { view_.showPartNumber(partNumber); }
 
-void SessionController::communicationFailed() { tell(Message::CommunicationFailed); }
+void SessionController::communicationFailed() {
+    // The tab picks the control unit: the message names the one that was tried.
+    static constexpr settings::MainText kUnitTabTexts[kUnitTabs] = {
+        settings::MainText::TabEngine, settings::MainText::TabTransmission, settings::MainText::TabEngineTransmission,
+        settings::MainText::TabAbs, settings::MainText::TabEps};
+    const QString unit = selectedTab_ >= 0 && selectedTab_ < kUnitTabs
+                             ? context_.languageTable().text(kUnitTabTexts[selectedTab_])
+                             : QString();
+    tell(Message::CommunicationFailed, unit);
+}
 
 void SessionController::recordReport() {
     link::Report report = link_.reply();

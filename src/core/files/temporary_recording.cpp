@@ -10,8 +10,8 @@
 
 namespace quilldar::files {
 
-TemporaryRecording::TemporaryRecording(const QString& folder)
-    : path_(QDir(folder).filePath(QString::fromLatin1(kFileName))) {}
+TemporaryRecording::TemporaryRecording(const QString& folder, const QString& fileName)
+    : path_(QDir(folder).filePath(fileName)) {}
 
 bool TemporaryRecording::RecordReport(link::Report& report, app::AppState& state) {
     if (state.recordingOpen == 0 || !file_.isOpen()) {

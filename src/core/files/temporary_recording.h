@@ -16,8 +16,8 @@ class TemporaryRecording {
 public:
     static constexpr const char* kFileName = "Quilldar_Temp.QLT";
 
-    // folder: the start-up folder; the scratch file lives there under kFileName.
-    explicit TemporaryRecording(const QString& folder);
+    // folder: the start-up folder; the scratch file lives there under fileName.
+    explicit TemporaryRecording(const QString& folder, const QString& fileName = QString::fromLatin1(kFileName));
 
     const QString& path() const { return path_; }
     bool isOpen() const { return file_.isOpen(); }

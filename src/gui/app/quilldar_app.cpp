@@ -8,10 +8,12 @@
 #include <QIcon>
 #include <QMessageBox>
 #include <cstdio>
+#include <optional>
 
 #include "context/app_context.h"
 #include "gui/app/message_box_sink.h"
 #include "gui/app/quilldar_dlg.h"
+#include "gui/app/startup_role.h"
 #include "link/hidapi_transport.h"
 #include "platform/instance_lock.h"
 #include "sim/simulation_spec.h"
@@ -146,9 +148,10 @@ int CQuilldarApp::run(int argc, char** argv) {
     MessageBoxSink messages;
     std::unique_ptr<link::HidTransport> transport;
     sim::SimulatedModule* simulated = nullptr;
+    std::optional<sim::SimulationSpec> spec;
     if (line.simulate) {
         QString error;
-        const auto spec = sim::parseSimulationSpec(*line.simulate, error);
+        spec = sim::parseSimulationSpec(*line.simulate, error);
         if (!spec) {
             QMessageBox::critical(nullptr, QStringLiteral("Quilldar"), error);
             return 2;
@@ -165,22 +168,21 @@ int CQuilldarApp::run(int argc, char** argv) {
     context.settingsStore().load(context.settings(), startupFolder);
     context.languageTable().fill(context.settings().languageIndex, context.settings());
 
-    CQuilldarDlg window(context, startupFolder);
+    platform::InstanceLock lock(QDir::tempPath());
+    const StartupRole role = decideStartupRole(simulated != nullptr, lock, QCoreApplication::applicationPid());
+    context.state().offlineInstance = role.offline ? 1 : 0;
+    CQuilldarDlg window(context, startupFolder, role.scratchFileName);
     if (simulated != nullptr && !line.faults.empty()) {
         line.faults.strike(0, *simulated);
         window.setBeforeTick([faults = line.faults, simulated, &state = context.state()]() mutable {
             faults.beforePollTick(state.connected != 0, *simulated);
         });
     }
-    // The first copy owns the interface module; later copies work offline on recordings.
-    platform::InstanceLock lock(QDir::tempPath());
-    if (!lock.acquire()) {
-        context.state().offlineInstance = 1;
-    } else {
-        // The records of a run that ended without saving them are offered for saving again; a
-        // second copy leaves them to the first, which may still be writing them.
-        window.controller().adoptLeftoverRecording();
-    }
+    // The records of a run that ended without saving them are offered for saving again.
+    if (role.adoptsLeftovers) window.controller().adoptLeftoverRecording();
+    // The tab picks the unit that Connect connects to: a simulated unit's copy starts on its tab
+    // (engine, transmission, combined, ABS, EPS are the first five tabs in that order).
+    if (spec) window.controller().tabClicked(static_cast<int>(spec->unit));
     if (!line.recording.isEmpty()) window.openAtStart(line.recording);
     if (QGuiApplication::clipboard()->text() == QLatin1String(kClipboardTrigger))
         context.state().clipboardOutput = 1;

@@ -67,10 +67,14 @@ QLabel* valueField(QWidget* parent, const char* name) {
 }  // namespace
 
 CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolder, QWidget* parent)
+    : CQuilldarDlg(context, startupFolder, QString::fromLatin1(files::TemporaryRecording::kFileName), parent) {}
+
+CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolder, const QString& scratchFileName,
+                           QWidget* parent)
     : QDialog(parent),
       context_(context),
       state_(context.state()),
-      recording_(startupFolder),
+      recording_(startupFolder, scratchFileName),
       controller_(context, *this, recording_),
       askUser_([](QWidget* parent, const QString& caption, const QString& text) {
           return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==

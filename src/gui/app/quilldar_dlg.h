@@ -32,6 +32,9 @@ class CQuilldarDlg : public QDialog, private app::MainView {
     Q_OBJECT
 public:
     CQuilldarDlg(app::AppContext& context, const QString& startupFolder, QWidget* parent = nullptr);
+    // A copy that records into a scratch file of its own name (a simulated module's copy).
+    CQuilldarDlg(app::AppContext& context, const QString& startupFolder, const QString& scratchFileName,
+                 QWidget* parent = nullptr);
     ~CQuilldarDlg() override;
 
     // How questions and messages reach the user: message boxes in the program, a script in tests.

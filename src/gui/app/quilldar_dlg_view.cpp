@@ -50,10 +50,18 @@ void CQuilldarDlg::showHardwareFields(app::HardwareFields fields, const QString&
             hardwareId_->setText(table.text(MainText::NoValue));
             hardwareSn_->setText(table.text(MainText::NoValue));
             break;
-        case app::HardwareFields::Offline:
+        case app::HardwareFields::Offline: {
+            // Why: the module is in use by the copy that started first.
+            const QString why = QStringLiteral("Another Quilldar uses the module");
+            const QString explanation =
+                why + QStringLiteral(". This copy opens, plays, graphs and prints recordings; close the other "
+                                     "copy to use the module here.");
             setElidedText(hardwareId_, table.text(MainText::OfflineMode));
-            hardwareSn_->setText(table.text(MainText::OfflineMode));
+            setElidedText(hardwareSn_, why);
+            hardwareId_->setToolTip(explanation);
+            hardwareSn_->setToolTip(explanation);
             break;
+        }
         case app::HardwareFields::Known:
             hardwareId_->setToolTip(QString());
             hardwareId_->setText(id);
@@ -113,9 +121,16 @@ bool CQuilldarDlg::askYesNo(app::Question question) {
 void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
     const settings::LanguageTable& table = context_.languageTable();
     switch (message) {
-        case app::Message::CommunicationFailed:
-            tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationFailed));
+        case app::Message::CommunicationFailed: {
+            QString text = table.text(MainText::CommunicationFailed);
+            // The selected tab picks the control unit; a user on the wrong tab learns it here.
+            if (!detail.isEmpty())
+                text += QStringLiteral("\n\nThe unit tried was %1, the unit of the selected tab. To connect to "
+                                       "another unit, select its tab first, then press Connect.")
+                            .arg(detail);
+            tellUser_(this, table.text(MainText::Error), text);
             break;
+        }
         case app::Message::CommunicationError:
             tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationError));
             break;
