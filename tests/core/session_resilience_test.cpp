@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <chrono>
 
 #include "link/module_commands.h"
@@ -186,6 +187,46 @@ TEST_F(SessionTest, FieldsSayWhyNoModuleCanBeUsed) {
     controller().tick();
     EXPECT_EQ(view_.hardwareFieldsShown(), HardwareFields::Known);
     EXPECT_TRUE(view_.hint.isEmpty());
+}
+
+TEST_F(SessionTest, ASessionThatEndsByItselfSaysWhenAndWhyUntilTheNextConnect) {
+    const QRegularExpression ended(QStringLiteral("^Session ended at \\d\\d:\\d\\d:\\d\\d: (.*?)\\.( (\\d+) records kept for Save As\\.)?$"));
+    // Pulled off the port: the reads fail.
+    connectOnTab(0);
+    ticks(12);
+    module().unplug();
+    for (int i = 0; i < 4 && state().connected; ++i) controller().tick();
+    ASSERT_EQ(state().connected, 0);
+    QRegularExpressionMatch match = ended.match(view_.sessionEndLine);
+    ASSERT_TRUE(match.hasMatch()) << view_.sessionEndLine.toStdString();
+    EXPECT_EQ(match.captured(1), "Module unplugged");
+    EXPECT_EQ(match.captured(3).toUInt(), state().recordCount);
+    EXPECT_TRUE(view_.messages.empty());  // a line, not a message box
+
+    module().replug();
+    powerUp();
+    EXPECT_FALSE(view_.sessionEndLine.isEmpty());  // it stays until the next Connect
+    view_.answers = {true};  // give the unsaved records up
+    view_.selected = 0;
+    controller().connectCommand();
+    ASSERT_EQ(state().connected, 1);
+    EXPECT_TRUE(view_.sessionEndLine.isEmpty());
+
+    // Silent: the waits go unanswered.
+    ticks(12);
+    module().muteUntilReopened();
+    for (int i = 0; i < 4 && state().connected; ++i) controller().tick();
+    ASSERT_EQ(state().connected, 0);
+    match = ended.match(view_.sessionEndLine);
+    ASSERT_TRUE(match.hasMatch()) << view_.sessionEndLine.toStdString();
+    EXPECT_EQ(match.captured(1), "No reply from the module");
+
+    // The user's own Disconnect needs no line.
+    view_.answers = {true};
+    controller().connectCommand();
+    ASSERT_EQ(state().connected, 1);
+    controller().connectCommand();
+    EXPECT_TRUE(view_.sessionEndLine.isEmpty());
 }
 
 }  // namespace

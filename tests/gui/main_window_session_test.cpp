@@ -123,6 +123,32 @@ TEST_F(MainWindowTest, AnOfflineCopySaysThatAnotherCopyUsesTheModule) {
     EXPECT_EQ(window_->fieldText("hardwareId").left(7), "Offline");
 }
 
+TEST_F(MainWindowTest, APulledModuleIsNamedInTheWindowInThePlaybackStripsPlace) {
+    connectEngine();
+    ticks(12);
+    module_->unplug();
+    for (int i = 0; i < 4 && context_->state().connected; ++i) ticks(1);
+    ASSERT_EQ(context_->state().connected, 0);
+    const auto* line = window_->findChild<QLabel*>(QStringLiteral("sessionEndLine"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_TRUE(line->toolTip().contains("Module unplugged")) << line->toolTip().toStdString();
+    EXPECT_TRUE(line->toolTip().endsWith("records kept for Save As."));
+    EXPECT_FALSE(window_->findChild<QWidget*>(QStringLiteral("playbackSlider"))->isVisible());
+    EXPECT_TRUE(messages_.isEmpty());
+
+    // A recording opened meanwhile needs the strip back.
+    testing::RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 20; ++i) recording.add(0, testing::engineLiveFrame({{17, 30}}));
+    ASSERT_TRUE(recording.writeTo(folder_.filePath("ride.QLS")));
+    answers_ = {true};
+    window_->openAtStart(folder_.filePath("ride.QLS"));
+    ASSERT_EQ(context_->state().playback, 1);
+    EXPECT_FALSE(line->isVisible());
+    EXPECT_TRUE(window_->findChild<QWidget*>(QStringLiteral("playbackSlider"))->isVisible());
+}
+
 TEST_F(MainWindowTest, WithoutAPdfViewerPrintAndFaqSayWhereTheDocumentIs) {
     connectEngine();
     window_->setUrlOpener([](const QUrl&) { return false; });

@@ -95,6 +95,7 @@ public:
     }
     void playbackPageChanged() override { ++playbackPageChanges; }
     void focusOpenButton() override { ++openFocused; }
+    void showSessionEnd(const QString& line) override { sessionEndLine = line; }
 
     bool enabled(app::MainControl control) const {
         const auto found = enabled_.find(control);
@@ -127,6 +128,7 @@ public:
     int sliderMaximum = 1;
     int playbackPageChanges = 0;
     int openFocused = 0;
+    QString sessionEndLine;
 
 private:
     std::map<app::MainControl, bool> enabled_;

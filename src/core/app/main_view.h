@@ -68,6 +68,9 @@ public:
     // Called every few tens of milliseconds while a long command waits for the module: the
     // window may paint itself, but must not start anything.
     virtual void keepPainted() {}
+    // A line that says when and why the last session ended by itself and what became of its
+    // records; empty: no such line (a new session, a playback, the records saved).
+    virtual void showSessionEnd(const QString& line) { (void)line; }
     // Gives the keyboard focus to the Open button ("<<" landing on a new segment).
     virtual void focusOpenButton() {}
     // A new session starts: pages that keep what they showed last start afresh.

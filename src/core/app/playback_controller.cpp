@@ -88,6 +88,7 @@ bool PlaybackController::openRecording(const QString& path, OpenedFrom from) {
     view_.setControlEnabled(MainControl::Slider, true);
     state_.playPosition = 0;
     state_.playback = 1;
+    view_.showSessionEnd({});  // the playback strip takes the line's place
     state_.paused = 1;
     state_.autoPaused = 0;
     playCaption_ = true;

@@ -1,6 +1,7 @@
 #include "app/session_controller.h"
 
 #include <QFileInfo>
+#include <QTime>
 #include <algorithm>
 
 #include "app/tab_map.h"
@@ -131,6 +132,24 @@ void SessionController::tell(Message message, const QString& detail) {
 void SessionController::endSession(SessionEnd how) {
     lastSessionEnd_ = how;
     sessionReset();
+    announceSessionEnd(how);
+}
+
+void SessionController::announceSessionEnd(SessionEnd how) {
+    QString why;
+    switch (how) {
+        case SessionEnd::LinkLost:
+            why = link_.lastDrop() == link::LinkDrop::DeviceGone ? QStringLiteral("Module unplugged")
+                                                                  : QStringLiteral("No reply from the module");
+            break;
+        case SessionEnd::UnitDisconnected: why = QStringLiteral("The control unit disconnected"); break;
+        case SessionEnd::None:
+        case SessionEnd::UserDisconnect: view_.showSessionEnd({}); return;
+    }
+    QString line = QStringLiteral("Session ended at %1: %2.").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), why);
+    if (state_.recordCount > kRecordsWorthSaving)
+        line += QStringLiteral(" %1 records kept for Save As.").arg(state_.recordCount);
+    view_.showSessionEnd(line);
 }
 
 void SessionController::takeReply() {
@@ -196,6 +215,7 @@ void SessionController::connectCommand() {
     }
     view_.setControlEnabled(MainControl::SaveAs, false);
     if (selectedTab_ < 0 || selectedTab_ >= kUnitTabs) return;
+    view_.showSessionEnd({});
     recordingFailureShown_ = false;
     view_.setBusy(true);
     context_.ecm().clear();
@@ -260,6 +280,7 @@ bool SessionController::saveRecordingAs(const QString& target) {
         return false;
     }
     view_.setControlEnabled(MainControl::SaveAs, false);
+    view_.showSessionEnd({});
     return true;
 }
 

@@ -78,6 +78,9 @@ private:
     bool ask(Question question) override;
     void tell(Message message, const QString& detail = {}) override;
     void endSession(SessionEnd how);
+    // Tells the user, in the window, that a session ended by itself: when, why, and that its
+    // records are kept for Save As.
+    void announceSessionEnd(SessionEnd how);
     // The part of a tick that talks to the module over an open link: the greeting, the power poll
     // and, in a session, the page's list and one reply. False when a wait failed.
     bool talkToModule();

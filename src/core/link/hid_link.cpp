@@ -41,6 +41,7 @@ bool HidLink::ReopenInterface() {
         return false;
     }
     state_.setLinkOpen(true);
+    lastDrop_ = static_cast<int>(LinkDrop::None);
     startThreads();
     return true;
 }
@@ -51,6 +52,7 @@ bool HidLink::SendReport() {
     lastSendAt_ = Clock::now();
     const bool written = transport_.write(transmit_);
     if (!written) {
+        lastDrop_ = static_cast<int>(LinkDrop::DeviceGone);
         state_.setLinkOpen(false);
         signal();
     }
@@ -68,6 +70,7 @@ bool HidLink::WaitReport() {
     if (stopIoThreads_.load() || threadsEnded_.load()) {
         // The wait timer ended the threads because no wait started for a while: nothing would
         // end this wait, so it fails and the next poll tick opens the module again.
+        if (lastDrop() == LinkDrop::None) lastDrop_ = static_cast<int>(LinkDrop::NoReply);
         stopThreadsAndDrop();
         return false;
     }
@@ -110,6 +113,8 @@ bool HidLink::WaitReport() {
     }
     readResult_ = arrived ? 1 : 0;
     if (arrived) return true;
+    // A module whose reads failed meanwhile is gone; one that stayed silent did not answer.
+    if (lastDrop() == LinkDrop::None) lastDrop_ = static_cast<int>(LinkDrop::NoReply);
     stopThreadsAndDrop();
     return false;
 }
@@ -182,6 +187,7 @@ void HidLink::runReader() {
         } else if (outcome == ReadOutcome::Failed) {
             readResult_ = 0;
             if (++failedReads > kMaxFailedReads) {
+                lastDrop_ = static_cast<int>(LinkDrop::DeviceGone);
                 state_.setLinkOpen(false);
                 reportReady_ = 1;
                 signal();

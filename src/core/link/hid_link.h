@@ -18,6 +18,13 @@
 
 namespace quilldar::link {
 
+// Why the link went down last.
+enum class LinkDrop {
+    None,        // it is up, or was closed on purpose
+    DeviceGone,  // reading or writing the module failed: it was pulled off the port or failed
+    NoReply,     // the module did not answer within a wait's deadline
+};
+
 inline constexpr std::uint16_t kModuleVendorId = 0x04D8;
 inline constexpr std::uint16_t kModuleProductId = 0x05F1;
 
@@ -106,6 +113,8 @@ public:
     // Successful waits since construction (each took one report).
     std::uint64_t repliesTaken() const { return repliesTaken_; }
 
+    // Why the link went down last; None again once it is reopened.
+    LinkDrop lastDrop() const { return static_cast<LinkDrop>(lastDrop_.load()); }
     // Why the last open attempt failed (Opened after a success).
     OpenOutcome lastOpenOutcome() const { return lastOpenOutcome_; }
     // Flags shared with the link threads, readable for diagnostics and tests.
@@ -139,6 +148,8 @@ private:
     OpenOutcome lastOpenOutcome_ = OpenOutcome::NotFound;
     // When the command report was last written: no report that arrived before it answers it.
     Clock::time_point lastSendAt_{};
+    // A LinkDrop, written by the reader thread as well.
+    std::atomic<int> lastDrop_{static_cast<int>(LinkDrop::None)};
     std::uint64_t repliesTaken_ = 0;
 
     std::atomic<std::uint8_t> reportReady_{0};

@@ -189,6 +189,10 @@ void CQuilldarDlg::buildControls() {
     slider_->setRange(0, 1);
     lengthField_ = valueField(this, "lengthField");
     lengthField_->setGeometry(dialogUnits(463, 40, 42, 9));
+    sessionEndLine_ = new QLabel(this);
+    sessionEndLine_->setObjectName(QStringLiteral("sessionEndLine"));
+    sessionEndLine_->setGeometry(dialogUnits(220, 39, 285, 11));
+    sessionEndLine_->hide();
 
     header_ = new QLabel(this);
     header_->setObjectName(QStringLiteral("header"));
@@ -255,6 +259,7 @@ void CQuilldarDlg::applyStyle() {
         "QLabel { color: #ffffff; }"
         "QLabel[role=\"value\"] { color: #ffff00; }"
         "#timeField { color: #ffffff; }"
+        "#sessionEndLine { color: #ffc864; }"
         "#upperFrame { border: 1px solid #505050; border-radius: 3px; }"
         "QPushButton { color: #ffffff; background: #505050; border: 1px solid #6e6e6e; border-radius: 2px; padding: 1px 2px; }"
         "QPushButton:hover { background: #5e5e5e; }"

@@ -131,6 +131,7 @@ private:
     void showLength(const QString& text) override;
     void showSinglePageTab(std::uint16_t page) override;
     void focusOpenButton() override;
+    void showSessionEnd(const QString& line) override;
 
     // The update check of the first tick.
     void checkForUpdate();
@@ -185,6 +186,7 @@ private:
     QLabel* ecmId_ = nullptr;
     QLabel* timeField_ = nullptr;
     QLabel* lengthField_ = nullptr;
+    QLabel* sessionEndLine_ = nullptr;  // in the playback strip's place while no recording plays
     QLabel* header_ = nullptr;
     QSlider* slider_ = nullptr;
     CMyTabCtrl* tabs_ = nullptr;

@@ -201,6 +201,17 @@ void CQuilldarDlg::showSinglePageTab(std::uint16_t page) {
 
 void CQuilldarDlg::focusOpenButton() { buttons_[MainControl::Open]->setFocus(); }
 
+void CQuilldarDlg::showSessionEnd(const QString& line) {
+    // The line stands where the playback strip is, which has nothing to do until a recording
+    // is opened.
+    const bool shown = !line.isEmpty();
+    for (QWidget* strip : std::initializer_list<QWidget*>{timeField_, slider_, lengthField_, buttons_[MainControl::Back],
+                                                         buttons_[MainControl::Forward]})
+        strip->setVisible(!shown);
+    sessionEndLine_->setVisible(shown);
+    if (shown) setFittingLabelText(sessionEndLine_, line);
+}
+
 void CQuilldarDlg::resetView() {
     context_.languageTable().fill(context_.settings().languageIndex, context_.settings());
     viewReset(false);

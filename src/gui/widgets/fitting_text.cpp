@@ -16,6 +16,15 @@ void setElidedText(QLabel* field, const QString& text) {
     field->setToolTip(text);
 }
 
+void setFittingLabelText(QLabel* label, const QString& text) {
+    constexpr double kSmallestPoints = 6.5;
+    QFont font = label->parentWidget()->font();
+    while (font.pointSizeF() > kSmallestPoints && QFontMetrics(font).horizontalAdvance(text) > label->width())
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    label->setFont(font);
+    setElidedText(label, text);
+}
+
 void setFittingText(QPushButton* button, const QString& text) {
     constexpr double kSmallestPoints = 6.0;
     constexpr int kPadding = 8;
