@@ -331,11 +331,11 @@ TEST_F(PlaybackTest, RecordingLeftByAnEarlierRunIsKeptForSaving) {
     EXPECT_EQ(QFile(recording_->path()).size(), 20 * 65);
     EXPECT_TRUE(view_.enabled(MainControl::SaveAs));
 
-    // A new session asks before the records go.
+    // A new session asks before the records go, and says plainly that they would be lost.
     view_.answers = {false};
     powerUp();
     controller().connectCommand();
-    EXPECT_EQ(view_.questions.back(), Question::UnsavedContinue);
+    EXPECT_EQ(view_.questions.back(), Question::DiscardLeftover);
     EXPECT_EQ(state().connected, 0);
     ASSERT_TRUE(controller().saveRecordingAs(path("kept.QLS")));
     EXPECT_EQ(QFile(path("kept.QLS")).size(), 20 * 65);

@@ -274,7 +274,8 @@ TEST_F(SessionTest, ClosingWithUnsavedRecordsAsksAndNoKeepsRunning) {
     view_.answers = {true};
     EXPECT_TRUE(controller().shutdown());
     EXPECT_EQ(state().exiting, 1);
-    EXPECT_TRUE(QFile::exists(recording_->path()));  // exiting without saving leaves the file
+    // The user chose to lose the records: the next start does not offer them again.
+    EXPECT_FALSE(QFile::exists(recording_->path()));
 }
 
 TEST_F(SessionTest, UnwritableRecordingIsReportedOnceAndTheSessionGoesOn) {

@@ -20,6 +20,7 @@ enum class Question {
     UnsavedContinue,  // "Last session was not saved! ... continue?"
     UnsavedExit,      // "Last session was not saved! ... exit anyway?"
     ClearErrors,      // "Error codes will be cleared. Continue?"
+    DiscardLeftover,  // the unsaved records are those an earlier run left: "Discard its records?"
 };
 
 enum class Message {

@@ -56,7 +56,6 @@ void PlaybackController::openFromCommandLine(const QString& path) {
 bool PlaybackController::openRecording(const QString& path, OpenedFrom from) {
     if (state_.connected || state_.playback) return false;
     state_.fileDialogOpen = 1;
-    if (state_.recordingOpen) scratch_.close(state_);
     // The first trouble-code answer of the recording is shown even if it equals the last one.
     view_.sessionStarting();
 
@@ -83,6 +82,9 @@ bool PlaybackController::openRecording(const QString& path, OpenedFrom from) {
         return false;
     }
 
+    // Only a recording that loaded takes the place of the unsaved records: a file that cannot be
+    // opened leaves them, and Save As with them, as they were.
+    if (state_.recordingOpen) scratch_.close(state_);
     const std::uint32_t records = recording_.recordCount();
     view_.setControlEnabled(MainControl::SaveAs, true);
     view_.setControlEnabled(MainControl::Slider, true);

@@ -121,6 +121,7 @@ bool SessionController::talkToModule() {
 
 bool SessionController::ask(Question question) {
     const link::HidLink::IdleHold hold(link_);
+    if (question == Question::UnsavedContinue && unsavedAreLeftover_) question = Question::DiscardLeftover;
     return view_.askYesNo(question);
 }
 
@@ -209,10 +210,9 @@ void SessionController::connectCommand() {
     view_.sessionStarting();
     if (state_.recordingOpen) {
         if (!ask(Question::UnsavedContinue)) return;
-        state_.recordingOpen = 0;
-        state_.recordCount = 0;
         recording_.close(state_);
     }
+    unsavedAreLeftover_ = false;
     view_.setControlEnabled(MainControl::SaveAs, false);
     if (selectedTab_ < 0 || selectedTab_ >= kUnitTabs) return;
     view_.showSessionEnd({});
@@ -262,16 +262,38 @@ void SessionController::sessionReset() {
     state_.listState = link::list_state::kNone;
     state_.handshakePending = 1;
     state_.autoErrorPage = 1;
+    // The recording named on the command line has been closed: now the leftover is offered.
+    if (leftoverPending_ && !state_.playback) {
+        leftoverPending_ = false;
+        adoptLeftoverRecording();
+    }
 }
 
 std::uint32_t SessionController::adoptLeftoverRecording() {
     const std::uint32_t records = recording_.adoptLeftover(state_);
-    if (records > 0) view_.setControlEnabled(MainControl::SaveAs, true);
+    if (records > 0) {
+        unsavedAreLeftover_ = true;
+        view_.setControlEnabled(MainControl::SaveAs, true);
+    }
     return records;
 }
 
+void SessionController::adoptLeftoverRecordingWhenIdle() {
+    if (state_.playback) {
+        leftoverPending_ = true;
+        return;
+    }
+    adoptLeftoverRecording();
+}
+
 bool SessionController::saveRecordingAs(const QString& target) {
-    if (state_.playback || state_.connected || !state_.recordingOpen) return false;
+    if (state_.playback || state_.connected) return false;
+    if (!state_.recordingOpen) {
+        // Save As is never left enabled with nothing behind it; if it was, the user hears so.
+        view_.setControlEnabled(MainControl::SaveAs, false);
+        tell(Message::SaveFailed, QStringLiteral("there are no unsaved records"));
+        return false;
+    }
     const QString folder = QFileInfo(target).absolutePath();
     context_.settings().openSave1 = folder;
     context_.settingsStore().storeOpenSave1(folder);
@@ -279,6 +301,7 @@ bool SessionController::saveRecordingAs(const QString& target) {
         tell(Message::SaveFailed, recording_.lastError());
         return false;
     }
+    unsavedAreLeftover_ = false;
     view_.setControlEnabled(MainControl::SaveAs, false);
     view_.showSessionEnd({});
     return true;
@@ -294,6 +317,9 @@ bool SessionController::shutdown() {
         view_.startPollTimer(pollPeriodMs());
         return false;
     }
+    // The user chose to exit without them: the next start does not offer them again. Only what
+    // a crash or a kill leaves behind comes back.
+    if (state_.recordingOpen) recording_.discard(state_);
     if (state_.isLinkOpen()) {
         link::commands::stop(link_.transmitReport());
         link_.SendReport();

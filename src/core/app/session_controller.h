@@ -66,6 +66,9 @@ public:
     // whole records) is taken as the records of an unsaved session, so that the user can still
     // keep it. Returns the number of records found.
     std::uint32_t adoptLeftoverRecording();
+    // As adoptLeftoverRecording, but once no recording plays: a recording named on the command
+    // line is opened first and the leftover offered when it is closed.
+    void adoptLeftoverRecordingWhenIdle();
 
 private:
     // ConnectObserver
@@ -100,6 +103,10 @@ private:
     files::TemporaryRecording& recording_;
     int selectedTab_ = 0;
     bool recordingFailureShown_ = false;
+    // The unsaved records are what an earlier run left behind, not this run's session.
+    bool unsavedAreLeftover_ = false;
+    // A leftover waits for the playback of a recording named on the command line to close.
+    bool leftoverPending_ = false;
     SessionEnd lastSessionEnd_ = SessionEnd::None;
     std::function<void(const link::Report&)> replyObserver_;
     PlaybackController playback_;

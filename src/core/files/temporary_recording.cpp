@@ -118,6 +118,12 @@ void TemporaryRecording::close(app::AppState& state) {
     file_.close();
     stopped_ = false;
     state.recordingOpen = 0;
+    state.recordCount = 0;
+}
+
+void TemporaryRecording::discard(app::AppState& state) {
+    close(state);
+    QFile::remove(path_);
 }
 
 }  // namespace quilldar::files

@@ -35,8 +35,12 @@ public:
     // recordCount is 0 and recordingOpen clear; the next record starts a new scratch file.
     bool saveRecording(const QString& target, app::AppState& state);
 
-    // Gives the held recording up (it stays on disk until the next session truncates it).
+    // Gives the held recording up (it stays on disk until the next session truncates it);
+    // recordCount and recordingOpen are cleared.
     void close(app::AppState& state);
+    // Gives the held recording up and removes the scratch file: the user chose to lose it, so the
+    // next start must not offer it again.
+    void discard(app::AppState& state);
 
     // Takes a scratch file left behind by an earlier run as the held recording: a partial last
     // record is cut off, recordCount is set and recordingOpen too when whole records remain.

@@ -178,12 +178,13 @@ int CQuilldarApp::run(int argc, char** argv) {
             faults.beforePollTick(state.connected != 0, *simulated);
         });
     }
-    // The records of a run that ended without saving them are offered for saving again.
-    if (role.adoptsLeftovers) window.controller().adoptLeftoverRecording();
+    // A recording named on the command line opens first; the records of a run that ended
+    // without saving them are offered for saving once no recording plays.
+    if (!line.recording.isEmpty()) window.openAtStart(line.recording);
+    if (role.adoptsLeftovers) window.controller().adoptLeftoverRecordingWhenIdle();
     // The tab picks the unit that Connect connects to: a simulated unit's copy starts on its tab
     // (engine, transmission, combined, ABS, EPS are the first five tabs in that order).
     if (spec) window.controller().tabClicked(static_cast<int>(spec->unit));
-    if (!line.recording.isEmpty()) window.openAtStart(line.recording);
     if (QGuiApplication::clipboard()->text() == QLatin1String(kClipboardTrigger))
         context.state().clipboardOutput = 1;
     window.start();

@@ -112,6 +112,10 @@ bool CQuilldarDlg::askYesNo(app::Question question) {
             break;
         case app::Question::UnsavedExit: text = MainText::UnsavedExitQuestion; break;
         case app::Question::ClearErrors: text = MainText::ClearErrorsQuestion; break;
+        case app::Question::DiscardLeftover:
+            // Records the user may not know about: the question says plainly that they go.
+            return askUser_(this, table.text(MainText::AttentionUnsaved),
+                            QStringLiteral("The last session was not saved. Discard its records and continue?"));
     }
     // "\n\r" in the table is one line break.
     const QString message = QString(table.text(text)).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
