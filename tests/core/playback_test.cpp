@@ -244,7 +244,8 @@ TEST_F(PlaybackTest, OpeningAsksBeforeTheLastSessionsRecordsAreGivenUp) {
     });
     EXPECT_EQ(state().playback, 1);
     EXPECT_EQ(state().recordingOpen, 0);
-    EXPECT_TRUE(QFile::exists(recording_->path()));  // given up, not deleted
+    // The user gave them up for the file: they do not come back at the next start.
+    EXPECT_FALSE(QFile::exists(recording_->path()));
 }
 
 // A live session of the simulated unit, saved; what the window showed of its ECM.

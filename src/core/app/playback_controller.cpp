@@ -83,8 +83,8 @@ bool PlaybackController::openRecording(const QString& path, OpenedFrom from) {
     }
 
     // Only a recording that loaded takes the place of the unsaved records: a file that cannot be
-    // opened leaves them, and Save As with them, as they were.
-    if (state_.recordingOpen) scratch_.close(state_);
+    // opened leaves them, and Save As with them, as they were. Given up, they are gone for good.
+    if (state_.recordingOpen) scratch_.discard(state_);
     const std::uint32_t records = recording_.recordCount();
     view_.setControlEnabled(MainControl::SaveAs, true);
     view_.setControlEnabled(MainControl::Slider, true);

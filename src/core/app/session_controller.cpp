@@ -110,6 +110,12 @@ bool SessionController::talkToModule() {
     if (!state_.connected) link::PollPower(link_, state_);
     applyConnectRule();
     if (!state_.connected) return true;
+    // The module's word that the unit dropped out ends the session whenever it came, even when
+    // it arrived before this tick's request, which a wait would pass over as old.
+    if (link_.takeUnreadDisconnect()) {
+        takeReply();
+        return true;
+    }
     state_.nearEnd = 0;
     if (state_.builtKind != state_.systemKind) rebuildTabStrip();
     if (!link::SelectPageList(link_, state_)) return false;
@@ -210,7 +216,8 @@ void SessionController::connectCommand() {
     view_.sessionStarting();
     if (state_.recordingOpen) {
         if (!ask(Question::UnsavedContinue)) return;
-        recording_.close(state_);
+        // The user's Yes gives them up for good, on disk too, whether or not a session follows.
+        recording_.discard(state_);
     }
     unsavedAreLeftover_ = false;
     view_.setControlEnabled(MainControl::SaveAs, false);
@@ -271,10 +278,9 @@ void SessionController::sessionReset() {
 
 std::uint32_t SessionController::adoptLeftoverRecording() {
     const std::uint32_t records = recording_.adoptLeftover(state_);
-    if (records > 0) {
-        unsavedAreLeftover_ = true;
-        view_.setControlEnabled(MainControl::SaveAs, true);
-    }
+    if (records > 0) unsavedAreLeftover_ = true;
+    // Worth saving as a finished session's records would be.
+    if (records > kRecordsWorthSaving) view_.setControlEnabled(MainControl::SaveAs, true);
     return records;
 }
 

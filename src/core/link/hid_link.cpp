@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "link/module_replies.h"
+
 namespace quilldar::link {
 
 namespace {
@@ -117,6 +119,17 @@ bool HidLink::WaitReport() {
     if (lastDrop() == LinkDrop::None) lastDrop_ = static_cast<int>(LinkDrop::NoReply);
     stopThreadsAndDrop();
     return false;
+}
+
+bool HidLink::takeUnreadDisconnect() {
+    const auto ending = receive_.firstMatching(
+        nextUnread_, [](const Report& report) { return payloadStartsWith(report, replies::kDisconnected); });
+    if (!ending) return false;
+    reply_ = ending->report;
+    nextUnread_ = ending->sequence + 1;
+    ++repliesTaken_;
+    readResult_ = 1;
+    return true;
 }
 
 bool HidLink::ReplyIs(std::string_view text) const { return payloadStartsWith(reply_, text); }

@@ -81,6 +81,10 @@ public:
         const std::uint64_t arrived = receive_.arrivals();
         if (arrived > 0) nextUnread_ = std::max(nextUnread_, arrived - 1);
     }
+    // Takes, as if a wait had ended with it, a "Disconnected" that arrived since the last report
+    // taken and that no wait took: a wait passes over reports older than its command, and the
+    // module's word that the unit dropped out must not be lost that way. False when there is none.
+    bool takeUnreadDisconnect();
     // The report that ended the last successful wait.
     const Report& reply() const { return reply_; }
     // True when the payload of that report starts with the characters of text.

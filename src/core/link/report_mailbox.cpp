@@ -36,4 +36,15 @@ std::optional<ReportMailbox::Arrival> ReportMailbox::firstArrival(std::uint64_t 
     return std::nullopt;
 }
 
+std::optional<ReportMailbox::Arrival> ReportMailbox::firstMatching(std::uint64_t from,
+                                                                  bool (*accept)(const Report& report)) const {
+    std::lock_guard lock(mutex_);
+    const std::uint64_t oldestKept = arrivals_ > kHistory ? arrivals_ - kHistory : 0;
+    for (std::uint64_t sequence = from > oldestKept ? from : oldestKept; sequence < arrivals_; ++sequence) {
+        const Arrival& arrival = history_[sequence % kHistory];
+        if (accept(arrival.report)) return arrival;
+    }
+    return std::nullopt;
+}
+
 }  // namespace quilldar::link

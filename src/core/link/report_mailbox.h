@@ -35,6 +35,9 @@ public:
     // The first report still held whose sequence number is at least `from` and that arrived no
     // earlier than `notBefore`; nothing when no such report has arrived yet.
     std::optional<Arrival> firstArrival(std::uint64_t from, Clock::time_point notBefore) const;
+    // The first report still held whose sequence number is at least `from` and that the test
+    // accepts, however long ago it arrived.
+    std::optional<Arrival> firstMatching(std::uint64_t from, bool (*accept)(const Report& report)) const;
 
 private:
     static constexpr std::size_t kHistory = 256;

@@ -212,6 +212,7 @@ void CQuilldarDlg::buildControls() {
     tabs_->setPage(6, freezeFrames_);
     activeTests_ = new CDlgDialog8(
         context_, [this](const std::function<void()>& command) { runCommand(command); }, tabs_);
+    activeTests_->setQuestionRunner([this](const std::function<void()>& question) { runBesideSession(question); });
     tabs_->setPage(7, activeTests_);
     tabs_->setGeometry(dialogUnits(0, 59, kWidthUnits, 291));
     tabs_->setTabClicked([this](int tab) { runCommand([&] { controller_.tabClicked(tab); }); });
@@ -338,9 +339,8 @@ void CQuilldarDlg::viewReset(bool first) {
 
 void CQuilldarDlg::reject() {
     // Escape, the close box and the system menu all end up here. A close that arrives while a
-    // command runs is ignored: the command must finish its dialogue with the module.
-    if (commandDepth_ > 0) return;
-    if (inTick_) {
+    // command runs waits for it: the command must finish its dialogue with the module.
+    if (commandDepth_ > 0 || inTick_) {
         closeRequested_ = true;
         return;
     }

@@ -146,6 +146,7 @@ private:
     // the poll tick keeps running while it is open, which a command otherwise holds off, so that
     // the values stay live and the recording has no gap.
     void runBesideSession(const std::function<void()>& dialog);
+    bool askBesideSession(const QString& caption, const QString& text);
     // Runs a command with the poll timer held, so that a message box's own event loop cannot
     // start a tick in the middle of it.
     void runCommand(const std::function<void()>& command);

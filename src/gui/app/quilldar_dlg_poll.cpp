@@ -1,5 +1,7 @@
 #include "gui/app/quilldar_dlg.h"
 
+#include <QMetaObject>
+
 #include "gui/widgets/input_hold.h"
 #include "settings/language_table.h"
 
@@ -56,8 +58,14 @@ void CQuilldarDlg::runCommand(const std::function<void()>& command) {
     ++commandDepth_;
     command();
     --commandDepth_;
-    // Input that came while the command waited for the module follows it.
-    if (commandDepth_ == 0) inputHold_->release();
+    if (commandDepth_ > 0) return;
+    // Input that came while the command waited for the module follows it, and so does a close
+    // that came meanwhile.
+    inputHold_->release();
+    if (closeRequested_ && !inTick_) {
+        closeRequested_ = false;
+        QMetaObject::invokeMethod(this, &CQuilldarDlg::reject, Qt::QueuedConnection);
+    }
 }
 
 void CQuilldarDlg::stopPollTimer() { pollTimer_.stop(); }

@@ -114,12 +114,20 @@ bool CQuilldarDlg::askYesNo(app::Question question) {
         case app::Question::ClearErrors: text = MainText::ClearErrorsQuestion; break;
         case app::Question::DiscardLeftover:
             // Records the user may not know about: the question says plainly that they go.
-            return askUser_(this, table.text(MainText::AttentionUnsaved),
-                            QStringLiteral("The last session was not saved. Discard its records and continue?"));
+            return askBesideSession(table.text(MainText::AttentionUnsaved),
+                                    QStringLiteral("The last session was not saved. Discard its records and continue?"));
     }
     // "\n\r" in the table is one line break.
     const QString message = QString(table.text(text)).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
-    return askUser_(this, table.text(caption), message);
+    return askBesideSession(table.text(caption), message);
+}
+
+bool CQuilldarDlg::askBesideSession(const QString& caption, const QString& text) {
+    // A question may stay open as long as the user likes; the live session and its recording go
+    // on behind it. (The exit question comes with the poll timer stopped.)
+    bool answer = false;
+    runBesideSession([&] { answer = askUser_(this, caption, text); });
+    return answer;
 }
 
 void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {

@@ -183,7 +183,11 @@ void CDlgDialog8::showState() {
     if (targetIdle_->text() != target) targetIdle_->setText(target);
 }
 
-bool CDlgDialog8::ask(const QString& text) { return askUser_(this, text); }
+bool CDlgDialog8::ask(const QString& text) {
+    bool answer = false;
+    runQuestion_([&] { answer = askUser_(this, text); });
+    return answer;
+}
 
 void CDlgDialog8::tell(const QString& caption, const QString& text) { tellUser_(this, caption, text); }
 

@@ -39,6 +39,8 @@ public:
     using QuestionPresenter = std::function<bool(QWidget* parent, const QString& text)>;
     using MessagePresenter = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
     void setPresenters(QuestionPresenter questions, MessagePresenter messages);
+    // How a question runs: beside the live session in the program, which goes on behind it.
+    void setQuestionRunner(CommandRunner runner) { runQuestion_ = std::move(runner); }
 
 protected:
     bool focusNextPrevChild(bool next) override;
@@ -55,6 +57,7 @@ private:
 
     app::AppContext& context_;
     CommandRunner runCommand_;
+    CommandRunner runQuestion_ = [](const std::function<void()>& question) { question(); };
     std::unique_ptr<pages::ActiveTestsPage> model_;
     std::array<QPushButton*, pages::kTestButtonCount> buttons_{};
     std::array<QLabel*, pages::kTestFieldCount> fields_{};
