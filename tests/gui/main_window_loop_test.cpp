@@ -5,6 +5,9 @@
 
 #include <QCoreApplication>
 #include <QTest>
+#include <QTimer>
+
+#include <chrono>
 
 #include "gui/main_window_fixture.h"
 
@@ -45,6 +48,25 @@ TEST_F(MainWindowTest, ACloseThatComesDuringACommandClosesTheWindowAfterIt) {
     EXPECT_FALSE(window_->isVisible());
     ASSERT_EQ(questions_.size(), 1);
     EXPECT_TRUE(questions_.first().startsWith("Last session was not saved!"));
+}
+
+TEST_F(MainWindowTest, APageTimerThatComesDueDuringATicksWaitRunsAfterTheTick) {
+    ticks(1);
+    module_->setReplyDelay(std::chrono::milliseconds(300));
+    QTimer pageTimer;  // as a page's own timer, which may send a request or ask a question
+    pageTimer.setInterval(20);
+    int fired = 0;
+    std::uint64_t repliesWhenFired = 0;
+    QObject::connect(&pageTimer, &QTimer::timeout, [&] {
+        ++fired;
+        repliesWhenFired = context_->link().repliesTaken();
+    });
+    const std::uint64_t repliesBefore = context_->link().repliesTaken();
+    pageTimer.start();
+    window_->pollTick();  // the power poll waits 300 ms for its reply
+    pageTimer.stop();
+    ASSERT_EQ(fired, 1);  // once, however often it came due meanwhile
+    EXPECT_GT(repliesWhenFired, repliesBefore);  // after the tick had its reply, not inside the wait
 }
 
 }  // namespace

@@ -30,7 +30,7 @@
 #include "gui/update/run_update_check.h"
 #include "gui/widgets/click_action.h"
 #include "gui/widgets/fitting_text.h"
-#include "gui/widgets/input_hold.h"
+#include "gui/widgets/wait_hold.h"
 #include "settings/language_table.h"
 #include "update/installer_hand_over.h"
 
@@ -91,7 +91,7 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
       }),
       openUrl_(desktopUrlOpener()),
       checkUpdates_([this] { return runUpdateCheck(this, context_, {askUser_, tellUser_}); }),
-      inputHold_(std::make_unique<InputHold>()) {
+      waitHold_(std::make_unique<WaitHold>()) {
     setObjectName(QStringLiteral("mainWindow"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -20,7 +20,7 @@ class QToolButton;
 namespace quilldar::gui {
 
 class CMyTabCtrl;
-class InputHold;
+class WaitHold;
 class CDlgDialog6;
 class CDlgDialog7;
 class CDlgDialog8;
@@ -170,7 +170,7 @@ private:
     std::function<void()> beforeTick_;
     UpdateCheck checkUpdates_;
     // Keeps the clicks and keys that come while a tick or a command waits for the module.
-    std::unique_ptr<InputHold> inputHold_;
+    std::unique_ptr<WaitHold> waitHold_;
 
     std::map<app::MainControl, QPushButton*> buttons_;
     QPushButton* modelsButton_ = nullptr;

@@ -2,7 +2,7 @@
 
 #include <QMetaObject>
 
-#include "gui/widgets/input_hold.h"
+#include "gui/widgets/wait_hold.h"
 #include "settings/language_table.h"
 
 // The poll wiring of the main window: the timer that runs the session controller's tick, the
@@ -33,7 +33,7 @@ void CQuilldarDlg::pollTick() {
     }
     // The clicks and keys that came while the tick waited for the module are handled now, before
     // the next tick can start another wait: a click waits for one wait of the link at most.
-    inputHold_->release();
+    waitHold_->release();
 }
 
 void CQuilldarDlg::checkForUpdate() {
@@ -61,7 +61,7 @@ void CQuilldarDlg::runCommand(const std::function<void()>& command) {
     if (commandDepth_ > 0) return;
     // Input that came while the command waited for the module follows it, and so does a close
     // that came meanwhile.
-    inputHold_->release();
+    waitHold_->release();
     if (closeRequested_ && !inTick_) {
         closeRequested_ = false;
         QMetaObject::invokeMethod(this, &CQuilldarDlg::reject, Qt::QueuedConnection);
@@ -75,7 +75,7 @@ void CQuilldarDlg::startPollTimer(int periodMs) { pollTimer_.start(periodMs); }
 void CQuilldarDlg::keepPainted() {
     // Paint events and timers only; clicks and keys wait until the tick or the command is done,
     // and the poll tick does not run inside a command.
-    inputHold_->processAllButInput();
+    waitHold_->keepPainted();
 }
 
 }  // namespace quilldar::gui

@@ -1,11 +1,13 @@
 // Clicks and keys that come while the window waits for the module are kept and handed on after
 // the wait, and never kept from a dialog that opens meanwhile.
 
-#include "gui/widgets/input_hold.h"
+#include "gui/widgets/wait_hold.h"
 
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QThread>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -27,9 +29,9 @@ void queueClick(QWidget* target) {
         handle, local, global, Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
 }
 
-class InputHoldTest : public ::testing::Test {
+class WaitHoldTest : public ::testing::Test {
 protected:
-    InputHoldTest() {
+    WaitHoldTest() {
         auto* layout = new QVBoxLayout(&window_);
         first_ = new QPushButton(QStringLiteral("first"));
         second_ = new QPushButton(QStringLiteral("second"));
@@ -47,14 +49,14 @@ protected:
     QStringList clicked_;
 };
 
-TEST_F(InputHoldTest, KeepsTheClicksOfAWaitAndHandsThemOnInTheirOrder) {
-    InputHold hold;
+TEST_F(WaitHoldTest, KeepsTheClicksOfAWaitAndHandsThemOnInTheirOrder) {
+    WaitHold hold;
     queueClick(second_);
     queueClick(first_);
-    int timerRuns = 0;
-    QTimer::singleShot(0, [&] { ++timerRuns; });
-    hold.processAllButInput();
-    EXPECT_EQ(timerRuns, 1);  // everything else went on
+    int queuedCalls = 0;
+    QMetaObject::invokeMethod(&window_, [&] { ++queuedCalls; }, Qt::QueuedConnection);
+    hold.keepPainted();
+    EXPECT_EQ(queuedCalls, 1);  // what is not input or a timer went on
     EXPECT_TRUE(clicked_.isEmpty());
     EXPECT_TRUE(hold.holdsInput());
 
@@ -65,8 +67,36 @@ TEST_F(InputHoldTest, KeepsTheClicksOfAWaitAndHandsThemOnInTheirOrder) {
     EXPECT_EQ(clicked_.size(), 2);
 }
 
-TEST_F(InputHoldTest, ADialogOpenedDuringTheWaitTakesItsOwnClicks) {
-    InputHold hold;
+TEST_F(WaitHoldTest, APageTimerThatComesDueDuringTheWaitRunsOnceAfterIt) {
+    WaitHold hold;
+    QTimer pageTimer;
+    pageTimer.setInterval(1);
+    int runs = 0;
+    QObject::connect(&pageTimer, &QTimer::timeout, [&] { ++runs; });
+    pageTimer.start();
+    // A wait of 30 ms: the timer comes due many times, and runs not once inside it.
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 30) {
+        hold.keepPainted();
+        QThread::msleep(2);
+    }
+    EXPECT_EQ(runs, 0);
+    EXPECT_TRUE(hold.holdsTimers());
+    hold.release();
+    EXPECT_EQ(runs, 1);
+
+    // A timer stopped meanwhile does not fire.
+    hold.keepPainted();
+    QThread::msleep(3);
+    hold.keepPainted();
+    pageTimer.stop();
+    hold.release();
+    EXPECT_EQ(runs, 1);
+}
+
+TEST_F(WaitHoldTest, ADialogOpenedDuringTheWaitTakesItsOwnClicks) {
+    WaitHold hold;
     QDialog dialog(&window_);
     auto* ok = new QPushButton(QStringLiteral("OK"), &dialog);
     ok->resize(80, 30);
@@ -78,14 +108,14 @@ TEST_F(InputHoldTest, ADialogOpenedDuringTheWaitTakesItsOwnClicks) {
         QTimer::singleShot(5000, &dialog, &QDialog::reject);  // only if the click was kept from it
         result = dialog.exec();
     });
-    hold.processAllButInput();
+    hold.keepPainted();
     EXPECT_EQ(result, QDialog::Accepted);
 }
 
-TEST_F(InputHoldTest, AClickOnAWindowThatADialogBlocksSinceIsNotHandedOn) {
-    InputHold hold;
+TEST_F(WaitHoldTest, AClickOnAWindowThatADialogBlocksSinceIsNotHandedOn) {
+    WaitHold hold;
     queueClick(first_);
-    hold.processAllButInput();
+    hold.keepPainted();
     QDialog dialog(&window_);
     dialog.setModal(true);
     dialog.show();

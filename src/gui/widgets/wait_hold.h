@@ -10,28 +10,31 @@
 
 namespace quilldar::gui {
 
-// Holds the user's clicks and keys back while the window waits for the module, and hands them on
-// once the wait is over, in the order they came.
+// Keeps what must not run while the window waits for the module, and hands it on once the wait is
+// over: the user's clicks and keys, in the order they came, and the timers that came due (page
+// timers, which may ask a question or send a request of their own). Only painting and the window
+// system's other events go on inside a wait.
 //
 // The event loop's own way of holding input (ExcludeUserInputEvents) keeps the held events in the
 // window system's queue, where some platforms (X11 with the GLib event loop) look at them again
 // only when a new event arrives: with a module that stays slow the next wait starts first, and a
 // click could wait for good. Here the input is taken out of the loop and kept, so that it is
 // handed on as soon as the waiting code says so.
-class InputHold : public QObject {
+class WaitHold : public QObject {
 public:
-    InputHold();
-    ~InputHold() override;
-    InputHold(const InputHold&) = delete;
-    InputHold& operator=(const InputHold&) = delete;
+    WaitHold();
+    ~WaitHold() override;
+    WaitHold(const WaitHold&) = delete;
+    WaitHold& operator=(const WaitHold&) = delete;
 
-    // Runs the event loop once for painting, timers and everything else but input, which is kept.
-    // A dialog that opens meanwhile runs its own loop and takes its input as usual.
-    void processAllButInput();
-    // Hands the kept input on to the windows it was meant for, as it would have come, except to a
-    // window that a dialog has blocked since.
+    // Runs the event loop once for painting; input and timers that come due are kept. A dialog
+    // that opens meanwhile runs its own loop and takes its input and timers as usual.
+    void keepPainted();
+    // Hands the kept input on to the windows it was meant for, as it would have come (except to a
+    // window that a dialog has blocked since), then runs the kept timers once each.
     void release();
     bool holdsInput() const { return !held_.empty(); }
+    bool holdsTimers() const { return !timers_.empty(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -58,8 +61,12 @@ private:
     static bool keep(QObject* window, const QEvent* event, HeldEvent& held);
     static void deliver(const HeldEvent& held);
 
+    bool holding() const;
+
     int holdingLoopLevel_ = -1;  // the event loop level whose input is kept; -1: none
     std::vector<HeldEvent> held_;
+    // Timers that came due, once each however often: the object and its timer id.
+    std::vector<std::pair<QPointer<QObject>, int>> timers_;
 };
 
 }  // namespace quilldar::gui

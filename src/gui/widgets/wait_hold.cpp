@@ -1,4 +1,4 @@
-#include "gui/widgets/input_hold.h"
+#include "gui/widgets/wait_hold.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -7,25 +7,28 @@
 #include <QMouseEvent>
 #include <QThread>
 #include <QWheelEvent>
+#include <QTimerEvent>
 #include <QWindow>
+
+#include <algorithm>
 
 #include <utility>
 
 namespace quilldar::gui {
 
-InputHold::InputHold() { QCoreApplication::instance()->installEventFilter(this); }
+WaitHold::WaitHold() { QCoreApplication::instance()->installEventFilter(this); }
 
-InputHold::~InputHold() {
+WaitHold::~WaitHold() {
     if (QCoreApplication* application = QCoreApplication::instance()) application->removeEventFilter(this);
 }
 
-void InputHold::processAllButInput() {
+void WaitHold::keepPainted() {
     const int outer = std::exchange(holdingLoopLevel_, QThread::currentThread()->loopLevel());
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     holdingLoopLevel_ = outer;
 }
 
-void InputHold::release() {
+void WaitHold::release() {
     // Whatever the handed-on input starts (a command, a dialog) may hold input of its own.
     const std::vector<HeldEvent> held = std::exchange(held_, {});
     for (const HeldEvent& event : held) {
@@ -34,12 +37,32 @@ void InputHold::release() {
         if (modal != nullptr && modal != event.window) continue;
         deliver(event);
     }
+    // A timer stopped meanwhile ignores its id; a running one fires once.
+    const auto timers = std::exchange(timers_, {});
+    for (const auto& [receiver, id] : timers) {
+        if (!receiver) continue;
+        QTimerEvent event(id);
+        QCoreApplication::sendEvent(receiver, &event);
+    }
 }
 
-bool InputHold::eventFilter(QObject* watched, QEvent* event) {
+bool WaitHold::holding() const {
+    return holdingLoopLevel_ >= 0 && QThread::currentThread()->loopLevel() == holdingLoopLevel_;
+}
+
+bool WaitHold::eventFilter(QObject* watched, QEvent* event) {
     // Input reaches the top-level window first and the widget under it after; it is kept at the
     // window, once, and only while the loop that waits runs (not in a dialog opened meanwhile).
-    if (holdingLoopLevel_ < 0 || QThread::currentThread()->loopLevel() != holdingLoopLevel_) return false;
+    if (!holding()) return false;
+    // Timers wait for the end of the wait, once each; a window's own timer (its update request)
+    // is painting and goes on.
+    if (event->type() == QEvent::Timer && !watched->isWindowType()) {
+        const int id = static_cast<QTimerEvent*>(event)->timerId();
+        const auto kept = std::find_if(timers_.begin(), timers_.end(),
+                                       [&](const auto& timer) { return timer.first == watched && timer.second == id; });
+        if (kept == timers_.end()) timers_.emplace_back(watched, id);
+        return true;
+    }
     if (!watched->isWindowType()) return false;
     // The question whether a key is a shortcut is asked again when the key is handed on.
     if (event->type() == QEvent::ShortcutOverride) return true;
@@ -49,7 +72,7 @@ bool InputHold::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-bool InputHold::keep(QObject* window, const QEvent* event, HeldEvent& held) {
+bool WaitHold::keep(QObject* window, const QEvent* event, HeldEvent& held) {
     held.window = window;
     held.type = event->type();
     switch (event->type()) {
@@ -96,7 +119,7 @@ bool InputHold::keep(QObject* window, const QEvent* event, HeldEvent& held) {
     }
 }
 
-void InputHold::deliver(const HeldEvent& held) {
+void WaitHold::deliver(const HeldEvent& held) {
     switch (held.type) {
         case QEvent::Wheel: {
             QWheelEvent wheel(held.position, held.globalPosition, held.pixelDelta, held.angleDelta, held.buttons,
