@@ -131,6 +131,25 @@ TEST_F(DiagnosticPagesTest, TheFanFollowsItsButtonsAndARefusedTestIsExplained) {
     EXPECT_GT(recordsOf(7, 0x7F, 0xA5), 0);
 }
 
+TEST_F(DiagnosticPagesTest, TheResetQuestionLeavesTheSessionRecording) {
+    start("21H2");
+    window_->controller().tabClicked(3);  // Active tests
+    ASSERT_TRUE(ticksUntil([&] { return tests().button(TestButton::IscReset)->isEnabled(); }));
+    std::uint32_t before = 0;
+    std::uint32_t whileAsked = 0;
+    tests().setPresenters(
+        [&](QWidget*, const QString&) {
+            before = context_->state().recordCount;
+            for (int i = 0; i < 3; ++i) window_->pollTick();  // the poll timer goes on meanwhile
+            whileAsked = context_->state().recordCount;
+            return false;
+        },
+        [](QWidget*, const QString&, const QString&) {});
+    QTest::mouseClick(tests().button(TestButton::IscReset), Qt::LeftButton);
+    EXPECT_EQ(whileAsked, before + 3);
+    EXPECT_EQ(context_->state().connected, 1);
+}
+
 TEST_F(DiagnosticPagesTest, AnEngineWithoutAFanRefusesItsTest) {
     start("12F0");
     window_->controller().tabClicked(3);

@@ -64,7 +64,8 @@ TEST(ProgramKill, LeftoverHoldsWholeRepliesAndTheNextStartSavesThem) {
         next.start(folder.path(), {"--offline", "--save-as", kept});
         ASSERT_TRUE(next.finish()) << next.lines.join('\n').toStdString();
         EXPECT_EQ(next.linesStartingWith("adopted"), QStringList{QStringLiteral("adopted %1").arg(left.records.size())});
-        if (left.records.empty()) {
+        // Worth saving, as a finished session's records are, with more than ten records.
+        if (left.records.size() <= 10) {
             EXPECT_EQ(next.linesStartingWith("save-as"), QStringList{"save-as enabled 0"});
             continue;
         }
