@@ -117,6 +117,8 @@ bool ActiveTestsPage::rejection(const link::Report& report) {
     // The same answer still standing in the report at the next tick was dealt with already.
     if (rejectionHandled_) return true;
     rejectionHandled_ = true;
+    // A refused reset was not performed: its completion message must not follow the refusal.
+    testRepeatCounter_ = 0;
     QString text = texts_.text(ActiveTestsText::NotSupported);
     if (reason == kConditionsNotMet) {
         text = texts_.text(ActiveTestsText::SpeedOutOfCondition);
@@ -258,7 +260,8 @@ void ActiveTestsPage::press(TestButton button) {
 void ActiveTestsPage::spinStep(int direction) {
     if (direction == 0 || !unitSupports(B::IscRpmOff)) return;
     const int steps = static_cast<int>(targetIdle_ / 12.5);
-    const auto v = static_cast<std::uint8_t>(direction > 0 ? steps - 10 : steps + 10);
+    // The up arrow raises the target idle speed by ten steps of 12.5 rpm, the down arrow lowers it.
+    const auto v = static_cast<std::uint8_t>(direction > 0 ? steps + 10 : steps - 10);
     sendTest(kEngineTarget, 0x05, {0x80, 0, v, 0});
     set(B::IscRpmOff, true);
 }

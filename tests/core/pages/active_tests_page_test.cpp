@@ -135,6 +135,22 @@ TEST_F(ActiveTestsTest, AResetIsReportedDoneAtTheThirdTick) {
     EXPECT_EQ(module().pollingList(), (std::vector<std::uint8_t>{3}));
 }
 
+TEST_F(ActiveTestsTest, ARefusedResetIsNeverReportedDone) {
+    ecm_.code = "12F0";
+    view_.answer = true;
+    page_->press(B::IscReset);
+    ASSERT_EQ(page_->testRepeatCounter(), 1);
+    // The engine turns: the unit refuses the reset.
+    const link::Report refused = reportOf(link::buildResponse(0x12, std::vector<std::uint8_t>{0x7F, 0xA5, 0x91}));
+    page_->tick(refused);
+    ASSERT_EQ(view_.messages.size(), 1);
+    EXPECT_EQ(view_.captions.last(), "Error");
+    for (int i = 0; i < 5; ++i) page_->tick(link::Report{});
+    EXPECT_EQ(view_.messages.size(), 1) << view_.messages.join('|').toStdString();
+    EXPECT_FALSE(view_.messages.contains("Reset has been performed successfully."));
+    EXPECT_EQ(page_->testRepeatCounter(), 0);
+}
+
 TEST_F(ActiveTestsTest, OtherUnitsSupportNoTestAndTheCombinedUnitOnlyItsReset) {
     for (const std::uint16_t kind : {2, 4, 5}) {
         state().systemKind = kind;
@@ -159,11 +175,12 @@ TEST_F(ActiveTestsTest, SpinStepsComputeTheTargetFromTheShownIdleSpeed) {
     ecm_.code = modelWith({{13, 2}});
     live({{28, 25}});  // 127.5 × 25 / 2.55 = 1250 rpm
     ASSERT_EQ(page_->targetIdle(), 1250);
+    // Up asks for 1250 + 125 rpm (110 steps of 12.5 rpm), down for 1250 - 125 rpm.
     page_->spinStep(1);
-    EXPECT_EQ(slot20(), (link::Frame{0x80, 0x12, 0xF1, 0x06, 0xA5, 0x05, 0x80, 0x00, 0x5A, 0x00, 0x0D}));
+    EXPECT_EQ(slot20(), (link::Frame{0x80, 0x12, 0xF1, 0x06, 0xA5, 0x05, 0x80, 0x00, 0x6E, 0x00, 0x21}));
     EXPECT_TRUE(page_->enabled(B::IscRpmOff));
     page_->spinStep(-1);
-    EXPECT_EQ(slot20()[8], 110);
+    EXPECT_EQ(slot20()[8], 90);
 }
 
 TEST_F(ActiveTestsTest, RejectionsSayWhyAndGoBackToLiveData) {
