@@ -33,6 +33,17 @@ protected:
         return path(name);
     }
     void playTicks(int count) { ticks(count); }
+    // Three page segments: `engineFirst` Engine records after the identification, ten on the
+    // Error codes page, ten on the Engine page again.
+    QString segmentsRecording(int engineFirst) {
+        RecordingBuilder recording;
+        recording.addIdentification(0, "71820-12F00", "12F0");
+        for (int i = 0; i < engineFirst; ++i) recording.add(0, engineLiveFrame({{17, 1}}));
+        for (int i = 0; i < 10; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
+        for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 2}}));
+        EXPECT_TRUE(recording.writeTo(path("segments.QLS")));
+        return path("segments.QLS");
+    }
 };
 
 TEST_F(PlaybackTest, OpeningChecksLengthAndFrameAndShowsTheLength) {
@@ -119,13 +130,7 @@ TEST_F(PlaybackTest, SliderPastTheEndStopsThreeRecordsBeforeItAndResumesADragged
 }
 
 TEST_F(PlaybackTest, JumpsBetweenPageSegments) {
-    RecordingBuilder recording;
-    recording.addIdentification(0, "71820-12F00", "12F0");
-    for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 1}}));
-    for (int i = 0; i < 10; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
-    for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 2}}));
-    ASSERT_TRUE(recording.writeTo(path("segments.QLS")));
-    ASSERT_TRUE(playback().openRecording(path("segments.QLS"), OpenedFrom::Browser));
+    ASSERT_TRUE(playback().openRecording(segmentsRecording(10), OpenedFrom::Browser));
     playTicks(2);
 
     // Playing shows each page at its records: Engine, then Error codes, then Engine.
@@ -154,13 +159,7 @@ TEST_F(PlaybackTest, JumpsBetweenPageSegments) {
 }
 
 TEST_F(PlaybackTest, ForwardAfterPauseOnTheErrorCodesSegmentJumpsToTheNextSegment) {
-    RecordingBuilder recording;
-    recording.addIdentification(0, "71820-12F00", "12F0");
-    for (int i = 0; i < 5; ++i) recording.add(0, engineLiveFrame({{17, 1}}));
-    for (int i = 0; i < 10; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
-    for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 2}}));
-    ASSERT_TRUE(recording.writeTo(path("segments.QLS")));
-    ASSERT_TRUE(playback().openRecording(path("segments.QLS"), OpenedFrom::Browser));
+    ASSERT_TRUE(playback().openRecording(segmentsRecording(5), OpenedFrom::Browser));
     playTicks(2);
     playback().playPause();
     playTicks(10);  // into the Error codes segment
@@ -175,13 +174,7 @@ TEST_F(PlaybackTest, ForwardAfterPauseOnTheErrorCodesSegmentJumpsToTheNextSegmen
 }
 
 TEST_F(PlaybackTest, BackOntoANewSegmentGivesTheOpenButtonTheFocus) {
-    RecordingBuilder recording;
-    recording.addIdentification(0, "71820-12F00", "12F0");
-    for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 1}}));
-    for (int i = 0; i < 10; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
-    for (int i = 0; i < 10; ++i) recording.add(0, engineLiveFrame({{17, 2}}));
-    ASSERT_TRUE(recording.writeTo(path("segments.QLS")));
-    ASSERT_TRUE(playback().openRecording(path("segments.QLS"), OpenedFrom::Browser));
+    ASSERT_TRUE(playback().openRecording(segmentsRecording(10), OpenedFrom::Browser));
     playTicks(2);
     playback().playPause();
     playTicks(40);

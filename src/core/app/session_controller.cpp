@@ -337,13 +337,11 @@ bool SessionController::shutdown() {
 void SessionController::showPartNumber(const QString& partNumber) { view_.showPartNumber(partNumber); }
 
 void SessionController::communicationFailed() {
-    // The tab picks the control unit: the message names the one that was tried.
-    static constexpr settings::MainText kUnitTabTexts[kUnitTabs] = {
-        settings::MainText::TabEngine, settings::MainText::TabTransmission, settings::MainText::TabEngineTransmission,
-        settings::MainText::TabAbs, settings::MainText::TabEps};
-    const QString unit = selectedTab_ >= 0 && selectedTab_ < kUnitTabs
-                             ? context_.languageTable().text(kUnitTabTexts[selectedTab_])
-                             : QString();
+    // The tab picks the control unit (the unit tabs are the first pages'): the message names the
+    // one that was tried.
+    const auto text = selectedTab_ >= 0 && selectedTab_ < kUnitTabs ? tabText(static_cast<std::uint16_t>(selectedTab_))
+                                                                    : std::nullopt;
+    const QString unit = text ? context_.languageTable().text(*text) : QString();
     tell(Message::CommunicationFailed, unit);
 }
 

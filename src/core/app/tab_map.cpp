@@ -1,5 +1,7 @@
 #include "app/tab_map.h"
 
+#include <iterator>
+
 #include "link/page_lists.h"
 
 namespace quilldar::app {
@@ -30,6 +32,16 @@ int pageForTab(std::uint16_t builtKind, bool altListVariant, int tab) {
 
 std::uint16_t firstPageOf(std::uint16_t systemKind) {
     return systemKind >= 1 && systemKind <= 5 ? static_cast<std::uint16_t>(systemKind - 1) : page::kEngine;
+}
+
+std::optional<settings::MainText> tabText(std::uint16_t page) {
+    using settings::MainText;
+    static constexpr MainText kTabTexts[] = {MainText::TabEngine, MainText::TabTransmission,
+                                             MainText::TabEngineTransmission, MainText::TabAbs,
+                                             MainText::TabEps, MainText::TabErrorCodes,
+                                             MainText::TabShowDataWhenTrouble, MainText::TabActiveTests};
+    if (page >= std::size(kTabTexts)) return std::nullopt;
+    return kTabTexts[page];
 }
 
 }  // namespace quilldar::app

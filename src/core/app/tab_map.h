@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "settings/language_table.h"
 
 namespace quilldar::app {
 
@@ -14,5 +17,9 @@ int pageForTab(std::uint16_t builtKind, bool altListVariant, int tab);
 
 // The page a rebuilt strip shows first for a unit.
 std::uint16_t firstPageOf(std::uint16_t systemKind);
+
+// The name of a page's tab (the first five pages are the units': engine, transmission, engine
+// and transmission, ABS, EPS); nothing for a page beyond the eight.
+std::optional<settings::MainText> tabText(std::uint16_t page);
 
 }  // namespace quilldar::app

@@ -43,7 +43,7 @@ bool HidLink::ReopenInterface() {
         return false;
     }
     state_.setLinkOpen(true);
-    lastDrop_ = static_cast<int>(LinkDrop::None);
+    lastDrop_ = LinkDrop::None;
     startThreads();
     return true;
 }
@@ -54,7 +54,7 @@ bool HidLink::SendReport() {
     lastSendAt_ = Clock::now();
     const bool written = transport_.write(transmit_);
     if (!written) {
-        lastDrop_ = static_cast<int>(LinkDrop::DeviceGone);
+        lastDrop_ = LinkDrop::DeviceGone;
         state_.setLinkOpen(false);
         signal();
     }
@@ -72,7 +72,7 @@ bool HidLink::WaitReport() {
     if (stopIoThreads_.load() || threadsEnded_.load()) {
         // The wait timer ended the threads because no wait started for a while: nothing would
         // end this wait, so it fails and the next poll tick opens the module again.
-        if (lastDrop() == LinkDrop::None) lastDrop_ = static_cast<int>(LinkDrop::NoReply);
+        if (lastDrop() == LinkDrop::None) lastDrop_ = LinkDrop::NoReply;
         stopThreadsAndDrop();
         return false;
     }
@@ -108,15 +108,13 @@ bool HidLink::WaitReport() {
 
     // A reply counts only when it arrived within the deadline of the start of the wait.
     const bool arrived = taken.has_value() && taken->at <= start + kReplyDeadline;
+    readResult_ = 0;
     if (arrived) {
-        reply_ = taken->report;
-        nextUnread_ = taken->sequence + 1;
-        ++repliesTaken_;
+        take(*taken);
+        return true;
     }
-    readResult_ = arrived ? 1 : 0;
-    if (arrived) return true;
     // A module whose reads failed meanwhile is gone; one that stayed silent did not answer.
-    if (lastDrop() == LinkDrop::None) lastDrop_ = static_cast<int>(LinkDrop::NoReply);
+    if (lastDrop() == LinkDrop::None) lastDrop_ = LinkDrop::NoReply;
     stopThreadsAndDrop();
     return false;
 }
@@ -125,11 +123,15 @@ bool HidLink::takeUnreadDisconnect() {
     const auto ending = receive_.firstMatching(
         nextUnread_, [](const Report& report) { return payloadStartsWith(report, replies::kDisconnected); });
     if (!ending) return false;
-    reply_ = ending->report;
-    nextUnread_ = ending->sequence + 1;
+    take(*ending);
+    return true;
+}
+
+void HidLink::take(const ReportMailbox::Arrival& arrival) {
+    reply_ = arrival.report;
+    nextUnread_ = arrival.sequence + 1;
     ++repliesTaken_;
     readResult_ = 1;
-    return true;
 }
 
 bool HidLink::ReplyIs(std::string_view text) const { return payloadStartsWith(reply_, text); }
@@ -200,7 +202,7 @@ void HidLink::runReader() {
         } else if (outcome == ReadOutcome::Failed) {
             readResult_ = 0;
             if (++failedReads > kMaxFailedReads) {
-                lastDrop_ = static_cast<int>(LinkDrop::DeviceGone);
+                lastDrop_ = LinkDrop::DeviceGone;
                 state_.setLinkOpen(false);
                 reportReady_ = 1;
                 signal();

@@ -118,7 +118,7 @@ public:
     std::uint64_t repliesTaken() const { return repliesTaken_; }
 
     // Why the link went down last; None again once it is reopened.
-    LinkDrop lastDrop() const { return static_cast<LinkDrop>(lastDrop_.load()); }
+    LinkDrop lastDrop() const { return lastDrop_.load(); }
     // Why the last open attempt failed (Opened after a success).
     OpenOutcome lastOpenOutcome() const { return lastOpenOutcome_; }
     // Flags shared with the link threads, readable for diagnostics and tests.
@@ -129,6 +129,8 @@ public:
     std::int32_t waitTicks() const;
 
 private:
+    // Makes the report the reply of a wait: later waits look only at reports after it.
+    void take(const ReportMailbox::Arrival& arrival);
     void InterfaceReader();
     void runReader();
     void WaitTimer();
@@ -152,8 +154,8 @@ private:
     OpenOutcome lastOpenOutcome_ = OpenOutcome::NotFound;
     // When the command report was last written: no report that arrived before it answers it.
     Clock::time_point lastSendAt_{};
-    // A LinkDrop, written by the reader thread as well.
-    std::atomic<int> lastDrop_{static_cast<int>(LinkDrop::None)};
+    // Written by the reader thread as well.
+    std::atomic<LinkDrop> lastDrop_{LinkDrop::None};
     std::uint64_t repliesTaken_ = 0;
 
     std::atomic<std::uint8_t> reportReady_{0};

@@ -42,6 +42,10 @@ public:
 private:
     static constexpr std::size_t kHistory = 256;
 
+    // The first report still held, from sequence `from` on, that `accept` takes.
+    template <typename Accept>
+    std::optional<Arrival> firstHeld(std::uint64_t from, Accept accept) const;
+
     mutable std::mutex mutex_;
     Report latest_{};
     std::array<Arrival, kHistory> history_{};

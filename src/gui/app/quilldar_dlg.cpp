@@ -52,11 +52,6 @@ constexpr double kPixelsPerUnitY = 1.625;
 constexpr int kWidthUnits = 671;
 constexpr int kHeightUnits = 351;
 
-const MainText kTabTexts[] = {MainText::TabEngine,        MainText::TabTransmission,
-                              MainText::TabEngineTransmission, MainText::TabAbs,
-                              MainText::TabEps,           MainText::TabErrorCodes,
-                              MainText::TabShowDataWhenTrouble, MainText::TabActiveTests};
-
 QLabel* valueField(QWidget* parent, const char* name) {
     auto* field = new QLabel(parent);
     field->setObjectName(QLatin1String(name));
@@ -286,7 +281,7 @@ QStringList CQuilldarDlg::tabNames(const std::vector<std::uint16_t>& pages, bool
     const QString blanks(leadingBlanks ? app::tabNameLeadingBlanks(state_.uiScale) : 0, QLatin1Char(' '));
     QStringList names;
     for (const std::uint16_t page : pages)
-        if (page < std::size(kTabTexts)) names.append(blanks + mnemonicFree(table.text(kTabTexts[page])));
+        if (const auto text = app::tabText(page)) names.append(blanks + mnemonicFree(table.text(*text)));
     return names;
 }
 
