@@ -88,7 +88,7 @@ app::AppContext& context() {
 class SilentView : public pages::ActiveTestsView {
 public:
     bool ask(const QString&) override { return true; }
-    void tell(const QString&, const QString&) override {}
+    void tell(pages::Notice, const QString&, const QString&) override {}
     void holdTimer(bool) override {}
 };
 

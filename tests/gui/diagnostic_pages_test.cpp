@@ -42,7 +42,10 @@ protected:
         window_->setPresenters([](QWidget*, const QString&, const QString&) { return true; },
                                [this](QWidget*, const QString&, const QString& text) { messages_ << text; });
         window_->activeTests().setPresenters([](QWidget*, const QString&) { return true; },
-                                             [this](QWidget*, const QString&, const QString& text) { pageMessages_ << text; });
+                                             [this](QWidget*, pages::Notice notice, const QString&, const QString& text) {
+                                                 pageMessages_ << text;
+                                                 pageNotices_.push_back(notice);
+                                             });
         window_->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
         for (int i = 0; i < link::kPowerStableCount + 2; ++i) window_->pollTick();
@@ -83,6 +86,7 @@ protected:
     std::unique_ptr<CQuilldarDlg> window_;
     QStringList messages_;
     QStringList pageMessages_;
+    std::vector<pages::Notice> pageNotices_;
 };
 
 TEST_F(DiagnosticPagesTest, StoredFaultsShowTheirValuesAndClearingEmptiesThem) {
@@ -144,7 +148,7 @@ TEST_F(DiagnosticPagesTest, TheResetQuestionLeavesTheSessionRecording) {
             whileAsked = context_->state().recordCount;
             return false;
         },
-        [](QWidget*, const QString&, const QString&) {});
+        [](QWidget*, pages::Notice, const QString&, const QString&) {});
     QTest::mouseClick(tests().button(TestButton::IscReset), Qt::LeftButton);
     EXPECT_EQ(whileAsked, before + 3);
     EXPECT_EQ(context_->state().connected, 1);
@@ -159,6 +163,7 @@ TEST_F(DiagnosticPagesTest, AnEngineWithoutAFanRefusesItsTest) {
     tests().model().press(TestButton::FanStart);
     ASSERT_TRUE(ticksUntil([&] { return !pageMessages_.isEmpty(); }));
     EXPECT_EQ(pageMessages_.first(), "Can not execute because this ECM does not support this function");
+    EXPECT_EQ(pageNotices_.front(), pages::Notice::Refused);  // a warning, not an information
 }
 
 }  // namespace

@@ -37,11 +37,12 @@ constexpr std::string_view kTpResetModels[] = {"37H2", "37H0", "37HR", "26G0", "
 
 int frame(const link::Report& report, int byte) { return link::frameByte(report, static_cast<std::size_t>(byte)); }
 
+// Written as the Engine page writes the same channel, tiny decimals included (0. rather than 7.84e-003).
 QString valueText(int position, double value) {
     vehicle::ValueText text;
     switch (vehicle::numericChannel(position).display) {
-        case vehicle::Display::Decimal4: vehicle::formatDecimal(value, 4, text); break;
-        case vehicle::Display::Decimal5: vehicle::formatDecimal(value, 5, text); break;
+        case vehicle::Display::Decimal4: vehicle::formatDecimal(vehicle::zeroBelowTenth(value), 4, text); break;
+        case vehicle::Display::Decimal5: vehicle::formatDecimal(vehicle::zeroBelowTenth(value), 5, text); break;
         default: vehicle::formatInteger(value, text); break;
     }
     return QString::fromLatin1(text.chars().data(), static_cast<qsizetype>(text.chars().size()));
@@ -77,8 +78,9 @@ void ActiveTestsPage::tick(const link::Report& report) {
 }
 
 void ActiveTestsPage::capabilityPass(const link::Report& report) {
-    const std::uint8_t liveData = state_.altListVariant ? 0x00 : 0x08;
-    if (frame(report, 4) != 0x61 || frame(report, 5) != liveData) return;
+    // Live data carries identifier 0x08; units of the second identification scheme answer 0x00.
+    const int identifier = frame(report, 5);
+    if (frame(report, 4) != 0x61 || !(identifier == 0x08 || (identifier == 0x00 && state_.altListVariant))) return;
     const vehicle::EcmModelEntry* model = vehicle::findModel(vehicle::ModelList::ActiveTests, ecm_.code.toStdString());
     if (model == nullptr) return;
     const auto digit = [&](int position) { return vehicle::digit(*model, static_cast<std::size_t>(position)); };
@@ -128,7 +130,7 @@ bool ActiveTestsPage::rejection(const link::Report& report) {
         }
     }
     view_.holdTimer(true);
-    view_.tell(texts_.text(settings::MainText::Error), text);
+    view_.tell(Notice::Refused, texts_.text(settings::MainText::Error), text);
     view_.holdTimer(false);
     disableAll();
     link::SendTestCommand(link_, false);
@@ -141,7 +143,7 @@ void ActiveTestsPage::completeReset() {
     testRepeatCounter_ = 0;
     link::SendTestCommand(link_, false);
     view_.holdTimer(true);
-    view_.tell(QString(), texts_.text(ActiveTestsText::ResetDone));
+    view_.tell(Notice::Done, QString(), texts_.text(ActiveTestsText::ResetDone));
     view_.holdTimer(false);
 }
 
@@ -162,7 +164,7 @@ void ActiveTestsPage::disableAll() {
 bool ActiveTestsPage::unitSupports(TestButton button) {
     const std::uint16_t required = button == B::PpsReset ? kEngineTransmission : kEngine;
     if (state_.systemKind == required) return true;
-    view_.tell(texts_.text(settings::MainText::Error), texts_.text(ActiveTestsText::NotSupported));
+    view_.tell(Notice::Refused, texts_.text(settings::MainText::Error), texts_.text(ActiveTestsText::NotSupported));
     return false;
 }
 

@@ -45,13 +45,17 @@ enum class TestField {
 };
 inline constexpr int kTestFieldCount = static_cast<int>(TestField::Count);
 
+// What a message of the page reports: a completed reset, or a test the unit or the program refused.
+enum class Notice { Done, Refused };
+
 // What the page needs of its window: a Yes/No question (empty caption), a message with an OK
-// button, and its timer held while a message is shown.
+// button (an information icon for Done, a warning for Refused), and its timer held while a
+// message is shown.
 class ActiveTestsView {
 public:
     virtual ~ActiveTestsView() = default;
     virtual bool ask(const QString& text) = 0;
-    virtual void tell(const QString& caption, const QString& text) = 0;
+    virtual void tell(Notice notice, const QString& caption, const QString& text) = 0;
     virtual void holdTimer(bool held) = 0;
 };
 

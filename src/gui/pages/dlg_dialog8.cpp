@@ -65,8 +65,12 @@ CDlgDialog8::CDlgDialog8(app::AppContext& context, CommandRunner runCommand, QWi
       askUser_([](QWidget* parent, const QString& text) {
           return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
       }),
-      tellUser_([](QWidget* parent, const QString& caption, const QString& text) {
-          QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
+      tellUser_([](QWidget* parent, pages::Notice notice, const QString& caption, const QString& text) {
+          if (notice == pages::Notice::Done) {
+              QMessageBox::information(parent, caption, text, QMessageBox::Ok);
+          } else {
+              QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
+          }
       }) {
     pages::ActiveTestsView& view = *this;
     model_ = std::make_unique<pages::ActiveTestsPage>(context.link(), context.state(), context.ecm(),
@@ -189,7 +193,9 @@ bool CDlgDialog8::ask(const QString& text) {
     return answer;
 }
 
-void CDlgDialog8::tell(const QString& caption, const QString& text) { tellUser_(this, caption, text); }
+void CDlgDialog8::tell(pages::Notice notice, const QString& caption, const QString& text) {
+    tellUser_(this, notice, caption, text);
+}
 
 void CDlgDialog8::holdTimer(bool held) {
     if (held) {

@@ -37,7 +37,8 @@ public:
 
     // How questions and messages reach the user: message boxes in the program, a script in tests.
     using QuestionPresenter = std::function<bool(QWidget* parent, const QString& text)>;
-    using MessagePresenter = std::function<void(QWidget* parent, const QString& caption, const QString& text)>;
+    using MessagePresenter =
+        std::function<void(QWidget* parent, pages::Notice notice, const QString& caption, const QString& text)>;
     void setPresenters(QuestionPresenter questions, MessagePresenter messages);
     // How a question runs: beside the live session in the program, which goes on behind it.
     void setQuestionRunner(CommandRunner runner) { runQuestion_ = std::move(runner); }
@@ -48,7 +49,7 @@ protected:
 private:
     // ActiveTestsView
     bool ask(const QString& text) override;
-    void tell(const QString& caption, const QString& text) override;
+    void tell(pages::Notice notice, const QString& caption, const QString& text) override;
     void holdTimer(bool held) override;
 
     void buildRows();

@@ -20,13 +20,15 @@ public:
         questions << text;
         return answer;
     }
-    void tell(const QString& caption, const QString& text) override {
+    void tell(Notice notice, const QString& caption, const QString& text) override {
+        notices.push_back(notice);
         captions << caption;
         messages << text;
     }
     void holdTimer(bool held) override { timerHeld = held; }
 
     QStringList questions, captions, messages;
+    std::vector<Notice> notices;
     bool answer = true;
     bool timerHeld = false;
 };
@@ -108,6 +110,30 @@ TEST_F(ActiveTestsTest, AStartedTestHoldsItsRowUntilTheNextLiveData) {
     EXPECT_EQ(page_->field(TestField::Pair), "On");
 }
 
+TEST_F(ActiveTestsTest, SecondSchemeUnitsTakeBothLiveDataIdentifiers) {
+    ecm_.code = modelWith({{2, 1}});
+    state().altListVariant = 1;
+    page_->tick(reportOf(testing::engineLiveFrame({{46, 255}}, 0x08)));
+    EXPECT_EQ(page_->field(TestField::SecondaryThrottle), "100");
+    EXPECT_TRUE(page_->enabled(B::SecondaryClose));
+    page_->tick(reportOf(testing::engineLiveFrame({{46, 0}}, 0x00)));
+    EXPECT_EQ(page_->field(TestField::SecondaryThrottle), "0");
+    // Without the second scheme, identifier 0x00 is not live data.
+    state().altListVariant = 0;
+    page_->tick(reportOf(testing::engineLiveFrame({{46, 255}}, 0x00)));
+    EXPECT_EQ(page_->field(TestField::SecondaryThrottle), "0");
+}
+
+TEST_F(ActiveTestsTest, DamperCurrentIsWrittenAsTheEnginePageWritesIt) {
+    ecm_.code = modelWith({{14, 1}});
+    live({{47, 1}});  // 2 × 1 / 255 = 0.0078 A: below a tenth, written as zero
+    EXPECT_EQ(page_->field(TestField::DamperCurrent), "0.00");
+    live({{47, 100}});  // 0.784 A
+    EXPECT_EQ(page_->field(TestField::DamperCurrent), "0.784");
+    live({{47, 255}});
+    EXPECT_EQ(page_->field(TestField::DamperCurrent), "2.00");
+}
+
 TEST_F(ActiveTestsTest, FanButtonsNeedTheirCapability) {
     ecm_.code = modelWith({{28, 0}, {2, 1}});
     live();
@@ -131,6 +157,7 @@ TEST_F(ActiveTestsTest, AResetIsReportedDoneAtTheThirdTick) {
     EXPECT_TRUE(view_.messages.isEmpty());
     page_->tick(link::Report{});
     EXPECT_EQ(view_.messages, QStringList{"Reset has been performed successfully."});
+    EXPECT_EQ(view_.notices, std::vector<Notice>{Notice::Done});
     EXPECT_EQ(page_->testRepeatCounter(), 0);
     EXPECT_EQ(module().pollingList(), (std::vector<std::uint8_t>{3}));
 }
@@ -145,6 +172,7 @@ TEST_F(ActiveTestsTest, ARefusedResetIsNeverReportedDone) {
     page_->tick(refused);
     ASSERT_EQ(view_.messages.size(), 1);
     EXPECT_EQ(view_.captions.last(), "Error");
+    EXPECT_EQ(view_.notices, std::vector<Notice>{Notice::Refused});
     for (int i = 0; i < 5; ++i) page_->tick(link::Report{});
     EXPECT_EQ(view_.messages.size(), 1) << view_.messages.join('|').toStdString();
     EXPECT_FALSE(view_.messages.contains("Reset has been performed successfully."));
