@@ -24,4 +24,20 @@ install_missing_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# The desktop locales the tests run the program under; generated once, beside the C locale.
+generate_test_locales() {
+    local wanted=(de_DE ru_RU)
+    local sudo=()
+    if [[ "$(id -u)" != 0 ]]; then
+        sudo=(sudo)
+    fi
+    for name in "${wanted[@]}"; do
+        if ! locale -a 2>/dev/null | grep -qix "${name}.utf8"; then
+            echo "Generating the ${name}.UTF-8 locale"
+            "${sudo[@]}" localedef -i "$name" -f UTF-8 "${name}.UTF-8"
+        fi
+    done
+}
+
 install_missing_packages
+generate_test_locales

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
+#include "platform/number_format.h"
+#include "support/desktop_locale.h"
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The windows store settings as they change; never into the user's own files.
@@ -16,6 +19,10 @@ int main(int argc, char** argv) {
     qputenv("no_proxy", "127.0.0.1,localhost");
     qputenv("NO_PROXY", "127.0.0.1,localhost");
     QApplication app(argc, argv);
+    // The windows run as in the program: the desktop's locale (set by the application object from
+    // the environment) applies to everything but numbers.
+    quilldar::platform::useProgramNumberFormat();
+    if (!quilldar::testing::desktopLocaleIsInForce()) return 1;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

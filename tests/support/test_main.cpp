@@ -4,6 +4,9 @@
 
 #include <QTemporaryDir>
 #include <QtGlobal>
+#include <clocale>
+
+#include "support/desktop_locale.h"
 
 int main(int argc, char** argv) {
     QTemporaryDir settingsFolder;
@@ -15,6 +18,9 @@ int main(int argc, char** argv) {
     // Requests to the local test servers never go through a proxy of the environment.
     qputenv("no_proxy", "127.0.0.1,localhost");
     qputenv("NO_PROXY", "127.0.0.1,localhost");
+    // The desktop's locale applies, as it does once the program's application object exists.
+    std::setlocale(LC_ALL, "");
+    if (!quilldar::testing::desktopLocaleIsInForce()) return 1;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

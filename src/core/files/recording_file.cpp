@@ -1,6 +1,7 @@
 #include "files/recording_file.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
@@ -202,9 +203,11 @@ bool RecordingFile::read(link::Report& report) {
 }
 
 QString secondsText(double seconds, int digits) {
+    // Written with a decimal point whatever the desktop's locale.
     char text[48];
-    int size = std::snprintf(text, 40, "%.*g", digits, seconds);
-    if (size < 0 || size >= 40) size = 0;
+    const auto written = std::to_chars(text, text + 40, seconds, std::chars_format::general, std::clamp(digits, 1, 17));
+    int size = written.ec == std::errc{} ? static_cast<int>(written.ptr - text) : 0;
+    text[size] = '\0';
     // Exponents are written with three digits, as the rest of the program writes them.
     if (const char* e = std::strchr(text, 'e'); e != nullptr && text + size - e == 4) {
         const auto at = static_cast<std::size_t>(e - text) + 2;

@@ -1,6 +1,7 @@
 #include "graph/graph_model.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -21,9 +22,10 @@ unsigned spanSeconds(std::uint32_t keptRecordCount) {
 }
 
 QString graphNumber(double value) {
+    // Written with a decimal point whatever the desktop's locale.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.10g", value);
-    QString text = QString::fromLatin1(buffer);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 10);
+    QString text = QString::fromLatin1(buffer, written.ec == std::errc{} ? written.ptr - buffer : 0);
     if (text.endsWith(QLatin1Char('.'))) text += QLatin1Char('0');
     return text;
 }

@@ -16,6 +16,7 @@
 #include "gui/app/startup_role.h"
 #include "link/hidapi_transport.h"
 #include "platform/instance_lock.h"
+#include "platform/number_format.h"
 #include "sim/simulation_spec.h"
 
 namespace quilldar::gui {
@@ -134,6 +135,7 @@ int CQuilldarApp::run(int argc, char** argv) {
         return 0;
     }
     QApplication application(argc, argv);
+    platform::useProgramNumberFormat();
     QApplication::setApplicationName(QStringLiteral("Quilldar"));
     // The desktop entry and the icon the package installs: the window's icon in the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("quilldar"));
