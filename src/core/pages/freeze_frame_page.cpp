@@ -80,13 +80,11 @@ bool FreezeFramePage::tick(const link::Report& report, std::string_view ecmCode,
                                                                     static_cast<std::uint8_t>(low)));
     if (labels_[fault] != description) changed = true;
     labels_[fault] = description;
-    reportTexts_[fault] = description;
     for (std::size_t row = 0; row < kRows; ++row) {
         if (table[row][column] != values_[row]) {
             table[row][column] = values_[row];
             changed = true;
         }
-        reportGrids_[fault][row][column] = values_[row];
     }
     return changed;
 }
@@ -159,8 +157,6 @@ void FreezeFramePage::layOut(const settings::LanguageTable& texts) {
             cells.fill(QString());
             cells[0] = texts.text(names[row]);
             cells[kUnitColumn] = units[row];
-            reportGrids_[fault][row][0] = cells[0];
-            reportGrids_[fault][row][kUnitColumn] = cells[kUnitColumn];
         }
     }
 }

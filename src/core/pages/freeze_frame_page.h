@@ -47,9 +47,10 @@ public:
     const QString& label(int fault) const { return labels_[static_cast<std::size_t>(fault)]; }
     const Grid& table(int fault) const { return tables_[static_cast<std::size_t>(fault)]; }
     const QStringList& headers(int fault) const { return headers_[static_cast<std::size_t>(fault)]; }
-    // What the PDF report prints: the same grid as the values were last set, and the description.
-    const Grid& reportGrid(int fault) const { return reportGrids_[static_cast<std::size_t>(fault)]; }
-    const QString& reportText(int fault) const { return reportTexts_[static_cast<std::size_t>(fault)]; }
+    // What the PDF report prints: what the page shows, so that a layout (after clearing the
+    // trouble codes, for one) empties the report's values and description as it empties the page.
+    const Grid& reportGrid(int fault) const { return table(fault); }
+    const QString& reportText(int fault) const { return label(fault); }
 
     // True once after a layout: the whole page is drawn afresh.
     bool takeLayoutChanged();
@@ -67,8 +68,6 @@ private:
     std::array<QString, kFaults> labels_{};
     std::array<Grid, kFaults> tables_{};
     std::array<QStringList, kFaults> headers_{};
-    std::array<Grid, kFaults> reportGrids_{};
-    std::array<QString, kFaults> reportTexts_{};
 };
 
 }  // namespace quilldar::pages
