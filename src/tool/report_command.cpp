@@ -92,6 +92,9 @@ int runReport(const ReportOptions& options) {
     in.startupFolder = QDir::currentPath();
     in.now = QDateTime::currentDateTime();
     in.playback = true;
+    // The recording names its ECM but not the interface module that made it.
+    in.unit.ecmId = QString::fromLatin1(identity.ecmPartNumber);
+    in.unit.modelCode = QString::fromStdString(identity.ecmCode);
     in.recordingName = QFileInfo(options.path).fileName();
     double seconds = stop * files::kSecondsPerRecord;
     if (seconds < kZeroTimeBelow) seconds = 0;

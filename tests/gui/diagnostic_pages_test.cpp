@@ -5,13 +5,17 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 
 #include "gui/app/my_tab_ctrl.h"
 #include "gui/app/quilldar_dlg.h"
+#include "gui/pages/dlg_dialog6.h"
 #include "gui/pages/dlg_dialog7.h"
 #include "gui/pages/dlg_dialog8.h"
 #include "link/link_handshake.h"
@@ -108,6 +112,70 @@ TEST_F(DiagnosticPagesTest, StoredFaultsShowTheirValuesAndClearingEmptiesThem) {
     ticksUntil([] { return false; }, 30);
     EXPECT_TRUE(freezeFrames().model().table(0)[0][2].isEmpty());
     EXPECT_EQ(freezeFrames().model().label(0), " ");
+}
+
+// Print: the report's text, its lines with blanks collapsed.
+QStringList printedLines(CQuilldarDlg& window) {
+    QString path;
+    window.setUrlOpener([&path](const QUrl& target) {
+        path = target.toLocalFile();
+        return true;
+    });
+    window.printReport();
+    QProcess text;
+    text.start("pdftotext", {"-layout", path, "-"});
+    if (path.isEmpty() || !text.waitForFinished(20000)) return {};
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(text.readAllStandardOutput()).split('\n'))
+        if (!line.simplified().isEmpty()) lines.append(line.simplified());
+    return lines;
+}
+
+TEST_F(DiagnosticPagesTest, AfterClearingTheCodesTheReportPrintsWhatThePagesShow) {
+    start("21H2");
+    auto& errorCodes = *qobject_cast<CDlgDialog6*>(window_->tabs().page(5));
+    window_->controller().tabClicked(1);  // Error codes
+    ASSERT_TRUE(ticksUntil([&] {
+        errorCodes.tick();
+        return !errorCodes.model().rows().empty();
+    }));
+    const QString code = errorCodes.model().rows().front().code;
+    window_->controller().tabClicked(2);  // Show data when trouble
+    ASSERT_TRUE(ticksUntil([&] { return !freezeFrames().model().label(1).trimmed().isEmpty(); }, 80));
+    const QString fault = freezeFrames().model().label(0);
+    QStringList report = printedLines(*window_);
+    ASSERT_FALSE(report.isEmpty());
+    // The unit as the window names it: the ECM, its model code and the interface module.
+    const link::ModuleIdentity& module = context_->module();
+    EXPECT_EQ(report.first().toStdString(), QStringLiteral("ECM ID: %1 (21H2) Hardware ID: %2 Hardware SN: %3")
+                                                .arg(window_->fieldText("ecmId"), module.hardwareId, module.serialNumber)
+                                                .toStdString());
+    EXPECT_TRUE(report.join('\n').contains(fault)) << report.join('\n').toStdString();
+
+    // Clear, then let both pages take the ECM's new answers.
+    QTest::mouseClick(window_->button(MainControl::ClearErrors), Qt::LeftButton);
+    ticksUntil([] { return false; }, 30);
+    ASSERT_EQ(freezeFrames().model().label(0), " ");
+    window_->controller().tabClicked(1);
+    ASSERT_TRUE(ticksUntil([&] {
+        errorCodes.tick();
+        return errorCodes.model().rows().empty();
+    }));
+    ASSERT_EQ(window_->fieldText("dtcCount"), "0");
+
+    report = printedLines(*window_);
+    const QString text = report.join('\n');
+    EXPECT_FALSE(text.contains(fault)) << text.toStdString();
+    EXPECT_FALSE(text.contains(code)) << text.toStdString();
+    // (A list finds the lines a pattern matches whole.)
+    const qsizetype header = report.indexOf(QRegularExpression("DTC No\\.:.*"));
+    ASSERT_GE(header, 0);
+    EXPECT_EQ(report[header + 1], "0");
+    for (const QString& caption : {QStringLiteral("Fault 1#"), QStringLiteral("Fault 2#")}) {
+        const qsizetype table = report.indexOf(QRegularExpression(caption + ".*"));
+        ASSERT_GE(table, 0) << text.toStdString();
+        EXPECT_EQ(report[table + 1].toStdString(), "Engine speed --- --- --- --- --- --- rpm");
+    }
 }
 
 TEST_F(DiagnosticPagesTest, TheFanFollowsItsButtonsAndARefusedTestIsExplained) {

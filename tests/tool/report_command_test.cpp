@@ -54,6 +54,9 @@ TEST(ReportCommand, WritesTheReportOfTheWholeRecordingIntoAFolder) {
     EXPECT_GT(second, first);
     EXPECT_GT(third, second);
     EXPECT_TRUE(text.contains(QStringLiteral("codes.QLS @ %1 sec").arg(builder.records() * 0.15, 0, 'f', 2))) << text.toStdString();
+    // The recording's ECM; a recording does not name the interface module that made it.
+    EXPECT_TRUE(text.startsWith("ECM ID: 71820-12F00 (12F0) Hardware ID: --- Hardware SN: ---\nError codes:\n"))
+        << text.toStdString();
 }
 
 TEST(ReportCommand, StopsAtTheGivenPositionOfASimulatedRide) {

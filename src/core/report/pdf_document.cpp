@@ -83,6 +83,15 @@ QByteArray PdfDocument::encode(const QString& text) const {
     return settings::encodeWindowsCodePage(codePage_, text);
 }
 
+float PdfDocument::textWidth(HPDF_Font font, float size, const QString& text) const {
+    if (font == nullptr || text.isEmpty()) return 0;
+    const QByteArray bytes = encode(text);
+    const HPDF_TextWidth width = HPDF_Font_TextWidth(font, reinterpret_cast<const HPDF_BYTE*>(bytes.constData()),
+                                                     static_cast<HPDF_UINT>(bytes.size()));
+    // The library counts in thousandths of the font size.
+    return static_cast<float>(width.width) * size / 1000.0F;
+}
+
 HPDF_Image PdfDocument::loadPng(const QString& path) {
     if (pdf_ == nullptr || path.isEmpty() || !QFileInfo(path).isFile()) return nullptr;
     HPDF_Image image = HPDF_LoadPngImageFromFile(pdf_, QFile::encodeName(path).constData());

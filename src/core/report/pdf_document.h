@@ -40,6 +40,8 @@ public:
     HPDF_Font bold() const { return bold_; }
     // The text in the fonts' code page; a character the code page lacks becomes '?'.
     QByteArray encode(const QString& text) const;
+    // The width in points of the text written in the font at the size, as the page will set it.
+    float textWidth(HPDF_Font font, float size, const QString& text) const;
 
     // The PNG image, or nullptr when the file is missing or unreadable.
     HPDF_Image loadPng(const QString& path);

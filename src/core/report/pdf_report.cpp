@@ -3,8 +3,11 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "pages/current_values_table.h"
 #include "report/pdf_document.h"
+#include "report/report_layout.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"
 
@@ -14,37 +17,192 @@ namespace {
 constexpr float kPageWidth = 595;
 constexpr float kPageHeight = 841;
 constexpr float kLeft = 50;
-constexpr float kSeparatorRight = 545;
-constexpr int kNameLimit = 27;
 constexpr int kRowsPerColumn = 13;
+// The line that names the unit, between the header image and the first title.
+constexpr float kIdentityY = 748;
+constexpr std::array<float, 3> kIdentityColumns{50, 225, 400};
+// The trouble-code table: code, description and status columns.
+constexpr float kCodeColumn = 50;
+constexpr float kDescriptionColumn = 110;
+constexpr float kStatusColumn = 470;
+// The status column may move left to keep its words inside the margin, but no further.
+constexpr float kStatusEarliest = 330;
 
 const QString kPrintsFolder = QStringLiteral("Prints");
 const QString kHeaderImage = QStringLiteral("PrintHeader.png");
 const QString kLogoImage = QStringLiteral("PrintLogo.png");
 
 // Writes texts inside one text block and remembers the vertical position of the last one.
+// Texts are measured in the font and size set last, so that each can be cut to its room.
 class TextWriter {
 public:
     TextWriter(PdfDocument& pdf, HPDF_Page page) : pdf_(pdf), page_(page) { HPDF_Page_BeginText(page_); }
     ~TextWriter() { HPDF_Page_EndText(page_); }
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
 
     void font(HPDF_Font font, float size) {
+        font_ = font;
+        size_ = size;
         if (font != nullptr) HPDF_Page_SetFontAndSize(page_, font, size);
     }
     void out(float x, float y, const QString& text) {
         HPDF_Page_TextOut(page_, x, y, pdf_.encode(text).constData());
         y_ = y;
     }
+    void out(const PlacedText& placed, float y) { out(placed.x, y, placed.text); }
+    // The text, cut where it would pass `right`.
+    void fit(float x, float y, const QString& text, float right) { out(x, y, fitText(text, right - x, measure())); }
+    Measure measure() const {
+        return [this](const QString& text) { return pdf_.textWidth(font_, size_, text); };
+    }
     float y() const { return y_; }
 
 private:
     PdfDocument& pdf_;
     HPDF_Page page_;
+    HPDF_Font font_ = nullptr;
+    float size_ = 0;
     float y_ = 0;
+};
+
+struct Fonts {
+    HPDF_Font regular;
+    HPDF_Font bold;
 };
 
 void drawImage(PdfDocument& pdf, HPDF_Page page, const QString& path, float x, float y, float w, float h) {
     if (HPDF_Image image = pdf.loadPng(path)) HPDF_Page_DrawImage(page, image, x, y, w, h);
+}
+
+// The unit's line, regular 8, in three columns; it does not move the text position the
+// sections below start from.
+void writeIdentity(TextWriter& text, const Fonts& fonts, const ReportInputs& in) {
+    text.font(fonts.regular, 8);
+    const std::array<QString, 3> texts = identityTexts(in);
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const float right = i + 1 < texts.size() ? kIdentityColumns[i + 1] - kTextGap : kRightMargin;
+        text.fit(kIdentityColumns[i], kIdentityY, texts[i], right);
+    }
+}
+
+// The trouble-code table under its title; returns the separator's height.
+float writeTroubleCodes(TextWriter& text, const Fonts& fonts, PdfDocument& pdf, const ReportInputs& in) {
+    text.font(fonts.bold, 12);
+    text.fit(kLeft, 730, in.errorCodesTitle + QLatin1Char(':'), kRightMargin);
+    const float separator = text.y() - 5;
+
+    constexpr int kRows = pages::ErrorCodesPage::kReportCells / 3;
+    const auto cell = [&in](int index) { return in.dtcCells[static_cast<std::size_t>(index)]; };
+    // The rows that will be printed: up to the count, ending after a row followed by no code.
+    int rows = 0;
+    while (rows < in.dtcCount && rows < kRows) {
+        ++rows;
+        if (rows >= kRows || cell(rows * 3).isEmpty()) break;
+    }
+    const QStringList captions = headerCaptions(in.dtcHeader, 3);
+    float widestStatus = pdf.textWidth(fonts.bold, 8, captions[2]);
+    for (int row = 0; row < rows; ++row)
+        widestStatus = std::max(widestStatus, pdf.textWidth(fonts.regular, 8, cell(row * 3 + 2)));
+    const float status = statusColumn(kStatusColumn, widestStatus, kStatusEarliest);
+
+    text.font(fonts.bold, 8);
+    const float headerY = text.y() - 20;
+    text.fit(kCodeColumn, headerY, captions[0], kDescriptionColumn - kTextGap);
+    text.fit(kDescriptionColumn, headerY, captions[1], status - kTextGap);
+    text.fit(status, headerY, captions[2], kRightMargin);
+    text.font(fonts.regular, 8);
+    if (in.dtcCount == 0) text.out(kLeft, headerY - 10, QStringLiteral("0"));
+    for (int row = 0; row < rows; ++row) {
+        const float y = headerY - 15 - 12 * static_cast<float>(row);
+        text.fit(kCodeColumn, y, cell(row * 3), kDescriptionColumn - kTextGap);
+        text.fit(kDescriptionColumn, y, cell(row * 3 + 1), status - kTextGap);
+        text.fit(status, y, cell(row * 3 + 2), kRightMargin);
+    }
+    return separator;
+}
+
+QString freezeCell(const QString& cell) { return cell.isEmpty() ? QStringLiteral("---") : cell; }
+
+// The two freeze-frame tables under their title, both in one set of columns wide enough for
+// the captions and values of either; returns the separator's height.
+float writeFreezeFrames(TextWriter& text, const Fonts& fonts, PdfDocument& pdf, const ReportInputs& in) {
+    constexpr std::size_t kColumns = pages::FreezeFramePage::kColumns;
+    std::array<QStringList, pages::FreezeFramePage::kFaults> captions;
+    std::array<float, kColumns> needed{};
+    for (std::size_t fault = 0; fault < in.faultGrids.size(); ++fault) {
+        captions[fault] = headerCaptions(in.faultHeaders[fault], static_cast<int>(kColumns));
+        for (std::size_t column = 0; column < kColumns; ++column) {
+            float widest = pdf.textWidth(fonts.bold, 8, captions[fault][static_cast<qsizetype>(column)]);
+            for (const auto& row : in.faultGrids[fault])
+                widest = std::max(widest, pdf.textWidth(fonts.regular, 8, freezeCell(row[column])));
+            needed[column] = std::max(needed[column], widest + kTextGap);
+        }
+    }
+    const std::array<float, 8> columns = freezeFrameLayout(freezeFrameColumns(in.languageIndex), needed);
+    const auto right = [&columns](std::size_t column) {
+        return column + 1 < kColumns ? columns[column + 1] - kTextGap : kRightMargin;
+    };
+
+    text.font(fonts.bold, 12);
+    text.fit(kLeft, text.y() - 30, in.freezeFrameTitle + QLatin1Char(':'), kRightMargin);
+    const float separator = text.y() - 5;
+    for (std::size_t fault = 0; fault < in.faultGrids.size(); ++fault) {
+        text.font(fonts.bold, 8);
+        text.fit(kLeft, text.y() - (fault == 0 ? 20 : 30), in.faultCaptions[fault], kRightMargin);
+        const float captionY = text.y() - 15;
+        for (std::size_t column = 0; column < kColumns; ++column)
+            text.fit(columns[column], captionY, captions[fault][static_cast<qsizetype>(column)], right(column));
+        text.font(fonts.regular, 8);
+        const float firstRow = captionY - 15;
+        for (int row = 0; row < pages::FreezeFramePage::kRows; ++row) {
+            const float y = firstRow - 12 * static_cast<float>(row);
+            for (std::size_t column = 0; column < kColumns; ++column)
+                text.fit(columns[column], y, freezeCell(in.faultGrids[fault][static_cast<std::size_t>(row)][column]),
+                         right(column));
+        }
+    }
+    return separator;
+}
+
+// The live readings, three to a row, under their title; returns the separator's height.
+float writeReadings(TextWriter& text, const Fonts& fonts, const ReportInputs& in) {
+    text.font(fonts.bold, 12);
+    text.fit(kLeft, text.y() - 30, in.actualSensorData, kRightMargin);
+    const float separator = text.y() - 5;
+    text.font(fonts.regular, 8);
+    const Measure measure = text.measure();
+    const float firstRow = text.y() - 20;
+    for (int row = 0; row < kRowsPerColumn; ++row) {
+        const float y = firstRow - 12 * static_cast<float>(row);
+        for (std::size_t block = 0; block < readingColumns().size(); ++block) {
+            const ReportInputs::Reading& reading = in.readings[block * kRowsPerColumn + static_cast<std::size_t>(row)];
+            const PlacedReading placed =
+                placeReading(reading.name, reading.value, reading.unit, readingColumns()[block], measure);
+            text.out(placed.name, y);
+            text.out(placed.value, y);
+            if (readingColumns()[block].hasUnit) text.out(placed.unit, y);
+        }
+    }
+    return separator;
+}
+
+// Title and date, and in playback the recording's name and position, left of the logo.
+void writeFooter(TextWriter& text, const Fonts& fonts, const ReportInputs& in) {
+    constexpr float kSecondColumn = 250;
+    constexpr float kLogoLeft = 440;
+    text.font(fonts.regular, 8);
+    text.fit(kLeft, 30, in.productTitle, kSecondColumn - kTextGap);
+    text.fit(kSecondColumn, 30, footerDate(in.dateCaption, in.now.date()), kLogoLeft - kTextGap);
+    if (in.playback) {
+        // A long file name gives way; the position after it stays whole.
+        const QString line = playbackLine(in.recordingName, in.playbackTimeText, in.timeCaption);
+        const QString position = line.mid(in.recordingName.size());
+        const Measure measure = text.measure();
+        const float room = kSecondColumn - kTextGap - kLeft - measure(position);
+        text.out(kLeft, 20, fitText(in.recordingName, room, measure) + position);
+    }
+    text.fit(kSecondColumn, 20, footerTime(in.timeOfDayCaption, in.now.time()), kLogoLeft - kTextGap);
 }
 
 }  // namespace
@@ -66,6 +224,10 @@ ReportInputs reportInputsFromPages(const settings::LanguageTable& texts, int lan
     in.timeOfDayCaption = texts.text(MainText::TimeOfDay);
     in.timeCaption = texts.text(MainText::Time);
     in.productTitle = texts.text(MainText::ProductTitle);
+    in.ecmIdCaption = texts.text(MainText::EcmId);
+    in.hardwareIdCaption = texts.text(MainText::HardwareId);
+    in.hardwareSnCaption = texts.text(MainText::HardwareSn);
+    in.noValue = texts.text(MainText::NoValue);
     in.dtcCount = dtcCount;
     in.dtcCells = errorCodes.reportCells();
     for (int fault = 0; fault < pages::FreezeFramePage::kFaults; ++fault) {
@@ -102,8 +264,12 @@ QString playbackLine(const QString& recordingName, const QString& timeText, cons
     return recordingName + QStringLiteral(" @ ") + position;
 }
 
-QString readingName(const QString& name) {
-    return name.size() > kNameLimit ? name.left(kNameLimit) + QStringLiteral("...") : name;
+std::array<QString, 3> identityTexts(const ReportInputs& in) {
+    const auto shown = [&in](const QString& value) { return value.isEmpty() ? in.noValue : value; };
+    QString ecm = in.ecmIdCaption + QLatin1Char(' ') + shown(in.unit.ecmId);
+    if (!in.unit.modelCode.isEmpty()) ecm += QStringLiteral(" (") + in.unit.modelCode + QLatin1Char(')');
+    return {ecm, in.hardwareIdCaption + QLatin1Char(' ') + shown(in.unit.hardwareId),
+            in.hardwareSnCaption + QLatin1Char(' ') + shown(in.unit.serialNumber)};
 }
 
 QStringList headerCaptions(const QString& header, int count) {
@@ -144,8 +310,7 @@ ReportResult writeReportTo(const ReportInputs& in, const QString& path) {
     HPDF_Doc doc = pdf.handle();
     HPDF_SetCompressionMode(doc, HPDF_COMP_ALL);
     pdf.loadFonts(findFontFiles(in.installDir), settings::pdfEncoding(in.languageIndex));
-    HPDF_Font regular = pdf.regular();
-    HPDF_Font bold = pdf.bold();
+    const Fonts fonts{pdf.regular(), pdf.bold()};
 
     HPDF_Page page = HPDF_AddPage(doc);
     HPDF_Page_SetWidth(page, kPageWidth);
@@ -164,87 +329,17 @@ ReportResult writeReportTo(const ReportInputs& in, const QString& path) {
     std::array<float, 3> separators{};
     {
         TextWriter text(pdf, page);
-
-        // Trouble codes.
-        text.font(bold, 12);
-        text.out(kLeft, 730, in.errorCodesTitle + QLatin1Char(':'));
-        separators[0] = text.y() - 5;
-        text.font(bold, 8);
-        const QStringList dtcCaptions = headerCaptions(in.dtcHeader, 3);
-        const float headerY = text.y() - 20;
-        text.out(50, headerY, dtcCaptions[0]);
-        text.out(110, headerY, dtcCaptions[1]);
-        text.out(470, headerY, dtcCaptions[2]);
-        text.font(regular, 8);
-        if (in.dtcCount == 0) {
-            text.out(kLeft, headerY - 10, QStringLiteral("0"));
-        } else {
-            constexpr int kRows = pages::ErrorCodesPage::kReportCells / 3;
-            for (int row = 0; row < in.dtcCount && row < kRows; ++row) {
-                const float y = headerY - 15 - 12 * static_cast<float>(row);
-                const auto cell = [&in](int index) { return in.dtcCells[static_cast<std::size_t>(index)]; };
-                text.out(50, y, cell(row * 3));
-                text.out(110, y, cell(row * 3 + 1));
-                text.out(470, y, cell(row * 3 + 2));
-                // The table ends at the first row without a code.
-                if (row + 1 >= kRows || cell((row + 1) * 3).isEmpty()) break;
-            }
-        }
-
-        // Freeze frames.
-        const std::array<float, 8>& columns = freezeFrameColumns(in.languageIndex);
-        text.font(bold, 12);
-        text.out(kLeft, text.y() - 30, in.freezeFrameTitle + QLatin1Char(':'));
-        separators[1] = text.y() - 5;
-        for (std::size_t fault = 0; fault < in.faultGrids.size(); ++fault) {
-            text.font(bold, 8);
-            text.out(kLeft, text.y() - (fault == 0 ? 20 : 30), in.faultCaptions[fault]);
-            const QStringList captions = headerCaptions(in.faultHeaders[fault], 8);
-            const float captionY = text.y() - 15;
-            for (int column = 0; column < 8; ++column) text.out(columns[static_cast<std::size_t>(column)], captionY, captions[column]);
-            text.font(regular, 8);
-            const float firstRow = captionY - 15;
-            for (int row = 0; row < pages::FreezeFramePage::kRows; ++row) {
-                const float y = firstRow - 12 * static_cast<float>(row);
-                for (int column = 0; column < pages::FreezeFramePage::kColumns; ++column) {
-                    const QString& cell = in.faultGrids[fault][static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
-                    text.out(columns[static_cast<std::size_t>(column)], y, cell.isEmpty() ? QStringLiteral("---") : cell);
-                }
-            }
-        }
-
-        // Live readings, three to a row.
-        text.font(bold, 12);
-        text.out(kLeft, text.y() - 30, in.actualSensorData);
-        separators[2] = text.y() - 5;
-        text.font(regular, 8);
-        const float firstRow = text.y() - 20;
-        for (int row = 0; row < kRowsPerColumn; ++row) {
-            const float y = firstRow - 12 * static_cast<float>(row);
-            const ReportInputs::Reading& left = in.readings[static_cast<std::size_t>(row)];
-            const ReportInputs::Reading& middle = in.readings[static_cast<std::size_t>(kRowsPerColumn + row)];
-            const ReportInputs::Reading& right = in.readings[static_cast<std::size_t>(2 * kRowsPerColumn + row)];
-            text.out(50, y, readingName(left.name));
-            text.out(170, y, left.value);
-            text.out(195, y, left.unit);
-            text.out(225, y, readingName(middle.name));
-            text.out(355, y, middle.value);
-            text.out(380, y, middle.unit);
-            text.out(400, y, readingName(right.name));
-            text.out(525, y, right.value);
-        }
-
-        // Footer.
-        text.out(50, 30, in.productTitle);
-        text.out(250, 30, footerDate(in.dateCaption, in.now.date()));
-        if (in.playback) text.out(50, 20, playbackLine(in.recordingName, in.playbackTimeText, in.timeCaption));
-        text.out(250, 20, footerTime(in.timeOfDayCaption, in.now.time()));
+        writeIdentity(text, fonts, in);
+        separators[0] = writeTroubleCodes(text, fonts, pdf, in);
+        separators[1] = writeFreezeFrames(text, fonts, pdf, in);
+        separators[2] = writeReadings(text, fonts, in);
+        writeFooter(text, fonts, in);
     }
 
     HPDF_Page_SetLineWidth(page, 1);
     for (const float y : separators) {
         HPDF_Page_MoveTo(page, kLeft, y);
-        HPDF_Page_LineTo(page, kSeparatorRight, y);
+        HPDF_Page_LineTo(page, kRightMargin, y);
         HPDF_Page_Stroke(page);
     }
     drawImage(pdf, page, QDir(in.installDir).filePath(kLogoImage), 440, 15, 100, 23);

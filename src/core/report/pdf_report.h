@@ -18,6 +18,16 @@ class LanguageTable;
 
 namespace quilldar::report {
 
+// The unit a report is about, as the main window names it: the ECM's part number (its "ECM ID")
+// and model code, and the hardware ID and serial number of the interface module. Empty where
+// nothing is known.
+struct UnitIdentity {
+    QString ecmId;
+    QString modelCode;
+    QString hardwareId;
+    QString serialNumber;
+};
+
 // Everything the one-page report prints, taken from what the program shows; no widgets.
 struct ReportInputs {
     int languageIndex = 1;
@@ -34,6 +44,13 @@ struct ReportInputs {
     QString timeOfDayCaption;  // "Time: "
     QString timeCaption;       // "Time:", the caption of the playback time field
     QString productTitle;      // the product title without version
+    QString ecmIdCaption;      // "ECM ID:"
+    QString hardwareIdCaption; // "Hardware ID:"
+    QString hardwareSnCaption; // "Hardware SN:"
+    QString noValue;           // "---", for what is not known
+
+    // The connected unit, or in playback the recording's.
+    UnitIdentity unit;
 
     // The trouble-code count and the report table of the Error codes page: rows of three cells.
     int dtcCount = 0;
@@ -67,6 +84,10 @@ ReportInputs reportInputsFromPages(const settings::LanguageTable& texts, int lan
                                    const pages::FreezeFramePage& freezeFrames,
                                    const pages::CurrentValuesTable& readings, int dtcCount);
 
+// The line under the header that names the unit: "ECM ID: 71820-21H20 (21H2)", "Hardware ID: ..."
+// and "Hardware SN: ...", with the captions of the main window and "---" for what is not known.
+std::array<QString, 3> identityTexts(const ReportInputs& inputs);
+
 // "MV_QLS_YYYYMMDD-HHMMSS.pdf".
 QString reportFileName(const QDateTime& time);
 // The footer's date "d/M/yyyy" and time "hh:mm" after their captions.
@@ -74,8 +95,6 @@ QString footerDate(const QString& caption, const QDate& date);
 QString footerTime(const QString& caption, const QTime& time);
 // "name @ " + the time text without its leading caption, or "00:00" when there is no time text.
 QString playbackLine(const QString& recordingName, const QString& timeText, const QString& timeCaption);
-// A reading's name, cut to 27 characters followed by "..." when it is longer.
-QString readingName(const QString& name);
 // A freeze-frame or trouble-code header split into its captions at each ';', trailing blanks
 // removed first; always exactly `count` captions.
 QStringList headerCaptions(const QString& header, int count);

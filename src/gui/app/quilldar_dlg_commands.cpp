@@ -106,6 +106,17 @@ void CQuilldarDlg::printReport() {
         in.playback = state_.playback != 0;
         in.recordingName = recordingName_;
         in.playbackTimeText = timeField_->text();
+        // The unit as the window names it. The ECM is the connected one, or the recording's; a
+        // recording does not say which interface module made it, so the module's numbers are
+        // printed for a live session only.
+        if (state_.connected || state_.playback) {
+            in.unit.ecmId = context_.ecm().partNumber;
+            in.unit.modelCode = context_.ecm().code;
+        }
+        if (!state_.playback && hardwareFields_ == app::HardwareFields::Known) {
+            in.unit.hardwareId = context_.module().hardwareId;
+            in.unit.serialNumber = context_.module().serialNumber;
+        }
         const report::ReportResult result = report::writeReport(in);
         // A report that could not be written is said, not passed over in silence.
         if (!result.written)

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "pages/current_values_table.h"
@@ -12,7 +13,9 @@
 #include "settings/languages.h"
 #include "settings/settings.h"
 #include "support/recording_builder.h"
+#include "link/kwp_frame.h"
 #include "vehicle/dtc_catalogue.h"
+#include "vehicle/ecm_model_table.h"
 #include "vehicle/english_texts.h"
 
 namespace quilldar::report {
@@ -122,16 +125,85 @@ TEST_F(PdfReportTest, FreezeFrameRowsSitUnderTheirHeaderWithDashesForEmptyCells)
 
 TEST_F(PdfReportTest, ReadingsPrintThreeToARowAndLongNamesEndInDots) {
     readings_.setRow(0, QStringLiteral("Engine speed"), vehicle::ValueText("1250"), QStringLiteral("rpm"));
-    readings_.setRow(13, QStringLiteral("abcdefghijklmnopqrstuvwxyz0123"), vehicle::ValueText("7"), QStringLiteral("V"));
+    readings_.setRow(13, QStringLiteral("Exhaust control valve actuator position sensor voltage"), vehicle::ValueText("7"),
+                     QStringLiteral("V"));
     readings_.setRow(26, QStringLiteral("Gear position"), vehicle::ValueText("N"), QStringLiteral("unused"));
     const QString text = render(inputs());
-    EXPECT_TRUE(text.contains("abcdefghijklmnopqrstuvwxyz0..."));
-    EXPECT_FALSE(text.contains("abcdefghijklmnopqrstuvwxyz01"));
     const QStringList all = lines(text);
     const qsizetype row = lineIndex(all, "Engine speed 1250 rpm");
     ASSERT_GE(row, 0) << text.toStdString();
-    EXPECT_EQ(all[row].toStdString(), "Engine speed 1250 rpm abcdefghijklmnopqrstuvwxyz0... 7 V Gear position N");
+    // The name is cut where its column ends, by its printed width.
+    static const QRegularExpression cut("^Engine speed 1250 rpm Exhaust control valve actuator \\S* ?\\S*\\.\\.\\. 7 V Gear position N$");
+    EXPECT_TRUE(all[row].contains(cut)) << all[row].toStdString();
+    EXPECT_FALSE(text.contains("voltage"));
     EXPECT_EQ(all[row - 1], "Actual sensor data:");
+}
+
+TEST_F(PdfReportTest, TheLineUnderTheHeaderNamesTheUnitWithTheWindowsCaptions) {
+    ReportInputs in = inputs();
+    in.unit = {"71820-21H20", "21H2", "Q01", "004711"};
+    QStringList text = lines(render(in));
+    const qsizetype unit = lineIndex(text, "ECM ID:");
+    ASSERT_GE(unit, 0) << text.join('\n').toStdString();
+    EXPECT_EQ(text[unit], "ECM ID: 71820-21H20 (21H2) Hardware ID: Q01 Hardware SN: 004711");
+    EXPECT_EQ(text[unit + 1], "Error codes:");
+
+    // In German, with nothing known of the module (as for a recording): the window's captions
+    // and its placeholder.
+    texts_.fill(settings::kGerman, settings_);
+    in = reportInputsFromPages(texts_, settings::kGerman, errorCodes_, freezeFrames_, readings_, 0);
+    in.installDir = install_;
+    in.startupFolder = startup_.path();
+    in.now = QDateTime(QDate(2024, 3, 5), QTime(9, 7, 4));
+    in.unit = {"71820-12F00", "12F0", "", ""};
+    const QString german = texts_.text(settings::MainText::EcmId);
+    ASSERT_NE(german, "ECM ID:");
+    text = lines(render(in));
+    EXPECT_GE(lineIndex(text, german + " 71820-12F00 (12F0) " + texts_.text(settings::MainText::HardwareId) + " --- " +
+                                  texts_.text(settings::MainText::HardwareSn) + " ---"),
+              0)
+        << text.join('\n').toStdString();
+}
+
+// A fault-time answer of the engine ECM: identifier (0x40.. fault 1, 0x50.. fault 2), the code
+// bytes, then engine speed, throttle, pressure, coolant, gear and secondary throttle.
+link::Report freezeAnswer(std::uint8_t identifier, std::uint8_t high, std::uint8_t low) {
+    const std::vector<std::uint8_t> service{0x61, identifier, high, low, 0, 0, 0x0C, 0x80, 0x80, 0x33, 0x82, 0x02, 0x40};
+    return testing::reportOf(link::buildResponse(0x12, service));
+}
+
+TEST_F(PdfReportTest, AfterClearingTheCodesTheReportShowsTheEmptiedPages) {
+    const std::string model(vehicle::modelList(vehicle::ModelList::ShowDataWhenTrouble).front().code);
+    const vehicle::DtcStatusWords words{"Past", "Pending", "Current"};
+    errorCodes_.tick(testing::reportOf(testing::troubleCodeAnswer({{0x01, 0x05, 0x60}})), catalogue_, words);
+    for (std::uint8_t identifier = 0x40; identifier <= 0x45; ++identifier)
+        freezeFrames_.tick(freezeAnswer(identifier, 0x01, 0x05), model, texts_, catalogue_);
+    const QString before = render(inputs(1));
+    const QString description = "Manifold absolute pressure circuit malfunction 1";
+    ASSERT_EQ(before.count(description), 2) << before.toStdString();  // the code and the fault's caption
+    static const QRegularExpression speed("Engine speed +\\d+");
+    ASSERT_TRUE(before.contains(speed)) << before.toStdString();
+
+    // Clear errors: the freeze-frame page starts afresh, and the ECM answers without codes.
+    freezeFrames_.startAfresh();
+    freezeFrames_.tick(freezeAnswer(0x45, 0x01, 0x05), model, texts_, catalogue_);  // still standing
+    for (std::uint8_t identifier = 0x40; identifier <= 0x45; ++identifier)
+        freezeFrames_.tick(freezeAnswer(identifier, 0, 0), model, texts_, catalogue_);
+    errorCodes_.tick(testing::reportOf(testing::troubleCodeAnswer({})), catalogue_, words);
+    ASSERT_EQ(freezeFrames_.label(0), " ");
+    ASSERT_TRUE(freezeFrames_.table(0)[0][1].isEmpty());
+
+    ReportInputs in = inputs(0);
+    in.now = in.now.addSecs(1);
+    const QString after = render(in);
+    EXPECT_FALSE(after.contains(description)) << after.toStdString();
+    const QStringList all = lines(after);
+    EXPECT_EQ(all[lineIndex(all, "DTC No.:") + 1], "0");
+    for (int fault = 0; fault < 2; ++fault) {
+        const qsizetype header = lineIndex(all, QStringLiteral("Fault %1#").arg(fault + 1));
+        ASSERT_GE(header, 0);
+        EXPECT_EQ(all[header + 1], "Engine speed --- --- --- --- --- --- rpm") << after.toStdString();
+    }
 }
 
 TEST_F(PdfReportTest, FileNameAndFooterComeFromOneReadingOfTheTime) {
