@@ -130,7 +130,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (control.ConsumeBool()) {
         files::ChannelSelection channels{};
         for (int& channel : channels)
-            channel = control.ConsumeIntegralInRange<int>(0, static_cast<int>(vehicle::kChannelCount) - 1);
+            channel = control.ConsumeIntegralInRange<int>(0, pages::kGraphChannelCount - 1);
         options.channels = channels;
     }
 

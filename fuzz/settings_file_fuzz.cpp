@@ -80,7 +80,7 @@ void checkInUse(Settings values, settings::LanguageTable& table) {
     files::ChannelSelection channels;
     std::copy(values.chartChannels.begin(), values.chartChannels.end(), channels.begin());
     if (!files::isValidChannelSelection(channels)) channels = files::kDefaultChannels;
-    for (const int channel : channels) require(channel >= 0 && channel < static_cast<int>(vehicle::kChannelCount));
+    for (const int channel : channels) require(channel >= 0 && channel < pages::kGraphChannelCount);
 }
 
 // Each value stored from what was read reads back the same.

@@ -55,8 +55,10 @@ constexpr const char* kUsage =
     "      page segments and the number of records with a wrong checksum.\n"
     "  export FILE [--channels A,B,C,D] [-o OUT] [--speed kmh|mph]\n"
     "         [--temperature C|F] [--pressure kPa|mmHg|inHg|psig] [--language NAME]\n"
-    "      Write four channels (0..22, default: the graph's stored channels) of a recording as\n"
-    "      semicolon-separated text, to OUT or standard output. Units and language\n"
+    "      Write four channels of a recording as semicolon-separated text, to OUT or\n"
+    "      standard output: engine and transmission 0..22, ABS 23..42, EPS 43..55; by default\n"
+    "      the graph's stored channels where the recording's unit has them, else its first\n"
+    "      four. A record without a reading of the four channels adds no line. Units and language\n"
     "      default to the stored settings; the header is written in the language's\n"
     "      Windows code page.\n"
     "  dtc FILE\n"
@@ -291,7 +293,7 @@ int exportCommand(int argc, char** argv) {
             if (option == "--channels") {
                 const auto channels = parseChannels(value);
                 if (!channels)
-                    return "--channels needs four channel numbers from 0 to 22, e.g. 0,1,9,8";
+                    return "--channels needs four channel numbers from 0 to 55, e.g. 0,1,9,8";
                 options.channels = *channels;
             } else if (option == "-o" || option == "--output") {
                 options.output =

@@ -124,14 +124,13 @@ bool writeExport(files::RecordingFile& recording, settings::Settings stored,
     pages::ChannelDecoders decoder(liveValues, texts);
 
     files::CsvExportOptions exportOptions;
-    // Without --channels, the four channels the graph view shows ("Chart0".."Chart3").
-    exportOptions.channels = options.channels.value_or(stored.chartChannels);
-    if (!files::isValidChannelSelection(exportOptions.channels))
-        exportOptions.channels = files::kDefaultChannels;
+    // Without --channels, the four channels the graph view shows ("Chart0".."Chart3") where the
+    // recording's unit has them, else its own first channels.
+    const files::RecordingIdentity& identity = recording.identity();
+    exportOptions.channels = options.channels.value_or(pages::channelsFor(
+        stored.chartChannels, pages::familyOfAddress(identity.unitAddress), identity.ecmCode));
     exportOptions.units = units;
-    // Channel k is the Engine page's row k.
-    for (std::size_t channel = 0; channel < exportOptions.names.size(); ++channel)
-        exportOptions.names[channel] = texts.text(settings::TextGroup::EnginePage, static_cast<int>(channel));
+    exportOptions.texts = &texts;
     const int language = settings::isKnownLanguage(stored.languageIndex) ? stored.languageIndex : settings::kEnglish;
     exportOptions.encode = [language](const QString& text) { return settings::encodeForLanguage(language, text); };
     return files::exportRecording(recording, decoder, liveValues, exportOptions, out);

@@ -10,7 +10,8 @@
 #include "files/csv_export.h"
 #include "support/fixture_recordings.h"
 #include "support/recording_builder.h"
-#include "vehicle/english_texts.h"
+#include "settings/languages.h"
+#include "settings/settings.h"
 
 namespace quilldar::files {
 namespace {
@@ -49,24 +50,33 @@ TEST(CsvNumber, HugeValuesKeepAllTheirIntegerDigits) {
 }
 
 TEST(CsvLines, HeaderAndDataLineLayout) {
-    const vehicle::ChannelNames& names = vehicle::englishChannelNames();
-    EXPECT_EQ(csvHeader({0, 1, 9, 8}, names),
-              "Engine speed;Throttle position;Vehicle speed;Battery voltage");
+    settings::Settings settings;
+    settings::LanguageTable texts;
+    texts.fill(settings::kEnglish, settings);
+    EXPECT_EQ(csvHeader({0, 1, 9, 8}, texts), "Engine speed;Throttle position;Vehicle speed;Battery voltage");
+    EXPECT_EQ(csvHeader({pages::kAbsFirstChannel, 24, 25, pages::kEpsFirstChannel + 4}, texts),
+              "Wheel speed sensor (Front);Wheel speed sensor (Rear);Monitoring voltage;Steering torque main");
 
     vehicle::LiveValueSlots values;
     values.setLatest(0, 1254.5);
     values.setLatest(1, 0.35);
     values.setLatest(9, 12);
+    values.setLatest(8, 0.0);
     std::string line;
     appendCsvDataLine(line, values, {0, 1, 9, 8});
     EXPECT_EQ(line, "=\"1254.5\";=\"0.35\";=\"12\";=\"0\";\r\n");
-    EXPECT_FALSE(isValidChannelSelection({0, 1, 2, 23}));
+    // A channel that never held a reading has an empty field, not an invented 0.
+    line.clear();
+    appendCsvDataLine(line, values, {0, 2, 9, 3});
+    EXPECT_EQ(line, "=\"1254.5\";;=\"12\";;\r\n");
+    EXPECT_FALSE(isValidChannelSelection({0, 1, 2, pages::kGraphChannelCount}));
     EXPECT_FALSE(isValidChannelSelection({-1, 1, 2, 3}));
-    EXPECT_TRUE(isValidChannelSelection({22, 0, 22, 0}));
+    EXPECT_TRUE(isValidChannelSelection({22, 0, 23, 55}));
 }
 
 class CsvExportTest : public ::testing::Test {
 protected:
+    void SetUp() override { texts_.fill(settings::kEnglish, settings_); }
     QByteArray exportOf(const QByteArray& recording, const CsvExportOptions& options) {
         const QString path = dir_.filePath(QStringLiteral("r.QLS"));
         EXPECT_TRUE(testing::writeFile(path, recording));
@@ -79,28 +89,27 @@ protected:
     CsvExportOptions options(ChannelSelection channels) {
         CsvExportOptions o;
         o.channels = channels;
-        o.names = vehicle::englishChannelNames();
+        o.texts = &texts_;
         return o;
     }
 
     QTemporaryDir dir_;
     RecordingFile file_;
     vehicle::LiveValueSlots values_;
+    settings::Settings settings_;
     settings::LanguageTable texts_;
     pages::ChannelDecoders decoder_{values_, texts_};
 };
 
 // Values worked out by hand from the fixture's bytes: engine speed digit 2 (160·A / 2.55),
 // throttle digit 1 (125·A / 255), coolant digit 2 (A − 40), battery (20·A / 255, nothing above
-// 18 V). The record with the wrong checksum and the trouble-code answers repeat the last values.
+// 18 V: "---" and 0). The record with the wrong checksum (blanked) and the trouble-code answers
+// carry no reading: they add no line.
 TEST_F(CsvExportTest, EngineSessionRoundTrip) {
     const QByteArray csv = exportOf(testing::engineSessionRecording(), options({0, 1, 3, 8}));
     EXPECT_EQ(csv,
               "Engine speed;Throttle position;Engine coolant / oil temperature;Battery voltage\r\n"
               "=\"1254.902\";=\"25\";=\"90\";=\"12.549\";\r\n"
-              "=\"1882.353\";=\"49.02\";=\"80\";=\"17.961\";\r\n"
-              "=\"1882.353\";=\"49.02\";=\"80\";=\"17.961\";\r\n"
-              "=\"1882.353\";=\"49.02\";=\"80\";=\"17.961\";\r\n"
               "=\"1882.353\";=\"49.02\";=\"80\";=\"17.961\";\r\n"
               "=\"0\";=\"0\";=\"-40\";=\"0\";\r\n");
     EXPECT_EQ(file_.position(), 0u);  // rewound for the next reader
@@ -117,11 +126,11 @@ TEST_F(CsvExportTest, UnitsApplyToTheExportedValues) {
 TEST_F(CsvExportTest, SecondSchemeKeepsRecordsWithWrongChecksums) {
     const QByteArray csv = exportOf(testing::secondSchemeRecording(), options({0, 1, 2, 3}));
     const QList<QByteArray> lines = csv.split('\n');
-    ASSERT_EQ(lines.size(), 6);  // header, four data lines, and the empty rest after the last LF
-    EXPECT_EQ(lines[1], "=\"0\";=\"0\";=\"0\";=\"0\";\r");  // the 0x8A answer: nothing decoded yet
-    EXPECT_TRUE(lines[2].startsWith("=\"1053.922\";"));     // 256·10 / 2.55 + 128·100 ÷ 255
-    EXPECT_TRUE(lines[3].startsWith("=\"501.961\";"));      // checksum wrong, decoded anyway
-    EXPECT_TRUE(lines[4].startsWith("=\"401.569\";"));
+    // The header, three data lines (the code answer before them adds none), the empty rest.
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_TRUE(lines[1].startsWith("=\"1053.922\";"));  // 256·10 / 2.55 + 128·100 ÷ 255
+    EXPECT_TRUE(lines[2].startsWith("=\"501.961\";"));   // checksum wrong, decoded anyway
+    EXPECT_TRUE(lines[3].startsWith("=\"401.569\";"));
 }
 
 TEST_F(CsvExportTest, OneLinePerRecordAfterTheIdentification) {
@@ -132,16 +141,62 @@ TEST_F(CsvExportTest, OneLinePerRecordAfterTheIdentification) {
     const QByteArray csv = exportOf(recording.bytes(), options(kDefaultChannels));
     EXPECT_EQ(csv.count("\r\n"), 102);
     EXPECT_EQ(csv.count('\n'), 102);
-    EXPECT_TRUE(csv.endsWith("=\"6274.51\";=\"0\";=\"0\";=\"-40\";\r\n"));  // 160·100 / 2.55
+    // 160·100 / 2.55; this engine has no secondary throttle: its field stays empty.
+    EXPECT_TRUE(csv.endsWith("=\"6274.51\";=\"0\";;=\"-40\";\r\n"));
 }
 
-TEST_F(CsvExportTest, HeaderUsesTheGivenNamesAndEncoding) {
+TEST_F(CsvExportTest, HeaderUsesTheLanguageAndEncoding) {
+    settings::LanguageTable russian;
+    russian.fill(settings::kRussian, settings_);
     CsvExportOptions o = options(kDefaultChannels);
-    o.names[0] = QStringLiteral("Drehzahl \u00FC");
+    o.texts = &russian;
     o.encode = [](const QString& text) { return text.toUtf8(); };
     const QByteArray csv = exportOf(testing::engineSessionRecording(), o);
-    EXPECT_TRUE(csv.startsWith("Drehzahl \xC3\xBC;Throttle position;"))
-        << csv.left(40).toStdString();
+    const QString name = russian.text(settings::TextGroup::EnginePage, 0);
+    ASSERT_NE(name, QStringLiteral("Engine speed"));
+    EXPECT_TRUE(csv.startsWith(name.toUtf8() + ';')) << csv.left(40).toStdString();
+}
+
+// An ABS module answers two blocks in turn: wheel speeds and voltage (0x00), fault flags (0x08).
+// Its export holds the module's own channels; a line comes from each block that carries one of
+// them, the other channels keeping the value they last read. A fault flag reads 1 for "Normal"
+// and 0 for "Abnormal", as the page stores it.
+TEST_F(CsvExportTest, AbsRecordingsExportTheModulesOwnChannels) {
+    testing::RecordingBuilder recording;
+    recording.addIdentification(0, "ABS", "27G0", false, link::address::kAbs);
+    const auto wheels = [](std::uint8_t front, std::uint8_t rear) {
+        return testing::engineLiveFrame({{13, front}, {14, rear}, {18, 160}}, 0x00, link::address::kAbs);
+    };
+    const auto status = [](std::uint8_t flags) {
+        return testing::engineLiveFrame({{13, flags}}, 0x08, link::address::kAbs);
+    };
+    recording.add(3, status(0x00));   // before any wheel speed: empty speed fields
+    recording.add(3, wheels(40, 38));
+    recording.add(3, status(0x01));  // the front inlet valve reports a fault
+    recording.add(3, wheels(42, 41));
+    const int front = pages::kAbsFirstChannel;
+    const QByteArray csv = exportOf(recording.bytes(), options({front, front + 1, front + 2, front + 3}));
+    EXPECT_EQ(csv,
+              "Wheel speed sensor (Front);Wheel speed sensor (Rear);Monitoring voltage;"
+              "ABS solenoid IN/V open or short (F)\r\n"
+              ";;;=\"1\";\r\n"
+              "=\"40\";=\"38\";=\"12.549\";=\"1\";\r\n"
+              "=\"40\";=\"38\";=\"12.549\";=\"0\";\r\n"
+              "=\"42\";=\"41\";=\"12.549\";=\"0\";\r\n");
+}
+
+TEST_F(CsvExportTest, EpsRecordingsExportTheModulesOwnChannels) {
+    // The steering unit answers the part-number request with 0x8A and the code request with 0x8E.
+    testing::RecordingBuilder recording;
+    recording.add(0, link::buildResponse(link::address::kEps, std::vector<std::uint8_t>{0x5A, 0x8A, '5', '6', '0', '0', '0'}));
+    recording.add(0, link::buildResponse(link::address::kEps, std::vector<std::uint8_t>{
+                                                                 0x5A, 0x8E, 'S', 'W', '0', '1', '0', '4', '3', '1', 'H', '0'}));
+    recording.add(4, testing::engineLiveFrame({{13, 102}, {15, 128}, {22, 60}}, 0x08, link::address::kEps));
+    const int eps = pages::kEpsFirstChannel;
+    const QByteArray csv = exportOf(recording.bytes(), options({eps, eps + 4, eps + 9, eps}));
+    // 30·102/255 = 12 V; 275·128/255 − 138 = 0.039 Nm; 2·60 = 120 rpm.
+    EXPECT_EQ(csv, "Battery voltage;Steering torque main;Engine speed;Battery voltage\r\n"
+                   "=\"12\";=\"0.039\";=\"120\";=\"12\";\r\n");
 }
 
 TEST_F(CsvExportTest, InvalidChannelsAndFailedWritesAreReported) {
@@ -150,7 +205,7 @@ TEST_F(CsvExportTest, InvalidChannelsAndFailedWritesAreReported) {
     ASSERT_EQ(file_.load(path), LoadResult::Loaded);
     QBuffer out;
     out.open(QIODevice::WriteOnly);
-    EXPECT_FALSE(exportRecording(file_, decoder_, values_, options({0, 1, 2, 40}), out));
+    EXPECT_FALSE(exportRecording(file_, decoder_, values_, options({0, 1, 2, pages::kGraphChannelCount}), out));
     QBuffer closed;  // never opened: every write fails
     EXPECT_FALSE(exportRecording(file_, decoder_, values_, options(kDefaultChannels), closed));
 }

@@ -17,17 +17,17 @@ void appendText(std::vector<std::uint8_t>& bytes, const std::string& text, std::
 
 }  // namespace
 
-link::Frame partNumberAnswer(const std::string& partNumber, bool secondScheme) {
+link::Frame partNumberAnswer(const std::string& partNumber, bool secondScheme, std::uint8_t source) {
     std::vector<std::uint8_t> service{0x5A, static_cast<std::uint8_t>(secondScheme ? 0x8E : 0x91)};
     appendText(service, partNumber, 11);
-    return link::buildResponse(kEngine, service);
+    return link::buildResponse(source, service);
 }
 
-link::Frame modelCodeAnswer(const std::string& code, bool secondScheme) {
+link::Frame modelCodeAnswer(const std::string& code, bool secondScheme, std::uint8_t source) {
     std::vector<std::uint8_t> service{0x5A, static_cast<std::uint8_t>(secondScheme ? 0x8A : 0x9A)};
     appendText(service, "SW0104", 6);
     appendText(service, code, 4);
-    return link::buildResponse(kEngine, service);
+    return link::buildResponse(source, service);
 }
 
 link::Frame engineLiveFrame(const std::map<int, std::uint8_t>& bytes, std::uint8_t identifier,
@@ -77,9 +77,10 @@ RecordingBuilder& RecordingBuilder::addWithBadChecksum(int page, const link::Fra
 }
 
 RecordingBuilder& RecordingBuilder::addIdentification(int page, const std::string& partNumber,
-                                                      const std::string& code, bool secondScheme) {
-    add(page, partNumberAnswer(partNumber, secondScheme));
-    return add(page, modelCodeAnswer(code, secondScheme));
+                                                      const std::string& code, bool secondScheme,
+                                                      std::uint8_t source) {
+    add(page, partNumberAnswer(partNumber, secondScheme, source));
+    return add(page, modelCodeAnswer(code, secondScheme, source));
 }
 
 bool RecordingBuilder::writeTo(const QString& path) const { return writeFile(path, bytes_); }

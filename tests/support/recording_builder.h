@@ -16,8 +16,10 @@
 namespace quilldar::testing {
 
 // Frames as the engine ECM sends them, with correct checksums.
-link::Frame partNumberAnswer(const std::string& partNumber, bool secondScheme = false);
-link::Frame modelCodeAnswer(const std::string& code, bool secondScheme = false);
+link::Frame partNumberAnswer(const std::string& partNumber, bool secondScheme = false,
+                             std::uint8_t source = link::address::kEngine);
+link::Frame modelCodeAnswer(const std::string& code, bool secondScheme = false,
+                            std::uint8_t source = link::address::kEngine);
 // The live-data response 80 F1 12 33 61 id, frame bytes 6..54 zero except those given.
 link::Frame engineLiveFrame(const std::map<int, std::uint8_t>& bytes,
                             std::uint8_t identifier = 0x08, std::uint8_t source = 0x12);
@@ -43,7 +45,8 @@ public:
     RecordingBuilder& addWithBadChecksum(int page, const link::Frame& frame);
     // The identification answers a connection records first.
     RecordingBuilder& addIdentification(int page, const std::string& partNumber,
-                                        const std::string& code, bool secondScheme = false);
+                                        const std::string& code, bool secondScheme = false,
+                                        std::uint8_t source = link::address::kEngine);
 
     const QByteArray& bytes() const { return bytes_; }
     int records() const { return static_cast<int>(bytes_.size() / link::kReportSize); }

@@ -65,18 +65,36 @@ TEST(InfoCommand, JsonHasTheDocumentedKeys) {
     EXPECT_EQ(info.keys().size(), 7);
 }
 
+// The 12F0 has no secondary throttle: its field stays empty. The record with a wrong checksum and
+// the two trouble-code answers carry no reading and add no line.
 TEST(ExportCommand, DefaultChannelsToStandardOutput) {
     const ToolRun run = runTool({"export", fixture("engine_12F0.QLS")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out,
               "Engine speed;Throttle position;Secondary throttle position;Engine coolant / oil "
               "temperature\r\n"
-              "=\"1254.902\";=\"25\";=\"0\";=\"90\";\r\n"
-              "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
-              "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
-              "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
-              "=\"1882.353\";=\"49.02\";=\"0\";=\"80\";\r\n"
-              "=\"0\";=\"0\";=\"0\";=\"-40\";\r\n");
+              "=\"1254.902\";=\"25\";;=\"90\";\r\n"
+              "=\"1882.353\";=\"49.02\";;=\"80\";\r\n"
+              "=\"0\";=\"0\";;=\"-40\";\r\n");
+}
+
+// The ABS module's recording exports its own first four channels by default, whatever the graph
+// last stored for an engine.
+TEST(ExportCommand, AnAbsRecordingExportsTheModulesChannels) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("abs.QLS"));
+    quilldar::testing::RecordingBuilder recording;
+    recording.addIdentification(3, "47850-10G00", "10G0", false, quilldar::link::address::kAbs);
+    recording.add(3, quilldar::testing::engineLiveFrame({{13, 50}, {14, 49}, {18, 255}}, 0x00,
+                                                        quilldar::link::address::kAbs));
+    ASSERT_TRUE(recording.writeTo(file));
+    const ToolRun run = runTool({"export", file, "--speed", "mph"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out,
+              "Wheel speed sensor (Front);Wheel speed sensor (Rear);Monitoring voltage;"
+              "ABS solenoid IN/V open or short (F)\r\n"
+              "=\"31.069\";=\"30.447\";=\"20\";;\r\n")  // 50 and 49 km/h in mph, 20 V
+        << run.out.toStdString();
 }
 
 TEST(ExportCommand, ChannelsUnitsAndOutputFile) {
@@ -90,13 +108,13 @@ TEST(ExportCommand, ChannelsUnitsAndOutputFile) {
     EXPECT_TRUE(run.out.isEmpty());
     const QByteArray csv = quilldar::testing::readFile(out);
     const QList<QByteArray> lines = csv.split('\n');
-    ASSERT_EQ(lines.size(), 8);
+    ASSERT_EQ(lines.size(), 5);
     EXPECT_EQ(lines[0],
               "Engine coolant / oil temperature;Battery voltage;Manifold absolute pressure "
               "1;Engine speed\r");
     // MAP1 digit 2 with byte 0: 0 kPa; coolant 90 °C = 194 °F.
     EXPECT_EQ(lines[1], "=\"194\";=\"12.549\";=\"0\";=\"1254.902\";\r");
-    EXPECT_EQ(lines[6], "=\"-40\";=\"0\";=\"0\";=\"0\";\r");
+    EXPECT_EQ(lines[3], "=\"-40\";=\"0\";=\"0\";=\"0\";\r");
 }
 
 TEST(ExportCommand, EveryPressureUnitOnANonZeroPressure) {
@@ -218,7 +236,7 @@ TEST(RecordingCommands, BadOptionsPrintUsage) {
         {"info", file, "--xml"},
         {"info", file, file},
         {"export", file, "--channels", "0,1,2"},
-        {"export", file, "--channels", "0,1,2,23"},
+        {"export", file, "--channels", "0,1,2,56"},
         {"export", file, "--channels"},
         {"export", file, "--speed", "knots"},
         {"export", file, "--pressure=bar"},

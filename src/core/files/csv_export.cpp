@@ -21,12 +21,6 @@ bool writeAll(QIODevice& out, const char* data, std::size_t size) {
 
 }  // namespace
 
-bool isValidChannelSelection(const ChannelSelection& channels) {
-    return std::ranges::all_of(channels, [](int channel) {
-        return channel >= 0 && channel < static_cast<int>(vehicle::kChannelCount);
-    });
-}
-
 void appendCsvNumber(std::string& out, double value) {
     if (!std::isfinite(value)) value = 0.0;
     // Room for the longest fixed-notation double: a sign, the 309 integer digits of the largest
@@ -46,11 +40,11 @@ void appendCsvNumber(std::string& out, double value) {
     out += text == "-0" ? std::string_view("0") : text;
 }
 
-QString csvHeader(const ChannelSelection& channels, const vehicle::ChannelNames& names) {
+QString csvHeader(const ChannelSelection& channels, const settings::LanguageTable& texts) {
     QString header;
     for (std::size_t i = 0; i < channels.size(); ++i) {
         if (i > 0) header += QLatin1Char(';');
-        header += names[static_cast<std::size_t>(channels[i])];
+        header += pages::channelName(texts, channels[i]);
     }
     return header;
 }
@@ -58,9 +52,13 @@ QString csvHeader(const ChannelSelection& channels, const vehicle::ChannelNames&
 void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValues,
                        const ChannelSelection& channels) {
     for (const int channel : channels) {
-        out += "=\"";
-        appendCsvNumber(out, liveValues.latest(static_cast<std::size_t>(channel)));
-        out += "\";";
+        const pages::GraphChannel* known = pages::findGraphChannel(channel);
+        if (known != nullptr && liveValues.readings(known->slot) != 0) {
+            out += "=\"";
+            appendCsvNumber(out, liveValues.latest(known->slot));
+            out += '"';
+        }
+        out += ';';
     }
     out += kLineEnd;
 }
@@ -68,8 +66,8 @@ void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValu
 bool exportRecording(RecordingFile& recording, pages::ChannelDecoders& decoder,
                      const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options,
                      QIODevice& out) {
-    if (!isValidChannelSelection(options.channels)) return false;
-    const QString header = csvHeader(options.channels, options.names);
+    if (!isValidChannelSelection(options.channels) || options.texts == nullptr) return false;
+    const QString header = csvHeader(options.channels, *options.texts);
     const QByteArray headerBytes = options.encode ? options.encode(header) : header.toLatin1();
 
     std::string text;
@@ -80,8 +78,18 @@ bool exportRecording(RecordingFile& recording, pages::ChannelDecoders& decoder,
     const RecordingIdentity& identity = recording.identity();
     bool ok = recording.seek(std::min(kIdentificationRecords, recording.recordCount()));
     link::Report report{};
+    std::array<std::size_t, 4> channelSlots{};
+    for (std::size_t chart = 0; chart < channelSlots.size(); ++chart)
+        channelSlots[chart] = pages::findGraphChannel(options.channels[chart])->slot;
+    const auto readingsNow = [&] {
+        std::array<std::uint32_t, 4> readings{};
+        for (std::size_t chart = 0; chart < channelSlots.size(); ++chart) readings[chart] = liveValues.readings(channelSlots[chart]);
+        return readings;
+    };
     while (ok && recording.read(report)) {
+        const std::array<std::uint32_t, 4> before = readingsNow();
         decoder.decode(report, identity.ecmCode, identity.altListVariant, options.units);
+        if (readingsNow() == before) continue;  // no reading of these channels in this record
         appendCsvDataLine(text, liveValues, options.channels);
         if (text.size() >= kFlushSize) {
             ok = writeAll(out, text.data(), text.size());

@@ -30,19 +30,41 @@ QString graphNumber(double value) {
     return text;
 }
 
+QString channelNumber(double value, pages::ValueStyle style) {
+    if (style == pages::ValueStyle::Whole && std::isfinite(value) && std::abs(value) < 1e15)
+        return QString::number(static_cast<long long>(std::trunc(value)));
+    return graphNumber(value);
+}
+
 double readChannel(vehicle::LiveValueSlots& values, int channel) {
-    const auto slot = static_cast<std::size_t>(channel);
+    const pages::GraphChannel* known = pages::findGraphChannel(channel);
+    if (known == nullptr) return 0.0;
+    const std::size_t slot = known->slot;
     const double value = values.latest(slot);
     // A tiny nudge away from zero keeps values like 1.001 (stored as 1.000999…) at 1.001.
     const double scaled = value * 1000.0;
     const double truncated = std::trunc(scaled + (scaled >= 0 ? 1e-7 : -1e-7)) / 1000.0;
-    values.setLatest(slot, truncated);
+    values.rewriteLatest(slot, truncated);
     return truncated;
 }
 
+namespace {
+
+// A recording names its own unit; a live graph shows the session's.
+GraphSource withRecordingsUnit(GraphSource source) {
+    if (source.recording != nullptr) {
+        source.family = pages::familyOfAddress(source.recording->identity().unitAddress);
+        source.ecmCode = source.recording->identity().ecmCode;
+    }
+    return source;
+}
+
+}  // namespace
+
 GraphModel::GraphModel(const GraphSource& source, const files::ChannelSelection& selections)
-    : source_(source), selections_(selections) {
-    if (!files::isValidChannelSelection(selections_)) selections_ = files::kDefaultChannels;
+    : source_(withRecordingsUnit(source)),
+      selections_(pages::channelsFor(selections, source_.family, source_.ecmCode)),
+      offered_(pages::offeredChannels(source_.family, source_.ecmCode)) {
     if (source_.recording && source_.texts)
         decoders_ = std::make_unique<pages::ChannelDecoders>(hiddenSlots_, *source_.texts);
     span_ = spanSeconds(source_.keptRecordCount);
@@ -67,8 +89,19 @@ unsigned GraphModel::takeChanges() {
     return changes;
 }
 
-void GraphModel::addSample(int chart, double value) {
+std::size_t GraphModel::slotOf(int chart) const {
+    return pages::findGraphChannel(selections_[index(chart)])->slot;
+}
+
+std::array<std::uint32_t, kChartCount> GraphModel::readings(const vehicle::LiveValueSlots& values) const {
+    std::array<std::uint32_t, kChartCount> counts{};
+    for (int chart = 0; chart < kChartCount; ++chart) counts[index(chart)] = values.readings(slotOf(chart));
+    return counts;
+}
+
+void GraphModel::addSample(int chart, std::uint32_t step, double value) {
     std::vector<double>& series = values_[index(chart)];
+    steps_[index(chart)].push_back(step);
     if (series.empty()) {
         minimum_[index(chart)] = maximum_[index(chart)] = value;
     } else {
@@ -85,8 +118,9 @@ void GraphModel::writeRangeFields(int chart) {
         fields.minimum = fields.maximum = QStringLiteral("---");
         return;
     }
-    fields.minimum = graphNumber(minimum_[index(chart)]);
-    fields.maximum = graphNumber(maximum_[index(chart)]);
+    const pages::ValueStyle style = pages::findGraphChannel(selections_[index(chart)])->style;
+    fields.minimum = channelNumber(minimum_[index(chart)], style);
+    fields.maximum = channelNumber(maximum_[index(chart)], style);
 }
 
 void GraphModel::rebuild() {
@@ -95,11 +129,14 @@ void GraphModel::rebuild() {
     ++dataVersion_;
     for (int chart = 0; chart < kChartCount; ++chart) {
         values_[index(chart)].clear();
+        steps_[index(chart)].clear();
         minimum_[index(chart)] = maximum_[index(chart)] = 0.0;
         known_[index(chart)].max = span_;
     }
     t_ = 0.0;
+    step_ = 0;
     h_ = static_cast<int>(span_);
+    if (source_.liveValues) readingsAtRebuild_ = readings(*source_.liveValues);
 
     files::RecordingFile* recording = source_.recording;
     if (recording && decoders_) {
@@ -108,14 +145,21 @@ void GraphModel::rebuild() {
                 ? recording->recordCount() - kIdentificationRecords
                 : 0;
         for (auto& series : values_) series.reserve(samples);
+        for (auto& steps : steps_) steps.reserve(samples);
         const files::RecordingIdentity& identity = recording->identity();
         link::Report report{};
         if (recording->seek(std::min(kIdentificationRecords, recording->recordCount()))) {
             while (recording->read(report)) {
+                const std::array<std::uint32_t, kChartCount> before = readings(hiddenSlots_);
                 decoders_->decode(report, identity.ecmCode, identity.altListVariant,
                                   source_.units);
-                for (int chart = 0; chart < kChartCount; ++chart)
-                    addSample(chart, readChannel(hiddenSlots_, selections_[index(chart)]));
+                // A record that carried no reading of a chart's channel adds no sample to it.
+                const std::array<std::uint32_t, kChartCount> after = readings(hiddenSlots_);
+                for (int chart = 0; chart < kChartCount; ++chart) {
+                    if (after[index(chart)] != before[index(chart)])
+                        addSample(chart, step_, readChannel(hiddenSlots_, selections_[index(chart)]));
+                }
+                ++step_;
                 t_ += kStep;
                 if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};
             }
@@ -154,13 +198,19 @@ void GraphModel::tick() {
     }
     // 3. Live plotting.
     if (connected_ && !paused_ && source_.liveValues && !source_.recording) {
+        // A chart plots from the first reading of its channel after the graph (re)started.
+        const std::array<std::uint32_t, kChartCount> now = readings(*source_.liveValues);
+        bool plotted = false;
         for (int chart = 0; chart < kChartCount; ++chart) {
+            if (now[index(chart)] == readingsAtRebuild_[index(chart)] && values_[index(chart)].empty()) continue;
             const double value = readChannel(*source_.liveValues, selections_[index(chart)]);
-            addSample(chart, value);
+            addSample(chart, step_, value);
             writeRangeFields(chart);
-            fields_[index(chart)].actual = graphNumber(value);
+            fields_[index(chart)].actual = channelNumber(value, pages::findGraphChannel(selections_[index(chart)])->style);
+            plotted = true;
         }
-        if (liveExport_) liveExport_->appendLine(*source_.liveValues, selections_);
+        if (liveExport_ && plotted) liveExport_->appendLine(*source_.liveValues, selections_);
+        ++step_;
         t_ += kStep;
         if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};
         changes_ |= DataChanged | FieldsChanged;
@@ -265,7 +315,7 @@ void GraphModel::pauseOrResume() {
 }
 
 void GraphModel::selectChannel(int chart, int channel) {
-    if (channel < 0 || channel >= static_cast<int>(vehicle::LiveValueSlots::kChannelSlots)) return;
+    if (pages::findGraphChannel(channel) == nullptr) return;
     selections_[index(chart)] = channel;
     rebuild();
 }
@@ -281,21 +331,26 @@ bool GraphModel::startLiveExport(const QString& path, const QByteArray& headerLi
 
 QList<QPointF> GraphModel::visiblePoints(int chart, int columns) const {
     const std::vector<double>& series = values_[index(chart)];
+    const std::vector<std::uint32_t>& steps = steps_[index(chart)];
     QList<QPointF> points;
     if (series.empty()) return points;
     const TimeWindow window = axis_[index(chart)];
+    // The samples inside the window by their record times, plus one beyond each edge.
+    const auto stepAt = [](double steps) { return static_cast<std::uint32_t>(std::clamp(steps, 0.0, 4.0e9)); };
     const auto last = static_cast<std::ptrdiff_t>(series.size()) - 1;
-    const auto first = std::clamp<std::ptrdiff_t>(
-        static_cast<std::ptrdiff_t>(std::floor(window.min / 0.15)) - 1, 0, last);
-    const auto end = std::clamp<std::ptrdiff_t>(
-        static_cast<std::ptrdiff_t>(std::ceil(window.max / 0.15)) + 1, first, last);
+    const auto lower = std::lower_bound(steps.begin(), steps.end(), stepAt(std::floor(window.min / 0.15)));
+    const auto upper = std::upper_bound(steps.begin(), steps.end(), stepAt(std::ceil(window.max / 0.15)));
+    const std::ptrdiff_t first = std::clamp<std::ptrdiff_t>((lower - steps.begin()) - 1, 0, last);
+    const std::ptrdiff_t end = std::clamp<std::ptrdiff_t>(upper - steps.begin(), first, last);
     const std::ptrdiff_t count = end - first + 1;
+    const auto point = [&](std::ptrdiff_t i) {
+        const auto at = static_cast<std::size_t>(i);
+        return QPointF(stepSeconds(steps[at]), series[at]);
+    };
     columns = std::max(columns, 1);
     if (count <= 2 * columns) {
         points.reserve(count);
-        for (std::ptrdiff_t i = first; i <= end; ++i)
-            points.append(QPointF(sampleTime(static_cast<std::size_t>(i)),
-                                  series[static_cast<std::size_t>(i)]));
+        for (std::ptrdiff_t i = first; i <= end; ++i) points.append(point(i));
         return points;
     }
     points.reserve(2 * columns + 2);
@@ -310,11 +365,8 @@ QList<QPointF> GraphModel::visiblePoints(int chart, int columns) const {
             if (v > series[static_cast<std::size_t>(high)]) high = i;
         }
         const std::ptrdiff_t a = std::min(low, high), b = std::max(low, high);
-        points.append(QPointF(sampleTime(static_cast<std::size_t>(a)),
-                              series[static_cast<std::size_t>(a)]));
-        if (b != a)
-            points.append(QPointF(sampleTime(static_cast<std::size_t>(b)),
-                                  series[static_cast<std::size_t>(b)]));
+        points.append(point(a));
+        if (b != a) points.append(point(b));
     }
     return points;
 }

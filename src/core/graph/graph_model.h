@@ -7,11 +7,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "files/csv_export.h"
 #include "files/recording_file.h"
 #include "pages/channel_decoders.h"
+#include "pages/graph_channels.h"
 #include "settings/language_table.h"
 #include "vehicle/live_value_slots.h"
 #include "vehicle/unit_settings.h"
@@ -37,6 +39,9 @@ unsigned spanSeconds(std::uint32_t keptRecordCount);
 
 // A number field: general format with up to 10 significant digits, "0" after a trailing point.
 QString graphNumber(double value);
+// A number field in the channel's own style: whole channels as the page writes them (truncated,
+// "7492"), the others as graphNumber.
+QString channelNumber(double value, pages::ValueStyle style);
 
 // Reads channel's value for the graph: truncated toward zero to three decimals, and the slot keeps
 // the truncated value.
@@ -49,6 +54,9 @@ struct GraphSource {
     std::uint32_t keptRecordCount = 0;              // of the recording loaded last; 0: none
     const settings::LanguageTable* texts = nullptr;
     vehicle::UnitSettings units;
+    // The unit whose channels the lists offer in a live graph; a recording names its own.
+    pages::ChannelFamily family = pages::ChannelFamily::Engine;
+    std::string ecmCode;
 };
 
 // The graph view without its window: four charts of one channel each against time, live or from
@@ -106,9 +114,14 @@ public:
     files::RecordingFile* recording() const { return source_.recording; }
     TimeWindow axis(int chart) const { return axis_[index(chart)]; }
     const files::ChannelSelection& selections() const { return selections_; }
+    // The channels the lists offer, in list order.
+    const std::vector<const pages::GraphChannel*>& offered() const { return offered_; }
+    // The chart's samples: only records (live: ticks) that carried a reading of its channel add
+    // one, at the time of that record.
     const std::vector<double>& values(int chart) const { return values_[index(chart)]; }
-    // The time of sample i in seconds.
-    static double sampleTime(std::size_t i) { return static_cast<double>(i) * 1.5 / 10.0; }
+    // The time of the chart's sample i in seconds.
+    double sampleTime(int chart, std::size_t i) const { return stepSeconds(steps_[index(chart)][i]); }
+    static double stepSeconds(std::uint32_t step) { return static_cast<double>(step) * 1.5 / 10.0; }
     const Fields& fields(int chart) const { return fields_[index(chart)]; }
     // The smallest and largest value of the chart's series (0, 0 when it is empty).
     double minimum(int chart) const { return minimum_[index(chart)]; }
@@ -136,15 +149,22 @@ private:
     void zoomTo(int chart, TimeWindow window);
     void applyToAll(TimeWindow window);
     void synchronise();
-    void addSample(int chart, double value);
+    void addSample(int chart, std::uint32_t step, double value);
     void writeRangeFields(int chart);
+    // The slot of the chart's channel, and how many readings it has held.
+    std::size_t slotOf(int chart) const;
+    std::array<std::uint32_t, kChartCount> readings(const vehicle::LiveValueSlots& values) const;
 
     GraphSource source_;
     vehicle::LiveValueSlots hiddenSlots_;
     std::unique_ptr<pages::ChannelDecoders> decoders_;
     files::ChannelSelection selections_;
+    std::vector<const pages::GraphChannel*> offered_;
     unsigned span_ = kLiveSpan;
     double t_ = 0.0;
+    std::uint32_t step_ = 0;  // records (live: ticks) plotted since the rebuild
+    // The live slots' reading counts at the rebuild: a chart plots once its channel has a reading.
+    std::array<std::uint32_t, kChartCount> readingsAtRebuild_{};
     int h_ = 0;
     std::array<TimeWindow, kChartCount> known_{};
     std::array<TimeWindow, kChartCount> axis_{};
@@ -160,6 +180,7 @@ private:
     bool pauseEnabled_ = false;
     bool exportEnabled_ = true;
     std::array<std::vector<double>, kChartCount> values_;
+    std::array<std::vector<std::uint32_t>, kChartCount> steps_;
     std::array<double, kChartCount> minimum_{};
     std::array<double, kChartCount> maximum_{};
     std::array<Fields, kChartCount> fields_;

@@ -10,7 +10,9 @@ ChannelDecoders::ChannelDecoders(vehicle::LiveValueSlots& values,
       texts_(texts),
       engine_(values, table_),
       transmission_(values, texts),
-      combined_(values, texts) {}
+      combined_(values, texts),
+      abs_(values, texts),
+      eps_(values, texts) {}
 
 bool ChannelDecoders::decode(link::Report& report, std::string_view ecmCode, bool altListVariant,
                              const vehicle::UnitSettings& units) {
@@ -23,7 +25,7 @@ bool ChannelDecoders::decode(link::Report& report, std::string_view ecmCode, boo
         return true;
     const PageInput input{ecmCode, altListVariant, false, units};
     if (transmission_.tick(report, input)) return true;
-    return combined_.tick(report, input);
+    return combined_.tick(report, input) || abs_.tick(report, input) || eps_.tick(report, input);
 }
 
 }  // namespace quilldar::pages

@@ -3,9 +3,11 @@
 #include <string_view>
 
 #include "link/report.h"
+#include "pages/abs_page.h"
 #include "pages/combined_page.h"
 #include "pages/current_values_table.h"
 #include "pages/engine_page_model.h"
+#include "pages/eps_page.h"
 #include "pages/transmission_page.h"
 #include "settings/language_table.h"
 #include "vehicle/live_value_slots.h"
@@ -13,10 +15,11 @@
 
 namespace quilldar::pages {
 
-// Hidden instances of every page that fills the channel value table (slots 0..22): the Engine
-// page, the Transmission page and the Engine & Transmission page. The graph view and the CSV
-// export run recorded reports through them, so that a recording of any of these sessions gives
-// its channel values, without touching the pages on screen.
+// Hidden instances of every page that fills graph channels: the Engine page, the Transmission
+// page and the Engine & Transmission page (the channel value table, slots 0..22), the ABS and the
+// EPS page (their own slots). The graph view and the CSV export run recorded reports through
+// them, so that a recording of any session gives its channel values, without touching the pages
+// on screen.
 class ChannelDecoders {
 public:
     // values: the value table the instances write into; texts: the language of their (unused) cells.
@@ -33,6 +36,8 @@ private:
     EnginePageModel engine_;
     TransmissionPage transmission_;
     CombinedPage combined_;
+    AbsPage abs_;
+    EpsPage eps_;
     bool engineReady_ = false;
 };
 

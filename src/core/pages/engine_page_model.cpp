@@ -17,16 +17,9 @@ constexpr std::uint8_t kPositiveLocalData = 0x61;
 constexpr std::uint8_t kLiveData = 0x08;
 constexpr std::uint8_t kLiveDataSecondScheme = 0x00;
 
-
 // The fixed unit labels beside the value cells; the others come from the settings.
-enum class UnitKind { None, Fixed, Temperature, Pressure, Speed, Steps };
-struct RowUnit {
-    UnitKind kind;
-    const char* fixed;
-};
-
-constexpr std::array<RowUnit, EnginePageModel::kRowCount> kRowUnits = [] {
-    std::array<RowUnit, EnginePageModel::kRowCount> units{};
+constexpr std::array<CellUnit, EnginePageModel::kRowCount> kRowUnits = [] {
+    std::array<CellUnit, EnginePageModel::kRowCount> units{};
     for (auto& unit : units) unit = {UnitKind::None, ""};
     units[0] = {UnitKind::Fixed, "rpm"};
     units[1] = {UnitKind::Fixed, "\u00B0"};
@@ -62,6 +55,8 @@ bool isDecimal(vehicle::Display display) {
 
 }  // namespace
 
+const CellUnit& engineRowUnit(int row) { return kRowUnits[static_cast<std::size_t>(row)]; }
+
 EnginePageModel::EnginePageModel(vehicle::LiveValueSlots& liveValues, CurrentValuesTable& table)
     : slots_(liveValues), table_(table) {}
 
@@ -77,31 +72,10 @@ void EnginePageModel::reset(const vehicle::EngineTexts& texts, const vehicle::Un
     for (std::size_t row = 0; row < kRowCount; ++row) {
         labels_[row] =
             texts[static_cast<std::size_t>(vehicle::rowLabelIndex(static_cast<int>(row)))];
-        QString tableUnit;
-        switch (kRowUnits[row].kind) {
-            case UnitKind::None:
-                break;
-            case UnitKind::Fixed:
-                tableUnit = QString::fromUtf8(kRowUnits[row].fixed);
-                break;
-            case UnitKind::Temperature:
-                tableUnit = unitTexts.temperature;
-                break;
-            case UnitKind::Pressure:
-                tableUnit = unitTexts.pressure;
-                break;
-            case UnitKind::Speed:
-                tableUnit = unitTexts.speed;
-                break;
-            case UnitKind::Steps:
-                tableUnit = QStringLiteral("steps");
-                break;
-        }
         // The page shows the ISC valve position unit in the language's word; the report table
         // keeps the fixed "steps".
-        unitLabels_[row] = kRowUnits[row].kind == UnitKind::Steps
-                               ? texts[vehicle::engine_text::kSteps]
-                               : tableUnit;
+        const QString tableUnit = pages::unitLabel(kRowUnits[row], unitTexts, QStringLiteral("steps"));
+        unitLabels_[row] = pages::unitLabel(kRowUnits[row], unitTexts, texts[vehicle::engine_text::kSteps]);
         table_.setRow(row, labels_[row], ValueText::placeholder(), tableUnit);
     }
     changes_.markAll(kRowCount);

@@ -25,6 +25,9 @@ struct EngineRefreshInput {
     vehicle::UnitSettings units;
 };
 
+// The unit label beside Engine row `row` (0..kRowCount-1).
+const CellUnit& engineRowUnit(int row);
+
 // The Engine page without its window: turns the engine live-data response in a report into a
 // grid of 39 value cells (text and background colour), keeps the latest value of every channel
 // in the shared LiveValueSlots and fills CurrentValuesTable. Values are formatted straight into

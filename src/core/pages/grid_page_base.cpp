@@ -75,27 +75,7 @@ void GridPageBase::reset(const vehicle::UnitSettings& units) {
     for (std::size_t row = 0; row < places_.size(); ++row) {
         cells_[row] = Cell{};
         labels_[row] = texts_.text(labelGroup_, labelSlots_[row]);
-        const CellUnit& unit = units_[row];
-        switch (unit.kind) {
-            case UnitKind::None:
-                unitLabels_[row].clear();
-                break;
-            case UnitKind::Fixed:
-                unitLabels_[row] = QString::fromUtf8(unit.fixed);
-                break;
-            case UnitKind::Speed:
-                unitLabels_[row] = unitWords.speed;
-                break;
-            case UnitKind::Temperature:
-                unitLabels_[row] = unitWords.temperature;
-                break;
-            case UnitKind::Pressure:
-                unitLabels_[row] = unitWords.pressure;
-                break;
-            case UnitKind::Steps:
-                unitLabels_[row] = words_[vehicle::engine_text::kSteps];
-                break;
-        }
+        unitLabels_[row] = pages::unitLabel(units_[row], unitWords, words_[vehicle::engine_text::kSteps]);
     }
     // The whole page is repainted; the words of the cells may read differently now.
     changes_.markAll(static_cast<int>(places_.size()));

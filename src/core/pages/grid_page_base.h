@@ -36,19 +36,6 @@ enum class Zeroing : std::uint8_t {
     None,         // every value is written as computed, tiny ones in exponent notation
 };
 
-// The unit label beside a value cell: a fixed text or the text of the user's unit setting.
-enum class UnitKind : std::uint8_t { None, Fixed, Speed, Temperature, Pressure, Steps };
-struct CellUnit {
-    UnitKind kind = UnitKind::None;
-    const char* fixed = "";  // UTF-8, for UnitKind::Fixed
-};
-inline constexpr CellUnit kNoUnit{};
-inline constexpr CellUnit kSpeedUnit{UnitKind::Speed};
-inline constexpr CellUnit kTemperatureUnit{UnitKind::Temperature};
-inline constexpr CellUnit kPressureUnit{UnitKind::Pressure};
-inline constexpr CellUnit kStepsUnit{UnitKind::Steps};  // the language's word "Steps"
-constexpr CellUnit unit(const char* text) { return {UnitKind::Fixed, text}; }
-
 // A cell as the page's tables name it: by the slot of its label in the page's text group (each
 // cell has its own label), so that the tables can use the language slot names.
 struct CellKey {

@@ -1,12 +1,31 @@
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <utility>
 
 #include "vehicle/unit_settings.h"
 #include "vehicle/value_text.h"
+#include "vehicle/vehicle_texts.h"
 
 namespace quilldar::pages {
+
+// The unit label beside a value cell: a fixed text or the text of the user's unit setting.
+enum class UnitKind : std::uint8_t { None, Fixed, Speed, Temperature, Pressure, Steps };
+struct CellUnit {
+    UnitKind kind = UnitKind::None;
+    const char* fixed = "";  // UTF-8, for UnitKind::Fixed
+};
+inline constexpr CellUnit kNoUnit{};
+inline constexpr CellUnit kSpeedUnit{UnitKind::Speed};
+inline constexpr CellUnit kTemperatureUnit{UnitKind::Temperature};
+inline constexpr CellUnit kPressureUnit{UnitKind::Pressure};
+inline constexpr CellUnit kStepsUnit{UnitKind::Steps};  // the language's word "Steps"
+constexpr CellUnit unit(const char* text) { return {UnitKind::Fixed, text}; }
+
+// The text of a unit label: the fixed text, or the word for the user's unit setting (the
+// language's word for steps).
+QString unitLabel(const CellUnit& unit, const vehicle::UnitTexts& unitWords, const QString& stepsWord);
 
 // One value cell of a data page: its text on its background colour.
 struct PageCell {

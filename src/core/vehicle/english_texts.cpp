@@ -32,16 +32,6 @@ const EngineTexts& englishEngineTexts() {
     return texts;
 }
 
-const ChannelNames& englishChannelNames() {
-    // Channel k is the Engine page's row k, whose label is engine text k.
-    static const ChannelNames names = [] {
-        ChannelNames list;
-        std::copy_n(englishEngineTexts().begin(), list.size(), list.begin());
-        return list;
-    }();
-    return names;
-}
-
 UnitTexts englishUnitTexts(const UnitSettings& units) {
     return {settings::speedUnitText(units.speed), settings::temperatureUnitText(units.temperature),
             settings::pressureUnitText(units.pressure)};

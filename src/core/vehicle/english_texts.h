@@ -14,7 +14,6 @@ namespace quilldar::vehicle {
 // language table's own English slots.
 
 const EngineTexts& englishEngineTexts();
-const ChannelNames& englishChannelNames();
 UnitTexts englishUnitTexts(const UnitSettings& units);
 const DtcStatusWords& englishDtcStatusWords();
 

@@ -26,10 +26,20 @@ public:
     struct Slot {
         double latest = 0.0;  // last value shown; 1.0 / 0.0 for switch channels
         std::int32_t highlightTicks = 0;
+        std::uint32_t readings = 0;  // how often a page stored a reading here (wraps)
     };
 
     double latest(std::size_t slot) const { return slots_[slot].latest; }
-    void setLatest(std::size_t slot, double value) { slots_[slot].latest = value; }
+    // A page stores the reading it shows.
+    void setLatest(std::size_t slot, double value) {
+        slots_[slot].latest = value;
+        ++slots_[slot].readings;
+    }
+    // The stored value rewritten in another form (the graph's truncation); not a new reading.
+    void rewriteLatest(std::size_t slot, double value) { slots_[slot].latest = value; }
+    // Counts the readings stored in a slot: a reader that notes it can tell whether a report it
+    // decoded carried this slot's value, or whether the slot ever held a reading at all.
+    std::uint32_t readings(std::size_t slot) const { return slots_[slot].readings; }
     std::int32_t highlightTicks(std::size_t slot) const { return slots_[slot].highlightTicks; }
     const Slot& operator[](std::size_t slot) const { return slots_[slot]; }
 

@@ -37,10 +37,6 @@ struct UnitTexts {
     QString pressure;
 };
 
-// The channels that the graph view plots and the CSV export writes, by channel number.
-inline constexpr std::size_t kChannelCount = 23;
-using ChannelNames = std::array<QString, kChannelCount>;
-
 // The words for the storage state of a trouble code.
 struct DtcStatusWords {
     QString past;

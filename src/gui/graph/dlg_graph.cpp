@@ -114,6 +114,9 @@ CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
     source.keptRecordCount = keptRecordCount;
     source.texts = &context_.languageTable();
     source.units = pages::unitSettings(context_.settings());
+    // The lists offer the channels of the session's unit (a recording names its own).
+    source.family = pages::familyOfUnit(context_.state().systemKind);
+    source.ecmCode = context_.ecm().code.toStdString();
     files::ChannelSelection selections;
     std::copy(context_.settings().chartChannels.begin(), context_.settings().chartChannels.end(),
               selections.begin());
@@ -244,10 +247,10 @@ void CDlgGraph::buildChart(int index) {
     // The list draws its text in the chart's colour.
     parts.channels->setStyleSheet(QStringLiteral("QComboBox, QComboBox QAbstractItemView { color: %1; }")
                                       .arg(colour.name()));
-    for (std::size_t channel = 0; channel < vehicle::LiveValueSlots::kChannelSlots; ++channel)
-        parts.channels->addItem(QString());
-    parts.channels->setCurrentIndex(model_->selections()[static_cast<std::size_t>(index)]);
-    connect(parts.channels, &QComboBox::currentIndexChanged, this, [this, index](int channel) {
+    for (const pages::GraphChannel* channel : model_->offered()) parts.channels->addItem(QString(), channel->number);
+    parts.channels->setCurrentIndex(parts.channels->findData(model_->selections()[static_cast<std::size_t>(index)]));
+    connect(parts.channels, &QComboBox::currentIndexChanged, this, [this, index](int item) {
+        const int channel = item < 0 ? -1 : charts_[static_cast<std::size_t>(index)].channels->itemData(item).toInt();
         if (channel < 0 || channel == model_->selections()[static_cast<std::size_t>(index)]) return;
         model_->selectChannel(index, channel);
         syncFromModel();
@@ -281,8 +284,8 @@ void CDlgGraph::applyTexts() {
         parts.labels[1]->setText(texts.text(settings::GraphText::Maximum));
         parts.labels[2]->setText(texts.text(settings::GraphText::Actual));
         const QSignalBlocker blocker(parts.channels);
-        for (int channel = 0; channel < parts.channels->count(); ++channel)
-            parts.channels->setItemText(channel, texts.text(settings::TextGroup::EnginePage, channel));
+        for (int item = 0; item < parts.channels->count(); ++item)
+            parts.channels->setItemText(item, pages::channelName(texts, parts.channels->itemData(item).toInt()));
     }
     pauseButton_->setText(texts.text(model_->paused() ? settings::GraphText::Resume
                                                       : settings::GraphText::Pause));
@@ -340,9 +343,7 @@ files::CsvExportOptions CDlgGraph::exportOptions() const {
     files::CsvExportOptions options;
     options.channels = model_->selections();
     options.units = pages::unitSettings(context_.settings());
-    const settings::LanguageTable& texts = context_.languageTable();
-    for (std::size_t channel = 0; channel < options.names.size(); ++channel)
-        options.names[channel] = texts.text(settings::TextGroup::EnginePage, static_cast<int>(channel));
+    options.texts = &context_.languageTable();
     const int language = settings::isKnownLanguage(context_.settings().languageIndex)
                              ? context_.settings().languageIndex
                              : settings::kEnglish;
@@ -357,7 +358,7 @@ void CDlgGraph::exportPressed() {
     const QDir folder(workingFolder_);
     if (!model_->recorded()) {
         const QString path = folder.filePath(QStringLiteral("Quilldar_Export.CSV"));
-        if (!model_->startLiveExport(path, options.encode(files::csvHeader(options.channels, options.names))))
+        if (!model_->startLiveExport(path, options.encode(files::csvHeader(options.channels, *options.texts))))
             tellCannotWrite(path);
         syncFromModel();
         return;

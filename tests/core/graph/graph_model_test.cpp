@@ -9,7 +9,8 @@
 #include "graph/graph_export.h"
 #include "link/kwp_frame.h"
 #include "support/recording_builder.h"
-#include "vehicle/english_texts.h"
+#include "settings/languages.h"
+#include "settings/settings.h"
 
 namespace quilldar::graph {
 namespace {
@@ -31,6 +32,7 @@ QByteArray engineRecording(int n, int spikeAt = -1) {
 
 class GraphTest : public ::testing::Test {
 protected:
+    void SetUp() override { texts_.fill(settings::kEnglish, settings_); }
     // A graph opened on a loaded recording of n records.
     GraphModel& recorded(const QByteArray& bytes) {
         const QString path = dir_.filePath(QStringLiteral("ride.QLS"));
@@ -53,8 +55,16 @@ protected:
         model_->open(true);
         return *model_;
     }
+    // Timer ticks; in a live graph each comes after a live-data record that gave every slot a
+    // reading (the values the test set stay as they are).
     void ticks(int count) {
-        for (int i = 0; i < count; ++i) model_->tick();
+        for (int i = 0; i < count; ++i) {
+            if (!model_->recorded()) {
+                for (std::size_t slot = 0; slot < vehicle::LiveValueSlots::kSlotCount; ++slot)
+                    live_.setLatest(slot, live_.latest(slot));
+            }
+            model_->tick();
+        }
     }
     void expectAllAxes(TimeWindow window) {
         for (int chart = 0; chart < kChartCount; ++chart) {
@@ -65,6 +75,7 @@ protected:
 
     QTemporaryDir dir_;
     files::RecordingFile file_;
+    settings::Settings settings_;
     settings::LanguageTable texts_;
     vehicle::LiveValueSlots live_;
     std::unique_ptr<GraphModel> model_;
@@ -105,12 +116,13 @@ TEST_F(GraphTest, RecordingOf103RecordsPlotsTheWholeRideAtOnce) {
         ASSERT_EQ(graph.values(chart).size(), 101u);
         EXPECT_EQ(graph.fields(chart).actual, "---");
     }
-    EXPECT_DOUBLE_EQ(GraphModel::sampleTime(100), 15.0);
+    EXPECT_DOUBLE_EQ(graph.sampleTime(0, 100), 15.0);
     EXPECT_EQ(graph.fields(2).minimum, "-5");  // coolant byte 35
     EXPECT_EQ(graph.fields(2).maximum, "-5");
     EXPECT_EQ(graph.fields(3).minimum, "12.549");  // 20 · 160 / 255, truncated
-    EXPECT_EQ(graph.fields(0).minimum, "627.45");  // speed byte 10: 160 · 10 / 2.55
-    EXPECT_EQ(graph.fields(0).maximum, "3701.96");  // byte 59
+    // Engine speed is a whole number, as its page writes it: 160 · 10 / 2.55 = 627.45.
+    EXPECT_EQ(graph.fields(0).minimum, "627");
+    EXPECT_EQ(graph.fields(0).maximum, "3701");  // byte 59
     // The first tick shows the whole span with h at half of it.
     ticks(1);
     EXPECT_EQ(graph.halfWidth(), 8);
@@ -324,7 +336,7 @@ protected:
         pages::ChannelDecoders decoders(slots_, texts_);
         files::CsvExportOptions options;
         options.channels = {0, 1, 3, 8};
-        options.names = vehicle::englishChannelNames();
+        options.texts = &texts_;
         return exportRecordingToFile(file_, decoders, slots_, options, working(), target);
     }
     QString working() const { return dir_.filePath(QStringLiteral("Quilldar_Temp.QLX")); }
@@ -378,8 +390,88 @@ TEST_F(RecordingExportTest, CombinedSessionsGiveTheirEngineValues) {
                                          link::address::kEngineTransmission));
     GraphModel& graph = recorded(recording.bytes());
     EXPECT_EQ(graph.values(0).size(), 5u);
-    EXPECT_EQ(graph.fields(0).minimum, "1053.921");  // 2560 / 2.55 + 50
+    EXPECT_EQ(graph.fields(0).minimum, "1053");  // 2560 / 2.55 + 50, whole as on the page
     EXPECT_EQ(graph.fields(3).minimum, "18.039");    // no 18 V limit on this page
+}
+
+// --- what a record carries ---
+
+// The identification and the code answers at the start of a recording carry no live data: they
+// add no sample, so coolant's minimum is the coolant the ride had, and every sample sits at the
+// time of its own record.
+TEST_F(GraphTest, RecordsWithoutLiveDataAddNoSample) {
+    RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    recording.add(5, testing::troubleCodeAnswer({{0x01, 0x30, 0x20}}));
+    recording.add(5, testing::troubleCodeAnswer({}));
+    for (int i = 0; i < 4; ++i) recording.add(0, engineLiveFrame({{17, 30}, {21, 130}, {24, 160}}));
+    recording.add(5, testing::troubleCodeAnswer({}));  // back on the Error codes page a moment
+    recording.add(0, engineLiveFrame({{17, 30}, {21, 131}, {24, 160}}));
+    GraphModel& graph = recorded(recording.bytes());
+    ASSERT_EQ(graph.values(2).size(), 5u);
+    EXPECT_EQ(graph.fields(2).minimum, "90");  // coolant 130 − 40, never 0
+    EXPECT_EQ(graph.fields(2).maximum, "91");
+    EXPECT_DOUBLE_EQ(graph.sampleTime(2, 0), 0.30);  // the third record after the identification
+    EXPECT_DOUBLE_EQ(graph.sampleTime(2, 4), 1.05);  // after the code answer's 0.15 s
+    const QList<QPointF> points = graph.visiblePoints(2, 500);
+    ASSERT_EQ(points.size(), 5);
+    EXPECT_DOUBLE_EQ(points.front().x(), 0.30);
+    EXPECT_DOUBLE_EQ(points.back().y(), 91.0);
+}
+
+TEST_F(GraphTest, AnAbsRecordingGraphsTheModulesOwnChannels) {
+    RecordingBuilder recording;
+    recording.addIdentification(3, "47850-27G00", "27G0", false, link::address::kAbs);
+    for (int i = 0; i < 6; ++i) {
+        recording.add(3, engineLiveFrame({{13, static_cast<std::uint8_t>(40 + i)}, {14, 38}, {18, 160}}, 0x00,
+                                         link::address::kAbs));
+        recording.add(3, engineLiveFrame({{13, 0x01}, {20, 0x04}}, 0x08, link::address::kAbs));
+    }
+    GraphModel& graph = recorded(recording.bytes());
+    // The stored engine channels are not the module's: its first four take their place.
+    const int abs = pages::kAbsFirstChannel;
+    EXPECT_EQ(graph.selections(), (files::ChannelSelection{abs, abs + 1, abs + 2, abs + 3}));
+    EXPECT_EQ(graph.offered().size(), 18u);  // 11 of every module and the 27G0's own 7
+    EXPECT_EQ(graph.fields(0).minimum, "40");
+    EXPECT_EQ(graph.fields(0).maximum, "45");
+    EXPECT_EQ(graph.fields(2).minimum, "12.549");
+    EXPECT_EQ(graph.fields(3).maximum, "0");  // the front inlet valve reports its fault throughout
+    // Wheel speeds come with every other record, the flags with the others.
+    ASSERT_EQ(graph.values(0).size(), 6u);
+    ASSERT_EQ(graph.values(3).size(), 6u);
+    EXPECT_DOUBLE_EQ(graph.sampleTime(0, 1), 0.30);
+    EXPECT_DOUBLE_EQ(graph.sampleTime(3, 1), 0.45);
+    graph.selectChannel(1, abs + 14);  // a 27G0 valve: "On"
+    EXPECT_EQ(graph.fields(1).minimum, "1");
+}
+
+TEST_F(GraphTest, AnEpsRecordingGraphsTheModulesOwnChannels) {
+    RecordingBuilder recording;
+    recording.add(4, link::buildResponse(link::address::kEps, std::vector<std::uint8_t>{0x5A, 0x8A, '5', '6'}));
+    recording.add(4, link::buildResponse(link::address::kEps, std::vector<std::uint8_t>{
+                                                                 0x5A, 0x8E, 'S', 'W', '0', '1', '0', '4', '3', '1', 'H', '0'}));
+    for (int i = 0; i < 3; ++i)
+        recording.add(4, engineLiveFrame({{13, 102}, {18, 20}, {19, 30}, {14, 200}}, 0x08, link::address::kEps));
+    GraphModel& graph = recorded(recording.bytes());
+    const int eps = pages::kEpsFirstChannel;
+    EXPECT_EQ(graph.selections(), (files::ChannelSelection{eps, eps + 1, eps + 2, eps + 3}));
+    EXPECT_EQ(graph.values(0).size(), 3u);
+    EXPECT_EQ(graph.fields(0).maximum, "12");     // battery 30·102 / 255
+    EXPECT_EQ(graph.fields(1).maximum, "3");      // motor current target 38.25·20 / 255
+    EXPECT_EQ(graph.fields(3).maximum, "4.862");  // sensor supply 6.2·200 / 255, truncated
+}
+
+// A live graph opened before the unit's first answer draws nothing until a reading comes.
+TEST_F(GraphTest, ALiveGraphWaitsForTheFirstReading) {
+    GraphModel& graph = live();
+    model_->tick();  // no live record yet
+    EXPECT_TRUE(graph.values(0).empty());
+    EXPECT_EQ(graph.fields(0).minimum, "---");
+    live_.setLatest(0, 1500.0);
+    model_->tick();
+    EXPECT_EQ(graph.values(0).size(), 1u);
+    EXPECT_EQ(graph.fields(0).actual, "1500");
+    EXPECT_TRUE(graph.values(1).empty());  // its channel has had no reading yet
 }
 
 }  // namespace
