@@ -39,8 +39,63 @@ constexpr int kRecordedTickMs = 10;
 const QColor kGridColour(140, 130, 30);
 const std::array<QColor, graph::kChartCount> kLineColours = {
     QColor(255, 0, 0), QColor(0, 255, 0), QColor(0, 0, 255), QColor(255, 0, 255)};
+// The channel names in their chart's colour, lightened where the pure colour would be hard to
+// read on the list's dark grey (the contrast stays above 4.5:1).
+const std::array<QColor, graph::kChartCount> kListTextColours = {
+    QColor(255, 128, 128), QColor(0, 255, 0), QColor(160, 160, 255), QColor(255, 128, 255)};
+
+// Time steps on whole seconds and the usual divisions of a minute; value steps 1, 2, 2.5, 5 ×10ⁿ.
+constexpr double kTimeSteps[] = {0.1, 0.2, 0.5, 1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600, 7200, 14400};
+constexpr int kMostTimeIntervals = 6;
+constexpr int kMostValueIntervals = 5;
+
+double timeStep(double width) {
+    for (const double step : kTimeSteps) {
+        if (width / step <= kMostTimeIntervals) return step;
+    }
+    return std::ceil(width / kMostTimeIntervals / 3600.0) * 3600.0;
+}
+
+double valueStep(double range) {
+    if (!(range > 0.0) || !std::isfinite(range)) return 1.0;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(range / kMostValueIntervals)));
+    for (const double factor : {1.0, 2.0, 2.5, 5.0, 10.0}) {
+        if (range / (factor * magnitude) <= kMostValueIntervals) return factor * magnitude;
+    }
+    return 10.0 * magnitude;
+}
+
+// As many decimals as the step has (0.25 needs two), so that every tick reads exactly.
+QString labelFormat(double step) {
+    int decimals = 0;
+    for (double scaled = step; decimals < 6 && std::abs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, scaled);
+         scaled *= 10.0)
+        ++decimals;
+    return QStringLiteral("%.%1f").arg(decimals);
+}
 
 }  // namespace
+
+ValueAxisLayout valueAxisLayout(double minimum, double maximum, bool empty) {
+    if (empty || !std::isfinite(minimum) || !std::isfinite(maximum)) return {0.0, 1.0, 0.25, labelFormat(0.25)};
+    // An axis of values that never go below zero starts at zero.
+    double low = std::min(minimum, 0.0);
+    double high = maximum;
+    if (minimum < 0.0 && maximum < 0.0) high = 0.0;
+    if (high <= low) high = low + 1.0;
+    const double step = valueStep(high - low);
+    low = std::floor(low / step + 1e-9) * step;
+    high = std::ceil(high / step - 1e-9) * step;
+    if (high <= low) high = low + step;
+    return {low, high, step, labelFormat(step)};
+}
+
+TimeAxisLayout timeAxisLayout(double width) {
+    const double step = timeStep(width);
+    return {step, labelFormat(step)};
+}
+
+QColor channelListTextColour(int chart) { return kListTextColours[static_cast<std::size_t>(chart)]; }
 
 // One chart: turns pointer positions over the plotting area into times and reports clicks
 // (a release without movement) and drags of the left button. The wheel does nothing.
@@ -213,9 +268,20 @@ void CDlgGraph::buildChart(int index) {
     };
     parts.timeAxis = new QValueAxis;
     styleAxis(parts.timeAxis);
-    parts.timeAxis->setLabelFormat(QStringLiteral("%.1f"));
+    parts.timeAxis->setTitleBrush(QBrush(Qt::white));
+    // Ticks on round values from 0 (0, 15, 30 s; 0, 2000, 4000 rpm), whatever the range.
+    parts.timeAxis->setTickType(QValueAxis::TicksDynamic);
+    parts.timeAxis->setTickAnchor(0.0);
     parts.valueAxis = new QValueAxis;
     styleAxis(parts.valueAxis);
+    parts.valueAxis->setTickType(QValueAxis::TicksDynamic);
+    parts.valueAxis->setTickAnchor(0.0);
+    // The channel's unit beside its axis.
+    parts.valueAxis->setTitleBrush(QBrush(Qt::white));
+    QFont titleFont = parts.valueAxis->titleFont();
+    titleFont.setPointSizeF(std::max(7.0, titleFont.pointSizeF() - 1.0));
+    parts.valueAxis->setTitleFont(titleFont);
+    parts.timeAxis->setTitleFont(titleFont);
     parts.chart->addAxis(parts.timeAxis, Qt::AlignBottom);
     parts.chart->addAxis(parts.valueAxis, Qt::AlignLeft);
     parts.series->attachAxis(parts.timeAxis);
@@ -244,9 +310,9 @@ void CDlgGraph::buildChart(int index) {
 
     parts.channels = new QComboBox(this);
     parts.channels->setObjectName(QStringLiteral("channels%1").arg(index));
-    // The list draws its text in the chart's colour.
+    // The list draws its text in the chart's colour, light enough to read on the list.
     parts.channels->setStyleSheet(QStringLiteral("QComboBox, QComboBox QAbstractItemView { color: %1; }")
-                                      .arg(colour.name()));
+                                      .arg(channelListTextColour(index).name()));
     for (const pages::GraphChannel* channel : model_->offered()) parts.channels->addItem(QString(), channel->number);
     parts.channels->setCurrentIndex(parts.channels->findData(model_->selections()[static_cast<std::size_t>(index)]));
     connect(parts.channels, &QComboBox::currentIndexChanged, this, [this, index](int item) {
@@ -302,17 +368,32 @@ void CDlgGraph::redrawSeries(int chart) {
     if (window == parts.drawnWindow && parts.drawnVersion == model_->dataVersion() &&
         columns == parts.drawnColumns)
         return;
+    const bool widthChanged = window.max - window.min != parts.drawnWindow.max - parts.drawnWindow.min;
     parts.drawnWindow = window;
     parts.drawnVersion = model_->dataVersion();
     parts.drawnColumns = columns;
     parts.series->replace(model_->visiblePoints(chart, columns));
-    // The value axis follows the data, with a little room above and below.
-    double low = model_->minimum(chart);
-    double high = model_->maximum(chart);
-    if (model_->values(chart).empty()) low = high = 0.0;
-    const double room = high > low ? (high - low) * 0.05 : std::max(1.0, std::abs(high) * 0.05);
-    parts.valueAxis->setRange(low - room, high + room);
-    parts.valueAxis->applyNiceNumbers();  // round tick labels
+    if (widthChanged || parts.timeAxis->tickInterval() <= 0.0) {
+        const TimeAxisLayout time = timeAxisLayout(window.max - window.min);
+        parts.timeAxis->setTickInterval(time.step);
+        parts.timeAxis->setLabelFormat(time.labelFormat);
+    }
+    // The value axis follows the data on round ticks.
+    const int channel = model_->selections()[static_cast<std::size_t>(chart)];
+    const bool isSwitch = pages::findGraphChannel(channel)->style == pages::ValueStyle::Switch;
+    // A switch reads 0 or 1 and nothing between.
+    const ValueAxisLayout values =
+        isSwitch ? ValueAxisLayout{0.0, 1.0, 1.0, QStringLiteral("%.0f")}
+                 : valueAxisLayout(model_->minimum(chart), model_->maximum(chart), model_->values(chart).empty());
+    parts.valueAxis->setRange(values.low, values.high);
+    parts.valueAxis->setTickInterval(values.step);
+    parts.valueAxis->setLabelFormat(values.labelFormat);
+    const settings::LanguageTable& texts = context_.languageTable();
+    parts.valueAxis->setTitleText(pages::channelUnit(texts, channel));
+    // The seconds under the lowest chart name the time axes of all four.
+    if (chart == graph::kChartCount - 1) parts.timeAxis->setTitleText(texts.text(settings::MainText::Seconds).trimmed());
+    // A name too long for its list reads whole in the tooltip.
+    parts.channels->setToolTip(parts.channels->currentText());
 }
 
 void CDlgGraph::syncFromModel() {

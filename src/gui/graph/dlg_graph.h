@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QColor>
 #include <QDialog>
+#include <QString>
 #include <QTimer>
 
 #include <array>
@@ -22,6 +24,24 @@ class AppContext;
 namespace quilldar::gui {
 
 class GraphChartView;
+
+// Where a value axis runs and its tick step: round ticks that take in the data, from 0 when the
+// data never goes below 0.
+struct ValueAxisLayout {
+    double low;
+    double high;
+    double step;
+    QString labelFormat;  // printf-style, as many decimals as the step has
+};
+ValueAxisLayout valueAxisLayout(double minimum, double maximum, bool empty);
+// The time axis's tick step for a window this wide, and its label format.
+struct TimeAxisLayout {
+    double step;
+    QString labelFormat;
+};
+TimeAxisLayout timeAxisLayout(double width);
+// The colour of chart's channel names on its list.
+QColor channelListTextColour(int chart);
 
 // The graph view: four charts of one selectable channel each against time, stacked, with their
 // minimum, maximum and actual values, Pause/Resume, Reset view, Export and help. A thin window

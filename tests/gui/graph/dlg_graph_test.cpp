@@ -10,6 +10,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QValueAxis>
+
+#include <cmath>
 
 #include "context/app_context.h"
 #include "files/recording_file.h"
@@ -27,6 +30,7 @@ namespace quilldar::gui {
 namespace {
 
 using graph::TimeWindow;
+using GraphChartViewProbe = QChartView;
 
 QByteArray engineRecording(int n) {
     testing::RecordingBuilder recording;
@@ -144,6 +148,99 @@ TEST_F(DlgGraphTest, FieldsListsAndButtonsOfARecordedGraph) {
     CDlgGraphHelp help(context_->languageTable(), dialog.get());
     EXPECT_EQ(help.windowTitle(), "Help");
     EXPECT_TRUE(help.findChild<QLabel*>("helpText")->text().startsWith("Change the Time scale:"));
+}
+
+// WCAG contrast of two colours.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto channel = [](double c) { return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) + 0.0722 * channel(colour.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST(GraphAxes, RoundTicksFromZeroForDataThatNeverGoesBelowIt) {
+    const ValueAxisLayout speed = valueAxisLayout(627.45, 3701.96, false);
+    EXPECT_DOUBLE_EQ(speed.low, 0.0);
+    EXPECT_DOUBLE_EQ(speed.step, 1000.0);
+    EXPECT_DOUBLE_EQ(speed.high, 4000.0);
+    const ValueAxisLayout rpm = valueAxisLayout(1200, 9800, false);
+    EXPECT_DOUBLE_EQ(rpm.step, 2000.0);  // 0, 2000, 4000 ...
+    EXPECT_DOUBLE_EQ(rpm.high, 10000.0);
+    const ValueAxisLayout coolant = valueAxisLayout(-5, 90, false);
+    EXPECT_DOUBLE_EQ(coolant.low, -20.0);
+    EXPECT_DOUBLE_EQ(coolant.high, 100.0);
+    const ValueAxisLayout cold = valueAxisLayout(-30, -10, false);
+    EXPECT_DOUBLE_EQ(cold.high, 0.0);
+    EXPECT_LE(cold.low, -30.0);
+    const ValueAxisLayout flat = valueAxisLayout(12.549, 12.549, false);
+    EXPECT_DOUBLE_EQ(flat.low, 0.0);
+    EXPECT_GE(flat.high, 12.549);
+    const ValueAxisLayout empty = valueAxisLayout(0, 0, true);
+    EXPECT_LT(empty.low, empty.high);
+    // Every layout takes in its data on whole steps.
+    for (const auto& [low, high] : {std::pair{0.0, 0.05}, {3.0, 17.5}, {-138.0, 120.8}, {0.0, 255.0}}) {
+        const ValueAxisLayout layout = valueAxisLayout(low, high, false);
+        EXPECT_LE(layout.low, low);
+        EXPECT_GE(layout.high, high);
+        EXPECT_NEAR(std::remainder(layout.low, layout.step), 0.0, 1e-9);
+        EXPECT_LE((layout.high - layout.low) / layout.step, 10.0 + 1e-9);
+    }
+    EXPECT_DOUBLE_EQ(timeAxisLayout(61).step, 15.0);  // 0, 15, 30, 45, 60 s
+    EXPECT_EQ(timeAxisLayout(61).labelFormat, "%.0f");
+    EXPECT_DOUBLE_EQ(timeAxisLayout(0.5).step, 0.1);
+    EXPECT_EQ(timeAxisLayout(0.5).labelFormat, "%.1f");
+    EXPECT_DOUBLE_EQ(timeAxisLayout(36000).step, 7200.0);
+    const ValueAxisLayout small = valueAxisLayout(0, 0.9, false);
+    EXPECT_DOUBLE_EQ(small.step, 0.2);
+    EXPECT_EQ(small.labelFormat, "%.1f");
+    EXPECT_EQ(valueAxisLayout(0, 0, true).labelFormat, "%.2f");  // 0.25 reads 0.25, not 0.3
+    EXPECT_EQ(speed.labelFormat, "%.0f");
+}
+
+TEST_F(DlgGraphTest, AxesShowRoundTicksAndTheChannelsUnit) {
+    auto dialog = open();
+    auto* view = static_cast<QChartView*>(dialog->chartView(0));
+    const auto axes = [](QChartView* chartView, Qt::Orientation orientation) {
+        return static_cast<QValueAxis*>(chartView->chart()->axes(orientation).front());
+    };
+    QValueAxis* speed = axes(view, Qt::Vertical);
+    EXPECT_DOUBLE_EQ(speed->min(), 0.0);  // engine speed never goes below 0
+    EXPECT_EQ(speed->titleText(), "rpm");
+    EXPECT_DOUBLE_EQ(speed->tickInterval(), 2000.0);  // up to 6211 rpm: 0, 2000 ... 8000
+    EXPECT_DOUBLE_EQ(speed->max(), 8000.0);
+    EXPECT_DOUBLE_EQ(axes(view, Qt::Horizontal)->tickInterval(), 15.0);
+    EXPECT_EQ(axes(static_cast<QChartView*>(dialog->chartView(2)), Qt::Vertical)->titleText(), "%");
+    EXPECT_EQ(axes(static_cast<QChartView*>(dialog->chartView(3)), Qt::Vertical)->titleText(), "\u00B0C");
+    // The names on the lists are readable on the list's background.
+    for (int chart = 0; chart < graph::kChartCount; ++chart)
+        EXPECT_GE(contrast(channelListTextColour(chart), QColor(0x32, 0x32, 0x32)), 4.5) << "chart " << chart;
+}
+
+// A drag of many small moves keeps the time under the pointer where the pointer is.
+TEST_F(DlgGraphTest, ADragKeepsThePointUnderThePointer) {
+    auto dialog = open();
+    QTest::mouseClick(viewport(*dialog, 1), Qt::LeftButton, {}, plotPoint(*dialog, 1, 0.5));  // 30 s wide
+    dialog->tick();
+    auto* view = static_cast<GraphChartViewProbe*>(static_cast<QChartView*>(dialog->chartView(1)));
+    const auto timeAt = [&](const QPoint& pos) {
+        return view->chart()->mapToValue(view->chart()->mapFromScene(view->mapToScene(pos))).x();
+    };
+    QWidget* port = viewport(*dialog, 1);
+    const QPoint start = plotPoint(*dialog, 1, 0.7);
+    const double grabbed = timeAt(start);
+    QTest::mousePress(port, Qt::LeftButton, {}, start);
+    QPoint at = start;
+    for (int step = 0; step < 20; ++step) {
+        at -= QPoint(12, 0);
+        QMouseEvent move(QEvent::MouseMove, at, port->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(port, &move);
+        QApplication::processEvents();  // the queued redraws of a resized plot area
+    }
+    QTest::mouseRelease(port, Qt::LeftButton, {}, at);
+    dialog->tick();
+    EXPECT_NEAR(timeAt(at), grabbed, 0.15);
 }
 
 // The main window's Graph view button opens the graph on the recording in playback and stores
