@@ -82,6 +82,17 @@ TEST_F(MainWindowTest, LanguageChangeReappliesTheTextsAtTheNextTick) {
     ticks(1);
     EXPECT_EQ(window_->button(MainControl::Connect)->text(), "Verbinden");
     EXPECT_NE(tabTexts().first(), "Engine");
+    // Qt's own words follow: the buttons of every question and message box.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Ja");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
+    context_->settings().languageIndex = settings::kRussian;
+    context_->languageTable().fill(settings::kRussian, context_->settings());
+    ticks(1);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&No"), QString::fromUtf8("&Нет"));
+    context_->settings().languageIndex = settings::kEnglish;
+    context_->languageTable().fill(settings::kEnglish, context_->settings());
+    ticks(1);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), "&Yes");
 }
 
 TEST_F(MainWindowTest, ClosingWithUnsavedRecordsAndAnsweringNoKeepsTheWindow) {

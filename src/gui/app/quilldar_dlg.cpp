@@ -288,6 +288,7 @@ QStringList CQuilldarDlg::tabNames(const std::vector<std::uint16_t>& pages, bool
 void CQuilldarDlg::viewReset(bool first) {
     const settings::LanguageTable& table = context_.languageTable();
     context_.languageTable().markApplied(settings::TextGroup::MainWindow);
+    qtTexts_.apply(context_.settings().languageIndex);
     setWindowTitle(table.text(MainText::WindowTitle));
     const std::pair<QPushButton*, MainText> texts[] = {
         {buttons_[MainControl::ClearErrors], MainText::ClearErrors},

@@ -11,6 +11,7 @@
 #include "app/session_controller.h"
 #include "app/url_opener.h"
 #include "files/temporary_recording.h"
+#include "gui/app/qt_standard_texts.h"
 
 class QLabel;
 class QPushButton;
@@ -171,6 +172,8 @@ private:
     UpdateCheck checkUpdates_;
     // Keeps the clicks and keys that come while a tick or a command waits for the module.
     std::unique_ptr<WaitHold> waitHold_;
+    // Qt's own dialog words in the window's language.
+    QtStandardTexts qtTexts_;
 
     std::map<app::MainControl, QPushButton*> buttons_;
     QPushButton* modelsButton_ = nullptr;
