@@ -124,6 +124,12 @@
         <translation>Zeit:</translation>
     </message>
     <message>
+        <source> sec</source>
+        <comment>Seconds</comment>
+        <extracomment>Keep the blank at the start.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Help</source>
         <comment>Help</comment>
         <translation>Hilfe</translation>
@@ -219,6 +225,155 @@
         <source>File is corrupted, load skipped.</source>
         <comment>FileCorrupted</comment>
         <translation>Die Datei ist beschädigt und wurde nicht geladen.</translation>
+    </message>
+    <message>
+        <source>Actual sensor data:</source>
+        <comment>ActualSensorData</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date: </source>
+        <comment>Date</comment>
+        <extracomment>Keep the blank at the end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time: </source>
+        <comment>TimeOfDay</comment>
+        <extracomment>Keep the blank at the end.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <comment>Ok</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Print</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please wait while downloading...</source>
+        <comment>PleaseWait</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file could not be written:
+%1</source>
+        <comment>FileNotWritten</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report was saved as %1.
+No program to show PDF files was found.</source>
+        <comment>ReportSavedNoViewer</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The FAQ document is %1.
+No program to show PDF files was found.</source>
+        <comment>FaqNoViewer</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another Quilldar uses the module</source>
+        <comment>OtherCopyUsesModule</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The last session was not saved. Discard its records and continue?</source>
+        <comment>DiscardLeftoverQuestion</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording could not be saved: %1
+It is kept; try another folder or name.</source>
+        <comment>RecordingNotSaved</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The recording %1 cannot be opened: %2</source>
+        <comment>RecordingNotOpened</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a recording</source>
+        <comment>NotARecording</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there are no unsaved records</source>
+        <comment>NoUnsavedRecords</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Session ended at %1: %2.</source>
+        <comment>SessionEnded</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %1 records kept for Save As.</source>
+        <comment>RecordsKeptForSaveAs</comment>
+        <extracomment>Keep %1 and %2: they become numbers. Keep the blank at the start.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module unplugged</source>
+        <comment>ModuleUnplugged</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reply from the module</source>
+        <comment>ModuleSilent</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The control unit disconnected</source>
+        <comment>UnitDisconnected</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be created.</source>
+        <comment>ReportFolderNotCreated</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF library could not create a document.</source>
+        <comment>PdfLibraryFailed</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The report could not be written to %1.</source>
+        <comment>ReportNotWritten</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1. This copy opens, plays, graphs and prints recordings; close the other copy to use the module here.</source>
+        <comment>OfflineExplanation</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The unit tried was %1, the unit of the selected tab. To connect to another unit, select its tab first, then press Connect.</source>
+        <comment>WrongTabHint</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The session cannot be recorded to disk: %1
+Live data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.</source>
+        <comment>RecordingStopped</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

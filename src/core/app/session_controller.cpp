@@ -143,19 +143,21 @@ void SessionController::endSession(SessionEnd how) {
 }
 
 void SessionController::announceSessionEnd(SessionEnd how) {
+    const settings::LanguageTable& texts = context_.languageTable();
     QString why;
     switch (how) {
         case SessionEnd::LinkLost:
-            why = link_.lastDrop() == link::LinkDrop::DeviceGone ? QStringLiteral("Module unplugged")
-                                                                  : QStringLiteral("No reply from the module");
+            why = texts.text(link_.lastDrop() == link::LinkDrop::DeviceGone ? settings::MainText::ModuleUnplugged
+                                                                             : settings::MainText::ModuleSilent);
             break;
-        case SessionEnd::UnitDisconnected: why = QStringLiteral("The control unit disconnected"); break;
+        case SessionEnd::UnitDisconnected: why = texts.text(settings::MainText::UnitDisconnected); break;
         case SessionEnd::None:
         case SessionEnd::UserDisconnect: view_.showSessionEnd({}); return;
     }
-    QString line = QStringLiteral("Session ended at %1: %2.").arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), why);
+    QString line = texts.text(settings::MainText::SessionEnded)
+                       .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), why);
     if (state_.recordCount > kRecordsWorthSaving)
-        line += QStringLiteral(" %1 records kept for Save As.").arg(state_.recordCount);
+        line += texts.text(settings::MainText::RecordsKeptForSaveAs).arg(state_.recordCount);
     view_.showSessionEnd(line);
 }
 
@@ -297,7 +299,7 @@ bool SessionController::saveRecordingAs(const QString& target) {
     if (!state_.recordingOpen) {
         // Save As is never left enabled with nothing behind it; if it was, the user hears so.
         view_.setControlEnabled(MainControl::SaveAs, false);
-        tell(Message::SaveFailed, QStringLiteral("there are no unsaved records"));
+        tell(Message::SaveFailed, context_.languageTable().text(settings::MainText::NoUnsavedRecords));
         return false;
     }
     const QString folder = QFileInfo(target).absolutePath();

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "pages/current_values_table.h"
+#include "platform/user_data_folder.h"
 #include "report/pdf_document.h"
 #include "report/report_layout.h"
 #include "settings/language_table.h"
@@ -228,6 +229,9 @@ ReportInputs reportInputsFromPages(const settings::LanguageTable& texts, int lan
     in.hardwareIdCaption = texts.text(MainText::HardwareId);
     in.hardwareSnCaption = texts.text(MainText::HardwareSn);
     in.noValue = texts.text(MainText::NoValue);
+    in.folderNotCreated = texts.text(MainText::ReportFolderNotCreated);
+    in.libraryFailed = texts.text(MainText::PdfLibraryFailed);
+    in.notWritten = texts.text(MainText::ReportNotWritten);
     in.dtcCount = dtcCount;
     in.dtcCells = errorCodes.reportCells();
     for (int fault = 0; fault < pages::FreezeFramePage::kFaults; ++fault) {
@@ -293,7 +297,7 @@ ReportResult writeReport(const ReportInputs& inputs) {
     if (!QDir().mkpath(folder)) {
         ReportResult result;
         result.path = path;
-        result.problem = QStringLiteral("The folder %1 cannot be created.").arg(QDir::toNativeSeparators(folder));
+        result.problem = inputs.folderNotCreated.arg(QDir::toNativeSeparators(folder));
         return result;
     }
     return writeReportTo(inputs, path);
@@ -304,7 +308,7 @@ ReportResult writeReportTo(const ReportInputs& in, const QString& path) {
     result.path = path;
     PdfDocument pdf;
     if (!pdf.isValid()) {
-        result.problem = QStringLiteral("The PDF library could not create a document.");
+        result.problem = in.libraryFailed;
         return result;
     }
     HPDF_Doc doc = pdf.handle();
@@ -318,10 +322,11 @@ ReportResult writeReportTo(const ReportInputs& in, const QString& path) {
     HPDF_SetInfoAttr(doc, HPDF_INFO_AUTHOR, "Morvalin Electronics Ltd.");
     HPDF_SetInfoAttr(doc, HPDF_INFO_PRODUCER, "Morvalin PDF creator 2.0.8");
 
-    // A header image in the "Prints" folder replaces the installed one.
+    // A header image in the "Prints" folder replaces the installed one; so does one in the
+    // user's own data folder. The logo, too, is looked for there first.
     const QString startupFolder = in.startupFolder.isEmpty() ? QDir::currentPath() : in.startupFolder;
     QString header = QDir(QDir(startupFolder).filePath(kPrintsFolder)).filePath(kHeaderImage);
-    if (!QFileInfo(header).isFile()) header = QDir(in.installDir).filePath(kHeaderImage);
+    if (!QFileInfo(header).isFile()) header = platform::findDataFile(in.installDir, kHeaderImage);
     const float width = HPDF_Page_GetWidth(page);
     const float height = HPDF_Page_GetHeight(page);
     drawImage(pdf, page, header, kLeft, height - 80, width - 100, 50);
@@ -342,10 +347,10 @@ ReportResult writeReportTo(const ReportInputs& in, const QString& path) {
         HPDF_Page_LineTo(page, kRightMargin, y);
         HPDF_Page_Stroke(page);
     }
-    drawImage(pdf, page, QDir(in.installDir).filePath(kLogoImage), 440, 15, 100, 23);
+    drawImage(pdf, page, platform::findDataFile(in.installDir, kLogoImage), 440, 15, 100, 23);
 
     if (!pdf.save(path)) {
-        result.problem = QStringLiteral("The report could not be written to %1.").arg(QDir::toNativeSeparators(path));
+        result.problem = in.notWritten.arg(QDir::toNativeSeparators(path));
         return result;
     }
     result.written = true;

@@ -31,7 +31,7 @@ struct UnitIdentity {
 // Everything the one-page report prints, taken from what the program shows; no widgets.
 struct ReportInputs {
     int languageIndex = 1;
-    QString installDir;     // fonts, "PrintHeader.png", "PrintLogo.png"
+    QString installDir;     // fonts; "PrintHeader.png", "PrintLogo.png" unless the user has their own
     QString startupFolder;  // the report goes to its "Prints" folder
 
     // Texts of the active language.
@@ -48,6 +48,10 @@ struct ReportInputs {
     QString hardwareIdCaption; // "Hardware ID:"
     QString hardwareSnCaption; // "Hardware SN:"
     QString noValue;           // "---", for what is not known
+    // Why a report was not written ("%1" the folder or the file).
+    QString folderNotCreated = QStringLiteral("The folder %1 cannot be created.");
+    QString libraryFailed = QStringLiteral("The PDF library could not create a document.");
+    QString notWritten = QStringLiteral("The report could not be written to %1.");
 
     // The connected unit, or in playback the recording's.
     UnitIdentity unit;

@@ -44,7 +44,7 @@
     X(Pause, u"Pause", T) \
     X(Play, u"Play", T) \
     X(Time, u"Time:", T) \
-    X(Seconds, u" sec", F) \
+    X(Seconds, u" sec", T) \
     X(Help, u"Help", T) \
     X(NewVersionQuestion, u"New version available...\n\rWould you like to install now?", T) \
     X(Attention, u"Attention", T) \
@@ -63,13 +63,33 @@
     X(OfflineMode, u"Offline mode", T) \
     X(FileLocked, u"File is locked by another application.", T) \
     X(FileCorrupted, u"File is corrupted, load skipped.", T) \
-    X(ActualSensorData, u"Actual sensor data:", S) \
-    X(Date, u"Date: ", S) \
-    X(TimeOfDay, u"Time: ", S) \
-    X(Ok, u"Ok", S) \
-    X(Print, u"Print", S) \
-    X(PleaseWait, u"Please wait while downloading...", S) \
-    X(ProductTitle, u"Quilldar", F)
+    X(ActualSensorData, u"Actual sensor data:", T) \
+    X(Date, u"Date: ", T) \
+    X(TimeOfDay, u"Time: ", T) \
+    X(Ok, u"Ok", T) \
+    X(Print, u"Print", T) \
+    X(PleaseWait, u"Please wait while downloading...", T) \
+    X(ProductTitle, u"Quilldar", F) \
+    X(FileNotWritten, u"The file could not be written:\n%1", T) \
+    X(ReportSavedNoViewer, u"The report was saved as %1.\nNo program to show PDF files was found.", T) \
+    X(FaqNoViewer, u"The FAQ document is %1.\nNo program to show PDF files was found.", T) \
+    X(OtherCopyUsesModule, u"Another Quilldar uses the module", T) \
+    X(DiscardLeftoverQuestion, u"The last session was not saved. Discard its records and continue?", T) \
+    X(RecordingNotSaved, u"The recording could not be saved: %1\nIt is kept; try another folder or name.", T) \
+    X(RecordingNotOpened, u"The recording %1 cannot be opened: %2", T) \
+    X(NotARecording, u"it is not a recording", T) \
+    X(NoUnsavedRecords, u"there are no unsaved records", T) \
+    X(SessionEnded, u"Session ended at %1: %2.", T) \
+    X(RecordsKeptForSaveAs, u" %1 records kept for Save As.", T) \
+    X(ModuleUnplugged, u"Module unplugged", T) \
+    X(ModuleSilent, u"No reply from the module", T) \
+    X(UnitDisconnected, u"The control unit disconnected", T) \
+    X(ReportFolderNotCreated, u"The folder %1 cannot be created.", T) \
+    X(PdfLibraryFailed, u"The PDF library could not create a document.", T) \
+    X(ReportNotWritten, u"The report could not be written to %1.", T) \
+    X(OfflineExplanation, u"%1. This copy opens, plays, graphs and prints recordings; close the other copy to use the module here.", T) \
+    X(WrongTabHint, u"The unit tried was %1, the unit of the selected tab. To connect to another unit, select its tab first, then press Connect.", T) \
+    X(RecordingStopped, u"The session cannot be recorded to disk: %1\nLive data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.", T)
 
 // Group 3: the Engine page. The order is the engine text list: the row labels in row order with
 // the placeholder at index 35, then the ISC unit word and the six switch state words.

@@ -125,8 +125,7 @@ void CQuilldarDlg::printReport() {
         stopPollTimer();
         if (openUrl_ && !openUrl_(QUrl::fromLocalFile(result.path)))
             tellUser_(this, context_.languageTable().text(MainText::Error),
-                      QStringLiteral("The report was saved as %1.\nNo program to show PDF files was found.")
-                          .arg(QDir::toNativeSeparators(result.path)));
+                      context_.languageTable().text(MainText::ReportSavedNoViewer).arg(QDir::toNativeSeparators(result.path)));
         startPollTimer(controller_.pollPeriodMs());
     });
 }

@@ -25,9 +25,9 @@ using settings::MainText;
 namespace {
 
 // Why a file cannot be opened for reading, in the system's words.
-QString fileErrorText(const QString& path) {
+QString fileErrorText(const QString& path, const settings::LanguageTable& table) {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QStringLiteral("it is not a recording") : file.errorString();
+    return file.open(QIODevice::ReadOnly) ? table.text(MainText::NotARecording) : file.errorString();
 }
 
 }  // namespace
@@ -52,10 +52,8 @@ void CQuilldarDlg::showHardwareFields(app::HardwareFields fields, const QString&
             break;
         case app::HardwareFields::Offline: {
             // Why: the module is in use by the copy that started first.
-            const QString why = QStringLiteral("Another Quilldar uses the module");
-            const QString explanation =
-                why + QStringLiteral(". This copy opens, plays, graphs and prints recordings; close the other "
-                                     "copy to use the module here.");
+            const QString why = table.text(MainText::OtherCopyUsesModule);
+            const QString explanation = table.text(MainText::OfflineExplanation).arg(why);
             setElidedText(hardwareId_, table.text(MainText::OfflineMode));
             setElidedText(hardwareSn_, why);
             hardwareId_->setToolTip(explanation);
@@ -114,8 +112,7 @@ bool CQuilldarDlg::askYesNo(app::Question question) {
         case app::Question::ClearErrors: text = MainText::ClearErrorsQuestion; break;
         case app::Question::DiscardLeftover:
             // Records the user may not know about: the question says plainly that they go.
-            return askBesideSession(table.text(MainText::AttentionUnsaved),
-                                    QStringLiteral("The last session was not saved. Discard its records and continue?"));
+            return askBesideSession(table.text(MainText::AttentionUnsaved), table.text(MainText::DiscardLeftoverQuestion));
     }
     // "\n\r" in the table is one line break.
     const QString message = QString(table.text(text)).replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
@@ -136,10 +133,7 @@ void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
         case app::Message::CommunicationFailed: {
             QString text = table.text(MainText::CommunicationFailed);
             // The selected tab picks the control unit; a user on the wrong tab learns it here.
-            if (!detail.isEmpty())
-                text += QStringLiteral("\n\nThe unit tried was %1, the unit of the selected tab. To connect to "
-                                       "another unit, select its tab first, then press Connect.")
-                            .arg(detail);
+            if (!detail.isEmpty()) text += QStringLiteral("\n\n") + table.text(MainText::WrongTabHint).arg(detail);
             tellUser_(this, table.text(MainText::Error), text);
             break;
         }
@@ -147,9 +141,7 @@ void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
             tellUser_(this, table.text(MainText::Error), table.text(MainText::CommunicationError));
             break;
         case app::Message::SaveFailed:
-            tellUser_(this, table.text(MainText::Error),
-                      QStringLiteral("The recording could not be saved: %1\nIt is kept; try another folder or name.")
-                          .arg(detail));
+            tellUser_(this, table.text(MainText::Error), table.text(MainText::RecordingNotSaved).arg(detail));
             break;
         case app::Message::FileLocked:
             tellUser_(this, QString(), table.text(MainText::FileLocked));
@@ -159,14 +151,10 @@ void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
             break;
         case app::Message::RecordingNotFound:
             tellUser_(this, table.text(MainText::Error),
-                      QStringLiteral("The recording %1 cannot be opened: %2").arg(detail, fileErrorText(detail)));
+                      table.text(MainText::RecordingNotOpened).arg(detail, fileErrorText(detail, table)));
             break;
         case app::Message::RecordingFailed:
-            tellUser_(this, table.text(MainText::Error),
-                      QStringLiteral("The session cannot be recorded to disk: %1\n"
-                                     "Live data is still shown but no longer recorded. What was recorded before "
-                                     "is kept: save it with Save As after Disconnect.")
-                          .arg(detail));
+            tellUser_(this, table.text(MainText::Error), table.text(MainText::RecordingStopped).arg(detail));
             break;
     }
 }

@@ -457,8 +457,7 @@ void CDlgGraph::exportPressed() {
 
 void CDlgGraph::tellCannotWrite(const QString& path) {
     QMessageBox::warning(this, QString(),
-                         QStringLiteral("The file could not be written:\n%1")
-                             .arg(QDir::toNativeSeparators(path)));
+                         context_.languageTable().text(settings::MainText::FileNotWritten).arg(QDir::toNativeSeparators(path)));
 }
 
 void CDlgGraph::showHelp() {
