@@ -158,7 +158,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // waits, and never for long.
     const update::TransferLimits limits{1000, 2, 4000, nullptr};
     const QString url = QStringLiteral("http://127.0.0.1:%1/quilldar.exe").arg(listener.port());
-    const bool downloaded = update::downloadFile(url, target, limits);
+    const bool downloaded = update::downloadFile(url, target, limits).done();
     server.join();
 
     QFile file(target);

@@ -58,14 +58,14 @@ public:
         return yes;
     }
     void showMessage(const QString&, const QString&) override {}
-    bool download(const QString& url, const QString& localPath, bool) override {
+    update::DownloadResult download(const QString& url, const QString& localPath, bool) override {
         urls << url;
         const bool arrives = urls.size() == 1 || input_.ConsumeIntegralInRange<int>(0, 5) != 0;
-        if (!arrives) return false;
+        if (!arrives) return {};
         QFile file(localPath);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
         file.write(urls.size() == 1 ? versionFile_ : QByteArray("%PDF-1.4\n"));
-        return true;
+        return {update::DownloadResult::Status::Done, {}};
     }
     void openFile(const QString&) override {}
 

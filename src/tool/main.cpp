@@ -13,6 +13,7 @@
 #include "tool/simulate_command.h"
 #include "tool/recording_commands.h"
 #include "tool/report_command.h"
+#include "tool/update_command.h"
 
 namespace {
 
@@ -71,6 +72,15 @@ constexpr const char* kUsage =
     "      the freeze frames and the live readings. With a folder, or without -o\n"
     "      (then the Prints folder of the current folder), the file is named\n"
     "      MV_QLS_YYYYMMDD-HHMMSS.pdf. Prints the path of the report.\n"
+    "  update\n"
+    "      Run the program's update check: fetch the version file from the update\n"
+    "      server (QUILLDAR_UPDATE_URL), announce a new program version (never\n"
+    "      installed from here) and refresh the FAQ documents into this user's data\n"
+    "      folder when their version differs. Prints the program's messages; exit\n"
+    "      status 1 when the check showed an error.\n"
+    "  faq [--language NAME]\n"
+    "      Print the path of the FAQ document the program's FAQ button opens: this\n"
+    "      user's downloaded one, else the installed one.\n"
     "\n"
     "Exit status: 0 success, 1 the module is not ready or the file cannot be used,\n"
     "2 a bad command or option.\n";
@@ -367,6 +377,26 @@ int reportCommand(int argc, char** argv) {
     return quilldar::tool::runReport(options);
 }
 
+int faqCommand(int argc, char** argv) {
+    std::optional<int> language;
+    Arguments args(argc, argv, "faq", false);
+    const auto error = args.parse({"--language"}, [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
+        if (option == "--language") return parseLanguage(value, language);
+        return unknownOption("faq", option);
+    });
+    if (error) return usageError(*error);
+    return quilldar::tool::runFaq(language);
+}
+
+int updateCommand(int argc, char** argv) {
+    Arguments args(argc, argv, "update", false);
+    const auto error = args.parse({}, [&](std::string_view option, std::string_view) -> std::optional<std::string> {
+        return unknownOption("update", option);
+    });
+    if (error) return usageError(*error);
+    return quilldar::tool::runUpdate();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -383,5 +413,7 @@ int main(int argc, char** argv) {
     if (command == "export") return exportCommand(argc, argv);
     if (command == "dtc") return dtc(argc, argv);
     if (command == "report") return reportCommand(argc, argv);
+    if (command == "update") return updateCommand(argc, argv);
+    if (command == "faq") return faqCommand(argc, argv);
     return usageError("unknown command: " + std::string(command));
 }

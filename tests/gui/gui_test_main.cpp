@@ -12,6 +12,10 @@ int main(int argc, char** argv) {
     // The windows store settings as they change; never into the user's own files.
     QTemporaryDir settingsFolder;
     if (qEnvironmentVariableIsEmpty("QUILLDAR_SETTINGS_DIR")) qputenv("QUILLDAR_SETTINGS_DIR", settingsFolder.path().toUtf8());
+    // Nor into the user's own data folder, where downloads go and data files are looked for
+    // first: each run has an empty one.
+    QTemporaryDir dataFolder;
+    qputenv("XDG_DATA_HOME", dataFolder.path().toUtf8());
     // Tests never reach the real update server: anything that asks without naming a local
     // server of its own gets a closed local port.
     qputenv("QUILLDAR_UPDATE_URL", "http://127.0.0.1:9/software/obd/");

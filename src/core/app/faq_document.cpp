@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/user_data_folder.h"
 #include "state/message_sink.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"
@@ -22,7 +23,7 @@ QString faqDocumentName(int languageIndex) {
 }
 
 QString faqDocumentPath(const QString& installDir, int languageIndex) {
-    return QDir(installDir).filePath(faqDocumentName(languageIndex));
+    return platform::findDataFile(installDir, faqDocumentName(languageIndex));
 }
 
 bool openFaq(const settings::Settings& settings, const settings::LanguageTable& table,
@@ -39,7 +40,7 @@ bool openFaq(const settings::Settings& settings, const settings::LanguageTable& 
     }
     if (opener && opener(QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()))) return true;
     messages.showMessage(
-        QStringLiteral("The FAQ document is %1.\nNo program to show PDF files was found.").arg(shownPath),
+        table.text(settings::MainText::FaqNoViewer).arg(shownPath),
         table.text(settings::MainText::Error));
     return false;
 }

@@ -15,16 +15,30 @@ struct DownloadProgress {
     std::atomic<qint64> expected{-1};  // the announced size, -1 while unknown
 };
 
+// How a download ended. A transfer that failed is the network's or the server's doing and may
+// pass unnoticed; a file that arrived but could not be stored is this computer's, and the user
+// must hear of it.
+struct DownloadResult {
+    enum class Status { Done, TransferFailed, NotStored };
+    Status status = Status::TransferFailed;
+    QString problem;  // for NotStored: the system's reason
+
+    bool done() const { return status == Status::Done; }
+    bool notStored() const { return status == Status::NotStored; }
+    explicit operator bool() const { return done(); }
+};
+
 // Fetches the URL into the local file with the client's agent text: connects, sends the GET,
 // takes the raw headers into a 1024-byte buffer and ignores them, then writes the body in pieces
 // of at most 1024 bytes. The body goes to a temporary file beside the local file, which takes
 // the final name only when the whole body arrived: a failed download leaves an earlier file of
 // that name as it was and no part of the new one.
 //
-// Fails (false) when the connection or the request fails, when the server answers with an HTTP
-// error (status 400 and above: its error page is not the file asked for), when the transfer
-// breaks off, or when the file cannot be written. Failure texts go to the reporter.
-bool downloadFile(const QString& url, const QString& localPath, const TransferLimits& limits,
+// Fails (TransferFailed) when the connection or the request fails, when the server answers with
+// an HTTP error (status 400 and above: its error page is not the file asked for) or when the
+// transfer breaks off; NotStored when the file cannot be created, written or given its name.
+// Failure texts go to the reporter.
+DownloadResult downloadFile(const QString& url, const QString& localPath, const TransferLimits& limits,
                   DownloadProgress* progress = nullptr,
                   const std::function<void(const QString&)>& reporter = {});
 

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 
+#include "platform/user_data_folder.h"
 #include "update/update_files.h"
 
 #ifdef Q_OS_WIN
@@ -34,8 +35,10 @@ Launcher detachedLauncher() {
 }
 
 bool handOverInstaller(const QString& installDir, const Launcher& launcher) {
-    if (installDir.isEmpty()) return false;
-    const QString scriptPath = QDir(installDir).filePath(QString::fromLatin1(kHandOverScriptName));
+    // The installer was downloaded into the download folder; the script goes beside it.
+    const QString folder = platform::downloadFolder(installDir);
+    if (folder.isEmpty()) return false;
+    const QString scriptPath = QDir(folder).filePath(QString::fromLatin1(kHandOverScriptName));
     QFile script(scriptPath);
     if (!script.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
 #ifdef Q_OS_WIN
@@ -48,9 +51,9 @@ bool handOverInstaller(const QString& installDir, const Launcher& launcher) {
     if (!written) return false;
 #ifdef Q_OS_WIN
     return launcher(QStringLiteral("cmd.exe"), {QStringLiteral("/c"), QString::fromLatin1(kHandOverScriptName)},
-                    installDir);
+                    folder);
 #else
-    return launcher(QStringLiteral("/bin/sh"), {QString::fromLatin1(kHandOverScriptName)}, installDir);
+    return launcher(QStringLiteral("/bin/sh"), {QString::fromLatin1(kHandOverScriptName)}, folder);
 #endif
 }
 

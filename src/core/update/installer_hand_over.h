@@ -19,9 +19,10 @@ using Launcher = std::function<bool(const QString& program, const QStringList& a
 Launcher detachedLauncher();
 
 // The shutdown's hand-over when an installer waits to run: writes the platform's script into the
-// install folder and starts it there, detached, so that it outlives the program. False when the
-// script could not be written or started; the installer then stays in the install folder, and
-// the next start deletes it.
+// folder the installer was downloaded into (platform::downloadFolder of the install folder: the
+// user's own data folder on Linux) and starts it there, detached, so that it outlives the
+// program. False when the script could not be written or started; the installer then stays
+// where it is, and the next start deletes it.
 bool handOverInstaller(const QString& installDir, const Launcher& launcher = detachedLauncher());
 
 }  // namespace quilldar::update

@@ -1,20 +1,41 @@
 #include "update/update_check.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstring>
 
 #include "state/app_state.h"
 #include "settings/language_table.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
+#include "platform/file_replace.h"
 #include "update/server_url.h"
 #include "update/update_files.h"
+#include "update/update_messages.h"
 #include "update/update_view.h"
 #include "update/version_file.h"
 
 namespace quilldar::update {
 
 using settings::MainText;
+
+namespace {
+// What every PDF file starts with; an HTML page or an error text does not.
+constexpr char kPdfSignature[] = "%PDF-";
+constexpr qint64 kPdfSignatureSize = sizeof kPdfSignature - 1;
+// A FAQ document waits under this suffix until all three arrived.
+constexpr char kStagingSuffix[] = ".new";
+
+bool startsAsPdf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(kPdfSignatureSize) == QByteArray(kPdfSignature);
+}
+
+void removeAll(const QStringList& paths) {
+    for (const QString& path : paths) QFile::remove(path);
+}
+}  // namespace
 
 QString defaultUninstallShortcut() {
 #ifdef Q_OS_WIN
@@ -28,14 +49,21 @@ UpdateCheck::UpdateCheck(UpdateView& view, const settings::LanguageTable& texts,
                          settings::SettingsStore& store, app::AppState& state, UpdateSources sources)
     : view_(view), texts_(texts), settings_(settings), store_(store), state_(state), sources_(std::move(sources)) {}
 
-QString UpdateCheck::localPath(const char* name) const { return sources_.installDir + QString::fromLatin1(name); }
+QString UpdateCheck::localPath(const char* name) const { return sources_.downloadDir + QString::fromLatin1(name); }
 
 void UpdateCheck::report(const QString& text) const {
     if (reporter_) reporter_(text);
 }
 
-bool UpdateCheck::download(const QString& name, const QString& path) {
+DownloadResult UpdateCheck::download(const QString& name, const QString& path) {
     return view_.download(sources_.serverUrl + name, path, showMessage_);
+}
+
+void UpdateCheck::tellProblem(const char* text, const QString& subject, const QString& reason) {
+    QString message = QString::fromUtf8(text).arg(QDir::toNativeSeparators(subject));
+    if (std::strstr(text, "%2") != nullptr) message = message.arg(reason);
+    report(message);
+    view_.showMessage(texts_.text(MainText::Error), message);
 }
 
 bool UpdateCheck::run() {
@@ -48,9 +76,16 @@ bool UpdateCheck::run() {
         view_.openFile(sources_.uninstallShortcut);
     }
 
+    // A folder that cannot be made is this computer's problem, not the network's: it is told.
+    if (!QDir().mkpath(sources_.downloadDir)) {
+        tellProblem(message::kVersionFileNotStored, sources_.downloadDir, QStringLiteral("the folder cannot be created"));
+        return false;
+    }
     // Without a network or server the check ends here, without a word.
     const QString versionPath = localPath(kVersionFileName);
-    if (!download(QString::fromLatin1(kVersionFileName), versionPath)) return false;
+    const DownloadResult fetched = download(QString::fromLatin1(kVersionFileName), versionPath);
+    if (fetched.notStored()) tellProblem(message::kVersionFileNotStored, sources_.downloadDir, fetched.problem);
+    if (!fetched) return false;
     QFile versionFile(versionPath);
     if (!versionFile.open(QIODevice::ReadOnly)) {
         // Treated like a failed download.
@@ -84,19 +119,48 @@ bool UpdateCheck::offerNewVersion() {
     if (!secure) {
         // The installer gets control of the machine: it is fetched only with a verified server.
         report(QStringLiteral("installer refused: %1 is not an https address").arg(sources_.serverUrl));
-    } else if (download(QString::fromLatin1(kInstallerName), localPath(kInstallerName))) {
-        state_.installPending = 1;
-        return true;
+    } else {
+        const DownloadResult fetched = download(QString::fromLatin1(kInstallerName), localPath(kInstallerName));
+        if (fetched) {
+            state_.installPending = 1;
+            return true;
+        }
+        if (fetched.notStored()) {
+            tellProblem(message::kInstallerNotStored, sources_.downloadDir, fetched.problem);
+            return false;
+        }
     }
     view_.showMessage(texts_.text(MainText::Error), texts_.text(MainText::DownloadError));
     return false;
 }
 
 void UpdateCheck::refreshFaq(const QString& version) {
+    // On any failure the staged documents go, the current ones stay and "FAQ" keeps the old
+    // version, so the next start fetches all three again.
+    QStringList staged;
     for (const char* name : kFaqDocumentNames) {
-        if (!download(QString::fromLatin1(name), localPath(name))) {
-            // "FAQ" keeps the old version, so the next start fetches all three again.
-            view_.showMessage(texts_.text(MainText::Error), texts_.text(MainText::DownloadError));
+        const QString stagingPath = localPath(name) + QLatin1String(kStagingSuffix);
+        const DownloadResult fetched = download(QString::fromLatin1(name), stagingPath);
+        if (!fetched) {
+            removeAll(staged);
+            if (fetched.notStored()) {
+                tellProblem(message::kFaqNotStored, sources_.downloadDir, fetched.problem);
+            } else {
+                view_.showMessage(texts_.text(MainText::Error), texts_.text(MainText::DownloadError));
+            }
+            return;
+        }
+        staged << stagingPath;
+        if (!startsAsPdf(stagingPath)) {
+            removeAll(staged);
+            tellProblem(message::kFaqNotPdf, QString::fromLatin1(name));
+            return;
+        }
+    }
+    for (qsizetype i = 0; i < staged.size(); ++i) {
+        if (!platform::replaceFile(staged[i], localPath(kFaqDocumentNames[i]))) {
+            removeAll(staged.mid(i));
+            tellProblem(message::kFaqNotStored, sources_.downloadDir, QStringLiteral("a document cannot be renamed"));
             return;
         }
     }

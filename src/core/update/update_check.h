@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+#include "update/file_download.h"
+
 namespace quilldar::app {
 struct AppState;
 }
@@ -19,7 +21,9 @@ class UpdateView;
 // Where the update check looks.
 struct UpdateSources {
     QString serverUrl;   // the server's folder, ending with '/'
-    QString installDir;  // where the files go, ending with a separator
+    // Where the files go, ending with a separator: the user's own data folder where the system
+    // has one, else the install folder. Created when missing.
+    QString downloadDir;
     // The uninstall shortcut of an older installation, opened before the check when it exists;
     // empty where there is none (Linux).
     QString uninstallShortcut;
@@ -31,6 +35,11 @@ QString defaultUninstallShortcut();
 // The check that runs once per run: fetches the version file unseen, offers a new program
 // version and downloads its installer when the user agrees, and refreshes the three FAQ
 // documents when their version differs from the stored one.
+//
+// A download that arrives but cannot be stored is never passed over: the user is told what
+// failed and what stays as it was. The FAQ documents are fetched beside the current ones under
+// a staging name and replace them only when all three arrived and each starts as a PDF; a
+// server's error or portal page leaves the current documents and the stored FAQ version alone.
 //
 // The installer is fetched only from an https server, because the program hands it control at
 // exit; from any other address a Yes ends in the download error message. Nothing downloaded is
@@ -50,8 +59,9 @@ public:
 private:
     bool offerNewVersion();
     void refreshFaq(const QString& version);
-    bool download(const QString& name, const QString& localPath);
+    DownloadResult download(const QString& name, const QString& localPath);
     QString localPath(const char* name) const;
+    void tellProblem(const char* text, const QString& subject, const QString& reason = {});
     void report(const QString& text) const;
 
     UpdateView& view_;

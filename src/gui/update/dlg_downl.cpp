@@ -44,8 +44,8 @@ CDlgDownl::~CDlgDownl() {
     }
 }
 
-bool CDlgDownl::run() {
-    succeeded_ = false;
+update::DownloadResult CDlgDownl::run() {
+    result_ = {};
     // From here until the transfer ended the window cannot be closed, not even before its first
     // tick started the transfer.
     running_ = true;
@@ -56,7 +56,7 @@ bool CDlgDownl::run() {
         startTransfer(&loop, [&loop] { loop.quit(); });
         loop.exec(QEventLoop::ExcludeUserInputEvents);
         transferEnded();
-        return succeeded_;
+        return result_;
     }
     message_->setText(texts_.text(settings::MainText::PleaseWait));
     // The transfer starts at the window's first tick, once the text is on show.
@@ -65,11 +65,11 @@ bool CDlgDownl::run() {
         progressTimer_.start();
         startTransfer(this, [this] {
             transferEnded();
-            done(succeeded_ ? QDialog::Accepted : QDialog::Rejected);
+            done(result_.done() ? QDialog::Accepted : QDialog::Rejected);
         });
     });
     exec();
-    return succeeded_;
+    return result_;
 }
 
 void CDlgDownl::startTransfer(QObject* receiver, std::function<void()> ended) {
@@ -81,7 +81,7 @@ void CDlgDownl::startTransfer(QObject* receiver, std::function<void()> ended) {
     const update::TransferLimits limits = limits_;
     delete worker_;
     worker_ = QThread::create([this, url, path, limits] {
-        succeeded_ = update::downloadFile(url, path, limits, &progress_);
+        result_ = update::downloadFile(url, path, limits, &progress_);
     });
     // Connected before the start, so that a transfer that ends at once is not missed; the
     // signal comes from the worker and is delivered on this thread.

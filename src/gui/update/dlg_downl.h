@@ -38,8 +38,9 @@ public:
     void setShowMessage(bool show) { showMessage_ = show; }
     void setLimits(const update::TransferLimits& limits) { limits_ = limits; }
 
-    // Runs the download; true (OK) when the whole file arrived, false (Cancel) otherwise.
-    bool run();
+    // Runs the download; done (OK) when the whole file arrived and was stored, else (Cancel) why
+    // not.
+    update::DownloadResult run();
 
     // What the window shows: the waiting text, and the progress as "received of expected".
     QString messageText() const;
@@ -70,7 +71,8 @@ private:
     bool showMessage_ = false;
     update::TransferLimits limits_;
     update::DownloadProgress progress_;
-    std::atomic<bool> succeeded_{false};
+    // Written by the worker, read on this thread once the worker has finished.
+    update::DownloadResult result_;
     QThread* worker_ = nullptr;
     bool running_ = false;
     QTimer progressTimer_;

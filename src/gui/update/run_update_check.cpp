@@ -6,6 +6,7 @@
 
 #include "context/app_context.h"
 #include "gui/update/dlg_downl.h"
+#include "platform/user_data_folder.h"
 #include "update/server_url.h"
 #include "update/update_check.h"
 #include "update/update_view.h"
@@ -21,7 +22,7 @@ public:
 
     bool askYesNo(const QString& caption, const QString& text) override { return prompts_.ask(parent_, caption, text); }
     void showMessage(const QString& caption, const QString& text) override { prompts_.tell(parent_, caption, text); }
-    bool download(const QString& url, const QString& localPath, bool showMessage) override {
+    update::DownloadResult download(const QString& url, const QString& localPath, bool showMessage) override {
         CDlgDownl window(texts_, parent_);
         window.setSource(url, localPath);
         window.setShowMessage(showMessage);
@@ -57,7 +58,7 @@ bool runUpdateCheck(QWidget* parent, app::AppContext& context, const UpdatePromp
     UpdateWindows windows(parent, context.languageTable(), prompts);
     update::UpdateCheck check(windows, context.languageTable(), context.settings(), context.settingsStore(),
                               context.state(),
-                              {update::updateServerUrl(), context.settings().installDir,
+                              {update::updateServerUrl(), platform::downloadFolder(context.settings().installDir),
                                update::defaultUninstallShortcut()});
     return check.run();
 }

@@ -25,8 +25,9 @@ UpdatePrompts messageBoxPrompts();
 //
 // Asks the server named by updateServerUrl() for its version file (unseen, bounded to a few
 // seconds; silent when there is no network or server), offers a new program version and
-// downloads its installer into the install folder when the user says Yes (only from an https
-// server), and refreshes the FAQ documents when their version differs from "FAQ". Downloads
+// downloads its installer into the download folder (platform::downloadFolder: the user's own
+// data folder on Linux) when the user says Yes (only from an https
+// server), and refreshes the FAQ documents there when their version differs from "FAQ". Downloads
 // after the version file run in the download window, with its progress.
 //
 // Returns true when the installer arrived and the user chose to install: installPending is then

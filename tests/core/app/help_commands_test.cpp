@@ -3,12 +3,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "app/about_dialog_model.h"
 #include "app/faq_document.h"
 #include "state/message_sink.h"
 #include "app/web_address.h"
+#include "platform/user_data_folder.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"
 
@@ -85,6 +87,33 @@ TEST_F(HelpCommandsTest, FaqOpensTheDocumentOfTheLanguageInTheViewer) {
     ASSERT_EQ(opener_.opened.size(), 1u);
     EXPECT_TRUE(opener_.opened[0].isLocalFile());
     EXPECT_EQ(QFileInfo(opener_.opened[0].toLocalFile()), QFileInfo(russian));
+    EXPECT_TRUE(sink_.messages.empty());
+}
+
+// The update check downloads into the user's own data folder (an installed copy's folder is the
+// system's): the FAQ command opens that copy first, and the installed one where the user has none.
+TEST_F(HelpCommandsTest, FaqOpensTheUsersDownloadedDocumentBeforeTheInstalledOne) {
+    const QString ownFolder = platform::userDataFolder();
+    ASSERT_FALSE(ownFolder.isEmpty());
+    ASSERT_TRUE(QDir().mkpath(ownFolder));
+    const QString downloaded = QDir(ownFolder).filePath(QStringLiteral("FAQ_Quilldar_de.pdf"));
+    {
+        QFile file(downloaded);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("%PDF-1.4 downloaded\n");
+    }
+    placeDocument(QStringLiteral("FAQ_Quilldar_de.pdf"));
+    const QString installedEnglish = placeDocument(QStringLiteral("FAQ_Quilldar.pdf"));
+
+    useLanguage(settings::kGerman);
+    EXPECT_TRUE(openFaqNow());
+    useLanguage(settings::kEnglish);
+    EXPECT_TRUE(openFaqNow());
+    QFile::remove(downloaded);
+
+    ASSERT_EQ(opener_.opened.size(), 2u);
+    EXPECT_EQ(QFileInfo(opener_.opened[0].toLocalFile()), QFileInfo(downloaded));
+    EXPECT_EQ(QFileInfo(opener_.opened[1].toLocalFile()), QFileInfo(installedEnglish));
     EXPECT_TRUE(sink_.messages.empty());
 }
 

@@ -69,7 +69,7 @@ TEST(ServerUrl, EnvironmentOverridesTheBuiltInAddressAndAFolderEndsWithASlash) {
 class FileDownloadTest : public ::testing::Test {
 protected:
     QString target(const QString& name) const { return QDir(folder_.path()).filePath(name); }
-    bool fetch(const QString& url, const QString& name, const TransferLimits& limits = {}) {
+    DownloadResult fetch(const QString& url, const QString& name, const TransferLimits& limits = {}) {
         return downloadFile(url, target(name), limits, &progress_, [this](const QString& text) { reports_ << text; });
     }
     // Only the given names in the download folder: no partial file left under another name.
@@ -177,6 +177,25 @@ TEST(HttpsDownload, VerifiesTheServerCertificate) {
     trusting.caFile = QUILLDAR_TEST_CERT;
     EXPECT_TRUE(downloadFile(server.url() + "Quilldar.txt", path, trusting, nullptr, reporter));
     EXPECT_EQ(fileContent(path), QByteArray("over https"));
+}
+
+// A file that arrived but has nowhere to go is this computer's problem, and is told apart from a
+// network's or a server's failure, which may pass unseen.
+TEST_F(FileDownloadTest, FileThatCannotBeStoredIsToldApartFromAFailedTransfer) {
+    ASSERT_TRUE(server_.started());
+    server_.put(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4");
+    const DownloadResult noFolder = fetch(server_.url() + "FAQ_Quilldar.pdf", QStringLiteral("missing/FAQ_Quilldar.pdf"));
+    EXPECT_TRUE(noFolder.notStored());
+    EXPECT_FALSE(noFolder.problem.isEmpty());
+    ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("FAQ_Quilldar.pdf")));  // a folder in the way
+    EXPECT_TRUE(fetch(server_.url() + "FAQ_Quilldar.pdf", QStringLiteral("FAQ_Quilldar.pdf")).notStored());
+
+    const DownloadResult notThere = fetch(server_.url() + "absent.pdf", QStringLiteral("absent.pdf"));
+    EXPECT_EQ(notThere.status, DownloadResult::Status::TransferFailed);
+    const DownloadResult noServer = fetch(
+        QStringLiteral("http://127.0.0.1:%1/software/obd/x.pdf").arg(testing::closedPort()), QStringLiteral("x.pdf"));
+    EXPECT_EQ(noServer.status, DownloadResult::Status::TransferFailed);
+    EXPECT_TRUE(filesLeft().isEmpty());
 }
 
 }  // namespace

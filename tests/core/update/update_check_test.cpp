@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <deque>
 
@@ -36,7 +37,7 @@ public:
         return answer;
     }
     void showMessage(const QString& caption, const QString& text) override { messages << caption + "|" + text; }
-    bool download(const QString& url, const QString& localPath, bool showMessage) override {
+    DownloadResult download(const QString& url, const QString& localPath, bool showMessage) override {
         downloads.push_back({url, showMessage});
         return downloadFile(url, localPath, limits);
     }
@@ -93,7 +94,7 @@ protected:
     }
     QString text(settings::MainText slot) const { return texts_.text(slot); }
     void putFaqDocuments() {
-        for (const char* name : kFaqDocumentNames) server_.put(QString::fromLatin1(name), QByteArray("new ") + name);
+        for (const char* name : kFaqDocumentNames) server_.put(QString::fromLatin1(name), QByteArray("%PDF-1.4 new ") + name);
     }
 
     LocalUpdateServer server_;
@@ -174,7 +175,7 @@ TEST_F(UpdateCheckTest, FailedInstallerDownloadSaysSoAndStillRefreshesTheFaq) {
     ASSERT_TRUE(secure.started());
     view_.limits.caFile = QUILLDAR_TEST_CERT;
     secure.put(QStringLiteral("Quilldar.txt"), versionFile("2035", kNewerFaq));
-    for (const char* name : kFaqDocumentNames) secure.put(QString::fromLatin1(name), name);
+    for (const char* name : kFaqDocumentNames) secure.put(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
     view_.answers = {true};  // the installer is not on the server: 404
     EXPECT_FALSE(runCheck(secure.url()));
     EXPECT_EQ(state_.installPending, 0);
@@ -197,7 +198,7 @@ TEST_F(UpdateCheckTest, DecliningTheNewVersionStillRefreshesTheThreeFaqDocuments
         EXPECT_EQ(view_.downloads[i + 1].url, server_.url() + kFaqDocumentNames[i]);
         EXPECT_TRUE(view_.downloads[i + 1].shown);
         EXPECT_EQ(installedContent(QString::fromLatin1(kFaqDocumentNames[i])),
-                  QByteArray("new ") + kFaqDocumentNames[i]);
+                  QByteArray("%PDF-1.4 new ") + kFaqDocumentNames[i]);
     }
     EXPECT_EQ(view_.messages, QStringList{QStringLiteral("Note|FAQ page has been updated.")});
     EXPECT_EQ(settings_.faqVersion, QString::fromLatin1(kNewerFaq));
@@ -208,9 +209,10 @@ TEST_F(UpdateCheckTest, DecliningTheNewVersionStillRefreshesTheThreeFaqDocuments
 TEST_F(UpdateCheckTest, RussianDocumentMissingOrBrokenOffKeepsTheOldFaqVersionAndDocument) {
     ASSERT_TRUE(server_.started());
     server_.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, kNewerFaq));
-    server_.put(QStringLiteral("FAQ_Quilldar.pdf"), "new English");
-    server_.put(QStringLiteral("FAQ_Quilldar_de.pdf"), "new German");
-    putInstalled(QStringLiteral("FAQ_Quilldar_ru.pdf"), "old Russian");
+    server_.put(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4 new English");
+    server_.put(QStringLiteral("FAQ_Quilldar_de.pdf"), "%PDF-1.4 new German");
+    putInstalled(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4 old English");
+    putInstalled(QStringLiteral("FAQ_Quilldar_ru.pdf"), "%PDF-1.4 old Russian");
 
     // First not on the server (404), then sent only half-way.
     for (bool brokenOff : {false, true}) {
@@ -224,7 +226,9 @@ TEST_F(UpdateCheckTest, RussianDocumentMissingOrBrokenOffKeepsTheOldFaqVersionAn
         EXPECT_EQ(view_.messages, QStringList{QStringLiteral("Error|Download error \n\rPlease try again later")});
         // The German document is not asked for once the Russian one failed.
         EXPECT_EQ(view_.downloads.size(), 3u);
-        EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar_ru.pdf")), QByteArray("old Russian"));
+        // The set stays whole: the English document that did arrive does not replace the old one.
+        EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar.pdf")), QByteArray("%PDF-1.4 old English"));
+        EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar_ru.pdf")), QByteArray("%PDF-1.4 old Russian"));
         EXPECT_FALSE(QFile::exists(installed(QStringLiteral("FAQ_Quilldar_de.pdf"))));
         EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009"));
     }
@@ -232,6 +236,91 @@ TEST_F(UpdateCheckTest, RussianDocumentMissingOrBrokenOffKeepsTheOldFaqVersionAn
     EXPECT_FALSE(server_.requestLog().contains(QStringLiteral("FAQ_Quilldar_de.pdf")));
     const QStringList left = QDir(install_.path()).entryList(QDir::Files | QDir::Hidden);
     EXPECT_EQ(left, (QStringList{QStringLiteral("FAQ_Quilldar.pdf"), QStringLiteral("FAQ_Quilldar_ru.pdf")}));
+}
+
+// A captive portal's page or a server's error text served as the document, with status 200.
+TEST_F(UpdateCheckTest, FaqDocumentThatIsNotAPdfIsRefusedAndTheVersionNotStored) {
+    ASSERT_TRUE(server_.started());
+    server_.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, kNewerFaq));
+    putFaqDocuments();
+    putInstalled(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4 old English");
+    putInstalled(QStringLiteral("FAQ_Quilldar_ru.pdf"), "%PDF-1.4 old Russian");
+    for (const char* page : {"<html><body>Sign in to the hotel network</body></html>", "Service unavailable", " %PDF-"}) {
+        server_.put(QStringLiteral("FAQ_Quilldar_ru.pdf"), page);
+        view_.messages.clear();
+        EXPECT_FALSE(runCheck());
+        ASSERT_EQ(view_.messages.size(), 1) << page;
+        EXPECT_TRUE(view_.messages[0].startsWith(QStringLiteral("Error|"))) << page;
+        EXPECT_TRUE(view_.messages[0].contains(QStringLiteral("FAQ_Quilldar_ru.pdf"))) << page;
+        EXPECT_TRUE(view_.messages[0].contains(QStringLiteral("current FAQ documents are kept"))) << page;
+        EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar.pdf")), QByteArray("%PDF-1.4 old English")) << page;
+        EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar_ru.pdf")), QByteArray("%PDF-1.4 old Russian")) << page;
+        EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009")) << page;
+        const QStringList left = QDir(install_.path()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(left, (QStringList{QStringLiteral("FAQ_Quilldar.pdf"), QStringLiteral("FAQ_Quilldar_ru.pdf")})) << page;
+    }
+    EXPECT_EQ(storedFaqVersion(), QStringLiteral("1009"));
+    EXPECT_FALSE(server_.requestLog().contains(QStringLiteral("FAQ_Quilldar_de.pdf")));
+}
+
+// A folder the user may not write (an installed copy's system folder): each download that
+// cannot be stored says so, and what stays.
+TEST_F(UpdateCheckTest, DownloadsThatCannotBeStoredAreToldNeverSilent) {
+    LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
+    ASSERT_TRUE(secure.started());
+    view_.limits.caFile = QUILLDAR_TEST_CERT;
+    secure.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, kNewerFaq));
+    for (const char* name : kFaqDocumentNames) secure.put(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
+    secure.put(QString::fromLatin1(kInstallerName), "the new installer");
+
+    // The version file itself (a folder in its place stands in for a folder the user may not
+    // write, which root could): nothing else is fetched.
+    QDir().mkpath(installed(QStringLiteral("Quilldar.txt")));
+    EXPECT_FALSE(runCheck(secure.url()));
+    ASSERT_EQ(view_.messages.size(), 1);
+    EXPECT_TRUE(view_.messages[0].startsWith(QStringLiteral("Error|The update check could not save its version file in ")));
+    EXPECT_TRUE(view_.messages[0].contains(QStringLiteral("your FAQ documents stay as they are")));
+    EXPECT_EQ(view_.downloads.size(), 1u);
+    QDir(installed(QStringLiteral("Quilldar.txt"))).removeRecursively();
+
+    // A folder that cannot be created at all: a file is in its way.
+    view_.messages.clear();
+    view_.downloads.clear();
+    putInstalled(QStringLiteral("taken"), "a file");
+    UpdateCheck nowhere(view_, texts_, settings_, store_, state_,
+                        {secure.url(), installed(QStringLiteral("taken")) + "/folder/", QString()});
+    EXPECT_FALSE(nowhere.run());
+    ASSERT_EQ(view_.messages.size(), 1);
+    EXPECT_TRUE(view_.messages[0].contains(QStringLiteral("could not save its version file")));
+    EXPECT_TRUE(view_.downloads.empty());
+    QFile::remove(installed(QStringLiteral("taken")));
+
+    // The version file fits but the documents or the installer do not: a read-only staging name
+    // stands in for a full disk.
+    // First the documents (the installer is not offered), then the installer (the documents then
+    // arrive).
+    for (const bool accept : {false, true}) {
+        view_.messages.clear();
+        view_.answers = {accept};
+        secure.put(QStringLiteral("Quilldar.txt"), versionFile(accept ? "2035" : kProgramVersion, kNewerFaq));
+        const QString blocked = accept ? installed(QString::fromLatin1(kInstallerName)) + "/x"
+                                       : installed(QStringLiteral("FAQ_Quilldar_ru.pdf.new")) + "/x";
+        QDir().mkpath(blocked);
+        EXPECT_FALSE(runCheck(secure.url())) << accept;
+        ASSERT_FALSE(view_.messages.isEmpty()) << accept;
+        EXPECT_TRUE(view_.messages[0].startsWith(QStringLiteral("Error|"))) << accept;
+        EXPECT_TRUE(view_.messages[0].contains(accept ? QStringLiteral("Your installed version stays as it is")
+                                                      : QStringLiteral("Your current FAQ documents are kept")))
+            << view_.messages[0].toStdString();
+        EXPECT_EQ(state_.installPending, 0);
+        if (!accept) {
+            EXPECT_EQ(view_.messages.size(), 1);
+            EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009"));
+            EXPECT_EQ(QDir(install_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
+        }
+        QDir(QFileInfo(blocked).path()).removeRecursively();
+    }
+    EXPECT_EQ(settings_.faqVersion, QString::fromLatin1(kNewerFaq));
 }
 
 TEST_F(UpdateCheckTest, NoServerIsSilent) {

@@ -9,6 +9,7 @@
 
 #include "context/app_context.h"
 #include "gui/update/run_update_check.h"
+#include "platform/user_data_folder.h"
 #include "settings/language_table.h"
 #include "settings/languages.h"
 #include "sim/simulated_module.h"
@@ -97,7 +98,7 @@ TEST(RunUpdateCheck, NewFaqVersionRefreshesTheDocumentsAndSaysSo) {
     version.append(QByteArray(43 - version.size(), ' '));
     server.put(QStringLiteral("Quilldar.txt"), version);
     for (const char* name : {"FAQ_Quilldar.pdf", "FAQ_Quilldar_ru.pdf", "FAQ_Quilldar_de.pdf"})
-        server.put(QString::fromLatin1(name), name);
+        server.put(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
     QTemporaryDir install;
     app::AppContext context(std::make_unique<sim::SimulatedModule>(std::make_unique<sim::VirtualVehicle>()));
     context.settings().faqVersion = QStringLiteral("1009");
@@ -115,7 +116,10 @@ TEST(RunUpdateCheck, NewFaqVersionRefreshesTheDocumentsAndSaysSo) {
     EXPECT_FALSE(install_now);
     EXPECT_EQ(said, QStringList{QStringLiteral("Note|FAQ page has been updated.")});
     EXPECT_EQ(context.settings().faqVersion, QStringLiteral("1010"));
-    EXPECT_TRUE(QFile::exists(install.filePath(QStringLiteral("FAQ_Quilldar_de.pdf"))));
+    // Into the user's own data folder, not the install folder, which a user cannot write once
+    // the program is installed.
+    EXPECT_TRUE(QFile::exists(QDir(platform::userDataFolder()).filePath(QStringLiteral("FAQ_Quilldar_de.pdf"))));
+    EXPECT_TRUE(QDir(install.path()).isEmpty(QDir::Files | QDir::Hidden));
     EXPECT_EQ(context.state().installPending, 0);
 }
 
