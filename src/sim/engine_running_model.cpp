@@ -121,7 +121,8 @@ bool EngineRunningModel::switchOn(int position, const RideState& s, const Values
     switch (position) {
         case 18: return v.engineSpeed > 4000.0;         // exhaust valve select
         case 19: return v.coolant > 40.0;               // O2 feedback in use
-        case 20: return v.gear == 0.0;                  // neutral
+        // The neutral switch closes to ground in neutral ("GND"); in gear its circuit is open.
+        case 20: return v.gear != 0.0;
         case 22: return true;                           // driving mode 2 selected
         case 23: return true;                           // ignition switch normal / on
         case 24: return v.clutch;

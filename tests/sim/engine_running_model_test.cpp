@@ -6,6 +6,7 @@
 
 #include "link/kwp_frame.h"
 #include "pages/engine_page_model.h"
+#include "sim/ride_script.h"
 #include "vehicle/ecm_model_table.h"
 #include "vehicle/engine_channels.h"
 #include "vehicle/english_texts.h"
@@ -50,6 +51,37 @@ TEST(EngineRunningModel, EveryModelDecodesToThePhysicalValues) {
         EXPECT_EQ(page.cellText(17), "---");
         EXPECT_NE(page.cellText(15), "---");
     }
+}
+
+// The neutral switch grounds its terminal in neutral: the Engine page reads "GND" while the ride
+// stands in neutral and "Open" in gear, whichever bit the model's digit selects.
+TEST(EngineRunningModel, NeutralSwitchReadsGndInNeutralAndOpenInGear) {
+    constexpr int kNeutralSwitch = 20;  // capability position of the neutral switch signal
+    const int neutralRow = vehicle::switchRow(kNeutralSwitch);
+    int models = 0;
+    for (const vehicle::EcmModelEntry& entry : vehicle::modelList(vehicle::ModelList::Engine)) {
+        if (vehicle::digit(entry, kNeutralSwitch) == 0) continue;
+        SCOPED_TRACE(std::string(entry.code));
+        ++models;
+        const EngineRunningModel engine(2, std::string(entry.capabilities));
+        vehicle::LiveValueSlots liveValues;
+        pages::CurrentValuesTable table;
+        pages::EnginePageModel page(liveValues, table);
+        page.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(vehicle::UnitSettings{}), 5);
+        int inNeutral = 0;
+        int inGear = 0;
+        // The warm-up idle and the first ride, pulling away through the gears.
+        for (double t = 1.0; t < RideScript::kFirstRide + RideScript::kRideLength; t += 0.5) {
+            link::Report report = liveReport(engine.liveBlock(t, 0));
+            ASSERT_TRUE(page.refresh(report, {entry.code, false, false, vehicle::UnitSettings{}}));
+            const bool neutral = engine.values(t).gear == 0.0;
+            (neutral ? inNeutral : inGear) += 1;
+            EXPECT_EQ(page.cellText(neutralRow), neutral ? "GND" : "Open") << "at " << t << " s";
+        }
+        EXPECT_GT(inNeutral, 0);
+        EXPECT_GT(inGear, 0);
+    }
+    EXPECT_GT(models, 0);
 }
 
 }  // namespace
