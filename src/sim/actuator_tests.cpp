@@ -50,11 +50,42 @@ ServiceBytes ActuatorTests::request(std::span<const std::uint8_t> request, doubl
                                     const EngineConditions& engine) {
     if (request.size() < 6) return {0x7F, kService, nrc::kSubFunctionNotSupported};
     std::uint8_t refusal = 0;
+    endTestsExcept(actuatorOf(request[1], request.subspan<2, 4>()));
     carryOut(request[1], request.subspan<2, 4>(), seconds, engine, refusal);
     if (refusal != 0) return {0x7F, kService, refusal};
     ServiceBytes reply{static_cast<std::uint8_t>(kService + 0x40)};
     reply.insert(reply.end(), request.begin() + 1, request.begin() + 6);
     return reply;
+}
+
+ActuatorTests::Actuator ActuatorTests::actuatorOf(std::uint8_t id, std::span<const std::uint8_t, 4> p) const {
+    switch (id) {
+        case kPairOrDamper:
+            // 01 00 switches off whichever of the two runs.
+            return p[0] == kOn ? Actuator::Pair : p[0] == 0x40 ? Actuator::Damper : Actuator::None;
+        case kSecondaryOrThrottleReset:
+            if (p[0] == 0x08 || (p[0] == kOff && secondScheme_)) return Actuator::None;  // a reset
+            return Actuator::SecondaryThrottle;
+        case kExhaust: return Actuator::ExhaustValve;
+        case kIdleControl:
+            if (p[0] == 0x08) return Actuator::IscAir;
+            if (p[0] == kOn) return Actuator::IdleSpeed;
+            return Actuator::None;  // a reset, or 05 00 that ends both idle tests
+        case kFan: return Actuator::CoolingFan;
+        case kEvap: return Actuator::Evap;
+        default: return Actuator::None;
+    }
+}
+
+void ActuatorTests::endTestsExcept(Actuator kept) {
+    if (kept != Actuator::Pair) effects_.pairValve.reset();
+    if (kept != Actuator::Damper) effects_.damperCurrent.reset();
+    if (kept != Actuator::SecondaryThrottle) effects_.secondaryThrottle.reset();
+    if (kept != Actuator::ExhaustValve) effects_.exhaustValve.reset();
+    if (kept != Actuator::IscAir) effects_.iscAirSteps.reset();
+    if (kept != Actuator::IdleSpeed) effects_.idleSpeed.reset();
+    if (kept != Actuator::CoolingFan) effects_.coolingFan.reset();
+    if (kept != Actuator::Evap) effects_.evapPurge.reset();
 }
 
 void ActuatorTests::carryOut(std::uint8_t id, std::span<const std::uint8_t, 4> p, double t,

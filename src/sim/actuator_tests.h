@@ -35,6 +35,9 @@ struct EngineConditions {
 //   A refused test also stops that actuator's running test.
 // - Switching a test off is never refused for the engine state: returning to normal control is
 //   always safe.
+// One test runs at a time: the tester keeps a single test request in the module, so a request
+// for another actuator (or a reset, or a request the ECM refuses as unknown) means the running
+// test is no longer repeated, and the ECM returns its actuator to normal control.
 // On the second identification scheme, where the tester sends 00 in place of some command
 // bytes, 03 00 .. is the throttle sensor reset, 05 00 00 70 00 the idle control reset, and
 // 06 00 .. starts the cooling fan (06 80 00 stops it).
@@ -54,6 +57,12 @@ public:
     const ActuatorEffects& effects() const { return effects_; }
 
 private:
+    // The actuator whose test a request starts, drives or switches off.
+    enum class Actuator { None, Pair, Damper, SecondaryThrottle, ExhaustValve, IscAir, IdleSpeed, CoolingFan, Evap };
+
+    Actuator actuatorOf(std::uint8_t id, std::span<const std::uint8_t, 4> p) const;
+    // Returns every actuator but `kept` to normal control.
+    void endTestsExcept(Actuator kept);
     bool supports(int position) const;
     static void drive(std::optional<ActuatorDrive>& actuator, double target, double seconds);
     // The answer to a request with test id and p1..p4; fills `refusal` when refused.

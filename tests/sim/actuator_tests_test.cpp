@@ -158,6 +158,50 @@ TEST_F(ActuatorTestsTest, EngineStateRejections) {
     EXPECT_EQ(test({0x01, 0x80, 0x00, 0x00, 0x00})[0], 0xE5);
 }
 
+// The module holds one test request at a time: a test of another actuator, or a reset, ends the
+// running test, whose actuator then reads as on an ECM that was never tested.
+TEST_F(ActuatorTestsTest, StartingAnotherTestEndsTheRunningOne) {
+    build();
+    auto untouched = makeUnit(defaultProfile(UnitKind::Engine, "21H2"), clock_);
+    const auto normalByte = [&](std::size_t frameByte) {
+        return untouched->answer(std::vector<std::uint8_t>{0x21, 0x08})[at(frameByte)];
+    };
+    setTime(kColdIdle);  // the fan, the purge valve and the PAIR valve rest under normal control
+    const std::uint8_t pairBit = 0x01, evapBit = 0x08, fanBit = 0x04;
+
+    ASSERT_EQ(test({0x01, 0x80, 0x00, 0x00, 0x00})[0], 0xE5);  // PAIR On
+    ASSERT_EQ(liveByte(51) & pairBit, pairBit);
+    ASSERT_EQ(test({0x07, 0x80, 0x00, 0x00, 0x00})[0], 0xE5);  // EVAP On
+    EXPECT_EQ(liveByte(50) & evapBit, evapBit);
+    EXPECT_EQ(liveByte(51), normalByte(51));
+
+    ASSERT_EQ(test({0x01, 0x40, 0x00, 0x00, 0x00})[0], 0xE5);  // steering damper On
+    EXPECT_EQ(liveByte(50), normalByte(50));                    // the purge valve is back
+    ASSERT_NE(liveByte(47), normalByte(47));
+    ASSERT_EQ(test({0x06, 0x80, 0x80, 0x00, 0x00})[0], 0xE5);  // cooling fan Start
+    EXPECT_EQ(liveByte(47), normalByte(47));
+    EXPECT_EQ(liveByte(50) & fanBit, fanBit);
+
+    // A valve driven to its end returns to where normal control has it.
+    setTime(kWarmIdle);
+    ASSERT_EQ(test({0x04, 0x80, 0x80, 0x00, 0x00})[0], 0xE5);  // exhaust valve Open
+    EXPECT_EQ(liveByte(50), normalByte(50));                    // the fan is back
+    clock_->advance(2.0);
+    test({0x04, 0x80, 0x80, 0x00, 0x00});  // repeated while it runs: it stays open
+    ASSERT_EQ(liveByte(48), 255);
+    ASSERT_NE(normalByte(48), 255);
+    ASSERT_EQ(test({0x05, 0x80, 0x00, 0x78, 0x00})[0], 0xE5);  // idle speed target
+    EXPECT_EQ(liveByte(48), normalByte(48));
+
+    // A reset replaces the test request as well.
+    setTime(kWarmStopped);
+    ASSERT_EQ(test({0x03, 0x80, 0x80, 0x00, 0x00})[0], 0xE5);  // secondary throttle Open
+    clock_->advance(2.0);
+    ASSERT_EQ(liveByte(46), 255);
+    ASSERT_EQ(test({0x05, 0x20, 0x00, 0x70, 0x00})[0], 0xE5);  // ISC learned value reset
+    EXPECT_EQ(liveByte(46), normalByte(46));
+}
+
 TEST_F(ActuatorTestsTest, TestsTheModelLacksAreNotSupported) {
     build(UnitKind::Engine, "12F0");  // no secondary throttle, exhaust valve, damper, fan, PAIR
     setTime(kWarmIdle);
