@@ -63,8 +63,9 @@ UnitProfile defaultProfile(UnitKind kind, const std::string& modelCode) {
         case UnitKind::Transmission: profile.modelCode = "20J0"; break;
         case UnitKind::EngineTransmission:
             profile.modelCode = "26J0";
-            // Its engine stores faults like the engine ECM: coolant sensor and a misfire.
-            profile.troubleCodes = {{0x01, 0x15, 0x60}, {0x03, 0x00, 0x20}};
+            // A current fault of its engine half (coolant temperature sensor, P0115) and a past
+            // one of its transmission half (pulley position sensor, P1862).
+            profile.troubleCodes = {{0x01, 0x15, 0x60}, {0x18, 0x62, 0x20}};
             break;
         case UnitKind::Abs: profile.modelCode = "27G0"; break;
         case UnitKind::Eps: profile.modelCode = "31H0"; break;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "sim/unit_catalogue.h"
+#include "vehicle/dtc_catalogue.h"
 
 namespace quilldar::sim {
 namespace {
@@ -95,6 +96,28 @@ TEST_F(VirtualUnitTest, TroubleCodesAreCountedReadAndCleared) {
     abs->setTroubleCodes({{0x16, 0x55, 0x60}});
     EXPECT_EQ(ask(*abs, {0x21, 0x00})[at(6)], 1);
     EXPECT_EQ(ask(*abs, {0x21, 0x08})[at(6)], 0);
+}
+
+// Every code a simulated unit stores has a description: none of them reads "Unknown error" on the
+// Error codes page.
+TEST_F(VirtualUnitTest, StoredCodesAreInTheCatalogue) {
+    vehicle::DtcCatalogue catalogue;
+    vehicle::assignEnglishDtcTexts(catalogue);
+    int stored = 0;
+    for (const UnitKind kind : {UnitKind::Engine, UnitKind::Transmission, UnitKind::EngineTransmission,
+                                UnitKind::Abs, UnitKind::Eps}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        auto ecu = unit(kind);
+        const ServiceBytes codes = ask(*ecu, {0x18, 0x00, 0x00, 0x00});
+        ASSERT_GE(codes.size(), 2u);
+        ASSERT_EQ(codes[0], 0x58);
+        for (std::size_t i = 2; i + 2 < codes.size(); i += 3) {
+            const int number = vehicle::dtcNumber(codes[i], codes[i + 1]);
+            ++stored;
+            EXPECT_FALSE(catalogue.slot(number).isEmpty()) << vehicle::dtcDisplayCode(number, 0).toStdString();
+        }
+    }
+    EXPECT_GE(stored, 4);  // the engine's two and the combined unit's two
 }
 
 TEST_F(VirtualUnitTest, MissingCylindersAreMarkedWithFF) {
