@@ -99,6 +99,7 @@ int runSimulate(const SimulateOptions& options) {
     }
     const int unitTab = static_cast<int>(spec->unit);
     const auto systemKind = static_cast<std::uint16_t>(unitTab + 1);
+    // Without --page the unit's data page, the first tab of its session.
     int pageTab = 0;
     if (options.page) {
         const auto pages = app::pageTabMap(systemKind, spec->secondScheme);
@@ -169,6 +170,7 @@ int runSimulate(const SimulateOptions& options) {
 
     sim::FaultSchedule faults = options.faults;
     int lastTick = options.ticks;
+    bool errorPageSwitchDue = state.autoErrorPage != 0;
     for (int tick = 1; tick <= options.ticks; ++tick) {
         faults.beforePollTick(true, module);
         // Ticks without pauses outrun the module; each takes the freshest reply, as it would at the
@@ -180,8 +182,12 @@ int runSimulate(const SimulateOptions& options) {
             lastTick = tick;
             break;
         }
-        // The page asked for is shown from the first tick on, once the tab strip was rebuilt.
-        if (tick == 1 && options.page) session.tabClicked(pageTab);
+        // The page asked for is shown from the first tick on, once the tab strip was rebuilt. The
+        // first reply that counts stored trouble codes switches the session to the Error codes
+        // page, once; the tool then clicks the page's tab again, as a user would.
+        const bool switchedToErrorCodes = errorPageSwitchDue && state.autoErrorPage == 0;
+        errorPageSwitchDue = state.autoErrorPage != 0;
+        if (tick == 1 || switchedToErrorCodes) session.tabClicked(pageTab);
         pacer.wait();
     }
     if (state.connected) session.connectCommand();  // Disconnect

@@ -37,6 +37,27 @@ TEST_F(SimulateCommand, SavesTheSessionWithTheUnitsPageOnEveryRecord) {
     for (qsizetype at = 0; at < bytes.size(); at += 65) EXPECT_EQ(bytes[at], 1) << "record " << at / 65;
 }
 
+// Without --page the recording is of the unit's data page, even for a unit with stored trouble
+// codes, whose first reply switches a session to the Error codes page.
+TEST_F(SimulateCommand, WithoutPageRecordsTheUnitsDataPage) {
+    for (const auto& [unit, dataPage] : {std::pair<const char*, char>{"engine", 0}, {"combined", 2}, {"abs", 3}}) {
+        SCOPED_TRACE(unit);
+        QFile::remove(output());
+        const ToolRun run = simulate({"--unit", unit, "--ticks", "15"});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QByteArray bytes = quilldar::testing::readFile(output());
+        ASSERT_GT(bytes.size(), 15 * 65);
+        for (qsizetype at = 0; at < bytes.size(); at += 65) EXPECT_EQ(bytes[at], dataPage) << "record " << at / 65;
+    }
+    // A page asked for is kept as well, from the second tick on.
+    QFile::remove(output());
+    const ToolRun run = simulate({"--unit", "engine", "--ticks", "15", "--page", "6"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QByteArray bytes = quilldar::testing::readFile(output());
+    ASSERT_GT(bytes.size(), 15 * 65);
+    for (qsizetype at = bytes.size() - 14 * 65; at < bytes.size(); at += 65) EXPECT_EQ(bytes[at], 6) << "record " << at / 65;
+}
+
 // The tick and the words of "Session ended at tick N: ..." on standard output.
 std::pair<int, QString> sessionEnd(const QByteArray& out) {
     const QRegularExpression ended(QStringLiteral("Session ended at tick (\\d+): (.*)\n"));
