@@ -244,11 +244,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Ok</source>
-        <comment>Ok</comment>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Print</source>
         <comment>Print</comment>
         <translation type="unfinished"></translation>
@@ -373,6 +368,273 @@ It is kept; try another folder or name.</source>
 Live data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.</source>
         <comment>RecordingStopped</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>HID library</source>
+        <comment>CheckLibrary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB device %1</source>
+        <comment>CheckDevice</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device permission</source>
+        <comment>CheckPermission</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Other Quilldar</source>
+        <comment>CheckOtherInstance</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Module answers</source>
+        <comment>CheckModuleAnswers</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vehicle power</source>
+        <comment>CheckVehiclePower</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fix:</source>
+        <comment>CheckFix</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 loads.</source>
+        <comment>CheckLibraryLoads</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not needed by the simulated module.</source>
+        <comment>CheckLibraryNotNeeded</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No library</source>
+        <comment>CheckWordNoLibrary</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be loaded.</source>
+        <comment>CheckLibraryMissing</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install it with: sudo apt-get install libhidapi-hidraw0</source>
+        <comment>CheckLibraryFix</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>plugged in.</source>
+        <comment>CheckDeviceFound</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No USB</source>
+        <comment>CheckWordNoUsb</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found among the USB HID devices.</source>
+        <comment>CheckDeviceMissing</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plug the interface module in; try another USB port or cable. lsusb should list %1.</source>
+        <comment>CheckDeviceFix</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this user may read and write the module.</source>
+        <comment>CheckAccessGranted</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No access</source>
+        <comment>CheckWordNoAccess</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the module is plugged in but this user may not open it%1.</source>
+        <comment>CheckAccessDenied</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Install the Quilldar package, which brings the udev rule, or install the rule by hand: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; then unplug and replug the module.</source>
+        <comment>CheckRuleMissingFix</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is installed: unplug and replug the module. If it still fails (for example when not logged in at this computer&apos;s own screen), join the plugdev group with: sudo adduser %2 plugdev, then log out and in again.</source>
+        <comment>CheckJoinGroupFix</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is installed and %2 is in the plugdev group: unplug and replug the module; if that does not help, run: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</source>
+        <comment>CheckReloadRulesFix</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none is using the module.</source>
+        <comment>CheckNoOtherInstance</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>In use</source>
+        <comment>CheckWordInUse</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>another copy of Quilldar owns the module.</source>
+        <comment>CheckOtherInstanceFound</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close the other Quilldar window (or use it), then try again.</source>
+        <comment>CheckOtherInstanceFix</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hardware ID %1, serial number %2, type %3.</source>
+        <comment>CheckModuleAnswered</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No reply</source>
+        <comment>CheckWordNoReply</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the module did not answer.</source>
+        <comment>CheckModuleSilent</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unplug the module, wait a few seconds, plug it in again and retry.</source>
+        <comment>CheckModuleSilentFix</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wrong type</source>
+        <comment>CheckWordWrongType</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the module is of another type; Quilldar works only with type &apos;1&apos;.</source>
+        <comment>CheckModuleOtherType</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the module is of type &apos;%1&apos;; Quilldar works only with type &apos;1&apos;.</source>
+        <comment>CheckModuleTypeIs</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use a Quilldar interface module; this one is meant for another program.</source>
+        <comment>CheckWrongTypeFix</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stable (%1 power reports in a row).</source>
+        <comment>CheckPowerStable</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No power</source>
+        <comment>CheckWordNoPower</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not stable within %1.</source>
+        <comment>CheckPowerUnstable</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <comment>CheckSeconds</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 polls</source>
+        <comment>CheckPolls</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Switch the ignition on, check the battery and that the diagnostic connector sits firmly.</source>
+        <comment>CheckPowerFix</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the module stopped answering while power was polled.</source>
+        <comment>CheckPowerPollLost</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check the USB cable; unplug and replug the module.</source>
+        <comment>CheckUsbCableFix</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not checked (an earlier check failed).</source>
+        <comment>CheckNotChecked</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update check could not save its version file in %1 (%2).
+No update was fetched: your program and your FAQ documents stay as they are.</source>
+        <comment>UpdateVersionFileNotStored</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new version could not be saved in %1 (%2).
+Your installed version stays as it is.</source>
+        <comment>UpdateInstallerNotStored</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new FAQ documents could not be saved in %1 (%2).
+Your current FAQ documents are kept.</source>
+        <comment>UpdateFaqNotStored</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server sent something other than a PDF document for %1.
+Your current FAQ documents are kept.</source>
+        <comment>UpdateFaqNotPdf</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the folder cannot be created</source>
+        <comment>UpdateFolderNotCreated</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a document cannot be renamed</source>
+        <comment>UpdateDocumentNotRenamed</comment>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -6,6 +6,8 @@
 
 #include "context/app_context.h"
 #include "doctor/connection_doctor.h"
+#include "settings/language_table.h"
+#include "settings/languages.h"
 #include "link/hidapi_transport.h"
 #include "platform/device_access.h"
 #include "platform/instance_lock.h"
@@ -85,6 +87,8 @@ int runDoctor(const DoctorOptions& options) {
     }
 
     app::AppContext context(std::move(transport));
+    // The console speaks English, as every command of the tool does.
+    context.languageTable().fill(settings::kEnglish, context.settings());
     printLine(options.simulate ? QStringLiteral("Checking the connection to the simulated interface module...")
                                : QStringLiteral("Checking the connection to the interface module (USB id %1)...")
                                      .arg(doctor::moduleUsbId()));
@@ -92,7 +96,7 @@ int runDoctor(const DoctorOptions& options) {
     const auto found = doctor.run([](const doctor::Finding& finding) { printLine(finding.line()); });
     if (const doctor::Finding* failure = doctor::firstFailure(found)) {
         printLine(QStringLiteral("Not ready to connect: %1 (see the fix above).")
-                      .arg(doctor::checkTitle(failure->check)));
+                      .arg(failure->title));
         return 1;
     }
     printLine(QStringLiteral("Ready to connect."));

@@ -31,7 +31,7 @@ SessionController::SessionController(AppContext& context, MainView& view, files:
       view_(view),
       recording_(recording),
       playback_(context, view, recording, *this),
-      hint_(platform::udevRuleFolders()) {
+      hint_(platform::udevRuleFolders(), context.languageTable()) {
     // Every wait of a tick or a command keeps the window painted while the module takes its time.
     link_.setWaitPump([this] { view_.keepPainted(); }, kPumpInterval, this);
 }

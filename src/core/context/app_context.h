@@ -9,6 +9,7 @@
 #include "link/hid_transport.h"
 #include "link/link_handshake.h"
 #include "settings/language_table.h"
+#include "settings/languages.h"
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "pages/current_values_table.h"
@@ -31,6 +32,11 @@ public:
         vehicle::assignEnglishDtcTexts(dtcCatalogue_);
         languageTable_.setTroubleCodeSink(
             [this](int number, const QString& text) { dtcCatalogue_.assign(number, text); });
+        // Every text in English until the settings choose a language: no message is ever empty,
+        // whoever builds a context. The settings keep their own language until they are loaded.
+        const int chosen = settings_.languageIndex;
+        languageTable_.fill(settings::kEnglish, settings_);
+        settings_.languageIndex = chosen;
     }
 
     AppState& state() { return state_; }

@@ -2,38 +2,31 @@
 
 #include "link/hid_link.h"
 #include "link/link_handshake.h"
+#include "settings/language_table.h"
 
 namespace quilldar::doctor {
 
 namespace {
 
+using settings::MainText;
+
 constexpr const char* kRuleFile = "70-quilldar.rules";
 
-Finding passed(Check check, const QString& result) { return {check, Verdict::Passed, result, {}, {}}; }
-Finding failed(Check check, const char* word, const QString& result, const QString& fix) {
-    return {check, Verdict::Failed, result, fix, QString::fromLatin1(word)};
+Finding make(const findings::Texts& texts, Check check, Verdict verdict, const QString& result, const QString& fix,
+             const QString& word) {
+    return {check, verdict, result, fix, word, checkTitle(check, texts), texts.text(MainText::CheckFix)};
+}
+Finding passed(const findings::Texts& texts, Check check, const QString& result) {
+    return make(texts, check, Verdict::Passed, result, {}, {});
+}
+Finding failed(const findings::Texts& texts, Check check, MainText word, const QString& result, const QString& fix) {
+    return make(texts, check, Verdict::Failed, result, fix, texts.text(word));
 }
 
-QString permissionFix(const AccessHelp& help) {
-    if (help.ruleFile.isEmpty()) {
-        return QStringLiteral(
-                   "Install the Quilldar package, which brings the udev rule, or install the rule by "
-                   "hand: sudo cp packaging/linux/%1 /etc/udev/rules.d/ && sudo udevadm control "
-                   "--reload-rules && sudo udevadm trigger; then unplug and replug the module.")
-            .arg(QLatin1String(kRuleFile));
-    }
-    if (!help.inPlugdev) {
-        return QStringLiteral(
-                   "The udev rule %1 is installed: unplug and replug the module. If it still "
-                   "fails (for example when not logged in at this computer's own screen), join the "
-                   "plugdev group with: sudo adduser %2 plugdev, then log out and in again.")
-            .arg(help.ruleFile, help.user);
-    }
-    return QStringLiteral(
-               "The udev rule %1 is installed and %2 is in the plugdev group: unplug and replug the "
-               "module; if that does not help, run: sudo udevadm control --reload-rules && sudo "
-               "udevadm trigger.")
-        .arg(help.ruleFile, help.user);
+QString permissionFix(const findings::Texts& texts, const AccessHelp& help) {
+    if (help.ruleFile.isEmpty()) return texts.text(MainText::CheckRuleMissingFix).arg(QLatin1String(kRuleFile));
+    if (!help.inPlugdev) return texts.text(MainText::CheckJoinGroupFix).arg(help.ruleFile, help.user);
+    return texts.text(MainText::CheckReloadRulesFix).arg(help.ruleFile, help.user);
 }
 
 }  // namespace
@@ -44,21 +37,21 @@ QString moduleUsbId() {
         .arg(link::kModuleProductId, 4, 16, QLatin1Char('0'));
 }
 
-QString checkTitle(Check check) {
+QString checkTitle(Check check, const settings::LanguageTable& texts) {
     switch (check) {
-        case Check::Library: return QStringLiteral("HID library");
-        case Check::Device: return QStringLiteral("USB device %1").arg(moduleUsbId());
-        case Check::Permission: return QStringLiteral("Device permission");
-        case Check::OtherInstance: return QStringLiteral("Other Quilldar");
-        case Check::ModuleAnswers: return QStringLiteral("Module answers");
-        case Check::VehiclePower: return QStringLiteral("Vehicle power");
+        case Check::Library: return texts.text(MainText::CheckLibrary);
+        case Check::Device: return texts.text(MainText::CheckDevice).arg(moduleUsbId());
+        case Check::Permission: return texts.text(MainText::CheckPermission);
+        case Check::OtherInstance: return texts.text(MainText::CheckOtherInstance);
+        case Check::ModuleAnswers: return texts.text(MainText::CheckModuleAnswers);
+        case Check::VehiclePower: return texts.text(MainText::CheckVehiclePower);
     }
     return {};
 }
 
 QString Finding::text() const {
-    QString text = checkTitle(check) + QStringLiteral(": ") + result;
-    if (!fix.isEmpty()) text += QStringLiteral(" Fix: ") + fix;
+    QString text = title + QStringLiteral(": ") + result;
+    if (!fix.isEmpty()) text += QLatin1Char(' ') + fixLabel + QLatin1Char(' ') + fix;
     return text;
 }
 
@@ -73,85 +66,78 @@ QString Finding::line() const {
 
 namespace findings {
 
-Finding libraryLoaded(const QString& library) {
-    return passed(Check::Library, QStringLiteral("%1 loads.").arg(library));
+Finding libraryLoaded(const Texts& texts, const QString& library) {
+    return passed(texts, Check::Library, texts.text(MainText::CheckLibraryLoads).arg(library));
 }
 
-Finding libraryNotNeeded() {
-    return passed(Check::Library, QStringLiteral("not needed by the simulated module."));
+Finding libraryNotNeeded(const Texts& texts) {
+    return passed(texts, Check::Library, texts.text(MainText::CheckLibraryNotNeeded));
 }
 
-Finding libraryMissing(const QString& library) {
-    return failed(Check::Library, "No library", QStringLiteral("%1 cannot be loaded.").arg(library),
-                  QStringLiteral("Install it with: sudo apt-get install libhidapi-hidraw0"));
+Finding libraryMissing(const Texts& texts, const QString& library) {
+    return failed(texts, Check::Library, MainText::CheckWordNoLibrary,
+                  texts.text(MainText::CheckLibraryMissing).arg(library), texts.text(MainText::CheckLibraryFix));
 }
 
-Finding deviceFound() { return passed(Check::Device, QStringLiteral("plugged in.")); }
+Finding deviceFound(const Texts& texts) { return passed(texts, Check::Device, texts.text(MainText::CheckDeviceFound)); }
 
-Finding deviceMissing() {
-    return failed(Check::Device, "No USB", QStringLiteral("not found among the USB HID devices."),
-                  QStringLiteral("Plug the interface module in; try another USB port or cable. "
-                                 "lsusb should list %1.")
-                      .arg(moduleUsbId()));
+Finding deviceMissing(const Texts& texts) {
+    return failed(texts, Check::Device, MainText::CheckWordNoUsb, texts.text(MainText::CheckDeviceMissing),
+                  texts.text(MainText::CheckDeviceFix).arg(moduleUsbId()));
 }
 
-Finding accessGranted() {
-    return passed(Check::Permission, QStringLiteral("this user may read and write the module."));
+Finding accessGranted(const Texts& texts) {
+    return passed(texts, Check::Permission, texts.text(MainText::CheckAccessGranted));
 }
 
-Finding accessDenied(const AccessHelp& help) {
+Finding accessDenied(const Texts& texts, const AccessHelp& help) {
     const QString where = help.deniedPath.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(help.deniedPath);
-    return failed(Check::Permission, "No access",
-                  QStringLiteral("the module is plugged in but this user may not open it%1.").arg(where),
-                  permissionFix(help));
+    return failed(texts, Check::Permission, MainText::CheckWordNoAccess,
+                  texts.text(MainText::CheckAccessDenied).arg(where), permissionFix(texts, help));
 }
 
-Finding noOtherInstance() {
-    return passed(Check::OtherInstance, QStringLiteral("none is using the module."));
+Finding noOtherInstance(const Texts& texts) {
+    return passed(texts, Check::OtherInstance, texts.text(MainText::CheckNoOtherInstance));
 }
 
-Finding otherInstance() {
-    return failed(Check::OtherInstance, "In use", QStringLiteral("another copy of Quilldar owns the module."),
-                  QStringLiteral("Close the other Quilldar window (or use it), then try again."));
+Finding otherInstance(const Texts& texts) {
+    return failed(texts, Check::OtherInstance, MainText::CheckWordInUse, texts.text(MainText::CheckOtherInstanceFound),
+                  texts.text(MainText::CheckOtherInstanceFix));
 }
 
-Finding moduleAnswered(const link::ModuleIdentity& identity) {
-    return passed(Check::ModuleAnswers, QStringLiteral("hardware ID %1, serial number %2, type %3.")
-                                            .arg(identity.hardwareId, identity.serialNumber, identity.type));
+Finding moduleAnswered(const Texts& texts, const link::ModuleIdentity& identity) {
+    return passed(texts, Check::ModuleAnswers,
+                  texts.text(MainText::CheckModuleAnswered).arg(identity.hardwareId, identity.serialNumber, identity.type));
 }
 
-Finding moduleSilent() {
-    return failed(Check::ModuleAnswers, "No reply", QStringLiteral("the module did not answer."),
-                  QStringLiteral("Unplug the module, wait a few seconds, plug it in again and retry."));
+Finding moduleSilent(const Texts& texts) {
+    return failed(texts, Check::ModuleAnswers, MainText::CheckWordNoReply, texts.text(MainText::CheckModuleSilent),
+                  texts.text(MainText::CheckModuleSilentFix));
 }
 
-Finding moduleWrongType(const QString& type) {
-    return failed(Check::ModuleAnswers, "Wrong type",
-                  type.isEmpty()
-                      ? QStringLiteral("the module is of another type; Quilldar works only with type '1'.")
-                      : QStringLiteral("the module is of type '%1'; Quilldar works only with type '1'.").arg(type),
-                  QStringLiteral("Use a Quilldar interface module; this one is meant for another program."));
+Finding moduleWrongType(const Texts& texts, const QString& type) {
+    return failed(texts, Check::ModuleAnswers, MainText::CheckWordWrongType,
+                  type.isEmpty() ? texts.text(MainText::CheckModuleOtherType)
+                                 : texts.text(MainText::CheckModuleTypeIs).arg(type),
+                  texts.text(MainText::CheckWrongTypeFix));
 }
 
-Finding powerStable() {
-    return passed(Check::VehiclePower,
-                  QStringLiteral("stable (%1 consecutive \"Power OK\").").arg(link::kPowerStableCount));
+Finding powerStable(const Texts& texts) {
+    return passed(texts, Check::VehiclePower, texts.text(MainText::CheckPowerStable).arg(link::kPowerStableCount));
 }
 
-Finding noPower(const QString& waited) {
-    return failed(Check::VehiclePower, "No power",
-                  QStringLiteral("not stable within %1.").arg(waited),
-                  QStringLiteral("Switch the ignition on, check the battery and that the diagnostic "
-                                 "connector sits firmly."));
+Finding noPower(const Texts& texts, const QString& waited) {
+    return failed(texts, Check::VehiclePower, MainText::CheckWordNoPower,
+                  texts.text(MainText::CheckPowerUnstable).arg(waited), texts.text(MainText::CheckPowerFix));
 }
 
-Finding moduleLostDuringPowerPoll() {
-    return failed(Check::VehiclePower, "No reply", QStringLiteral("the module stopped answering while power was polled."),
-                  QStringLiteral("Check the USB cable; unplug and replug the module."));
+Finding moduleLostDuringPowerPoll(const Texts& texts) {
+    return failed(texts, Check::VehiclePower, MainText::CheckWordNoReply, texts.text(MainText::CheckPowerPollLost),
+                  texts.text(MainText::CheckUsbCableFix));
 }
 
-Finding notChecked(Check check) {
-    return {check, Verdict::NotChecked, QStringLiteral("not checked (an earlier check failed)."), {}, {}};
+Finding notChecked(const Texts& texts, Check check) {
+    return make(texts, check, Verdict::NotChecked, texts.text(MainText::CheckNotChecked), {}, {});
 }
 
 }  // namespace findings

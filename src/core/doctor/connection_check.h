@@ -5,6 +5,9 @@
 namespace quilldar::link {
 struct ModuleIdentity;
 }
+namespace quilldar::settings {
+class LanguageTable;
+}
 
 namespace quilldar::doctor {
 
@@ -28,6 +31,8 @@ struct Finding {
     QString result;  // what was found
     QString fix;     // what the user can do about it; empty when the check passed
     QString word;    // the failure in a word short enough for a hardware field: "No USB"
+    QString title;     // the check's name, as checkTitle gives it
+    QString fixLabel;  // "Fix:"
 
     bool failed() const { return verdict == Verdict::Failed; }
     // "USB device 04d8:05f1: not found. Fix: ..." — the finding as one sentence or two.
@@ -37,7 +42,7 @@ struct Finding {
 };
 
 // The name of a check as it starts its line: "HID library", "USB device 04d8:05f1", ...
-QString checkTitle(Check check);
+QString checkTitle(Check check, const settings::LanguageTable& texts);
 
 // The module's USB id as lsusb shows it: "04d8:05f1".
 QString moduleUsbId();
@@ -50,25 +55,27 @@ struct AccessHelp {
     QString user;
 };
 
-// The findings, one builder per outcome.
+// The findings, one builder per outcome, in the language of the table.
 namespace findings {
-Finding libraryLoaded(const QString& library);
-Finding libraryNotNeeded();
-Finding libraryMissing(const QString& library);
-Finding deviceFound();
-Finding deviceMissing();
-Finding accessGranted();
-Finding accessDenied(const AccessHelp& help);
-Finding noOtherInstance();
-Finding otherInstance();
-Finding moduleAnswered(const link::ModuleIdentity& identity);
-Finding moduleSilent();
+using Texts = settings::LanguageTable;
+Finding libraryLoaded(const Texts& texts, const QString& library);
+Finding libraryNotNeeded(const Texts& texts);
+Finding libraryMissing(const Texts& texts, const QString& library);
+Finding deviceFound(const Texts& texts);
+Finding deviceMissing(const Texts& texts);
+Finding accessGranted(const Texts& texts);
+Finding accessDenied(const Texts& texts, const AccessHelp& help);
+Finding noOtherInstance(const Texts& texts);
+Finding otherInstance(const Texts& texts);
+Finding moduleAnswered(const Texts& texts, const link::ModuleIdentity& identity);
+Finding moduleSilent(const Texts& texts);
 // type: the character the module reported; empty when not known.
-Finding moduleWrongType(const QString& type);
-Finding powerStable();
-Finding noPower(const QString& waited);
-Finding moduleLostDuringPowerPoll();
-Finding notChecked(Check check);
+Finding moduleWrongType(const Texts& texts, const QString& type);
+Finding powerStable(const Texts& texts);
+// waited: how long power was waited for, in words ("5 seconds", "50 polls").
+Finding noPower(const Texts& texts, const QString& waited);
+Finding moduleLostDuringPowerPoll(const Texts& texts);
+Finding notChecked(const Texts& texts, Check check);
 }  // namespace findings
 
 }  // namespace quilldar::doctor

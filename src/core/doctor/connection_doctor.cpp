@@ -7,6 +7,7 @@
 #include "link/hidapi_transport.h"
 #include "platform/device_access.h"
 #include "platform/instance_lock.h"
+#include "settings/language_table.h"
 
 namespace quilldar::doctor {
 
@@ -28,24 +29,26 @@ ConnectionDoctor::ConnectionDoctor(app::AppContext& context, DoctorSetup setup)
     : context_(context), setup_(std::move(setup)) {}
 
 std::vector<Finding> ConnectionDoctor::run(const Report& report) {
+    const settings::LanguageTable& texts = context_.languageTable();
     std::vector<Finding> found;
     bool fine = checkDevice(found, report);
     if (fine) {
         // Held while the module is greeted: a copy of the program started meanwhile runs offline.
         platform::InstanceLock lock(setup_.lockFolder);
         fine = lock.acquire();
-        add(found, report, fine ? findings::noOtherInstance() : findings::otherInstance());
+        add(found, report, fine ? findings::noOtherInstance(texts) : findings::otherInstance(texts));
         if (fine) checkModule(found, report);
         context_.link().CloseInterface();
     }
     for (const Check check : kOrder) {
         const bool done = std::any_of(found.begin(), found.end(), [&](const Finding& f) { return f.check == check; });
-        if (!done) add(found, report, findings::notChecked(check));
+        if (!done) add(found, report, findings::notChecked(texts, check));
     }
     return found;
 }
 
 bool ConnectionDoctor::checkDevice(std::vector<Finding>& found, const Report& report) {
+    const settings::LanguageTable& texts = context_.languageTable();
     // One open attempt through the transport's enumeration tells the first three checks apart;
     // the device is closed again at once, so that a copy of the program using it is not disturbed.
     link::HidTransport& transport = context_.transport();
@@ -56,50 +59,51 @@ bool ConnectionDoctor::checkDevice(std::vector<Finding>& found, const Report& re
     transport.close();
 
     if (outcome == link::OpenOutcome::LibraryUnavailable) {
-        add(found, report, findings::libraryMissing(setup_.libraryName));
+        add(found, report, findings::libraryMissing(texts, setup_.libraryName));
         return false;
     }
     add(found, report,
-        setup_.libraryName.isEmpty() ? findings::libraryNotNeeded() : findings::libraryLoaded(setup_.libraryName));
+        setup_.libraryName.isEmpty() ? findings::libraryNotNeeded(texts) : findings::libraryLoaded(texts, setup_.libraryName));
     if (outcome == link::OpenOutcome::NotFound) {
-        add(found, report, findings::deviceMissing());
+        add(found, report, findings::deviceMissing(texts));
         return false;
     }
-    add(found, report, findings::deviceFound());
+    add(found, report, findings::deviceFound(texts));
     if (outcome == link::OpenOutcome::AccessDenied) {
-        add(found, report, findings::accessDenied(help));
+        add(found, report, findings::accessDenied(texts, help));
         return false;
     }
-    add(found, report, findings::accessGranted());
+    add(found, report, findings::accessGranted(texts));
     return true;
 }
 
 bool ConnectionDoctor::checkModule(std::vector<Finding>& found, const Report& report) {
+    const settings::LanguageTable& texts = context_.languageTable();
     app::AppState& state = context_.state();
     link::HidLink& link = context_.link();
     if (!link.ReopenInterface() || !link::LinkHandshake(link, state, context_.module())) {
-        add(found, report, findings::moduleSilent());
+        add(found, report, findings::moduleSilent(texts));
         return false;
     }
     if (state.adapterRejected) {
-        add(found, report, findings::moduleWrongType(context_.module().type));
+        add(found, report, findings::moduleWrongType(texts, context_.module().type));
         return false;
     }
-    add(found, report, findings::moduleAnswered(context_.module()));
+    add(found, report, findings::moduleAnswered(texts, context_.module()));
 
     for (int poll = 0; poll < setup_.maxPowerPolls && !state.powerStable; ++poll) {
         link::PollPower(link, state);
         if (!state.isLinkOpen()) {
-            add(found, report, findings::moduleLostDuringPowerPoll());
+            add(found, report, findings::moduleLostDuringPowerPoll(texts));
             return false;
         }
         if (!state.powerStable) std::this_thread::sleep_for(setup_.pollPeriod);
     }
     if (!state.powerStable) {
-        add(found, report, findings::noPower(QStringLiteral("%1 polls").arg(setup_.maxPowerPolls)));
+        add(found, report, findings::noPower(texts, texts.text(settings::MainText::CheckPolls).arg(setup_.maxPowerPolls)));
         return false;
     }
-    add(found, report, findings::powerStable());
+    add(found, report, findings::powerStable(texts));
     return true;
 }
 

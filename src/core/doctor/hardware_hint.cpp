@@ -4,12 +4,14 @@
 #include "doctor/connection_doctor.h"
 #include "link/hid_link.h"
 #include "link/hidapi_transport.h"
+#include "settings/language_table.h"
 
 namespace quilldar::doctor {
 
 HardwareHint hintFor(const Finding& finding) { return {finding.word, finding.text(), finding.check}; }
 
-HardwareHintWatch::HardwareHintWatch(QStringList ruleFolders) : ruleFolders_(std::move(ruleFolders)) {}
+HardwareHintWatch::HardwareHintWatch(QStringList ruleFolders, const settings::LanguageTable& texts)
+    : ruleFolders_(std::move(ruleFolders)), texts_(texts) {}
 
 bool HardwareHintWatch::update(const app::AppState& state, const link::HidLink& link,
                                const link::HidTransport& transport, Clock::time_point now) {
@@ -34,19 +36,19 @@ std::optional<Finding> HardwareHintWatch::reason(const app::AppState& state, con
     if (!state.isLinkOpen() && !state.adapterRejected) {
         switch (link.lastOpenOutcome()) {
             case link::OpenOutcome::LibraryUnavailable:
-                return findings::libraryMissing(QString::fromLatin1(link::HidApiTransport::kDefaultLibrary));
-            case link::OpenOutcome::NotFound: return findings::deviceMissing();
+                return findings::libraryMissing(texts_, QString::fromLatin1(link::HidApiTransport::kDefaultLibrary));
+            case link::OpenOutcome::NotFound: return findings::deviceMissing(texts_);
             case link::OpenOutcome::AccessDenied:
                 // The rule folders are looked at once while access stays denied, not at every tick.
-                if (!accessDenied_) accessDenied_ = findings::accessDenied(examineAccess(transport, ruleFolders_));
-                return accessDenied_;
+                if (!accessDenied_) accessDenied_ = examineAccess(transport, ruleFolders_);
+                return findings::accessDenied(texts_, *accessDenied_);
             case link::OpenOutcome::Opened: break;
         }
     }
     if (now - *unavailableSince_ < kPatience) return std::nullopt;
-    if (state.adapterRejected) return findings::moduleWrongType(QString());
-    if (!state.isLinkOpen()) return findings::moduleSilent();
-    return findings::noPower(QStringLiteral("%1 seconds").arg(kPatience.count()));
+    if (state.adapterRejected) return findings::moduleWrongType(texts_, QString());
+    if (!state.isLinkOpen()) return findings::moduleSilent(texts_);
+    return findings::noPower(texts_, texts_.text(settings::MainText::CheckSeconds).arg(kPatience.count()));
 }
 
 }  // namespace quilldar::doctor

@@ -15,6 +15,10 @@ class HidLink;
 class HidTransport;
 }  // namespace quilldar::link
 
+namespace quilldar::settings {
+class LanguageTable;
+}
+
 namespace quilldar::doctor {
 
 // What the main window's hardware fields show instead of staying empty when no connection can be
@@ -41,7 +45,8 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::seconds kPatience{10};
 
-    explicit HardwareHintWatch(QStringList ruleFolders);
+    // texts: the language the hints are given in, followed as it changes.
+    HardwareHintWatch(QStringList ruleFolders, const settings::LanguageTable& texts);
 
     // Call at every poll tick. Returns true when the hint to show changed since the last call.
     bool update(const app::AppState& state, const link::HidLink& link, const link::HidTransport& transport,
@@ -54,8 +59,9 @@ private:
                                   const link::HidTransport& transport, Clock::time_point now);
 
     QStringList ruleFolders_;
+    const settings::LanguageTable& texts_;
     std::optional<Clock::time_point> unavailableSince_;
-    std::optional<Finding> accessDenied_;
+    std::optional<AccessHelp> accessDenied_;
     std::optional<HardwareHint> current_;
 };
 

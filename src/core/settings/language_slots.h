@@ -66,7 +66,7 @@
     X(ActualSensorData, u"Actual sensor data:", T) \
     X(Date, u"Date: ", T) \
     X(TimeOfDay, u"Time: ", T) \
-    X(Ok, u"Ok", T) \
+    X(Ok, u"Ok", S) \
     X(Print, u"Print", T) \
     X(PleaseWait, u"Please wait while downloading...", T) \
     X(ProductTitle, u"Quilldar", F) \
@@ -89,7 +89,56 @@
     X(ReportNotWritten, u"The report could not be written to %1.", T) \
     X(OfflineExplanation, u"%1. This copy opens, plays, graphs and prints recordings; close the other copy to use the module here.", T) \
     X(WrongTabHint, u"The unit tried was %1, the unit of the selected tab. To connect to another unit, select its tab first, then press Connect.", T) \
-    X(RecordingStopped, u"The session cannot be recorded to disk: %1\nLive data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.", T)
+    X(RecordingStopped, u"The session cannot be recorded to disk: %1\nLive data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.", T) \
+    X(CheckLibrary, u"HID library", T) \
+    X(CheckDevice, u"USB device %1", T) \
+    X(CheckPermission, u"Device permission", T) \
+    X(CheckOtherInstance, u"Other Quilldar", T) \
+    X(CheckModuleAnswers, u"Module answers", T) \
+    X(CheckVehiclePower, u"Vehicle power", T) \
+    X(CheckFix, u"Fix:", T) \
+    X(CheckLibraryLoads, u"%1 loads.", T) \
+    X(CheckLibraryNotNeeded, u"not needed by the simulated module.", T) \
+    X(CheckWordNoLibrary, u"No library", T) \
+    X(CheckLibraryMissing, u"%1 cannot be loaded.", T) \
+    X(CheckLibraryFix, u"Install it with: sudo apt-get install libhidapi-hidraw0", T) \
+    X(CheckDeviceFound, u"plugged in.", T) \
+    X(CheckWordNoUsb, u"No USB", T) \
+    X(CheckDeviceMissing, u"not found among the USB HID devices.", T) \
+    X(CheckDeviceFix, u"Plug the interface module in; try another USB port or cable. lsusb should list %1.", T) \
+    X(CheckAccessGranted, u"this user may read and write the module.", T) \
+    X(CheckWordNoAccess, u"No access", T) \
+    X(CheckAccessDenied, u"the module is plugged in but this user may not open it%1.", T) \
+    X(CheckRuleMissingFix, u"Install the Quilldar package, which brings the udev rule, or install the rule by hand: sudo cp packaging/linux/%1 /etc/udev/rules.d/ && sudo udevadm control --reload-rules && sudo udevadm trigger; then unplug and replug the module.", T) \
+    X(CheckJoinGroupFix, u"The udev rule %1 is installed: unplug and replug the module. If it still fails (for example when not logged in at this computer's own screen), join the plugdev group with: sudo adduser %2 plugdev, then log out and in again.", T) \
+    X(CheckReloadRulesFix, u"The udev rule %1 is installed and %2 is in the plugdev group: unplug and replug the module; if that does not help, run: sudo udevadm control --reload-rules && sudo udevadm trigger.", T) \
+    X(CheckNoOtherInstance, u"none is using the module.", T) \
+    X(CheckWordInUse, u"In use", T) \
+    X(CheckOtherInstanceFound, u"another copy of Quilldar owns the module.", T) \
+    X(CheckOtherInstanceFix, u"Close the other Quilldar window (or use it), then try again.", T) \
+    X(CheckModuleAnswered, u"hardware ID %1, serial number %2, type %3.", T) \
+    X(CheckWordNoReply, u"No reply", T) \
+    X(CheckModuleSilent, u"the module did not answer.", T) \
+    X(CheckModuleSilentFix, u"Unplug the module, wait a few seconds, plug it in again and retry.", T) \
+    X(CheckWordWrongType, u"Wrong type", T) \
+    X(CheckModuleOtherType, u"the module is of another type; Quilldar works only with type '1'.", T) \
+    X(CheckModuleTypeIs, u"the module is of type '%1'; Quilldar works only with type '1'.", T) \
+    X(CheckWrongTypeFix, u"Use a Quilldar interface module; this one is meant for another program.", T) \
+    X(CheckPowerStable, u"stable (%1 power reports in a row).", T) \
+    X(CheckWordNoPower, u"No power", T) \
+    X(CheckPowerUnstable, u"not stable within %1.", T) \
+    X(CheckSeconds, u"%1 seconds", T) \
+    X(CheckPolls, u"%1 polls", T) \
+    X(CheckPowerFix, u"Switch the ignition on, check the battery and that the diagnostic connector sits firmly.", T) \
+    X(CheckPowerPollLost, u"the module stopped answering while power was polled.", T) \
+    X(CheckUsbCableFix, u"Check the USB cable; unplug and replug the module.", T) \
+    X(CheckNotChecked, u"not checked (an earlier check failed).", T) \
+    X(UpdateVersionFileNotStored, u"The update check could not save its version file in %1 (%2).\nNo update was fetched: your program and your FAQ documents stay as they are.", T) \
+    X(UpdateInstallerNotStored, u"The new version could not be saved in %1 (%2).\nYour installed version stays as it is.", T) \
+    X(UpdateFaqNotStored, u"The new FAQ documents could not be saved in %1 (%2).\nYour current FAQ documents are kept.", T) \
+    X(UpdateFaqNotPdf, u"The server sent something other than a PDF document for %1.\nYour current FAQ documents are kept.", T) \
+    X(UpdateFolderNotCreated, u"the folder cannot be created", T) \
+    X(UpdateDocumentNotRenamed, u"a document cannot be renamed", T)
 
 // Group 3: the Engine page. The order is the engine text list: the row labels in row order with
 // the placeholder at index 35, then the ISC unit word and the six switch state words.

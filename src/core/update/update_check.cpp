@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <cstring>
 
 #include "state/app_state.h"
 #include "settings/language_table.h"
@@ -12,7 +11,6 @@
 #include "platform/file_replace.h"
 #include "update/server_url.h"
 #include "update/update_files.h"
-#include "update/update_messages.h"
 #include "update/update_view.h"
 #include "update/version_file.h"
 
@@ -59,9 +57,10 @@ DownloadResult UpdateCheck::download(const QString& name, const QString& path) {
     return view_.download(sources_.serverUrl + name, path, showMessage_);
 }
 
-void UpdateCheck::tellProblem(const char* text, const QString& subject, const QString& reason) {
-    QString message = QString::fromUtf8(text).arg(QDir::toNativeSeparators(subject));
-    if (std::strstr(text, "%2") != nullptr) message = message.arg(reason);
+void UpdateCheck::tellProblem(MainText text, const QString& subject, const QString& reason) {
+    const QString& wording = texts_.text(text);
+    QString message = wording.arg(QDir::toNativeSeparators(subject));
+    if (wording.contains(QLatin1String("%2"))) message = message.arg(reason);
     report(message);
     view_.showMessage(texts_.text(MainText::Error), message);
 }
@@ -78,13 +77,13 @@ bool UpdateCheck::run() {
 
     // A folder that cannot be made is this computer's problem, not the network's: it is told.
     if (!QDir().mkpath(sources_.downloadDir)) {
-        tellProblem(message::kVersionFileNotStored, sources_.downloadDir, QStringLiteral("the folder cannot be created"));
+        tellProblem(MainText::UpdateVersionFileNotStored, sources_.downloadDir, texts_.text(MainText::UpdateFolderNotCreated));
         return false;
     }
     // Without a network or server the check ends here, without a word.
     const QString versionPath = localPath(kVersionFileName);
     const DownloadResult fetched = download(QString::fromLatin1(kVersionFileName), versionPath);
-    if (fetched.notStored()) tellProblem(message::kVersionFileNotStored, sources_.downloadDir, fetched.problem);
+    if (fetched.notStored()) tellProblem(MainText::UpdateVersionFileNotStored, sources_.downloadDir, fetched.problem);
     if (!fetched) return false;
     QFile versionFile(versionPath);
     if (!versionFile.open(QIODevice::ReadOnly)) {
@@ -126,7 +125,7 @@ bool UpdateCheck::offerNewVersion() {
             return true;
         }
         if (fetched.notStored()) {
-            tellProblem(message::kInstallerNotStored, sources_.downloadDir, fetched.problem);
+            tellProblem(MainText::UpdateInstallerNotStored, sources_.downloadDir, fetched.problem);
             return false;
         }
     }
@@ -144,7 +143,7 @@ void UpdateCheck::refreshFaq(const QString& version) {
         if (!fetched) {
             removeAll(staged);
             if (fetched.notStored()) {
-                tellProblem(message::kFaqNotStored, sources_.downloadDir, fetched.problem);
+                tellProblem(MainText::UpdateFaqNotStored, sources_.downloadDir, fetched.problem);
             } else {
                 view_.showMessage(texts_.text(MainText::Error), texts_.text(MainText::DownloadError));
             }
@@ -153,14 +152,14 @@ void UpdateCheck::refreshFaq(const QString& version) {
         staged << stagingPath;
         if (!startsAsPdf(stagingPath)) {
             removeAll(staged);
-            tellProblem(message::kFaqNotPdf, QString::fromLatin1(name));
+            tellProblem(MainText::UpdateFaqNotPdf, QString::fromLatin1(name));
             return;
         }
     }
     for (qsizetype i = 0; i < staged.size(); ++i) {
         if (!platform::replaceFile(staged[i], localPath(kFaqDocumentNames[i]))) {
             removeAll(staged.mid(i));
-            tellProblem(message::kFaqNotStored, sources_.downloadDir, QStringLiteral("a document cannot be renamed"));
+            tellProblem(MainText::UpdateFaqNotStored, sources_.downloadDir, texts_.text(MainText::UpdateDocumentNotRenamed));
             return;
         }
     }

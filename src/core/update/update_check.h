@@ -10,6 +10,7 @@ struct AppState;
 }
 namespace quilldar::settings {
 class LanguageTable;
+enum class MainText;
 class SettingsStore;
 struct Settings;
 }  // namespace quilldar::settings
@@ -61,7 +62,8 @@ private:
     void refreshFaq(const QString& version);
     DownloadResult download(const QString& name, const QString& localPath);
     QString localPath(const char* name) const;
-    void tellProblem(const char* text, const QString& subject, const QString& reason = {});
+    // Shows one of the update check's own problems: %1 the subject, %2 (where the text has it) the reason.
+    void tellProblem(settings::MainText text, const QString& subject, const QString& reason = {});
     void report(const QString& text) const;
 
     UpdateView& view_;

@@ -4,6 +4,8 @@
 
 #include <QTemporaryDir>
 
+#include "settings/language_table.h"
+#include "settings/languages.h"
 #include "support/sim_link_fixture.h"
 
 namespace quilldar::doctor {
@@ -14,12 +16,15 @@ using std::chrono::seconds;
 
 class HardwareHintTest : public testing::SimLinkTest {
 protected:
+    HardwareHintTest() { texts_.fill(settings::kEnglish, settings_); }
     bool update(Clock::time_point at) { return watch_.update(state(), link(), context_->transport(), at); }
     QString word() const { return watch_.current() ? watch_.current()->word : QString(); }
 
     const Clock::time_point t0_ = Clock::now();
     QTemporaryDir ruleFolder_;
-    HardwareHintWatch watch_{{ruleFolder_.path()}};
+    settings::Settings settings_;
+    settings::LanguageTable texts_;
+    HardwareHintWatch watch_{{ruleFolder_.path()}, texts_};
 };
 
 TEST_F(HardwareHintTest, NoModuleFoundIsSaidAtOnceWithTheDoctorsLineAsTooltip) {
