@@ -83,16 +83,52 @@ TEST_F(WaitHoldTest, APageTimerThatComesDueDuringTheWaitRunsOnceAfterIt) {
     }
     EXPECT_EQ(runs, 0);
     EXPECT_TRUE(hold.holdsTimers());
+    pageTimer.setInterval(60000);  // from here on only the kept firing can run it
     hold.release();
+    EXPECT_EQ(runs, 0);  // not inside the code that waited
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(runs, 1);
 
     // A timer stopped meanwhile does not fire.
+    pageTimer.setInterval(1);
+    pageTimer.start();
     hold.keepPainted();
     QThread::msleep(3);
     hold.keepPainted();
     pageTimer.stop();
     hold.release();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(runs, 1);
+}
+
+// The poll tick with a module slower than its timer: every tick waits longer than the period, so
+// the timer is always due when the wait ends. Each tick must start after the one before has
+// returned, never inside it.
+TEST_F(WaitHoldTest, ATimerWhoseHandlerWaitsAgainNeverNests) {
+    WaitHold hold;
+    QTimer pollTimer;
+    pollTimer.setInterval(5);
+    int depth = 0, deepest = 0, ticks = 0;
+    QObject::connect(&pollTimer, &QTimer::timeout, [&] {
+        ++depth;
+        deepest = std::max(deepest, depth);
+        ++ticks;
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 12) {  // the reply takes longer than the period
+            hold.keepPainted();
+            QThread::msleep(1);
+        }
+        hold.release();
+        --depth;
+    });
+    pollTimer.start();
+    QElapsedTimer running;
+    running.start();
+    while (running.elapsed() < 400 && ticks < 15) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    pollTimer.stop();
+    EXPECT_GE(ticks, 5);
+    EXPECT_EQ(deepest, 1);
 }
 
 TEST_F(WaitHoldTest, ADialogOpenedDuringTheWaitTakesItsOwnClicks) {

@@ -37,12 +37,14 @@ void WaitHold::release() {
         if (modal != nullptr && modal != event.window) continue;
         deliver(event);
     }
-    // A timer stopped meanwhile ignores its id; a running one fires once.
+    // A timer stopped meanwhile ignores its id; a running one fires once, from the event loop
+    // once the code that waited has returned. Fired from here, a timer whose handler waits again
+    // (the poll tick with a module slower than its period) would start inside the one before
+    // it, deeper with every tick.
     const auto timers = std::exchange(timers_, {});
     for (const auto& [receiver, id] : timers) {
         if (!receiver) continue;
-        QTimerEvent event(id);
-        QCoreApplication::sendEvent(receiver, &event);
+        QCoreApplication::postEvent(receiver, new QTimerEvent(id));
     }
 }
 

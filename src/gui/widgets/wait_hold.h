@@ -31,7 +31,8 @@ public:
     // that opens meanwhile runs its own loop and takes its input and timers as usual.
     void keepPainted();
     // Hands the kept input on to the windows it was meant for, as it would have come (except to a
-    // window that a dialog has blocked since), then runs the kept timers once each.
+    // window that a dialog has blocked since), then queues the kept timers to fire once each when
+    // the event loop next runs.
     void release();
     bool holdsInput() const { return !held_.empty(); }
     bool holdsTimers() const { return !timers_.empty(); }
