@@ -69,7 +69,11 @@ ReadOutcome SimulatedModule::read(Report& into, int timeoutMs) {
         }
         // The module relays the next listed request once the line is free.
         if (outgoing_.empty() && firmware_->polling() && now >= nextPollAt_) {
-            nextPollAt_ = now + timing_.lineInterval;
+            // The next request goes out one interval after this one was due, so that the time
+            // this thread takes to wake up does not add up over a session; after a hold-up (a
+            // reply delivered late, a muted module) the rhythm starts afresh from now.
+            nextPollAt_ += timing_.lineInterval;
+            if (nextPollAt_ <= now) nextPollAt_ = now + timing_.lineInterval;
             if (auto response = firmware_->nextPolledResponse()) queue(*response, now);
             continue;
         }

@@ -15,11 +15,15 @@
 
 namespace quilldar::sim {
 
+// How fast the module answers. The defaults are those of a real module on a K-line control
+// unit: while polling, one request and its response take about 150 ms on the vehicle line, so a
+// session takes one reply per 150 ms, the time a record stands for in a recording.
 struct ModuleTiming {
     // From a command to the module's answer on the USB side.
     std::chrono::milliseconds replyDelay{5};
-    // One request and its response on the vehicle line while the module polls.
-    std::chrono::microseconds lineInterval{45000};
+    // One request and its response on the vehicle line while the module polls: the module
+    // relays a response every lineInterval, on a steady rhythm.
+    std::chrono::microseconds lineInterval{150000};
 };
 
 // The interface module in-process: a HID device with the module's vendor and product id whose

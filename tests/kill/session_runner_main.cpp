@@ -76,12 +76,17 @@ public:
 
     void poll() {
         if (options_.offline) return finish();
-        if (connectPressed_) return;
-        QPushButton* connect = window_.button(app::MainControl::Connect);
-        if (!connect->isEnabled()) return;
-        connectPressed_ = true;
-        connect->click();
-        if (context_.state().connected != 0) say(QStringLiteral("connected"));
+        if (!connectPressed_) {
+            QPushButton* connect = window_.button(app::MainControl::Connect);
+            if (!connect->isEnabled()) return;
+            connectPressed_ = true;
+            connect->click();
+        }
+        // A press that comes while a tick waits for the module connects once the tick is over.
+        if (!connectedSaid_ && context_.state().connected != 0) {
+            connectedSaid_ = true;
+            say(QStringLiteral("connected"));
+        }
     }
 
 private:
@@ -124,6 +129,7 @@ private:
     app::AppContext& context_;
     const Options& options_;
     bool connectPressed_ = false;
+    bool connectedSaid_ = false;
     bool finished_ = false;
     int sessionTicks_ = 0;
     int retries_ = 0;

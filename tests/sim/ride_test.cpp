@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "link/hid_link.h"
+#include "link/kwp_frame.h"
+#include "link/module_commands.h"
 #include "sim/simulation_spec.h"
 #include "sim/unit_catalogue.h"
 #include "vehicle/ecm_model_table.h"
@@ -190,6 +194,45 @@ TEST(SimulatedRide, TheModuleFollowsAManualClock) {
     const ServiceBytes riding = live();
     EXPECT_GT(riding.at(at(16)), 0);  // vehicle speed
     EXPECT_NE(standing, riding);
+}
+
+// The module the program starts answers at a K-line unit's pace: once polling, a response every
+// 0.15 s, the time a record stands for, so a recording's time keeps up with the clock. Measured
+// over three seconds of responses read as the link's reader reads them.
+TEST(SimulatedRide, TheModuleRelaysOneResponsePerRecordTime) {
+    SimulationSpec spec;
+    auto module = buildSimulatedModule(spec, std::make_shared<ManualSimClock>());
+    ASSERT_EQ(module->open(link::kModuleVendorId, link::kModuleProductId), link::OpenOutcome::Opened);
+    link::Report command{};
+    const auto send = [&] { ASSERT_TRUE(module->write(command)); };
+    link::commands::initLine(command, 0);
+    send();
+    link::commands::initWakeUp(command, link::address::kEngine);
+    send();
+    link::commands::defineSlot(command, 3, link::buildRequest(link::address::kEngine, {0x21, 0x08}));
+    send();
+    link::commands::list(command, {3});
+    send();
+    link::commands::start(command);
+    send();
+
+    using Clock = std::chrono::steady_clock;
+    constexpr int kResponses = 20;
+    link::Report report{};
+    int responses = 0;
+    Clock::time_point first;
+    Clock::time_point last;
+    while (responses <= kResponses) {
+        ASSERT_EQ(module->read(report, 2000), link::ReadOutcome::Report);
+        if (link::frameByte(report, 4) != 0x61) continue;  // the list's count, "Start OK"
+        last = Clock::now();
+        if (responses++ == 0) first = last;
+    }
+    const double seconds = std::chrono::duration<double>(last - first).count();
+    const double recorded = kResponses * kTick;
+    // Never faster than the line (the fault this catches); a busy machine may only make it slower.
+    EXPECT_GT(seconds, 0.9 * recorded);
+    EXPECT_LT(seconds, 3.0 * recorded);
 }
 
 }  // namespace
