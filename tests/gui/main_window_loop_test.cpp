@@ -64,6 +64,8 @@ TEST_F(MainWindowTest, APageTimerThatComesDueDuringATicksWaitRunsAfterTheTick) {
     const std::uint64_t repliesBefore = context_->link().repliesTaken();
     pageTimer.start();
     window_->pollTick();  // the power poll waits 300 ms for its reply
+    EXPECT_EQ(fired, 0);  // never inside the tick, not even at its end
+    QCoreApplication::sendPostedEvents();  // the event loop's next turn
     pageTimer.stop();
     ASSERT_EQ(fired, 1);  // once, however often it came due meanwhile
     EXPECT_GT(repliesWhenFired, repliesBefore);  // after the tick had its reply, not inside the wait

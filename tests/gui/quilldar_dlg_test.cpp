@@ -181,6 +181,8 @@ TEST_F(MainWindowTest, CloseDuringASlowTickClosesOnceTheTickIsDone) {
     module_->setReplyDelay(std::chrono::milliseconds(400));
     QTimer::singleShot(100, window_.get(), [this] { window_->close(); });
     window_->pollTick();  // the power poll waits 400 ms and keeps the window painted meanwhile
+    EXPECT_TRUE(window_->isVisible());  // not inside the tick
+    QCoreApplication::sendPostedEvents();  // the event loop's next turn
     EXPECT_FALSE(window_->isVisible());
     EXPECT_EQ(context_->state().exiting, 1);
 }
