@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/display_scale.h"
 #include "app/installer_leftovers.h"
@@ -140,12 +141,14 @@ void CQuilldarDlg::buildControls() {
     frame->setFrameShape(QFrame::StyledPanel);
     frame->setGeometry(dialogUnits(7, 2, 657, 54));
 
-    pushButton(MainControl::Open, "openButton", dialogUnits(15, 11, 60, 14));
-    pushButton(MainControl::Connect, "connectButton", dialogUnits(86, 11, 60, 14));
-    pushButton(MainControl::ClearErrors, "clearErrorsButton", dialogUnits(156, 11, 60, 14));
-    pushButton(MainControl::SaveAs, "saveAsButton", dialogUnits(15, 35, 60, 14));
-    pushButton(MainControl::Settings, "settingsButton", dialogUnits(86, 35, 60, 14));
-    pushButton(MainControl::GraphView, "graphButton", dialogUnits(156, 35, 60, 14));
+    // Each column of buttons is as wide as the longest caption its buttons show in any language
+    // ("Mentés másként...", "Стереть ошибки") needs in the window's font.
+    pushButton(MainControl::Open, "openButton", dialogUnits(11, 11, 72, 14));
+    pushButton(MainControl::Connect, "connectButton", dialogUnits(87, 11, 60, 14));
+    pushButton(MainControl::ClearErrors, "clearErrorsButton", dialogUnits(151, 11, 68, 14));
+    pushButton(MainControl::SaveAs, "saveAsButton", dialogUnits(11, 35, 72, 14));
+    pushButton(MainControl::Settings, "settingsButton", dialogUnits(87, 35, 60, 14));
+    pushButton(MainControl::GraphView, "graphButton", dialogUnits(151, 35, 68, 14));
     pushButton(MainControl::Back, "backButton", dialogUnits(298, 39, 13, 11))->setText(QStringLiteral("<<"));
     pushButton(MainControl::Forward, "forwardButton", dialogUnits(447, 39, 13, 11))->setText(QStringLiteral(">>"));
     pushButton(MainControl::Print, "printButton", dialogUnits(510, 61, 33, 10));
@@ -166,15 +169,15 @@ void CQuilldarDlg::buildControls() {
     // The id has three characters, but "Offline mode" stands in the same field: it reaches up to
     // the serial number's label, which lines up with the ECM ID label below it.
     hardwareId_->setGeometry(dialogUnits(310, 12, 40, 10));
-    hardwareSnLabel_ = label(352, 12, 70);
+    hardwareSnLabel_ = label(352, 12, 76);
     hardwareSn_ = valueField(this, "hardwareSn");
-    hardwareSn_->setGeometry(dialogUnits(424, 12, 76, 10));
+    hardwareSn_->setGeometry(dialogUnits(430, 12, 70, 10));
     dtcLabel_ = label(222, 28, 86);
     dtcCount_ = valueField(this, "dtcCount");
     dtcCount_->setGeometry(dialogUnits(310, 28, 40, 10));
-    ecmIdLabel_ = label(352, 28, 70);
+    ecmIdLabel_ = label(352, 28, 76);
     ecmId_ = valueField(this, "ecmId");
-    ecmId_->setGeometry(dialogUnits(424, 28, 80, 10));
+    ecmId_->setGeometry(dialogUnits(430, 28, 74, 10));
 
     timeField_ = valueField(this, "timeField");
     timeField_->setGeometry(dialogUnits(220, 40, 76, 9));
@@ -258,6 +261,8 @@ void CQuilldarDlg::applyStyle() {
         "#sessionEndLine { color: #ffc864; }"
         "#upperFrame { border: 1px solid #505050; border-radius: 3px; }"
         "QPushButton { color: #ffffff; background: #505050; border: 1px solid #6e6e6e; border-radius: 2px; padding: 1px 2px; }"
+        // The small buttons of the playback strip and the tab row give all their height to the text.
+        "#backButton, #forwardButton, #printButton, #modelsButton, #faqButton, #aboutButton, #helpButton { padding: 0px; }"
         "QPushButton:hover { background: #5e5e5e; }"
         "QPushButton:pressed { background: #3a3a3a; }"
         "QPushButton:disabled { color: #8c8c8c; background: #3a3a3a; border-color: #444444; }"
@@ -303,7 +308,8 @@ void CQuilldarDlg::viewReset(bool first) {
         {aboutButton_, MainText::About},
         {helpButton_, MainText::Help},
     };
-    for (const auto& [b, text] : texts) setFittingText(b, mnemonicFree(table.text(text)));
+    for (const auto& [b, text] : texts) b->setText(mnemonicFree(table.text(text)));
+    layOutTabRowButtons();
     hardwareIdLabel_->setText(table.text(MainText::HardwareId));
     hardwareSnLabel_->setText(table.text(MainText::HardwareSn));
     dtcLabel_->setText(table.text(MainText::NumberOfDtcs));
@@ -331,6 +337,21 @@ void CQuilldarDlg::viewReset(bool first) {
     }
     state_.lastShownPage = 100;
     update();
+}
+
+void CQuilldarDlg::layOutTabRowButtons() {
+    // Right-aligned to the frame above them, each at least its usual width and wider when the
+    // language's caption needs it ("O programie"), so that no caption is cut or made smaller.
+    constexpr int kRightUnits = 664;
+    constexpr int kGapUnits = 7;
+    const QRect usual = dialogUnits(0, 61, 33, 10);
+    const QRect gap = dialogUnits(0, 0, kGapUnits, 0);
+    int right = dialogUnits(kRightUnits, 0, 0, 0).left();
+    for (QPushButton* b : {aboutButton_, faqButton_, modelsButton_, buttons_[MainControl::Print]}) {
+        const int width = std::max(usual.width(), b->sizeHint().width());
+        b->setGeometry(right - width, usual.top(), width, usual.height());
+        right -= width + gap.width();
+    }
 }
 
 void CQuilldarDlg::reject() {

@@ -140,6 +140,8 @@ private:
     void applyStyle();
     // Re-applies every text and shows all eight tabs; the first time without showing a page.
     void viewReset(bool first);
+    // Places the Print, Models, FAQ and About buttons for the captions of the language.
+    void layOutTabRowButtons();
     // The tab names of the pages; the default strip of the view reset puts blanks before each.
     QStringList tabNames(const std::vector<std::uint16_t>& pages, bool leadingBlanks) const;
     QRect dialogUnits(int x, int y, int w, int h) const;

@@ -87,8 +87,8 @@ void CQuilldarDlg::showPartNumber(const QString& partNumber) {
 }
 
 void CQuilldarDlg::showConnectCaption(bool connected) {
-    setFittingText(buttons_[MainControl::Connect],
-                   mnemonicFree(context_.languageTable().text(connected ? MainText::Disconnect : MainText::Connect)));
+    const MainText caption = connected ? MainText::Disconnect : MainText::Connect;
+    buttons_[MainControl::Connect]->setText(mnemonicFree(context_.languageTable().text(caption)));
 }
 
 void CQuilldarDlg::rebuildTabStrip(const std::vector<std::uint16_t>& pages) {
@@ -161,13 +161,13 @@ void CQuilldarDlg::showMessage(app::Message message, const QString& detail) {
 
 void CQuilldarDlg::showPlaybackCaptions(bool playback) {
     const settings::LanguageTable& table = context_.languageTable();
-    setFittingText(buttons_[MainControl::Open], mnemonicFree(table.text(playback ? MainText::Close : MainText::Open)));
-    setFittingText(buttons_[MainControl::SaveAs], mnemonicFree(table.text(playback ? MainText::Play : MainText::SaveAs)));
+    buttons_[MainControl::Open]->setText(mnemonicFree(table.text(playback ? MainText::Close : MainText::Open)));
+    buttons_[MainControl::SaveAs]->setText(mnemonicFree(table.text(playback ? MainText::Play : MainText::SaveAs)));
 }
 
 void CQuilldarDlg::showPlayCaption(bool playing) {
-    setFittingText(buttons_[MainControl::SaveAs],
-                   mnemonicFree(context_.languageTable().text(playing ? MainText::Pause : MainText::Play)));
+    const MainText caption = playing ? MainText::Pause : MainText::Play;
+    buttons_[MainControl::SaveAs]->setText(mnemonicFree(context_.languageTable().text(caption)));
 }
 
 void CQuilldarDlg::showRecordingTitle(const QString& fileName) {
@@ -209,7 +209,7 @@ void CQuilldarDlg::showSessionEnd(const QString& line) {
                                                          buttons_[MainControl::Forward]})
         strip->setVisible(!shown);
     sessionEndLine_->setVisible(shown);
-    if (shown) setFittingLabelText(sessionEndLine_, line);
+    if (shown) setElidedText(sessionEndLine_, line);
 }
 
 void CQuilldarDlg::resetView() {

@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QLabel>
-#include <QPushButton>
 
 namespace quilldar::gui {
 
@@ -16,25 +15,15 @@ void setElidedText(QLabel* field, const QString& text) {
     field->setToolTip(text);
 }
 
-void setFittingLabelText(QLabel* label, const QString& text) {
-    constexpr double kSmallestPoints = 6.5;
-    QFont font = label->parentWidget()->font();
-    while (font.pointSizeF() > kSmallestPoints && QFontMetrics(font).horizontalAdvance(text) > label->width())
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    label->setFont(font);
-    setElidedText(label, text);
-}
-
-void setFittingText(QPushButton* button, const QString& text) {
-    constexpr double kSmallestPoints = 6.0;
-    constexpr int kPadding = 8;
-    QFont font = button->parentWidget()->font();
-    while (font.pointSizeF() > kSmallestPoints &&
-           QFontMetrics(font).horizontalAdvance(QString(text).replace(QStringLiteral("&&"), QStringLiteral("&"))) >
-               button->width() - kPadding)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    button->setFont(font);
-    button->setText(text);
+QString elidedKeepingEnd(const QFontMetrics& metrics, const QString& text, int width) {
+    if (metrics.horizontalAdvance(text) <= width) return text;
+    const int space = text.lastIndexOf(QLatin1Char(' '));
+    const QString tail = space > 0 ? text.mid(space) : QString();
+    // A last word that takes up to a third of the room stays whole after the ellipsis, and the
+    // head keeps as much of its start as fits; a longer one is cut in the middle.
+    if (tail.trimmed().isEmpty() || 3 * metrics.horizontalAdvance(tail) > width)
+        return metrics.elidedText(text, Qt::ElideMiddle, width);
+    return metrics.elidedText(text.left(space), Qt::ElideRight, width - metrics.horizontalAdvance(tail)) + tail;
 }
 
 }  // namespace quilldar::gui

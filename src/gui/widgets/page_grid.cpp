@@ -3,9 +3,13 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPaintEvent>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <algorithm>
 #include <bit>
+
+#include "gui/widgets/fitting_text.h"
 
 namespace quilldar::gui {
 
@@ -49,6 +53,7 @@ void PageGrid::computeGeometry() {
         g_.widestCharacter = std::max(g_.widestCharacter, metrics.horizontalAdvance(c));
     g_.unitWidth = unit;
     g_.labelWidth = std::max(g_.columnWidth - g_.cellWidth - g_.unitWidth - 3 * kGap, 10);
+    cutLabels();
 }
 
 int PageGrid::columnLeft(int column) const { return kMargin + column * g_.columnWidth; }
@@ -66,6 +71,58 @@ QRect PageGrid::cellRect(int row) const {
 QRect PageGrid::unitRect(int row) const {
     const QRect cell = cellRect(row);
     return {cell.right() + 1 + kGap, cell.top(), g_.unitWidth, cell.height()};
+}
+
+QString PageGrid::shownLabel(int row) const {
+    if (row >= 0 && row < static_cast<int>(shownLabels_.size())) return shownLabels_[static_cast<std::size_t>(row)];
+    return elidedKeepingEnd(QFontMetrics(font()), model_.label(row), labelRect(row).width());
+}
+
+void PageGrid::cutLabels() {
+    // Two rows whose names differ only in the part a cut takes out ("ABS IN" and "ABS OUT") are
+    // cut elsewhere, first in the middle, then at the start, so that they stay apart.
+    const QFontMetrics metrics(font());
+    const int rows = model_.rowCount();
+    shownLabels_.assign(static_cast<std::size_t>(rows), QString());
+    for (int row = 0; row < rows; ++row)
+        shownLabels_[static_cast<std::size_t>(row)] = elidedKeepingEnd(metrics, model_.label(row), labelRect(row).width());
+    const auto takenByOther = [&](int row, const QString& text) {
+        for (int other = 0; other < rows; ++other)
+            if (other != row && shownLabels_[static_cast<std::size_t>(other)] == text &&
+                model_.label(other) != model_.label(row))
+                return true;
+        return false;
+    };
+    for (int row = 0; row < rows; ++row) {
+        QString& shown = shownLabels_[static_cast<std::size_t>(row)];
+        if (!takenByOther(row, shown)) continue;
+        for (const Qt::TextElideMode mode : {Qt::ElideMiddle, Qt::ElideLeft}) {
+            const QString other = metrics.elidedText(model_.label(row), mode, labelRect(row).width());
+            if (!takenByOther(row, other)) {
+                shown = other;
+                break;
+            }
+        }
+    }
+}
+
+QString PageGrid::toolTipAt(QPoint point) const {
+    for (int row = 0; row < model_.rowCount(); ++row)
+        if (labelRect(row).contains(point) && shownLabel(row) != model_.label(row)) return model_.label(row);
+    return {};
+}
+
+bool PageGrid::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QString tip = toolTipAt(help->pos());
+    if (tip.isEmpty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), tip, this);
+    }
+    return true;
 }
 
 void PageGrid::refresh() {
@@ -104,8 +161,7 @@ void PageGrid::paintEvent(QPaintEvent* event) {
         const QRect unit = unitRect(row);
         if (event->rect().intersects(label)) {
             painter.setPen(Qt::white);
-            painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter,
-                             metrics.elidedText(model_.label(row), Qt::ElideRight, label.width()));
+            painter.drawText(label, Qt::AlignLeft | Qt::AlignVCenter, shownLabel(row));
         }
         if (event->rect().intersects(cell)) {
             painter.fillRect(cell, fromColourRef(model_.cellColour(row)));

@@ -20,10 +20,17 @@ public:
 
     // The rectangle of a row's value cell, for tests and tools.
     QRect cellRect(int row) const;
+    // A row's label as drawn: cut to its column keeping the end, the whole label then being the
+    // tooltip over it.
+    QString shownLabel(int row) const;
+    QRect labelArea(int row) const { return labelRect(row); }
+    // The tooltip over a point: the whole label of a cut row, else nothing.
+    QString toolTipAt(QPoint point) const;
     // Number of value cells repainted by the last refresh (all of them after a layout change).
     int lastRepaintedCells() const { return lastRepainted_; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -39,12 +46,14 @@ private:
         int widestCharacter = 1;
     };
     void computeGeometry();
+    void cutLabels();
     QRect labelRect(int row) const;
     QRect unitRect(int row) const;
     int columnLeft(int column) const;
 
     pages::PageModel& model_;
     Geometry g_;
+    std::vector<QString> shownLabels_;  // each row's label as drawn
     int lastRepainted_ = 0;
 };
 
