@@ -127,7 +127,7 @@
         <source> sec</source>
         <comment>Seconds</comment>
         <extracomment>Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Help</source>
@@ -229,413 +229,422 @@
     <message>
         <source>Actual sensor data:</source>
         <comment>ActualSensorData</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktuální data snímačů:</translation>
     </message>
     <message>
         <source>Date: </source>
         <comment>Date</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>Time: </source>
         <comment>TimeOfDay</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Čas: </translation>
     </message>
     <message>
         <source>Print</source>
         <comment>Print</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tisk</translation>
     </message>
     <message>
         <source>Please wait while downloading...</source>
         <comment>PleaseWait</comment>
-        <translation type="unfinished"></translation>
+        <translation>Probíhá stahování, čekejte prosím...</translation>
     </message>
     <message>
         <source>The file could not be written:
 %1</source>
         <comment>FileNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Soubor se nepodařilo zapsat:
+%1</translation>
     </message>
     <message>
         <source>The report was saved as %1.
 No program to show PDF files was found.</source>
         <comment>ReportSavedNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Protokol byl uložen jako %1.
+Nebyl nalezen žádný program pro zobrazení souborů PDF.</translation>
     </message>
     <message>
         <source>The FAQ document is %1.
 No program to show PDF files was found.</source>
         <comment>FaqNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dokument FAQ se nachází v %1.
+Nebyl nalezen žádný program pro zobrazení souborů PDF.</translation>
     </message>
     <message>
         <source>Another Quilldar uses the module</source>
         <comment>OtherCopyUsesModule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rozhraní používá jiný Quilldar</translation>
     </message>
     <message>
         <source>The last session was not saved. Discard its records and continue?</source>
         <comment>DiscardLeftoverQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poslední relace nebyla uložena. Zahodit její data a pokračovat?</translation>
     </message>
     <message>
         <source>The recording could not be saved: %1
 It is kept; try another folder or name.</source>
         <comment>RecordingNotSaved</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam se nepodařilo uložit: %1
+Záznam zůstává zachován; zkuste jinou složku nebo jiný název.</translation>
     </message>
     <message>
         <source>The recording %1 cannot be opened: %2</source>
         <comment>RecordingNotOpened</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Záznam %1 nelze otevřít: %2</translation>
     </message>
     <message>
         <source>it is not a recording</source>
         <comment>NotARecording</comment>
-        <translation type="unfinished"></translation>
+        <translation>nejde o záznam</translation>
     </message>
     <message>
         <source>there are no unsaved records</source>
         <comment>NoUnsavedRecords</comment>
-        <translation type="unfinished"></translation>
+        <translation>nejsou k dispozici žádná neuložená data</translation>
     </message>
     <message>
         <source>Session ended at %1: %2.</source>
         <comment>SessionEnded</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relace skončila v %1: %2.</translation>
     </message>
     <message>
         <source> %1 records kept for Save As.</source>
         <comment>RecordsKeptForSaveAs</comment>
         <extracomment>Keep %1 and %2: they become numbers. Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> Vzorky dat uchované pro &apos;&apos;Uložit jako&apos;&apos;: %1.</translation>
     </message>
     <message>
         <source>Module unplugged</source>
         <comment>ModuleUnplugged</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rozhraní odpojeno</translation>
     </message>
     <message>
         <source>No reply from the module</source>
         <comment>ModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rozhraní neodpovídá</translation>
     </message>
     <message>
         <source>The control unit disconnected</source>
         <comment>UnitDisconnected</comment>
-        <translation type="unfinished"></translation>
+        <translation>Řídicí jednotka se odpojila</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
         <comment>ReportFolderNotCreated</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Složku %1 nelze vytvořit.</translation>
     </message>
     <message>
         <source>The PDF library could not create a document.</source>
         <comment>PdfLibraryFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Knihovna PDF nedokázala vytvořit dokument.</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
         <comment>ReportNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Protokol se nepodařilo zapsat do %1.</translation>
     </message>
     <message>
         <source>%1. This copy opens, plays, graphs and prints recordings; close the other copy to use the module here.</source>
         <comment>OfflineExplanation</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Tato kopie umí záznamy otevírat, přehrávat, zobrazovat v grafu a tisknout; chcete-li rozhraní používat zde, zavřete druhou kopii.</translation>
     </message>
     <message>
         <source>The unit tried was %1, the unit of the selected tab. To connect to another unit, select its tab first, then press Connect.</source>
         <comment>WrongTabHint</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zkoušela se řídicí jednotka &apos;&apos;%1&apos;&apos; podle vybrané karty. Chcete-li se připojit k jiné jednotce, nejprve vyberte její kartu a pak stiskněte &apos;&apos;Připojit&apos;&apos;.</translation>
     </message>
     <message>
         <source>The session cannot be recorded to disk: %1
 Live data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.</source>
         <comment>RecordingStopped</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Relaci nelze zaznamenávat na disk: %1
+Živá data se dále zobrazují, ale již se nezaznamenávají. Dosud zaznamenaná data zůstávají zachována: po &apos;&apos;Odpojit&apos;&apos; je uložte pomocí &apos;&apos;Uložit jako&apos;&apos;.</translation>
     </message>
     <message>
         <source>HID library</source>
         <comment>CheckLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>Knihovna HID</translation>
     </message>
     <message>
         <source>USB device %1</source>
         <comment>CheckDevice</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zařízení USB %1</translation>
     </message>
     <message>
         <source>Device permission</source>
         <comment>CheckPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Oprávnění k zařízení</translation>
     </message>
     <message>
         <source>Other Quilldar</source>
         <comment>CheckOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jiný Quilldar</translation>
     </message>
     <message>
         <source>Module answers</source>
         <comment>CheckModuleAnswers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Odpověď rozhraní</translation>
     </message>
     <message>
         <source>Vehicle power</source>
         <comment>CheckVehiclePower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Napájení vozidla</translation>
     </message>
     <message>
         <source>Fix:</source>
         <comment>CheckFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Řešení:</translation>
     </message>
     <message>
         <source>%1 loads.</source>
         <comment>CheckLibraryLoads</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se načte.</translation>
     </message>
     <message>
         <source>not needed by the simulated module.</source>
         <comment>CheckLibraryNotNeeded</comment>
-        <translation type="unfinished"></translation>
+        <translation>simulované rozhraní ji nepotřebuje.</translation>
     </message>
     <message>
         <source>No library</source>
         <comment>CheckWordNoLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chybí knihovna</translation>
     </message>
     <message>
         <source>%1 cannot be loaded.</source>
         <comment>CheckLibraryMissing</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nelze načíst.</translation>
     </message>
     <message>
         <source>Install it with: sudo apt-get install libhidapi-hidraw0</source>
         <comment>CheckLibraryFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nainstalujte ji příkazem: sudo apt-get install libhidapi-hidraw0</translation>
     </message>
     <message>
         <source>plugged in.</source>
         <comment>CheckDeviceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>připojeno.</translation>
     </message>
     <message>
         <source>No USB</source>
         <comment>CheckWordNoUsb</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bez USB</translation>
     </message>
     <message>
         <source>not found among the USB HID devices.</source>
         <comment>CheckDeviceMissing</comment>
-        <translation type="unfinished"></translation>
+        <translation>nenalezeno mezi zařízeními USB HID.</translation>
     </message>
     <message>
         <source>Plug the interface module in; try another USB port or cable. lsusb should list %1.</source>
         <comment>CheckDeviceFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Připojte diagnostické rozhraní; zkuste jiný port USB nebo jiný kabel. lsusb by mělo vypsat %1.</translation>
     </message>
     <message>
         <source>this user may read and write the module.</source>
         <comment>CheckAccessGranted</comment>
-        <translation type="unfinished"></translation>
+        <translation>tento uživatel smí z rozhraní číst i do něj zapisovat.</translation>
     </message>
     <message>
         <source>No access</source>
         <comment>CheckWordNoAccess</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bez přístupu</translation>
     </message>
     <message>
         <source>the module is plugged in but this user may not open it%1.</source>
         <comment>CheckAccessDenied</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rozhraní je připojeno, ale tento uživatel je nesmí otevřít%1.</translation>
     </message>
     <message>
         <source>Install the Quilldar package, which brings the udev rule, or install the rule by hand: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; then unplug and replug the module.</source>
         <comment>CheckRuleMissingFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nainstalujte balíček Quilldar, který obsahuje pravidlo udev, nebo pravidlo nainstalujte ručně: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; poté rozhraní odpojte a znovu připojte.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and replug the module. If it still fails (for example when not logged in at this computer&apos;s own screen), join the plugdev group with: sudo adduser %2 plugdev, then log out and in again.</source>
         <comment>CheckJoinGroupFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pravidlo udev %1 je nainstalováno: odpojte rozhraní a znovu je připojte. Pokud to stále nefunguje (například když nejste přihlášeni přímo u obrazovky tohoto počítače), přidejte se do skupiny plugdev příkazem: sudo adduser %2 plugdev, pak se odhlaste a znovu přihlaste.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed and %2 is in the plugdev group: unplug and replug the module; if that does not help, run: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</source>
         <comment>CheckReloadRulesFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pravidlo udev %1 je nainstalováno a %2 je ve skupině plugdev: odpojte rozhraní a znovu je připojte; pokud to nepomůže, spusťte: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</translation>
     </message>
     <message>
         <source>none is using the module.</source>
         <comment>CheckNoOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>žádný rozhraní nepoužívá.</translation>
     </message>
     <message>
         <source>In use</source>
         <comment>CheckWordInUse</comment>
-        <translation type="unfinished"></translation>
+        <translation>Obsazeno</translation>
     </message>
     <message>
         <source>another copy of Quilldar owns the module.</source>
         <comment>CheckOtherInstanceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>rozhraní používá jiná kopie programu Quilldar.</translation>
     </message>
     <message>
         <source>Close the other Quilldar window (or use it), then try again.</source>
         <comment>CheckOtherInstanceFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zavřete druhé okno Quilldar (nebo pracujte v něm) a zkuste to znovu.</translation>
     </message>
     <message>
         <source>hardware ID %1, serial number %2, type %3.</source>
         <comment>CheckModuleAnswered</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID hardwaru %1, sériové číslo %2, typ %3.</translation>
     </message>
     <message>
         <source>No reply</source>
         <comment>CheckWordNoReply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bez odpovědi</translation>
     </message>
     <message>
         <source>the module did not answer.</source>
         <comment>CheckModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>rozhraní neodpovědělo.</translation>
     </message>
     <message>
         <source>Unplug the module, wait a few seconds, plug it in again and retry.</source>
         <comment>CheckModuleSilentFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Odpojte rozhraní, počkejte několik sekund, znovu je připojte a zkuste to znovu.</translation>
     </message>
     <message>
         <source>Wrong type</source>
         <comment>CheckWordWrongType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Chybný typ</translation>
     </message>
     <message>
         <source>the module is of another type; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleOtherType</comment>
-        <translation type="unfinished"></translation>
+        <translation>rozhraní je jiného typu; Quilldar pracuje pouze s typem &apos;1&apos;.</translation>
     </message>
     <message>
         <source>the module is of type &apos;%1&apos;; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleTypeIs</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>rozhraní je typu &apos;%1&apos;; Quilldar pracuje pouze s typem &apos;1&apos;.</translation>
     </message>
     <message>
         <source>Use a Quilldar interface module; this one is meant for another program.</source>
         <comment>CheckWrongTypeFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Použijte diagnostické rozhraní Quilldar; toto je určeno pro jiný program.</translation>
     </message>
     <message>
         <source>stable (%1 power reports in a row).</source>
         <comment>CheckPowerStable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stabilní (%1 hlášení napájení za sebou).</translation>
     </message>
     <message>
         <source>No power</source>
         <comment>CheckWordNoPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bez napájení</translation>
     </message>
     <message>
         <source>not stable within %1.</source>
         <comment>CheckPowerUnstable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nestabilní během %1.</translation>
     </message>
     <message>
         <source>%1 seconds</source>
         <comment>CheckSeconds</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sekund</translation>
     </message>
     <message>
         <source>%1 polls</source>
         <comment>CheckPolls</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 dotazů</translation>
     </message>
     <message>
         <source>Switch the ignition on, check the battery and that the diagnostic connector sits firmly.</source>
         <comment>CheckPowerFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zapněte zapalování, zkontrolujte akumulátor a zda diagnostický konektor pevně drží.</translation>
     </message>
     <message>
         <source>the module stopped answering while power was polled.</source>
         <comment>CheckPowerPollLost</comment>
-        <translation type="unfinished"></translation>
+        <translation>rozhraní přestalo odpovídat během dotazování na napájení.</translation>
     </message>
     <message>
         <source>Check the USB cable; unplug and replug the module.</source>
         <comment>CheckUsbCableFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zkontrolujte kabel USB; odpojte rozhraní a znovu je připojte.</translation>
     </message>
     <message>
         <source>not checked (an earlier check failed).</source>
         <comment>CheckNotChecked</comment>
-        <translation type="unfinished"></translation>
+        <translation>nekontrolováno (předchozí kontrola selhala).</translation>
     </message>
     <message>
         <source>The update check could not save its version file in %1 (%2).
 No update was fetched: your program and your FAQ documents stay as they are.</source>
         <comment>UpdateVersionFileNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kontrola aktualizací nemohla uložit svůj soubor verze do %1 (%2).
+Žádná aktualizace nebyla stažena: program i dokumenty FAQ zůstávají beze změny.</translation>
     </message>
     <message>
         <source>The new version could not be saved in %1 (%2).
 Your installed version stays as it is.</source>
         <comment>UpdateInstallerNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Novou verzi nelze uložit do %1 (%2).
+Nainstalovaná verze zůstává beze změny.</translation>
     </message>
     <message>
         <source>The new FAQ documents could not be saved in %1 (%2).
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nové dokumenty FAQ nelze uložit do %1 (%2).
+Stávající dokumenty FAQ zůstávají zachovány.</translation>
     </message>
     <message>
         <source>The server sent something other than a PDF document for %1.
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotPdf</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Server pro %1 neposlal dokument PDF, ale něco jiného.
+Stávající dokumenty FAQ zůstávají zachovány.</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
         <comment>UpdateFolderNotCreated</comment>
-        <translation type="unfinished"></translation>
+        <translation>složku nelze vytvořit</translation>
     </message>
     <message>
         <source>a document cannot be renamed</source>
         <comment>UpdateDocumentNotRenamed</comment>
-        <translation type="unfinished"></translation>
+        <translation>dokument nelze přejmenovat</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,7 @@
         <source> sec</source>
         <comment>Seconds</comment>
         <extracomment>Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Help</source>
@@ -229,413 +229,422 @@
     <message>
         <source>Actual sensor data:</source>
         <comment>ActualSensorData</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Sensordaten:</translation>
     </message>
     <message>
         <source>Date: </source>
         <comment>Date</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>Time: </source>
         <comment>TimeOfDay</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit: </translation>
     </message>
     <message>
         <source>Print</source>
         <comment>Print</comment>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Please wait while downloading...</source>
         <comment>PleaseWait</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bitte warten, Download läuft...</translation>
     </message>
     <message>
         <source>The file could not be written:
 %1</source>
         <comment>FileNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei konnte nicht geschrieben werden:
+%1</translation>
     </message>
     <message>
         <source>The report was saved as %1.
 No program to show PDF files was found.</source>
         <comment>ReportSavedNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht wurde als %1 gespeichert.
+Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden.</translation>
     </message>
     <message>
         <source>The FAQ document is %1.
 No program to show PDF files was found.</source>
         <comment>FaqNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das FAQ-Dokument liegt unter %1.
+Es wurde kein Programm zum Anzeigen von PDF-Dateien gefunden.</translation>
     </message>
     <message>
         <source>Another Quilldar uses the module</source>
         <comment>OtherCopyUsesModule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderes Quilldar verwendet das Modul</translation>
     </message>
     <message>
         <source>The last session was not saved. Discard its records and continue?</source>
         <comment>DiscardLeftoverQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die letzte Sitzung wurde nicht gespeichert. Ihre Datensätze verwerfen und fortfahren?</translation>
     </message>
     <message>
         <source>The recording could not be saved: %1
 It is kept; try another folder or name.</source>
         <comment>RecordingNotSaved</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufzeichnung konnte nicht gespeichert werden: %1
+Sie bleibt erhalten; bitte einen anderen Ordner oder Namen versuchen.</translation>
     </message>
     <message>
         <source>The recording %1 cannot be opened: %2</source>
         <comment>RecordingNotOpened</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufzeichnung %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>it is not a recording</source>
         <comment>NotARecording</comment>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist keine Aufzeichnung</translation>
     </message>
     <message>
         <source>there are no unsaved records</source>
         <comment>NoUnsavedRecords</comment>
-        <translation type="unfinished"></translation>
+        <translation>es gibt keine ungespeicherten Datensätze</translation>
     </message>
     <message>
         <source>Session ended at %1: %2.</source>
         <comment>SessionEnded</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sitzung beendet um %1: %2.</translation>
     </message>
     <message>
         <source> %1 records kept for Save As.</source>
         <comment>RecordsKeptForSaveAs</comment>
         <extracomment>Keep %1 and %2: they become numbers. Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %1 Datensätze bleiben für &apos;&apos;Speichern unter&apos;&apos; erhalten.</translation>
     </message>
     <message>
         <source>Module unplugged</source>
         <comment>ModuleUnplugged</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modul abgezogen</translation>
     </message>
     <message>
         <source>No reply from the module</source>
         <comment>ModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort vom Modul</translation>
     </message>
     <message>
         <source>The control unit disconnected</source>
         <comment>UnitDisconnected</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das Steuergerät hat die Verbindung getrennt</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
         <comment>ReportFolderNotCreated</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The PDF library could not create a document.</source>
         <comment>PdfLibraryFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Bibliothek konnte kein Dokument erstellen.</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
         <comment>ReportNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht konnte nicht nach %1 geschrieben werden.</translation>
     </message>
     <message>
         <source>%1. This copy opens, plays, graphs and prints recordings; close the other copy to use the module here.</source>
         <comment>OfflineExplanation</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Diese Kopie kann Aufzeichnungen öffnen, wiedergeben, als Diagramm anzeigen und drucken; schließen Sie die andere Kopie, um das Modul hier zu verwenden.</translation>
     </message>
     <message>
         <source>The unit tried was %1, the unit of the selected tab. To connect to another unit, select its tab first, then press Connect.</source>
         <comment>WrongTabHint</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Versucht wurde das Steuergerät &apos;&apos;%1&apos;&apos;, das zur gewählten Registerkarte gehört. Für ein anderes Steuergerät zuerst dessen Registerkarte wählen und dann &apos;&apos;Verbinden&apos;&apos; drücken.</translation>
     </message>
     <message>
         <source>The session cannot be recorded to disk: %1
 Live data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.</source>
         <comment>RecordingStopped</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Sitzung kann nicht auf die Festplatte aufgezeichnet werden: %1
+Live-Daten werden weiter angezeigt, aber nicht mehr aufgezeichnet. Bisher Aufgezeichnetes bleibt erhalten: nach &apos;&apos;Trennen&apos;&apos; mit &apos;&apos;Speichern unter&apos;&apos; speichern.</translation>
     </message>
     <message>
         <source>HID library</source>
         <comment>CheckLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>HID-Bibliothek</translation>
     </message>
     <message>
         <source>USB device %1</source>
         <comment>CheckDevice</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>USB-Gerät %1</translation>
     </message>
     <message>
         <source>Device permission</source>
         <comment>CheckPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Geräteberechtigung</translation>
     </message>
     <message>
         <source>Other Quilldar</source>
         <comment>CheckOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Anderes Quilldar</translation>
     </message>
     <message>
         <source>Module answers</source>
         <comment>CheckModuleAnswers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modul antwortet</translation>
     </message>
     <message>
         <source>Vehicle power</source>
         <comment>CheckVehiclePower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fahrzeugspannung</translation>
     </message>
     <message>
         <source>Fix:</source>
         <comment>CheckFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abhilfe:</translation>
     </message>
     <message>
         <source>%1 loads.</source>
         <comment>CheckLibraryLoads</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lässt sich laden.</translation>
     </message>
     <message>
         <source>not needed by the simulated module.</source>
         <comment>CheckLibraryNotNeeded</comment>
-        <translation type="unfinished"></translation>
+        <translation>für das simulierte Modul nicht erforderlich.</translation>
     </message>
     <message>
         <source>No library</source>
         <comment>CheckWordNoLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bibl. fehlt</translation>
     </message>
     <message>
         <source>%1 cannot be loaded.</source>
         <comment>CheckLibraryMissing</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht geladen werden.</translation>
     </message>
     <message>
         <source>Install it with: sudo apt-get install libhidapi-hidraw0</source>
         <comment>CheckLibraryFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Installieren mit: sudo apt-get install libhidapi-hidraw0</translation>
     </message>
     <message>
         <source>plugged in.</source>
         <comment>CheckDeviceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>angeschlossen.</translation>
     </message>
     <message>
         <source>No USB</source>
         <comment>CheckWordNoUsb</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kein USB</translation>
     </message>
     <message>
         <source>not found among the USB HID devices.</source>
         <comment>CheckDeviceMissing</comment>
-        <translation type="unfinished"></translation>
+        <translation>nicht unter den USB-HID-Geräten gefunden.</translation>
     </message>
     <message>
         <source>Plug the interface module in; try another USB port or cable. lsusb should list %1.</source>
         <comment>CheckDeviceFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Interface-Modul anschließen; einen anderen USB-Anschluss oder ein anderes Kabel versuchen. lsusb sollte %1 auflisten.</translation>
     </message>
     <message>
         <source>this user may read and write the module.</source>
         <comment>CheckAccessGranted</comment>
-        <translation type="unfinished"></translation>
+        <translation>dieser Benutzer darf das Modul lesen und beschreiben.</translation>
     </message>
     <message>
         <source>No access</source>
         <comment>CheckWordNoAccess</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Zugriff</translation>
     </message>
     <message>
         <source>the module is plugged in but this user may not open it%1.</source>
         <comment>CheckAccessDenied</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Modul ist angeschlossen, aber dieser Benutzer darf es nicht öffnen%1.</translation>
     </message>
     <message>
         <source>Install the Quilldar package, which brings the udev rule, or install the rule by hand: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; then unplug and replug the module.</source>
         <comment>CheckRuleMissingFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Quilldar-Paket installieren, das die udev-Regel mitbringt, oder die Regel von Hand installieren: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; danach das Modul abziehen und wieder anstecken.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and replug the module. If it still fails (for example when not logged in at this computer&apos;s own screen), join the plugdev group with: sudo adduser %2 plugdev, then log out and in again.</source>
         <comment>CheckJoinGroupFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die udev-Regel %1 ist installiert: Modul abziehen und wieder anstecken. Klappt es dann immer noch nicht (zum Beispiel, wenn Sie nicht direkt am Bildschirm dieses Computers angemeldet sind), der Gruppe plugdev beitreten mit: sudo adduser %2 plugdev, danach ab- und wieder anmelden.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed and %2 is in the plugdev group: unplug and replug the module; if that does not help, run: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</source>
         <comment>CheckReloadRulesFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die udev-Regel %1 ist installiert und %2 ist in der Gruppe plugdev: Modul abziehen und wieder anstecken; hilft das nicht, ausführen: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</translation>
     </message>
     <message>
         <source>none is using the module.</source>
         <comment>CheckNoOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>keines verwendet das Modul.</translation>
     </message>
     <message>
         <source>In use</source>
         <comment>CheckWordInUse</comment>
-        <translation type="unfinished"></translation>
+        <translation>Belegt</translation>
     </message>
     <message>
         <source>another copy of Quilldar owns the module.</source>
         <comment>CheckOtherInstanceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>eine andere Quilldar-Kopie belegt das Modul.</translation>
     </message>
     <message>
         <source>Close the other Quilldar window (or use it), then try again.</source>
         <comment>CheckOtherInstanceFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Das andere Quilldar-Fenster schließen (oder damit arbeiten), dann erneut versuchen.</translation>
     </message>
     <message>
         <source>hardware ID %1, serial number %2, type %3.</source>
         <comment>CheckModuleAnswered</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hardware-ID %1, Seriennummer %2, Typ %3.</translation>
     </message>
     <message>
         <source>No reply</source>
         <comment>CheckWordNoReply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Antwort</translation>
     </message>
     <message>
         <source>the module did not answer.</source>
         <comment>CheckModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>das Modul hat nicht geantwortet.</translation>
     </message>
     <message>
         <source>Unplug the module, wait a few seconds, plug it in again and retry.</source>
         <comment>CheckModuleSilentFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modul abziehen, einige Sekunden warten, wieder anstecken und erneut versuchen.</translation>
     </message>
     <message>
         <source>Wrong type</source>
         <comment>CheckWordWrongType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Falscher Typ</translation>
     </message>
     <message>
         <source>the module is of another type; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleOtherType</comment>
-        <translation type="unfinished"></translation>
+        <translation>das Modul ist von einem anderen Typ; Quilldar arbeitet nur mit Typ &apos;1&apos;.</translation>
     </message>
     <message>
         <source>the module is of type &apos;%1&apos;; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleTypeIs</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>das Modul ist vom Typ &apos;%1&apos;; Quilldar arbeitet nur mit Typ &apos;1&apos;.</translation>
     </message>
     <message>
         <source>Use a Quilldar interface module; this one is meant for another program.</source>
         <comment>CheckWrongTypeFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Quilldar-Interface-Modul verwenden; dieses ist für ein anderes Programm bestimmt.</translation>
     </message>
     <message>
         <source>stable (%1 power reports in a row).</source>
         <comment>CheckPowerStable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stabil (%1 Spannungsmeldungen in Folge).</translation>
     </message>
     <message>
         <source>No power</source>
         <comment>CheckWordNoPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kein Strom</translation>
     </message>
     <message>
         <source>not stable within %1.</source>
         <comment>CheckPowerUnstable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>innerhalb von %1 nicht stabil.</translation>
     </message>
     <message>
         <source>%1 seconds</source>
         <comment>CheckSeconds</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
     <message>
         <source>%1 polls</source>
         <comment>CheckPolls</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Abfragen</translation>
     </message>
     <message>
         <source>Switch the ignition on, check the battery and that the diagnostic connector sits firmly.</source>
         <comment>CheckPowerFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zündung einschalten, Batterie prüfen und festen Sitz des Diagnosesteckers kontrollieren.</translation>
     </message>
     <message>
         <source>the module stopped answering while power was polled.</source>
         <comment>CheckPowerPollLost</comment>
-        <translation type="unfinished"></translation>
+        <translation>das Modul hat während der Spannungsabfrage nicht mehr geantwortet.</translation>
     </message>
     <message>
         <source>Check the USB cable; unplug and replug the module.</source>
         <comment>CheckUsbCableFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>USB-Kabel prüfen; Modul abziehen und wieder anstecken.</translation>
     </message>
     <message>
         <source>not checked (an earlier check failed).</source>
         <comment>CheckNotChecked</comment>
-        <translation type="unfinished"></translation>
+        <translation>nicht geprüft (eine vorherige Prüfung ist fehlgeschlagen).</translation>
     </message>
     <message>
         <source>The update check could not save its version file in %1 (%2).
 No update was fetched: your program and your FAQ documents stay as they are.</source>
         <comment>UpdateVersionFileNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Update-Prüfung konnte ihre Versionsdatei nicht in %1 speichern (%2).
+Es wurde kein Update geladen: Programm und FAQ-Dokumente bleiben unverändert.</translation>
     </message>
     <message>
         <source>The new version could not be saved in %1 (%2).
 Your installed version stays as it is.</source>
         <comment>UpdateInstallerNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Version konnte nicht in %1 gespeichert werden (%2).
+Die installierte Version bleibt unverändert.</translation>
     </message>
     <message>
         <source>The new FAQ documents could not be saved in %1 (%2).
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die neuen FAQ-Dokumente konnten nicht in %1 gespeichert werden (%2).
+Die bisherigen FAQ-Dokumente bleiben erhalten.</translation>
     </message>
     <message>
         <source>The server sent something other than a PDF document for %1.
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotPdf</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat für %1 kein PDF-Dokument geliefert.
+Die bisherigen FAQ-Dokumente bleiben erhalten.</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
         <comment>UpdateFolderNotCreated</comment>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>a document cannot be renamed</source>
         <comment>UpdateDocumentNotRenamed</comment>
-        <translation type="unfinished"></translation>
+        <translation>ein Dokument kann nicht umbenannt werden</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,7 @@
         <source> sec</source>
         <comment>Seconds</comment>
         <extracomment>Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Help</source>
@@ -229,413 +229,422 @@
     <message>
         <source>Actual sensor data:</source>
         <comment>ActualSensorData</comment>
-        <translation type="unfinished"></translation>
+        <translation>Datos actuales de los sensores:</translation>
     </message>
     <message>
         <source>Date: </source>
         <comment>Date</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fecha: </translation>
     </message>
     <message>
         <source>Time: </source>
         <comment>TimeOfDay</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hora: </translation>
     </message>
     <message>
         <source>Print</source>
         <comment>Print</comment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Please wait while downloading...</source>
         <comment>PleaseWait</comment>
-        <translation type="unfinished"></translation>
+        <translation>Descargando, espere por favor...</translation>
     </message>
     <message>
         <source>The file could not be written:
 %1</source>
         <comment>FileNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el archivo:
+%1</translation>
     </message>
     <message>
         <source>The report was saved as %1.
 No program to show PDF files was found.</source>
         <comment>ReportSavedNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El informe se ha guardado como %1.
+No se ha encontrado ningún programa para ver archivos PDF.</translation>
     </message>
     <message>
         <source>The FAQ document is %1.
 No program to show PDF files was found.</source>
         <comment>FaqNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El documento de FAQ está en %1.
+No se ha encontrado ningún programa para ver archivos PDF.</translation>
     </message>
     <message>
         <source>Another Quilldar uses the module</source>
         <comment>OtherCopyUsesModule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otro Quilldar está usando el módulo</translation>
     </message>
     <message>
         <source>The last session was not saved. Discard its records and continue?</source>
         <comment>DiscardLeftoverQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>La última sesión no se ha guardado. ¿Descartar sus registros y continuar?</translation>
     </message>
     <message>
         <source>The recording could not be saved: %1
 It is kept; try another folder or name.</source>
         <comment>RecordingNotSaved</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la grabación: %1
+Se conserva; pruebe con otra carpeta u otro nombre.</translation>
     </message>
     <message>
         <source>The recording %1 cannot be opened: %2</source>
         <comment>RecordingNotOpened</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la grabación %1: %2</translation>
     </message>
     <message>
         <source>it is not a recording</source>
         <comment>NotARecording</comment>
-        <translation type="unfinished"></translation>
+        <translation>no es una grabación</translation>
     </message>
     <message>
         <source>there are no unsaved records</source>
         <comment>NoUnsavedRecords</comment>
-        <translation type="unfinished"></translation>
+        <translation>no hay registros sin guardar</translation>
     </message>
     <message>
         <source>Session ended at %1: %2.</source>
         <comment>SessionEnded</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sesión finalizada a las %1: %2.</translation>
     </message>
     <message>
         <source> %1 records kept for Save As.</source>
         <comment>RecordsKeptForSaveAs</comment>
         <extracomment>Keep %1 and %2: they become numbers. Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %1 registros conservados para &apos;&apos;Guardar como&apos;&apos;.</translation>
     </message>
     <message>
         <source>Module unplugged</source>
         <comment>ModuleUnplugged</comment>
-        <translation type="unfinished"></translation>
+        <translation>Módulo desenchufado</translation>
     </message>
     <message>
         <source>No reply from the module</source>
         <comment>ModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>El módulo no responde</translation>
     </message>
     <message>
         <source>The control unit disconnected</source>
         <comment>UnitDisconnected</comment>
-        <translation type="unfinished"></translation>
+        <translation>La centralita se ha desconectado</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
         <comment>ReportFolderNotCreated</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta %1.</translation>
     </message>
     <message>
         <source>The PDF library could not create a document.</source>
         <comment>PdfLibraryFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca PDF no ha podido crear el documento.</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
         <comment>ReportNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir el informe en %1.</translation>
     </message>
     <message>
         <source>%1. This copy opens, plays, graphs and prints recordings; close the other copy to use the module here.</source>
         <comment>OfflineExplanation</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Esta copia abre, reproduce, muestra en gráfico e imprime grabaciones; cierre la otra copia para usar el módulo aquí.</translation>
     </message>
     <message>
         <source>The unit tried was %1, the unit of the selected tab. To connect to another unit, select its tab first, then press Connect.</source>
         <comment>WrongTabHint</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Se intentó con la centralita &apos;&apos;%1&apos;&apos;, la de la pestaña seleccionada. Para conectar con otra centralita, seleccione primero su pestaña y pulse &apos;&apos;Conectar&apos;&apos;.</translation>
     </message>
     <message>
         <source>The session cannot be recorded to disk: %1
 Live data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.</source>
         <comment>RecordingStopped</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La sesión no se puede grabar en el disco: %1
+Los datos en directo se siguen mostrando, pero ya no se graban. Lo grabado hasta ahora se conserva: guárdelo con &apos;&apos;Guardar como&apos;&apos; después de &apos;&apos;Desconectar&apos;&apos;.</translation>
     </message>
     <message>
         <source>HID library</source>
         <comment>CheckLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca HID</translation>
     </message>
     <message>
         <source>USB device %1</source>
         <comment>CheckDevice</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo USB %1</translation>
     </message>
     <message>
         <source>Device permission</source>
         <comment>CheckPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Permiso del dispositivo</translation>
     </message>
     <message>
         <source>Other Quilldar</source>
         <comment>CheckOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Otro Quilldar</translation>
     </message>
     <message>
         <source>Module answers</source>
         <comment>CheckModuleAnswers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta del módulo</translation>
     </message>
     <message>
         <source>Vehicle power</source>
         <comment>CheckVehiclePower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentación del vehículo</translation>
     </message>
     <message>
         <source>Fix:</source>
         <comment>CheckFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solución:</translation>
     </message>
     <message>
         <source>%1 loads.</source>
         <comment>CheckLibraryLoads</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se carga correctamente.</translation>
     </message>
     <message>
         <source>not needed by the simulated module.</source>
         <comment>CheckLibraryNotNeeded</comment>
-        <translation type="unfinished"></translation>
+        <translation>el módulo simulado no la necesita.</translation>
     </message>
     <message>
         <source>No library</source>
         <comment>CheckWordNoLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sin biblioteca</translation>
     </message>
     <message>
         <source>%1 cannot be loaded.</source>
         <comment>CheckLibraryMissing</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar %1.</translation>
     </message>
     <message>
         <source>Install it with: sudo apt-get install libhidapi-hidraw0</source>
         <comment>CheckLibraryFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Instálela con: sudo apt-get install libhidapi-hidraw0</translation>
     </message>
     <message>
         <source>plugged in.</source>
         <comment>CheckDeviceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>conectado.</translation>
     </message>
     <message>
         <source>No USB</source>
         <comment>CheckWordNoUsb</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sin USB</translation>
     </message>
     <message>
         <source>not found among the USB HID devices.</source>
         <comment>CheckDeviceMissing</comment>
-        <translation type="unfinished"></translation>
+        <translation>no aparece entre los dispositivos USB HID.</translation>
     </message>
     <message>
         <source>Plug the interface module in; try another USB port or cable. lsusb should list %1.</source>
         <comment>CheckDeviceFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Conecte el módulo de interfaz; pruebe otro puerto USB u otro cable. lsusb debería mostrar %1.</translation>
     </message>
     <message>
         <source>this user may read and write the module.</source>
         <comment>CheckAccessGranted</comment>
-        <translation type="unfinished"></translation>
+        <translation>este usuario puede leer y escribir en el módulo.</translation>
     </message>
     <message>
         <source>No access</source>
         <comment>CheckWordNoAccess</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sin acceso</translation>
     </message>
     <message>
         <source>the module is plugged in but this user may not open it%1.</source>
         <comment>CheckAccessDenied</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el módulo está conectado, pero este usuario no puede abrirlo%1.</translation>
     </message>
     <message>
         <source>Install the Quilldar package, which brings the udev rule, or install the rule by hand: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; then unplug and replug the module.</source>
         <comment>CheckRuleMissingFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instale el paquete de Quilldar, que incluye la regla udev, o instale la regla manualmente: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; después desenchufe el módulo y vuelva a enchufarlo.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and replug the module. If it still fails (for example when not logged in at this computer&apos;s own screen), join the plugdev group with: sudo adduser %2 plugdev, then log out and in again.</source>
         <comment>CheckJoinGroupFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La regla udev %1 está instalada: desenchufe el módulo y vuelva a enchufarlo. Si sigue fallando (por ejemplo, si no ha iniciado sesión en la pantalla de este mismo ordenador), únase al grupo plugdev con: sudo adduser %2 plugdev, y después cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed and %2 is in the plugdev group: unplug and replug the module; if that does not help, run: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</source>
         <comment>CheckReloadRulesFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La regla udev %1 está instalada y %2 pertenece al grupo plugdev: desenchufe el módulo y vuelva a enchufarlo; si no sirve, ejecute: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</translation>
     </message>
     <message>
         <source>none is using the module.</source>
         <comment>CheckNoOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>ninguno está usando el módulo.</translation>
     </message>
     <message>
         <source>In use</source>
         <comment>CheckWordInUse</comment>
-        <translation type="unfinished"></translation>
+        <translation>En uso</translation>
     </message>
     <message>
         <source>another copy of Quilldar owns the module.</source>
         <comment>CheckOtherInstanceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>otra copia de Quilldar tiene ocupado el módulo.</translation>
     </message>
     <message>
         <source>Close the other Quilldar window (or use it), then try again.</source>
         <comment>CheckOtherInstanceFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Cierre la otra ventana de Quilldar (o úsela) y vuelva a intentarlo.</translation>
     </message>
     <message>
         <source>hardware ID %1, serial number %2, type %3.</source>
         <comment>CheckModuleAnswered</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID hardware %1, número de serie %2, tipo %3.</translation>
     </message>
     <message>
         <source>No reply</source>
         <comment>CheckWordNoReply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sin respuesta</translation>
     </message>
     <message>
         <source>the module did not answer.</source>
         <comment>CheckModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>el módulo no ha respondido.</translation>
     </message>
     <message>
         <source>Unplug the module, wait a few seconds, plug it in again and retry.</source>
         <comment>CheckModuleSilentFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Desenchufe el módulo, espere unos segundos, vuelva a enchufarlo e inténtelo de nuevo.</translation>
     </message>
     <message>
         <source>Wrong type</source>
         <comment>CheckWordWrongType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo erróneo</translation>
     </message>
     <message>
         <source>the module is of another type; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleOtherType</comment>
-        <translation type="unfinished"></translation>
+        <translation>el módulo es de otro tipo; Quilldar solo funciona con el tipo &apos;1&apos;.</translation>
     </message>
     <message>
         <source>the module is of type &apos;%1&apos;; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleTypeIs</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>el módulo es del tipo &apos;%1&apos;; Quilldar solo funciona con el tipo &apos;1&apos;.</translation>
     </message>
     <message>
         <source>Use a Quilldar interface module; this one is meant for another program.</source>
         <comment>CheckWrongTypeFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Use un módulo de interfaz de Quilldar; este está destinado a otro programa.</translation>
     </message>
     <message>
         <source>stable (%1 power reports in a row).</source>
         <comment>CheckPowerStable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>estable (%1 lecturas de alimentación seguidas).</translation>
     </message>
     <message>
         <source>No power</source>
         <comment>CheckWordNoPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sin tensión</translation>
     </message>
     <message>
         <source>not stable within %1.</source>
         <comment>CheckPowerUnstable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no se estabiliza en %1.</translation>
     </message>
     <message>
         <source>%1 seconds</source>
         <comment>CheckSeconds</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
     <message>
         <source>%1 polls</source>
         <comment>CheckPolls</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 consultas</translation>
     </message>
     <message>
         <source>Switch the ignition on, check the battery and that the diagnostic connector sits firmly.</source>
         <comment>CheckPowerFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ponga el contacto, compruebe la batería y que el conector de diagnóstico esté bien encajado.</translation>
     </message>
     <message>
         <source>the module stopped answering while power was polled.</source>
         <comment>CheckPowerPollLost</comment>
-        <translation type="unfinished"></translation>
+        <translation>el módulo dejó de responder mientras se consultaba la alimentación.</translation>
     </message>
     <message>
         <source>Check the USB cable; unplug and replug the module.</source>
         <comment>CheckUsbCableFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe el cable USB; desenchufe el módulo y vuelva a enchufarlo.</translation>
     </message>
     <message>
         <source>not checked (an earlier check failed).</source>
         <comment>CheckNotChecked</comment>
-        <translation type="unfinished"></translation>
+        <translation>no comprobado (ha fallado una comprobación anterior).</translation>
     </message>
     <message>
         <source>The update check could not save its version file in %1 (%2).
 No update was fetched: your program and your FAQ documents stay as they are.</source>
         <comment>UpdateVersionFileNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La búsqueda de actualizaciones no ha podido guardar su archivo de versión en %1 (%2).
+No se ha descargado ninguna actualización: el programa y los documentos de FAQ no cambian.</translation>
     </message>
     <message>
         <source>The new version could not be saved in %1 (%2).
 Your installed version stays as it is.</source>
         <comment>UpdateInstallerNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar la nueva versión en %1 (%2).
+La versión instalada no cambia.</translation>
     </message>
     <message>
         <source>The new FAQ documents could not be saved in %1 (%2).
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido guardar los nuevos documentos de FAQ en %1 (%2).
+Se conservan los documentos de FAQ actuales.</translation>
     </message>
     <message>
         <source>The server sent something other than a PDF document for %1.
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotPdf</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El servidor ha enviado para %1 algo que no es un documento PDF.
+Se conservan los documentos de FAQ actuales.</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
         <comment>UpdateFolderNotCreated</comment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta</translation>
     </message>
     <message>
         <source>a document cannot be renamed</source>
         <comment>UpdateDocumentNotRenamed</comment>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cambiar el nombre de un documento</translation>
     </message>
 </context>
 <context>

@@ -127,7 +127,7 @@
         <source> sec</source>
         <comment>Seconds</comment>
         <extracomment>Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Help</source>
@@ -229,413 +229,422 @@
     <message>
         <source>Actual sensor data:</source>
         <comment>ActualSensorData</comment>
-        <translation type="unfinished"></translation>
+        <translation>Données capteurs actuelles :</translation>
     </message>
     <message>
         <source>Date: </source>
         <comment>Date</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Date : </translation>
     </message>
     <message>
         <source>Time: </source>
         <comment>TimeOfDay</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heure : </translation>
     </message>
     <message>
         <source>Print</source>
         <comment>Print</comment>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Please wait while downloading...</source>
         <comment>PleaseWait</comment>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement en cours, veuillez patienter...</translation>
     </message>
     <message>
         <source>The file could not be written:
 %1</source>
         <comment>FileNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier :
+%1</translation>
     </message>
     <message>
         <source>The report was saved as %1.
 No program to show PDF files was found.</source>
         <comment>ReportSavedNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport a été enregistré sous %1.
+Aucun programme d&apos;affichage des fichiers PDF n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>The FAQ document is %1.
 No program to show PDF files was found.</source>
         <comment>FaqNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le document FAQ se trouve à l&apos;emplacement %1.
+Aucun programme d&apos;affichage des fichiers PDF n&apos;a été trouvé.</translation>
     </message>
     <message>
         <source>Another Quilldar uses the module</source>
         <comment>OtherCopyUsesModule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Quilldar utilise le module</translation>
     </message>
     <message>
         <source>The last session was not saved. Discard its records and continue?</source>
         <comment>DiscardLeftoverQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>La dernière session n&apos;a pas été enregistrée. Abandonner ses mesures et continuer ?</translation>
     </message>
     <message>
         <source>The recording could not be saved: %1
 It is kept; try another folder or name.</source>
         <comment>RecordingNotSaved</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement n&apos;a pas pu être sauvegardé : %1
+Il est conservé ; essayez un autre dossier ou un autre nom.</translation>
     </message>
     <message>
         <source>The recording %1 cannot be opened: %2</source>
         <comment>RecordingNotOpened</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir l&apos;enregistrement %1 : %2</translation>
     </message>
     <message>
         <source>it is not a recording</source>
         <comment>NotARecording</comment>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un enregistrement</translation>
     </message>
     <message>
         <source>there are no unsaved records</source>
         <comment>NoUnsavedRecords</comment>
-        <translation type="unfinished"></translation>
+        <translation>il n&apos;y a aucune mesure non sauvegardée</translation>
     </message>
     <message>
         <source>Session ended at %1: %2.</source>
         <comment>SessionEnded</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Session terminée à %1 : %2.</translation>
     </message>
     <message>
         <source> %1 records kept for Save As.</source>
         <comment>RecordsKeptForSaveAs</comment>
         <extracomment>Keep %1 and %2: they become numbers. Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> %1 mesures conservées pour &apos;&apos;Enregistrer sous&apos;&apos;.</translation>
     </message>
     <message>
         <source>Module unplugged</source>
         <comment>ModuleUnplugged</comment>
-        <translation type="unfinished"></translation>
+        <translation>Module débranché</translation>
     </message>
     <message>
         <source>No reply from the module</source>
         <comment>ModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de réponse du module</translation>
     </message>
     <message>
         <source>The control unit disconnected</source>
         <comment>UnitDisconnected</comment>
-        <translation type="unfinished"></translation>
+        <translation>Le calculateur s&apos;est déconnecté</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
         <comment>ReportFolderNotCreated</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1.</translation>
     </message>
     <message>
         <source>The PDF library could not create a document.</source>
         <comment>PdfLibraryFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque PDF n&apos;a pas pu créer de document.</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
         <comment>ReportNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le rapport dans %1.</translation>
     </message>
     <message>
         <source>%1. This copy opens, plays, graphs and prints recordings; close the other copy to use the module here.</source>
         <comment>OfflineExplanation</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Cette copie permet d&apos;ouvrir, de lire, d&apos;afficher en graphique et d&apos;imprimer des enregistrements ; fermez l&apos;autre copie pour utiliser le module ici.</translation>
     </message>
     <message>
         <source>The unit tried was %1, the unit of the selected tab. To connect to another unit, select its tab first, then press Connect.</source>
         <comment>WrongTabHint</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le calculateur interrogé était &apos;&apos;%1&apos;&apos;, celui de l&apos;onglet sélectionné. Pour vous connecter à un autre calculateur, sélectionnez d&apos;abord son onglet, puis appuyez sur &apos;&apos;Connecter&apos;&apos;.</translation>
     </message>
     <message>
         <source>The session cannot be recorded to disk: %1
 Live data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.</source>
         <comment>RecordingStopped</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La session ne peut pas être enregistrée sur le disque : %1
+Les données en direct restent affichées mais ne sont plus enregistrées. Ce qui a déjà été enregistré est conservé : sauvegardez-le avec &apos;&apos;Enregistrer sous&apos;&apos; après &apos;&apos;Déconnecter&apos;&apos;.</translation>
     </message>
     <message>
         <source>HID library</source>
         <comment>CheckLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque HID</translation>
     </message>
     <message>
         <source>USB device %1</source>
         <comment>CheckDevice</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Périphérique USB %1</translation>
     </message>
     <message>
         <source>Device permission</source>
         <comment>CheckPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Droits d&apos;accès</translation>
     </message>
     <message>
         <source>Other Quilldar</source>
         <comment>CheckOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Autre Quilldar</translation>
     </message>
     <message>
         <source>Module answers</source>
         <comment>CheckModuleAnswers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Réponse du module</translation>
     </message>
     <message>
         <source>Vehicle power</source>
         <comment>CheckVehiclePower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Alimentation véhicule</translation>
     </message>
     <message>
         <source>Fix:</source>
         <comment>CheckFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Solution :</translation>
     </message>
     <message>
         <source>%1 loads.</source>
         <comment>CheckLibraryLoads</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 se charge.</translation>
     </message>
     <message>
         <source>not needed by the simulated module.</source>
         <comment>CheckLibraryNotNeeded</comment>
-        <translation type="unfinished"></translation>
+        <translation>inutile pour le module simulé.</translation>
     </message>
     <message>
         <source>No library</source>
         <comment>CheckWordNoLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>Biblio absente</translation>
     </message>
     <message>
         <source>%1 cannot be loaded.</source>
         <comment>CheckLibraryMissing</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de charger %1.</translation>
     </message>
     <message>
         <source>Install it with: sudo apt-get install libhidapi-hidraw0</source>
         <comment>CheckLibraryFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Installez-la avec : sudo apt-get install libhidapi-hidraw0</translation>
     </message>
     <message>
         <source>plugged in.</source>
         <comment>CheckDeviceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>branché.</translation>
     </message>
     <message>
         <source>No USB</source>
         <comment>CheckWordNoUsb</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;USB</translation>
     </message>
     <message>
         <source>not found among the USB HID devices.</source>
         <comment>CheckDeviceMissing</comment>
-        <translation type="unfinished"></translation>
+        <translation>introuvable parmi les périphériques USB HID.</translation>
     </message>
     <message>
         <source>Plug the interface module in; try another USB port or cable. lsusb should list %1.</source>
         <comment>CheckDeviceFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Branchez le module d&apos;interface ; essayez un autre port ou un autre câble USB. lsusb doit afficher %1.</translation>
     </message>
     <message>
         <source>this user may read and write the module.</source>
         <comment>CheckAccessGranted</comment>
-        <translation type="unfinished"></translation>
+        <translation>cet utilisateur peut lire et écrire sur le module.</translation>
     </message>
     <message>
         <source>No access</source>
         <comment>CheckWordNoAccess</comment>
-        <translation type="unfinished"></translation>
+        <translation>Accès refusé</translation>
     </message>
     <message>
         <source>the module is plugged in but this user may not open it%1.</source>
         <comment>CheckAccessDenied</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le module est branché mais cet utilisateur ne peut pas l&apos;ouvrir%1.</translation>
     </message>
     <message>
         <source>Install the Quilldar package, which brings the udev rule, or install the rule by hand: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; then unplug and replug the module.</source>
         <comment>CheckRuleMissingFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Installez le paquet Quilldar, qui fournit la règle udev, ou installez la règle manuellement : sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger ; puis débranchez et rebranchez le module.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and replug the module. If it still fails (for example when not logged in at this computer&apos;s own screen), join the plugdev group with: sudo adduser %2 plugdev, then log out and in again.</source>
         <comment>CheckJoinGroupFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La règle udev %1 est installée : débranchez et rebranchez le module. Si cela échoue encore (par exemple si votre session n&apos;est pas ouverte sur l&apos;écran de cet ordinateur), rejoignez le groupe plugdev avec : sudo adduser %2 plugdev, puis fermez la session et rouvrez-la.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed and %2 is in the plugdev group: unplug and replug the module; if that does not help, run: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</source>
         <comment>CheckReloadRulesFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La règle udev %1 est installée et %2 fait partie du groupe plugdev : débranchez et rebranchez le module ; si cela ne suffit pas, exécutez : sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</translation>
     </message>
     <message>
         <source>none is using the module.</source>
         <comment>CheckNoOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>aucun n&apos;utilise le module.</translation>
     </message>
     <message>
         <source>In use</source>
         <comment>CheckWordInUse</comment>
-        <translation type="unfinished"></translation>
+        <translation>Occupé</translation>
     </message>
     <message>
         <source>another copy of Quilldar owns the module.</source>
         <comment>CheckOtherInstanceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>une autre copie de Quilldar occupe le module.</translation>
     </message>
     <message>
         <source>Close the other Quilldar window (or use it), then try again.</source>
         <comment>CheckOtherInstanceFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fermez l&apos;autre fenêtre Quilldar (ou utilisez-la), puis réessayez.</translation>
     </message>
     <message>
         <source>hardware ID %1, serial number %2, type %3.</source>
         <comment>CheckModuleAnswered</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ID matériel %1, numéro de série %2, type %3.</translation>
     </message>
     <message>
         <source>No reply</source>
         <comment>CheckWordNoReply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de réponse</translation>
     </message>
     <message>
         <source>the module did not answer.</source>
         <comment>CheckModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>le module n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>Unplug the module, wait a few seconds, plug it in again and retry.</source>
         <comment>CheckModuleSilentFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Débranchez le module, attendez quelques secondes, rebranchez-le et réessayez.</translation>
     </message>
     <message>
         <source>Wrong type</source>
         <comment>CheckWordWrongType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mauvais type</translation>
     </message>
     <message>
         <source>the module is of another type; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleOtherType</comment>
-        <translation type="unfinished"></translation>
+        <translation>le module est d&apos;un autre type ; Quilldar ne fonctionne qu&apos;avec le type &apos;1&apos;.</translation>
     </message>
     <message>
         <source>the module is of type &apos;%1&apos;; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleTypeIs</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>le module est de type &apos;%1&apos; ; Quilldar ne fonctionne qu&apos;avec le type &apos;1&apos;.</translation>
     </message>
     <message>
         <source>Use a Quilldar interface module; this one is meant for another program.</source>
         <comment>CheckWrongTypeFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Utilisez un module d&apos;interface Quilldar ; celui-ci est destiné à un autre programme.</translation>
     </message>
     <message>
         <source>stable (%1 power reports in a row).</source>
         <comment>CheckPowerStable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stable (%1 relevés d&apos;alimentation consécutifs).</translation>
     </message>
     <message>
         <source>No power</source>
         <comment>CheckWordNoPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Pas de tension</translation>
     </message>
     <message>
         <source>not stable within %1.</source>
         <comment>CheckPowerUnstable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>non stabilisée en %1.</translation>
     </message>
     <message>
         <source>%1 seconds</source>
         <comment>CheckSeconds</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
     <message>
         <source>%1 polls</source>
         <comment>CheckPolls</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 interrogations</translation>
     </message>
     <message>
         <source>Switch the ignition on, check the battery and that the diagnostic connector sits firmly.</source>
         <comment>CheckPowerFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mettez le contact, vérifiez la batterie et que le connecteur de diagnostic est bien enfiché.</translation>
     </message>
     <message>
         <source>the module stopped answering while power was polled.</source>
         <comment>CheckPowerPollLost</comment>
-        <translation type="unfinished"></translation>
+        <translation>le module a cessé de répondre pendant l&apos;interrogation de l&apos;alimentation.</translation>
     </message>
     <message>
         <source>Check the USB cable; unplug and replug the module.</source>
         <comment>CheckUsbCableFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez le câble USB ; débranchez et rebranchez le module.</translation>
     </message>
     <message>
         <source>not checked (an earlier check failed).</source>
         <comment>CheckNotChecked</comment>
-        <translation type="unfinished"></translation>
+        <translation>non vérifié (une vérification précédente a échoué).</translation>
     </message>
     <message>
         <source>The update check could not save its version file in %1 (%2).
 No update was fetched: your program and your FAQ documents stay as they are.</source>
         <comment>UpdateVersionFileNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La recherche de mises à jour n&apos;a pas pu enregistrer son fichier de version dans %1 (%2).
+Aucune mise à jour n&apos;a été téléchargée : le programme et les documents FAQ restent inchangés.</translation>
     </message>
     <message>
         <source>The new version could not be saved in %1 (%2).
 Your installed version stays as it is.</source>
         <comment>UpdateInstallerNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle version n&apos;a pas pu être enregistrée dans %1 (%2).
+La version installée reste inchangée.</translation>
     </message>
     <message>
         <source>The new FAQ documents could not be saved in %1 (%2).
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Les nouveaux documents FAQ n&apos;ont pas pu être enregistrés dans %1 (%2).
+Les documents FAQ actuels sont conservés.</translation>
     </message>
     <message>
         <source>The server sent something other than a PDF document for %1.
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotPdf</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le serveur a envoyé autre chose qu&apos;un document PDF pour %1.
+Les documents FAQ actuels sont conservés.</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
         <comment>UpdateFolderNotCreated</comment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de créer le dossier</translation>
     </message>
     <message>
         <source>a document cannot be renamed</source>
         <comment>UpdateDocumentNotRenamed</comment>
-        <translation type="unfinished"></translation>
+        <translation>impossible de renommer un document</translation>
     </message>
 </context>
 <context>

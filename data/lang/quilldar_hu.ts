@@ -127,7 +127,7 @@
         <source> sec</source>
         <comment>Seconds</comment>
         <extracomment>Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> mp</translation>
     </message>
     <message>
         <source>Help</source>
@@ -229,413 +229,422 @@
     <message>
         <source>Actual sensor data:</source>
         <comment>ActualSensorData</comment>
-        <translation type="unfinished"></translation>
+        <translation>Aktuális érzékelőadatok:</translation>
     </message>
     <message>
         <source>Date: </source>
         <comment>Date</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dátum: </translation>
     </message>
     <message>
         <source>Time: </source>
         <comment>TimeOfDay</comment>
         <extracomment>Keep the blank at the end.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Időpont: </translation>
     </message>
     <message>
         <source>Print</source>
         <comment>Print</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nyomtatás</translation>
     </message>
     <message>
         <source>Please wait while downloading...</source>
         <comment>PleaseWait</comment>
-        <translation type="unfinished"></translation>
+        <translation>Letöltés folyamatban, kérjük, várjon...</translation>
     </message>
     <message>
         <source>The file could not be written:
 %1</source>
         <comment>FileNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A fájl írása nem sikerült:
+%1</translation>
     </message>
     <message>
         <source>The report was saved as %1.
 No program to show PDF files was found.</source>
         <comment>ReportSavedNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A jelentés mentve: %1.
+Nem található PDF-fájlok megjelenítésére alkalmas program.</translation>
     </message>
     <message>
         <source>The FAQ document is %1.
 No program to show PDF files was found.</source>
         <comment>FaqNoViewer</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A GYIK-dokumentum helye: %1.
+Nem található PDF-fájlok megjelenítésére alkalmas program.</translation>
     </message>
     <message>
         <source>Another Quilldar uses the module</source>
         <comment>OtherCopyUsesModule</comment>
-        <translation type="unfinished"></translation>
+        <translation>Egy másik Quilldar használja a modult</translation>
     </message>
     <message>
         <source>The last session was not saved. Discard its records and continue?</source>
         <comment>DiscardLeftoverQuestion</comment>
-        <translation type="unfinished"></translation>
+        <translation>Az utolsó munkamenet nincs mentve. Elveti az adatait, és folytatja?</translation>
     </message>
     <message>
         <source>The recording could not be saved: %1
 It is kept; try another folder or name.</source>
         <comment>RecordingNotSaved</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A felvételt nem sikerült menteni: %1
+A felvétel megmarad; próbáljon másik mappát vagy nevet.</translation>
     </message>
     <message>
         <source>The recording %1 cannot be opened: %2</source>
         <comment>RecordingNotOpened</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 felvétel nem nyitható meg: %2</translation>
     </message>
     <message>
         <source>it is not a recording</source>
         <comment>NotARecording</comment>
-        <translation type="unfinished"></translation>
+        <translation>ez nem felvétel</translation>
     </message>
     <message>
         <source>there are no unsaved records</source>
         <comment>NoUnsavedRecords</comment>
-        <translation type="unfinished"></translation>
+        <translation>nincsenek mentetlen adatok</translation>
     </message>
     <message>
         <source>Session ended at %1: %2.</source>
         <comment>SessionEnded</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A munkamenet véget ért (%1): %2.</translation>
     </message>
     <message>
         <source> %1 records kept for Save As.</source>
         <comment>RecordsKeptForSaveAs</comment>
         <extracomment>Keep %1 and %2: they become numbers. Keep the blank at the start.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> A &apos;&apos;Mentés másként&apos;&apos; számára megőrzött rekordok száma: %1.</translation>
     </message>
     <message>
         <source>Module unplugged</source>
         <comment>ModuleUnplugged</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modul kihúzva</translation>
     </message>
     <message>
         <source>No reply from the module</source>
         <comment>ModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>A modul nem válaszol</translation>
     </message>
     <message>
         <source>The control unit disconnected</source>
         <comment>UnitDisconnected</comment>
-        <translation type="unfinished"></translation>
+        <translation>A vezérlőegység bontotta a kapcsolatot</translation>
     </message>
     <message>
         <source>The folder %1 cannot be created.</source>
         <comment>ReportFolderNotCreated</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A mappa nem hozható létre: %1.</translation>
     </message>
     <message>
         <source>The PDF library could not create a document.</source>
         <comment>PdfLibraryFailed</comment>
-        <translation type="unfinished"></translation>
+        <translation>A PDF-könyvtár nem tudta létrehozni a dokumentumot.</translation>
     </message>
     <message>
         <source>The report could not be written to %1.</source>
         <comment>ReportNotWritten</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A jelentés nem írható ide: %1.</translation>
     </message>
     <message>
         <source>%1. This copy opens, plays, graphs and prints recordings; close the other copy to use the module here.</source>
         <comment>OfflineExplanation</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1. Ez a példány megnyitja, lejátssza, grafikonon megjeleníti és kinyomtatja a felvételeket; a modul itteni használatához zárja be a másik példányt.</translation>
     </message>
     <message>
         <source>The unit tried was %1, the unit of the selected tab. To connect to another unit, select its tab first, then press Connect.</source>
         <comment>WrongTabHint</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A megszólított vezérlőegység: &apos;&apos;%1&apos;&apos;, a kijelölt fül vezérlőegysége. Másik vezérlőegységhez való csatlakozáshoz először jelölje ki annak fülét, majd nyomja meg a &apos;&apos;Csatlakozás&apos;&apos; gombot.</translation>
     </message>
     <message>
         <source>The session cannot be recorded to disk: %1
 Live data is still shown but no longer recorded. What was recorded before is kept: save it with Save As after Disconnect.</source>
         <comment>RecordingStopped</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A munkamenet nem rögzíthető lemezre: %1
+Az élő adatok továbbra is megjelennek, de rögzítésük leállt. A korábban rögzített adatok megmaradnak: a &apos;&apos;Leválasztás&apos;&apos; után mentse őket a &apos;&apos;Mentés másként&apos;&apos; gombbal.</translation>
     </message>
     <message>
         <source>HID library</source>
         <comment>CheckLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>HID-könyvtár</translation>
     </message>
     <message>
         <source>USB device %1</source>
         <comment>CheckDevice</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>USB-eszköz (%1)</translation>
     </message>
     <message>
         <source>Device permission</source>
         <comment>CheckPermission</comment>
-        <translation type="unfinished"></translation>
+        <translation>Eszközjogosultság</translation>
     </message>
     <message>
         <source>Other Quilldar</source>
         <comment>CheckOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>Másik Quilldar</translation>
     </message>
     <message>
         <source>Module answers</source>
         <comment>CheckModuleAnswers</comment>
-        <translation type="unfinished"></translation>
+        <translation>Modul válasza</translation>
     </message>
     <message>
         <source>Vehicle power</source>
         <comment>CheckVehiclePower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Jármű tápellátása</translation>
     </message>
     <message>
         <source>Fix:</source>
         <comment>CheckFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Megoldás:</translation>
     </message>
     <message>
         <source>%1 loads.</source>
         <comment>CheckLibraryLoads</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 betölthető.</translation>
     </message>
     <message>
         <source>not needed by the simulated module.</source>
         <comment>CheckLibraryNotNeeded</comment>
-        <translation type="unfinished"></translation>
+        <translation>a szimulált modulhoz nem szükséges.</translation>
     </message>
     <message>
         <source>No library</source>
         <comment>CheckWordNoLibrary</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nincs könyvtár</translation>
     </message>
     <message>
         <source>%1 cannot be loaded.</source>
         <comment>CheckLibraryMissing</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 nem tölthető be.</translation>
     </message>
     <message>
         <source>Install it with: sudo apt-get install libhidapi-hidraw0</source>
         <comment>CheckLibraryFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Telepítse ezzel: sudo apt-get install libhidapi-hidraw0</translation>
     </message>
     <message>
         <source>plugged in.</source>
         <comment>CheckDeviceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>csatlakoztatva.</translation>
     </message>
     <message>
         <source>No USB</source>
         <comment>CheckWordNoUsb</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nincs USB</translation>
     </message>
     <message>
         <source>not found among the USB HID devices.</source>
         <comment>CheckDeviceMissing</comment>
-        <translation type="unfinished"></translation>
+        <translation>nem található az USB HID-eszközök között.</translation>
     </message>
     <message>
         <source>Plug the interface module in; try another USB port or cable. lsusb should list %1.</source>
         <comment>CheckDeviceFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Csatlakoztassa az interfészmodult; próbáljon másik USB-portot vagy kábelt. Az lsusb parancsnak ezt kell listáznia: %1.</translation>
     </message>
     <message>
         <source>this user may read and write the module.</source>
         <comment>CheckAccessGranted</comment>
-        <translation type="unfinished"></translation>
+        <translation>ez a felhasználó olvashatja és írhatja a modult.</translation>
     </message>
     <message>
         <source>No access</source>
         <comment>CheckWordNoAccess</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nincs hozzáférés</translation>
     </message>
     <message>
         <source>the module is plugged in but this user may not open it%1.</source>
         <comment>CheckAccessDenied</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a modul csatlakoztatva van, de ez a felhasználó nem nyithatja meg%1.</translation>
     </message>
     <message>
         <source>Install the Quilldar package, which brings the udev rule, or install the rule by hand: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; then unplug and replug the module.</source>
         <comment>CheckRuleMissingFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Telepítse a Quilldar csomagot, amely tartalmazza az udev-szabályt, vagy telepítse a szabályt kézzel: sudo cp packaging/linux/%1 /etc/udev/rules.d/ &amp;&amp; sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger; ezután húzza ki, majd dugja vissza a modult.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed: unplug and replug the module. If it still fails (for example when not logged in at this computer&apos;s own screen), join the plugdev group with: sudo adduser %2 plugdev, then log out and in again.</source>
         <comment>CheckJoinGroupFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 udev-szabály telepítve van: húzza ki, majd dugja vissza a modult. Ha továbbra sem működik (például ha nem ennek a számítógépnek a saját képernyőjén jelentkezett be), lépjen be a plugdev csoportba ezzel: sudo adduser %2 plugdev, majd jelentkezzen ki és újra be.</translation>
     </message>
     <message>
         <source>The udev rule %1 is installed and %2 is in the plugdev group: unplug and replug the module; if that does not help, run: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</source>
         <comment>CheckReloadRulesFix</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A(z) %1 udev-szabály telepítve van, és %2 tagja a plugdev csoportnak: húzza ki, majd dugja vissza a modult; ha ez nem segít, futtassa: sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger.</translation>
     </message>
     <message>
         <source>none is using the module.</source>
         <comment>CheckNoOtherInstance</comment>
-        <translation type="unfinished"></translation>
+        <translation>egyik sem használja a modult.</translation>
     </message>
     <message>
         <source>In use</source>
         <comment>CheckWordInUse</comment>
-        <translation type="unfinished"></translation>
+        <translation>Foglalt</translation>
     </message>
     <message>
         <source>another copy of Quilldar owns the module.</source>
         <comment>CheckOtherInstanceFound</comment>
-        <translation type="unfinished"></translation>
+        <translation>a Quilldar egy másik példánya foglalja a modult.</translation>
     </message>
     <message>
         <source>Close the other Quilldar window (or use it), then try again.</source>
         <comment>CheckOtherInstanceFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zárja be a másik Quilldar ablakot (vagy használja azt), majd próbálja újra.</translation>
     </message>
     <message>
         <source>hardware ID %1, serial number %2, type %3.</source>
         <comment>CheckModuleAnswered</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>hardver-azonosító: %1, gyári szám: %2, típus: %3.</translation>
     </message>
     <message>
         <source>No reply</source>
         <comment>CheckWordNoReply</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nincs válasz</translation>
     </message>
     <message>
         <source>the module did not answer.</source>
         <comment>CheckModuleSilent</comment>
-        <translation type="unfinished"></translation>
+        <translation>a modul nem válaszolt.</translation>
     </message>
     <message>
         <source>Unplug the module, wait a few seconds, plug it in again and retry.</source>
         <comment>CheckModuleSilentFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Húzza ki a modult, várjon néhány másodpercet, dugja vissza, és próbálja újra.</translation>
     </message>
     <message>
         <source>Wrong type</source>
         <comment>CheckWordWrongType</comment>
-        <translation type="unfinished"></translation>
+        <translation>Rossz típus</translation>
     </message>
     <message>
         <source>the module is of another type; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleOtherType</comment>
-        <translation type="unfinished"></translation>
+        <translation>a modul más típusú; a Quilldar csak az &apos;1&apos; típussal működik.</translation>
     </message>
     <message>
         <source>the module is of type &apos;%1&apos;; Quilldar works only with type &apos;1&apos;.</source>
         <comment>CheckModuleTypeIs</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>a modul típusa &apos;%1&apos;; a Quilldar csak az &apos;1&apos; típussal működik.</translation>
     </message>
     <message>
         <source>Use a Quilldar interface module; this one is meant for another program.</source>
         <comment>CheckWrongTypeFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Quilldar interfészmodult használjon; ez egy másik programhoz készült.</translation>
     </message>
     <message>
         <source>stable (%1 power reports in a row).</source>
         <comment>CheckPowerStable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>stabil (%1 egymást követő tápjelentés).</translation>
     </message>
     <message>
         <source>No power</source>
         <comment>CheckWordNoPower</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nincs táp</translation>
     </message>
     <message>
         <source>not stable within %1.</source>
         <comment>CheckPowerUnstable</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 alatt nem stabilizálódott.</translation>
     </message>
     <message>
         <source>%1 seconds</source>
         <comment>CheckSeconds</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 másodperc</translation>
     </message>
     <message>
         <source>%1 polls</source>
         <comment>CheckPolls</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lekérdezés</translation>
     </message>
     <message>
         <source>Switch the ignition on, check the battery and that the diagnostic connector sits firmly.</source>
         <comment>CheckPowerFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Kapcsolja be a gyújtást, ellenőrizze az akkumulátort, és hogy a diagnosztikai csatlakozó szorosan illeszkedik-e.</translation>
     </message>
     <message>
         <source>the module stopped answering while power was polled.</source>
         <comment>CheckPowerPollLost</comment>
-        <translation type="unfinished"></translation>
+        <translation>a modul a tápellátás lekérdezése közben abbahagyta a válaszadást.</translation>
     </message>
     <message>
         <source>Check the USB cable; unplug and replug the module.</source>
         <comment>CheckUsbCableFix</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ellenőrizze az USB-kábelt; húzza ki, majd dugja vissza a modult.</translation>
     </message>
     <message>
         <source>not checked (an earlier check failed).</source>
         <comment>CheckNotChecked</comment>
-        <translation type="unfinished"></translation>
+        <translation>nincs ellenőrizve (egy korábbi ellenőrzés sikertelen volt).</translation>
     </message>
     <message>
         <source>The update check could not save its version file in %1 (%2).
 No update was fetched: your program and your FAQ documents stay as they are.</source>
         <comment>UpdateVersionFileNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A frissítéskeresés nem tudta menteni a verziófájlt ide: %1 (%2).
+Nem történt letöltés: a program és a GYIK-dokumentumok változatlanok maradnak.</translation>
     </message>
     <message>
         <source>The new version could not be saved in %1 (%2).
 Your installed version stays as it is.</source>
         <comment>UpdateInstallerNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Az új verziót nem sikerült menteni ide: %1 (%2).
+A telepített verzió változatlan marad.</translation>
     </message>
     <message>
         <source>The new FAQ documents could not be saved in %1 (%2).
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotStored</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Az új GYIK-dokumentumokat nem sikerült menteni ide: %1 (%2).
+A jelenlegi GYIK-dokumentumok megmaradnak.</translation>
     </message>
     <message>
         <source>The server sent something other than a PDF document for %1.
 Your current FAQ documents are kept.</source>
         <comment>UpdateFaqNotPdf</comment>
         <extracomment>Keep %1 and %2: they become numbers.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A szerver nem PDF-dokumentumot küldött ehhez: %1.
+A jelenlegi GYIK-dokumentumok megmaradnak.</translation>
     </message>
     <message>
         <source>the folder cannot be created</source>
         <comment>UpdateFolderNotCreated</comment>
-        <translation type="unfinished"></translation>
+        <translation>a mappa nem hozható létre</translation>
     </message>
     <message>
         <source>a document cannot be renamed</source>
         <comment>UpdateDocumentNotRenamed</comment>
-        <translation type="unfinished"></translation>
+        <translation>egy dokumentum nem nevezhető át</translation>
     </message>
 </context>
 <context>
