@@ -27,6 +27,20 @@ protected:
     HardwareHintWatch watch_{{ruleFolder_.path()}, texts_};
 };
 
+// The hint speaks the window's language and follows it when it changes.
+TEST_F(HardwareHintTest, TheHintFollowsTheLanguage) {
+    module().unplug();
+    EXPECT_FALSE(link().ReopenInterface());
+    EXPECT_TRUE(update(t0_));
+    EXPECT_EQ(word(), "No USB");
+    texts_.fill(settings::kGerman, settings_);
+    EXPECT_TRUE(update(t0_ + seconds(1)));  // the same finding, in other words
+    EXPECT_EQ(word(), texts_.text(settings::MainText::CheckWordNoUsb));
+    EXPECT_NE(word(), "No USB");
+    EXPECT_TRUE(watch_.current()->tooltip.startsWith(texts_.text(settings::MainText::CheckDevice).arg("04d8:05f1")));
+    EXPECT_FALSE(watch_.current()->tooltip.contains("not found among"));
+}
+
 TEST_F(HardwareHintTest, NoModuleFoundIsSaidAtOnceWithTheDoctorsLineAsTooltip) {
     module().unplug();
     EXPECT_FALSE(link().ReopenInterface());
