@@ -11,7 +11,9 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // The windows store settings as they change; never into the user's own files.
     QTemporaryDir settingsFolder;
-    if (qEnvironmentVariableIsEmpty("QUILLDAR_SETTINGS_DIR")) qputenv("QUILLDAR_SETTINGS_DIR", settingsFolder.path().toUtf8());
+    // A folder of this process's own: test processes run side by side (the same tests again under
+    // other locales among them) and must not read what another one stored.
+    qputenv("QUILLDAR_SETTINGS_DIR", settingsFolder.path().toUtf8());
     // Nor into the user's own data folder, where downloads go and data files are looked for
     // first: each run has an empty one.
     QTemporaryDir dataFolder;

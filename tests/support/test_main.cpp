@@ -10,8 +10,9 @@
 
 int main(int argc, char** argv) {
     QTemporaryDir settingsFolder;
-    if (qEnvironmentVariableIsEmpty("QUILLDAR_SETTINGS_DIR"))
-        qputenv("QUILLDAR_SETTINGS_DIR", settingsFolder.path().toUtf8());
+    // A folder of this process's own: test processes run side by side and must not read what
+    // another one stored.
+    qputenv("QUILLDAR_SETTINGS_DIR", settingsFolder.path().toUtf8());
     // Nor into the user's own data folder, where downloads go and data files are looked for
     // first: each run has an empty one.
     QTemporaryDir dataFolder;
