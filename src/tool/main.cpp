@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "pages/graph_channels.h"
 #include "settings/languages.h"
+#include "tool/compare_command.h"
 #include "tool/doctor_command.h"
 #include "tool/probe_command.h"
 #include "tool/simulate_command.h"
@@ -65,6 +67,11 @@ constexpr const char* kUsage =
     "  dtc FILE\n"
     "      Show the trouble codes of the last trouble-code answer in a recording,\n"
     "      one per line as code;description;status.\n"
+    "  compare A.QLS B.QLS [--channels LIST] [--language NAME] [--json]\n"
+    "      Compare two recordings: the identification of each, the trouble codes\n"
+    "      only in A, only in B and in both, and each channel's minimum, mean and\n"
+    "      maximum with the difference of the means (LIST: channel numbers separated\n"
+    "      by commas; default: every channel both units have).\n"
     "  report FILE [--at SECONDS | --record N] [--language NAME]\n"
     "         [-o OUT.pdf | -o FOLDER]\n"
     "      Play a recording up to a position (default: its end) and write the\n"
@@ -342,6 +349,42 @@ int dtc(int argc, char** argv) {
     return quilldar::tool::runDtc(options);
 }
 
+// compare takes two recording files, so it reads its arguments itself.
+int compareCommand(int argc, char** argv) {
+    quilldar::tool::CompareOptions options;
+    QStringList files;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--json") {
+            options.json = true;
+        } else if (arg == "--channels" || arg == "--language") {
+            if (i + 1 >= argc) return usageError(std::string(arg) + " needs a value");
+            const std::string_view value = argv[++i];
+            if (arg == "--language") {
+                if (auto problem = parseLanguage(value, options.language)) return usageError(*problem);
+                continue;
+            }
+            std::vector<int> channels;
+            for (const QString& part : QString::fromLatin1(value.data(), static_cast<qsizetype>(value.size())).split(u',')) {
+                bool ok = false;
+                const int channel = part.trimmed().toInt(&ok);
+                if (!ok || quilldar::pages::findGraphChannel(channel) == nullptr)
+                    return usageError("--channels needs channel numbers from 0 to 55 separated by commas, e.g. 0,3,8");
+                channels.push_back(channel);
+            }
+            options.channels = channels;
+        } else if (arg.starts_with("-")) {
+            return usageError(*unknownOption("compare", arg));
+        } else {
+            files << QString::fromLocal8Bit(arg.data(), static_cast<qsizetype>(arg.size()));
+        }
+    }
+    if (files.size() != 2) return usageError("compare needs two recording files");
+    options.pathA = files[0];
+    options.pathB = files[1];
+    return quilldar::tool::runCompare(options);
+}
+
 int reportCommand(int argc, char** argv) {
     quilldar::tool::ReportOptions options;
     Arguments args(argc, argv, "report");
@@ -413,6 +456,7 @@ int main(int argc, char** argv) {
     if (command == "export") return exportCommand(argc, argv);
     if (command == "dtc") return dtc(argc, argv);
     if (command == "report") return reportCommand(argc, argv);
+    if (command == "compare") return compareCommand(argc, argv);
     if (command == "update") return updateCommand(argc, argv);
     if (command == "faq") return faqCommand(argc, argv);
     return usageError("unknown command: " + std::string(command));
