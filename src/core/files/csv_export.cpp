@@ -49,17 +49,23 @@ QString csvHeader(const ChannelSelection& channels, const settings::LanguageTabl
     return header;
 }
 
+void appendCsvField(std::string& out, std::optional<double> value) {
+    if (value) {
+        out += "=\"";
+        appendCsvNumber(out, *value);
+        out += '"';
+    }
+    out += ';';
+}
+
 void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValues,
-                       const ChannelSelection& channels) {
+                       const ChannelSelection& channels, const ExtraCsvFields& extra, double seconds) {
     for (const int channel : channels) {
         const pages::GraphChannel* known = pages::findGraphChannel(channel);
-        if (known != nullptr && liveValues.readings(known->slot) != 0) {
-            out += "=\"";
-            appendCsvNumber(out, liveValues.latest(known->slot));
-            out += '"';
-        }
-        out += ';';
+        const bool read = known != nullptr && liveValues.readings(known->slot) != 0;
+        appendCsvField(out, read ? std::optional<double>(liveValues.latest(known->slot)) : std::nullopt);
     }
+    if (extra) extra(out, seconds);
     out += kLineEnd;
 }
 
@@ -67,7 +73,8 @@ bool exportRecording(RecordingFile& recording, pages::ChannelDecoders& decoder,
                      const vehicle::LiveValueSlots& liveValues, const CsvExportOptions& options,
                      QIODevice& out) {
     if (!isValidChannelSelection(options.channels) || options.texts == nullptr) return false;
-    const QString header = csvHeader(options.channels, *options.texts);
+    QString header = csvHeader(options.channels, *options.texts);
+    for (const QString& name : options.extraHeader) header += QLatin1Char(';') + name;
     const QByteArray headerBytes = options.encode ? options.encode(header) : header.toLatin1();
 
     std::string text;
@@ -86,11 +93,14 @@ bool exportRecording(RecordingFile& recording, pages::ChannelDecoders& decoder,
         for (std::size_t chart = 0; chart < channelSlots.size(); ++chart) readings[chart] = liveValues.readings(channelSlots[chart]);
         return readings;
     };
+    // The record's time from the start of the recording, as the graph counts it.
+    std::uint32_t step = 0;
     while (ok && recording.read(report)) {
+        const double seconds = step++ * kSecondsPerRecord;
         const std::array<std::uint32_t, 4> before = readingsNow();
         decoder.decode(report, identity.ecmCode, identity.altListVariant, options.units);
         if (readingsNow() == before) continue;  // no reading of these channels in this record
-        appendCsvDataLine(text, liveValues, options.channels);
+        appendCsvDataLine(text, liveValues, options.channels, options.extraFields, seconds);
         if (text.size() >= kFlushSize) {
             ok = writeAll(out, text.data(), text.size());
             text.clear();

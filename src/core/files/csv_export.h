@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "pages/channel_decoders.h"
@@ -28,10 +30,16 @@ void appendCsvNumber(std::string& out, double value);
 
 // The header line without its line end: the four channel names separated by ";".
 QString csvHeader(const ChannelSelection& channels, const settings::LanguageTable& texts);
+// More fields at the end of a data line (before its CR LF), for the time of the line's record in
+// seconds from the recording's start: a reference ride's channels.
+using ExtraCsvFields = std::function<void(std::string& line, double seconds)>;
+
 // One data line with its CR LF: per chart ="number"; from the channel's latest value, or an
-// empty field while the channel has never held a reading.
+// empty field while the channel has never held a reading; then the extra fields, if any.
 void appendCsvDataLine(std::string& out, const vehicle::LiveValueSlots& liveValues,
-                       const ChannelSelection& channels);
+                       const ChannelSelection& channels, const ExtraCsvFields& extra = {}, double seconds = 0.0);
+// One field as a data line writes it: ="number"; (or just ; without a number).
+void appendCsvField(std::string& out, std::optional<double> value);
 
 struct CsvExportOptions {
     ChannelSelection channels = kDefaultChannels;
@@ -40,6 +48,10 @@ struct CsvExportOptions {
     const settings::LanguageTable* texts = nullptr;
     // The header in the code page of the language; the default keeps Latin-1 (English).
     std::function<QByteArray(const QString&)> encode;
+    // Names after the four channels' in the header (each preceded by ";"), and the fields that
+    // follow them on each line.
+    QStringList extraHeader;
+    ExtraCsvFields extraFields;
 };
 
 // Writes the CSV of a whole recording: the header, then one data line per record after the two

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "pages/graph_channels.h"
 #include "platform/file_replace.h"
 
 namespace quilldar::graph {
@@ -18,14 +19,24 @@ bool LiveExport::start(const QString& path, const QByteArray& headerLine) {
     return file.write(line) == line.size() && file.flush();
 }
 
-bool LiveExport::appendLine(const vehicle::LiveValueSlots& values,
-                            const files::ChannelSelection& channels) {
+bool LiveExport::appendLine(const vehicle::LiveValueSlots& values, const files::ChannelSelection& channels,
+                            const files::ExtraCsvFields& extra, double seconds) {
     std::string line;
-    files::appendCsvDataLine(line, values, channels);
+    files::appendCsvDataLine(line, values, channels, extra, seconds);
     QFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
     return file.write(line.data(), static_cast<qint64>(line.size())) ==
            static_cast<qint64>(line.size());
+}
+
+void addReferenceColumns(files::CsvExportOptions& options, const ReferenceRide& reference,
+                         const settings::LanguageTable& texts) {
+    for (const int channel : options.channels)
+        options.extraHeader << QStringLiteral("%1 (%2)").arg(pages::channelName(texts, channel), reference.name());
+    options.extraFields = [&reference](std::string& line, double seconds) {
+        for (int chart = 0; chart < ReferenceRide::kCharts; ++chart)
+            files::appendCsvField(line, reference.offers(chart) ? reference.valueAt(chart, seconds) : std::nullopt);
+    };
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include "files/csv_export.h"
+#include "graph/reference_ride.h"
 #include "vehicle/live_value_slots.h"
 
 namespace quilldar::graph {
@@ -16,7 +17,8 @@ public:
     bool start(const QString& path, const QByteArray& headerLine);
     // Appends one data line from the channel values; a file that cannot be opened loses this
     // line only.
-    bool appendLine(const vehicle::LiveValueSlots& values, const files::ChannelSelection& channels);
+    bool appendLine(const vehicle::LiveValueSlots& values, const files::ChannelSelection& channels,
+                    const files::ExtraCsvFields& extra = {}, double seconds = 0.0);
     const QString& path() const { return path_; }
 
 private:
@@ -24,6 +26,12 @@ private:
 };
 
 enum class ExportResult { Written, CannotWrite };
+
+// Adds the reference ride's four channels to an export: after the graph's own, under their
+// names with the reference's file in brackets, each the reference's value at the line's time
+// with its offset applied (an empty field where it has none).
+void addReferenceColumns(files::CsvExportOptions& options, const ReferenceRide& reference,
+                         const settings::LanguageTable& texts);
 
 // Exports a whole recording into target: first into the working file, then moved over the
 // target. On failure the working file is removed and the target is left as it was, so no

@@ -13,6 +13,9 @@ namespace {
 // Records with the identification answers at the start of every recording.
 constexpr std::uint32_t kIdentificationRecords = 2;
 constexpr double kStep = 1.5;  // tenths of a second per sample
+// Engine speed is the engine's channel 0, kept in slot 0; above this it has started.
+constexpr std::size_t kEngineSpeedSlot = 0;
+constexpr double kEngineStartRpm = 500.0;
 }  // namespace
 
 unsigned spanSeconds(std::uint32_t keptRecordCount) {
@@ -100,27 +103,20 @@ std::array<std::uint32_t, kChartCount> GraphModel::readings(const vehicle::LiveV
 }
 
 void GraphModel::addSample(int chart, std::uint32_t step, double value) {
-    std::vector<double>& series = values_[index(chart)];
-    steps_[index(chart)].push_back(step);
-    if (series.empty()) {
-        minimum_[index(chart)] = maximum_[index(chart)] = value;
-    } else {
-        minimum_[index(chart)] = std::min(minimum_[index(chart)], value);
-        maximum_[index(chart)] = std::max(maximum_[index(chart)], value);
-    }
-    series.push_back(value);
+    series_[index(chart)].add(step, value);
     ++dataVersion_;
 }
 
 void GraphModel::writeRangeFields(int chart) {
     Fields& fields = fields_[index(chart)];
-    if (values_[index(chart)].empty()) {
-        fields.minimum = fields.maximum = QStringLiteral("---");
-        return;
-    }
+    const SampleSeries& series = series_[index(chart)];
     const pages::ValueStyle style = pages::findGraphChannel(selections_[index(chart)])->style;
-    fields.minimum = channelNumber(minimum_[index(chart)], style);
-    fields.maximum = channelNumber(maximum_[index(chart)], style);
+    fields.minimum = series.empty() ? QStringLiteral("---") : channelNumber(series.minimum, style);
+    fields.maximum = series.empty() ? QStringLiteral("---") : channelNumber(series.maximum, style);
+    if (reference_ && reference_->offers(chart) && !reference_->series(chart).empty()) {
+        fields.minimum += referenceSuffix(chart, reference_->series(chart).minimum);
+        fields.maximum += referenceSuffix(chart, reference_->series(chart).maximum);
+    }
 }
 
 void GraphModel::rebuild() {
@@ -128,28 +124,31 @@ void GraphModel::rebuild() {
     exportEnabled_ = true;
     ++dataVersion_;
     for (int chart = 0; chart < kChartCount; ++chart) {
-        values_[index(chart)].clear();
-        steps_[index(chart)].clear();
-        minimum_[index(chart)] = maximum_[index(chart)] = 0.0;
+        series_[index(chart)].clear();
         known_[index(chart)].max = span_;
     }
     t_ = 0.0;
     step_ = 0;
+    engineStart_.reset();
     h_ = static_cast<int>(span_);
-    if (source_.liveValues) readingsAtRebuild_ = readings(*source_.liveValues);
+    if (source_.liveValues) {
+        readingsAtRebuild_ = readings(*source_.liveValues);
+        speedReadingsAtRebuild_ = source_.liveValues->readings(kEngineSpeedSlot);
+    }
 
+    if (reference_) reference_->load(selections_);
     files::RecordingFile* recording = source_.recording;
     if (recording && decoders_) {
         const std::uint32_t samples =
             recording->recordCount() > kIdentificationRecords
                 ? recording->recordCount() - kIdentificationRecords
                 : 0;
-        for (auto& series : values_) series.reserve(samples);
-        for (auto& steps : steps_) steps.reserve(samples);
+        for (SampleSeries& series : series_) series.reserve(samples);
         const files::RecordingIdentity& identity = recording->identity();
         link::Report report{};
         if (recording->seek(std::min(kIdentificationRecords, recording->recordCount()))) {
             while (recording->read(report)) {
+                const std::uint32_t speedReadings = hiddenSlots_.readings(kEngineSpeedSlot);
                 const std::array<std::uint32_t, kChartCount> before = readings(hiddenSlots_);
                 decoders_->decode(report, identity.ecmCode, identity.altListVariant,
                                   source_.units);
@@ -159,6 +158,8 @@ void GraphModel::rebuild() {
                     if (after[index(chart)] != before[index(chart)])
                         addSample(chart, step_, readChannel(hiddenSlots_, selections_[index(chart)]));
                 }
+                if (hiddenSlots_.readings(kEngineSpeedSlot) != speedReadings)
+                    noteEngineSpeed(hiddenSlots_.latest(kEngineSpeedSlot));
                 ++step_;
                 t_ += kStep;
                 if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};
@@ -202,14 +203,30 @@ void GraphModel::tick() {
         const std::array<std::uint32_t, kChartCount> now = readings(*source_.liveValues);
         bool plotted = false;
         for (int chart = 0; chart < kChartCount; ++chart) {
-            if (now[index(chart)] == readingsAtRebuild_[index(chart)] && values_[index(chart)].empty()) continue;
+            if (now[index(chart)] == readingsAtRebuild_[index(chart)] && series_[index(chart)].empty()) continue;
             const double value = readChannel(*source_.liveValues, selections_[index(chart)]);
             addSample(chart, step_, value);
             writeRangeFields(chart);
             fields_[index(chart)].actual = channelNumber(value, pages::findGraphChannel(selections_[index(chart)])->style);
+            if (reference_ && reference_->offers(chart))
+                fields_[index(chart)].actual += referenceSuffix(chart, reference_->valueAt(chart, SampleSeries::stepSeconds(step_)));
             plotted = true;
         }
-        if (liveExport_ && plotted) liveExport_->appendLine(*source_.liveValues, selections_);
+        if (liveExport_ && plotted) {
+            // The reference's columns follow when the export started with them in its header.
+            files::ExtraCsvFields extra;
+            if (liveExportWithReference_) {
+                extra = [this](std::string& line, double seconds) {
+                    for (int chart = 0; chart < kChartCount; ++chart)
+                        files::appendCsvField(line, reference_ && reference_->offers(chart)
+                                                        ? reference_->valueAt(chart, seconds)
+                                                        : std::nullopt);
+                };
+            }
+            liveExport_->appendLine(*source_.liveValues, selections_, extra, SampleSeries::stepSeconds(step_));
+        }
+        if (source_.liveValues->readings(kEngineSpeedSlot) != speedReadingsAtRebuild_)
+            noteEngineSpeed(source_.liveValues->latest(kEngineSpeedSlot));
         ++step_;
         t_ += kStep;
         if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};
@@ -324,51 +341,55 @@ bool GraphModel::startLiveExport(const QString& path, const QByteArray& headerLi
     auto exporter = std::make_unique<LiveExport>();
     if (!exporter->start(path, headerLine)) return false;
     liveExport_ = std::move(exporter);
+    liveExportWithReference_ = reference_ != nullptr;
     exportEnabled_ = false;
     changes_ |= ButtonsChanged;
     return true;
 }
 
 QList<QPointF> GraphModel::visiblePoints(int chart, int columns) const {
-    const std::vector<double>& series = values_[index(chart)];
-    const std::vector<std::uint32_t>& steps = steps_[index(chart)];
-    QList<QPointF> points;
-    if (series.empty()) return points;
     const TimeWindow window = axis_[index(chart)];
-    // The samples inside the window by their record times, plus one beyond each edge.
-    const auto stepAt = [](double steps) { return static_cast<std::uint32_t>(std::clamp(steps, 0.0, 4.0e9)); };
-    const auto last = static_cast<std::ptrdiff_t>(series.size()) - 1;
-    const auto lower = std::lower_bound(steps.begin(), steps.end(), stepAt(std::floor(window.min / 0.15)));
-    const auto upper = std::upper_bound(steps.begin(), steps.end(), stepAt(std::ceil(window.max / 0.15)));
-    const std::ptrdiff_t first = std::clamp<std::ptrdiff_t>((lower - steps.begin()) - 1, 0, last);
-    const std::ptrdiff_t end = std::clamp<std::ptrdiff_t>(upper - steps.begin(), first, last);
-    const std::ptrdiff_t count = end - first + 1;
-    const auto point = [&](std::ptrdiff_t i) {
-        const auto at = static_cast<std::size_t>(i);
-        return QPointF(stepSeconds(steps[at]), series[at]);
-    };
-    columns = std::max(columns, 1);
-    if (count <= 2 * columns) {
-        points.reserve(count);
-        for (std::ptrdiff_t i = first; i <= end; ++i) points.append(point(i));
-        return points;
-    }
-    points.reserve(2 * columns + 2);
-    for (int column = 0; column < columns; ++column) {
-        const std::ptrdiff_t from = first + count * column / columns;
-        const std::ptrdiff_t to = first + count * (column + 1) / columns;  // exclusive
-        if (from >= to) continue;
-        std::ptrdiff_t low = from, high = from;
-        for (std::ptrdiff_t i = from + 1; i < to; ++i) {
-            const double v = series[static_cast<std::size_t>(i)];
-            if (v < series[static_cast<std::size_t>(low)]) low = i;
-            if (v > series[static_cast<std::size_t>(high)]) high = i;
-        }
-        const std::ptrdiff_t a = std::min(low, high), b = std::max(low, high);
-        points.append(point(a));
-        if (b != a) points.append(point(b));
-    }
-    return points;
+    return graph::visiblePoints(series_[index(chart)], 0.0, window.min, window.max, columns);
+}
+
+QString GraphModel::referenceSuffix(int chart, std::optional<double> value) const {
+    const pages::ValueStyle style = pages::findGraphChannel(selections_[index(chart)])->style;
+    return QStringLiteral(" / ") + (value ? channelNumber(*value, style) : QStringLiteral("---"));
+}
+
+void GraphModel::setReference(std::unique_ptr<ReferenceRide> ride) {
+    reference_ = std::move(ride);
+    if (reference_) reference_->load(selections_);
+    for (int chart = 0; chart < kChartCount; ++chart) writeRangeFields(chart);
+    ++dataVersion_;
+    changes_ |= DataChanged | FieldsChanged;
+}
+
+void GraphModel::clearReference() { setReference(nullptr); }
+
+void GraphModel::setReferenceOffset(double seconds) {
+    if (!reference_ || reference_->offset() == seconds) return;
+    reference_->setOffset(seconds);
+    ++dataVersion_;
+    changes_ |= DataChanged;
+}
+
+bool GraphModel::alignReferenceAtEngineStart() {
+    if (!reference_ || !engineStart_ || !reference_->engineStart()) return false;
+    // On whole records, as the offset's own steps go.
+    const double shift = *engineStart_ - *reference_->engineStart();
+    setReferenceOffset(std::round(shift / kRecordSeconds) * kRecordSeconds);
+    return true;
+}
+
+QList<QPointF> GraphModel::visibleReferencePoints(int chart, int columns) const {
+    if (!reference_ || !reference_->offers(chart)) return {};
+    const TimeWindow window = axis_[index(chart)];
+    return graph::visiblePoints(reference_->series(chart), reference_->offset(), window.min, window.max, columns);
+}
+
+void GraphModel::noteEngineSpeed(double rpm) {
+    if (!engineStart_ && rpm > kEngineStartRpm) engineStart_ = SampleSeries::stepSeconds(step_);
 }
 
 }  // namespace quilldar::graph

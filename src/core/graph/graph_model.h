@@ -7,10 +7,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "files/csv_export.h"
+#include "graph/reference_ride.h"
+#include "graph/sample_series.h"
 #include "files/recording_file.h"
 #include "pages/channel_decoders.h"
 #include "pages/graph_channels.h"
@@ -100,7 +103,8 @@ public:
     // Rebuild: series cleared (and refilled from a recording), live export disarmed.
     void rebuild();
 
-    // Starts the live export into path: the file is created with its header line. False (and not
+    // Starts the live export into path: the file is created with its header line (which names the
+    // reference's channels after the graph's own while a reference is shown). False (and not
     // armed) when the file cannot be written.
     bool startLiveExport(const QString& path, const QByteArray& headerLine);
     bool liveExportArmed() const { return liveExport_ != nullptr; }
@@ -118,14 +122,18 @@ public:
     const std::vector<const pages::GraphChannel*>& offered() const { return offered_; }
     // The chart's samples: only records (live: ticks) that carried a reading of its channel add
     // one, at the time of that record.
-    const std::vector<double>& values(int chart) const { return values_[index(chart)]; }
+    const std::vector<double>& values(int chart) const { return series_[index(chart)].values; }
+    const SampleSeries& series(int chart) const { return series_[index(chart)]; }
     // The time of the chart's sample i in seconds.
-    double sampleTime(int chart, std::size_t i) const { return stepSeconds(steps_[index(chart)][i]); }
-    static double stepSeconds(std::uint32_t step) { return static_cast<double>(step) * 1.5 / 10.0; }
+    double sampleTime(int chart, std::size_t i) const {
+        return SampleSeries::stepSeconds(series_[index(chart)].steps[i]);
+    }
+    // When the engine first turned above 500 rpm, in seconds; none while it has not.
+    std::optional<double> engineStart() const { return engineStart_; }
     const Fields& fields(int chart) const { return fields_[index(chart)]; }
     // The smallest and largest value of the chart's series (0, 0 when it is empty).
-    double minimum(int chart) const { return minimum_[index(chart)]; }
-    double maximum(int chart) const { return maximum_[index(chart)]; }
+    double minimum(int chart) const { return series_[index(chart)].minimum; }
+    double maximum(int chart) const { return series_[index(chart)].maximum; }
     bool resetViewEnabled() const { return resetViewEnabled_; }
     bool pauseEnabled() const { return pauseEnabled_; }
     bool exportEnabled() const { return exportEnabled_; }
@@ -140,6 +148,19 @@ public:
     // peak is lost. One sample beyond each edge keeps the line running to the border.
     QList<QPointF> visiblePoints(int chart, int columns) const;
 
+    // --- a reference ride drawn behind the graph's own ---
+    // Takes the ride (read at once for the four channels) in place of any other; zoom, drag and
+    // Reset view move it with the charts, and the fields show its numbers after the graph's own.
+    void setReference(std::unique_ptr<ReferenceRide> ride);
+    void clearReference();
+    const ReferenceRide* reference() const { return reference_.get(); }
+    void setReferenceOffset(double seconds);
+    // Shifts the reference so that its engine start meets the graph's; false (nothing moved) when
+    // either engine never started.
+    bool alignReferenceAtEngineStart();
+    // The reference's points for the chart's visible window, as visiblePoints; none without one.
+    QList<QPointF> visibleReferencePoints(int chart, int columns) const;
+
 private:
     enum class Kind { Zoom, Move, Sync };
     enum class ZoomState { Unknown, ZoomedIn, Reset };
@@ -150,7 +171,11 @@ private:
     void applyToAll(TimeWindow window);
     void synchronise();
     void addSample(int chart, std::uint32_t step, double value);
+    // Engine speed read at the current step: the first above 500 rpm marks the engine start.
+    void noteEngineSpeed(double rpm);
     void writeRangeFields(int chart);
+    // " / x" for the reference's number x of the chart, or nothing.
+    QString referenceSuffix(int chart, std::optional<double> value) const;
     // The slot of the chart's channel, and how many readings it has held.
     std::size_t slotOf(int chart) const;
     std::array<std::uint32_t, kChartCount> readings(const vehicle::LiveValueSlots& values) const;
@@ -165,6 +190,7 @@ private:
     std::uint32_t step_ = 0;  // records (live: ticks) plotted since the rebuild
     // The live slots' reading counts at the rebuild: a chart plots once its channel has a reading.
     std::array<std::uint32_t, kChartCount> readingsAtRebuild_{};
+    std::uint32_t speedReadingsAtRebuild_ = 0;
     int h_ = 0;
     std::array<TimeWindow, kChartCount> known_{};
     std::array<TimeWindow, kChartCount> axis_{};
@@ -179,10 +205,10 @@ private:
     bool resetViewEnabled_ = false;
     bool pauseEnabled_ = false;
     bool exportEnabled_ = true;
-    std::array<std::vector<double>, kChartCount> values_;
-    std::array<std::vector<std::uint32_t>, kChartCount> steps_;
-    std::array<double, kChartCount> minimum_{};
-    std::array<double, kChartCount> maximum_{};
+    std::array<SampleSeries, kChartCount> series_;
+    std::optional<double> engineStart_;
+    std::unique_ptr<ReferenceRide> reference_;
+    bool liveExportWithReference_ = false;  // the live export's header names the reference's channels
     std::array<Fields, kChartCount> fields_;
     std::unique_ptr<class LiveExport> liveExport_;
     unsigned changes_ = 0;
