@@ -76,7 +76,7 @@ int runDoctor(const DoctorOptions& options) {
         for (const DoctorFault fault : options.faults) injectInto(*module, fault);
         transport = std::move(module);
     } else {
-        setup.libraryName = QString::fromLatin1(link::HidApiTransport::kDefaultLibrary);
+        setup.libraryName = QString::fromStdString(link::HidApiTransport::configuredLibrary());
         transport = std::make_unique<link::HidApiTransport>(messages);
     }
     // Another copy of the program, as far as the lock tells: it holds the lock for this run.

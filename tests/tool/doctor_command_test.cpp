@@ -15,8 +15,7 @@ using testing::ToolRun;
 // that a Quilldar running on the machine or another test does not count as "another copy".
 class DoctorCommand : public ::testing::Test {
 protected:
-    ToolRun doctor(QStringList arguments) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    ToolRun doctor(QStringList arguments, QProcessEnvironment environment = QProcessEnvironment::systemEnvironment()) {
         environment.insert(QStringLiteral("TMPDIR"), folder_.path());
         arguments.prepend(QStringLiteral("doctor"));
         return runTool(arguments, environment);
@@ -30,6 +29,30 @@ protected:
 
     QTemporaryDir folder_;
 };
+
+// The doctor as a user runs it, over the hidapi code path, with the simulation library in place
+// of the system's hidapi.
+TEST_F(DoctorCommand, PassesOverTheHidapiSimulationLibraryAndFindsItUnplugged) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUILLDAR_HIDAPI_LIBRARY"), QStringLiteral(QUILLDAR_HIDAPI_SIM_LIBRARY));
+    environment.insert(QStringLiteral("QUILLDAR_HIDAPI_SIM"), QStringLiteral("eps"));
+    environment.remove(QStringLiteral("QUILLDAR_HIDAPI_SIM_FAULT"));
+    const ToolRun ready = doctor({}, environment);
+    EXPECT_EQ(ready.exitCode, 0) << ready.out.toStdString() << ready.err.toStdString();
+    const auto lines = checkLines(ready);
+    ASSERT_EQ(lines.size(), 6) << ready.out.toStdString();
+    for (const QByteArray& line : lines) EXPECT_TRUE(line.startsWith("[ OK ] ")) << line.toStdString();
+    EXPECT_TRUE(lines.at(0).contains(QUILLDAR_HIDAPI_SIM_LIBRARY)) << lines.at(0).toStdString();
+    EXPECT_TRUE(ready.out.endsWith("Ready to connect.\n"));
+
+    environment.insert(QStringLiteral("QUILLDAR_HIDAPI_SIM_FAULT"), QStringLiteral("unplug@0"));
+    const ToolRun unplugged = doctor({}, environment);
+    EXPECT_EQ(unplugged.exitCode, 1);
+    const auto found = checkLines(unplugged);
+    ASSERT_GE(found.size(), 2) << unplugged.out.toStdString();
+    EXPECT_TRUE(found.at(0).startsWith("[ OK ] "));
+    EXPECT_TRUE(found.at(1).startsWith("[FAIL] ")) << found.at(1).toStdString();
+}
 
 TEST_F(DoctorCommand, SimulatedModuleWithPowerIsReadyToConnect) {
     const ToolRun run = doctor({"--simulate=abs:27G0"});

@@ -36,7 +36,7 @@ std::optional<Finding> HardwareHintWatch::reason(const app::AppState& state, con
     if (!state.isLinkOpen() && !state.adapterRejected) {
         switch (link.lastOpenOutcome()) {
             case link::OpenOutcome::LibraryUnavailable:
-                return findings::libraryMissing(texts_, QString::fromLatin1(link::HidApiTransport::kDefaultLibrary));
+                return findings::libraryMissing(texts_, QString::fromStdString(link::HidApiTransport::configuredLibrary()));
             case link::OpenOutcome::NotFound: return findings::deviceMissing(texts_);
             case link::OpenOutcome::AccessDenied:
                 // The rule folders are looked at once while access stays denied, not at every tick.

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include "state/message_sink.h"
@@ -19,6 +21,11 @@ bool resolve(const platform::SharedLibrary& library, const char* name, Fn& into)
 }
 
 }  // namespace
+
+std::string HidApiTransport::configuredLibrary() {
+    const char* named = std::getenv("QUILLDAR_HIDAPI_LIBRARY");
+    return named != nullptr && *named != '\0' ? std::string(named) : std::string(kDefaultLibrary);
+}
 
 HidApiTransport::HidApiTransport(app::MessageSink& messages, std::string libraryName)
     : messages_(messages), libraryName_(std::move(libraryName)) {}
@@ -79,7 +86,9 @@ OpenOutcome HidApiTransport::open(std::uint16_t vendorId, std::uint16_t productI
         }
         // The first interface in enumeration order that opens wins; one that exists but cannot
         // be opened is remembered so that the user can be told about the permission.
-        if (access(info->path, R_OK | W_OK) != 0 && deniedPath_.empty()) {
+        // A path that does not exist, or a device busy elsewhere, is not a permission problem.
+        if (access(info->path, R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM) &&
+            deniedPath_.empty()) {
             deniedPath_ = info->path;
             outcome = OpenOutcome::AccessDenied;
         }
@@ -105,7 +114,10 @@ void HidApiTransport::unloadLibrary() {
 
 bool HidApiTransport::write(const Report& report) {
     if (device_ == nullptr) return false;
-    return api_.hid_write(device_, report.data(), report.size()) == static_cast<int>(report.size());
+    // hidapi counts the report-id byte among the bytes written on some backends and not on
+    // others: either way the whole report went out.
+    const int written = api_.hid_write(device_, report.data(), report.size());
+    return written == static_cast<int>(report.size()) || written == static_cast<int>(kPayloadSize);
 }
 
 ReadOutcome HidApiTransport::read(Report& into, int timeoutMs) {

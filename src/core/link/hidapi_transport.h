@@ -22,8 +22,11 @@ namespace quilldar::link {
 class HidApiTransport : public HidTransport {
 public:
     static constexpr const char* kDefaultLibrary = "libhidapi-hidraw.so.0";
+    // The library the program loads: the one QUILLDAR_HIDAPI_LIBRARY names (a file name or a
+    // path, for another hidapi build), else kDefaultLibrary.
+    static std::string configuredLibrary();
 
-    explicit HidApiTransport(app::MessageSink& messages, std::string libraryName = kDefaultLibrary);
+    explicit HidApiTransport(app::MessageSink& messages, std::string libraryName = configuredLibrary());
     ~HidApiTransport() override;
 
     OpenOutcome open(std::uint16_t vendorId, std::uint16_t productId) override;
