@@ -4,13 +4,18 @@
 // or fail as the input says. Checks the parse against the file's rule, that only an https server
 // and a Yes lead to an install, that a version file naming this program asks nothing, and that a
 // FAQ version taken over is the one the file named and reads back the same from the settings, so
-// that the next start does not fetch the documents again.
+// that the next start does not fetch the documents again. Each signature the check asks for is
+// the maker's own or a forged one as the input says: an install or a FAQ version taken over
+// needs the maker's signature of every file it used.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <set>
+
+#include <sodium.h>
 
 #include "state/app_state.h"
 #include "fuzz_input.h"
@@ -18,6 +23,7 @@
 #include "settings/languages.h"
 #include "settings/settings_store.h"
 #include "update/server_url.h"
+#include "update/release_signature.h"
 #include "update/update_check.h"
 #include "update/update_files.h"
 #include "update/update_view.h"
@@ -47,10 +53,30 @@ std::optional<update::ServerVersions> expectedVersions(const QByteArray& bytes) 
     return update::ServerVersions{versions[0], versions[1]};
 }
 
+// The maker's key pair of this fuzzing run, and what every downloaded installer or document holds.
+struct MakerKey {
+    unsigned char publicKey[crypto_sign_PUBLICKEYBYTES];
+    unsigned char secretKey[crypto_sign_SECRETKEYBYTES];
+    MakerKey() {
+        require(sodium_init() >= 0);
+        crypto_sign_keypair(publicKey, secretKey);
+    }
+    QString publicKeyHex() const {
+        return QString::fromLatin1(QByteArray(reinterpret_cast<const char*>(publicKey), sizeof publicKey).toHex());
+    }
+    QByteArray sign(const QByteArray& bytes) const {
+        QByteArray signature(crypto_sign_BYTES, '\0');
+        crypto_sign_detached(reinterpret_cast<unsigned char*>(signature.data()), nullptr,
+                             reinterpret_cast<const unsigned char*>(bytes.constData()), bytes.size(), secretKey);
+        return signature;
+    }
+};
+const QByteArray kServedFile = QByteArrayLiteral("%PDF-1.4\n");
+
 class FuzzedUpdateView : public update::UpdateView {
 public:
-    FuzzedUpdateView(FuzzedDataProvider& input, QByteArray versionFile)
-        : input_(input), versionFile_(std::move(versionFile)) {}
+    FuzzedUpdateView(FuzzedDataProvider& input, QByteArray versionFile, const MakerKey& key)
+        : input_(input), versionFile_(std::move(versionFile)), key_(key) {}
 
     bool askYesNo(const QString&, const QString&) override {
         ++questions;
@@ -64,18 +90,30 @@ public:
         if (!arrives) return {};
         QFile file(localPath);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) std::abort();
-        file.write(urls.size() == 1 ? versionFile_ : QByteArray("%PDF-1.4\n"));
+        if (urls.size() == 1) {
+            file.write(versionFile_);
+        } else if (url.endsWith(QLatin1String(update::kSignatureSuffix))) {
+            // The maker's signature, one of other bytes, or a cut one.
+            const int kind = input_.ConsumeIntegralInRange<int>(0, 3);
+            const QByteArray genuine = key_.sign(kServedFile);
+            file.write(kind == 0 ? key_.sign(kServedFile + "x") : kind == 1 ? genuine.left(63) : genuine);
+            if (kind >= 2) genuinelySigned.insert(url.chopped(4));
+        } else {
+            file.write(kServedFile);
+        }
         return {update::DownloadResult::Status::Done, {}};
     }
     void openFile(const QString&) override {}
 
     QStringList urls;
+    std::set<QString> genuinelySigned;  // the URLs whose signature the maker made
     int questions = 0;
     bool yes = false;
 
 private:
     FuzzedDataProvider& input_;
     QByteArray versionFile_;
+    const MakerKey& key_;
 };
 
 }  // namespace
@@ -86,6 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static settings::LanguageTable texts;
     static const bool filled = (texts.fill(settings::kEnglish, englishValues), true);
     static int run = 0;
+    static const MakerKey maker;
     (void)filled;
 
     FuzzedDataProvider input(data, size);
@@ -107,10 +146,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     store.load(values, folder);
     const QString faqBefore = values.faqVersion;
     app::AppState state;
-    FuzzedUpdateView view(input, body);
+    FuzzedUpdateView view(input, body, maker);
     const QString server = secure ? QStringLiteral("https://updates.example/software/obd/")
                                   : QStringLiteral("http://updates.example/software/obd/");
-    update::UpdateCheck check(view, texts, values, store, state, {server, installDir, {}});
+    update::UpdateCheck check(view, texts, values, store, state, {server, installDir, {}, maker.publicKeyHex()});
     const bool install = check.run();
 
     require(!view.urls.isEmpty());
@@ -122,9 +161,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(!QFile::exists(installDir + QLatin1String(update::kVersionFileName)));
         const bool newProgram = parsed->program != QLatin1String(update::kProgramVersion);
         require(view.questions == (newProgram ? 1 : 0));
-        if (install) require(secure && view.yes && newProgram);
+        if (install) {
+            require(secure && view.yes && newProgram);
+            require(view.genuinelySigned.count(server + QLatin1String(update::kInstallerName)) == 1);
+        }
         if (values.faqVersion != faqBefore) {
             require(!install && values.faqVersion == parsed->faq);
+            for (const char* name : update::kFaqDocumentNames)
+                require(view.genuinelySigned.count(server + QLatin1String(name)) == 1);
             settings::SettingsStore reader(store.location());
             reader.setReporter({});
             reader.setReadOnly(true);

@@ -646,6 +646,11 @@ Stávající dokumenty FAQ zůstávají zachovány.</translation>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>dokument nelze přejmenovat</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>Staženou aktualizaci nebylo možné ověřit, a proto byla zahozena.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

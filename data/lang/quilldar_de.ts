@@ -646,6 +646,11 @@ Die bisherigen FAQ-Dokumente bleiben erhalten.</translation>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>ein Dokument kann nicht umbenannt werden</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>Das geladene Update konnte nicht verifiziert werden und wurde verworfen.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

@@ -646,6 +646,11 @@ Se conservan los documentos de FAQ actuales.</translation>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>no se puede cambiar el nombre de un documento</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>No se ha podido verificar la actualización descargada y se ha descartado.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

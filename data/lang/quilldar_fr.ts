@@ -646,6 +646,11 @@ Les documents FAQ actuels sont conservés.</translation>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>impossible de renommer un document</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>La mise à jour téléchargée n&apos;a pas pu être vérifiée et a été supprimée.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

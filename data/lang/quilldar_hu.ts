@@ -646,6 +646,11 @@ A jelenlegi GYIK-dokumentumok megmaradnak.</translation>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>egy dokumentum nem nevezhető át</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>A letöltött frissítést nem sikerült ellenőrizni, ezért el lett vetve.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

@@ -646,6 +646,11 @@ I documenti FAQ attuali vengono conservati.</translation>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>impossibile rinominare un documento</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>Non è stato possibile verificare l&apos;aggiornamento scaricato, che è stato scartato.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

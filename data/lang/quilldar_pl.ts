@@ -646,6 +646,11 @@ Obecne dokumenty FAQ zostają zachowane.</translation>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>nie można zmienić nazwy dokumentu</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>Nie udało się zweryfikować pobranej aktualizacji, dlatego została odrzucona.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

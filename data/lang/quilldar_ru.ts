@@ -646,6 +646,11 @@ Your current FAQ documents are kept.</source>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>не удается переименовать документ</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>Не удалось проверить подлинность загруженного обновления, оно удалено.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

@@ -646,6 +646,11 @@ Mevcut SSS belgeleriniz korunuyor.</translation>
         <comment>UpdateDocumentNotRenamed</comment>
         <translation>bir belge yeniden adlandırılamıyor</translation>
     </message>
+    <message>
+        <source>The downloaded update could not be verified and was discarded.</source>
+        <comment>UpdateNotVerified</comment>
+        <translation>İndirilen güncelleme doğrulanamadı ve silindi.</translation>
+    </message>
 </context>
 <context>
     <name>EnginePage</name>

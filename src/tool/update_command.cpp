@@ -13,6 +13,7 @@
 #include "settings/settings_store.h"
 #include "state/app_state.h"
 #include "tool/console_message_sink.h"
+#include "update/release_signature.h"
 #include "update/server_url.h"
 #include "update/update_check.h"
 #include "update/update_view.h"
@@ -77,7 +78,8 @@ int runUpdate() {
     ConsoleUpdateView view;
     view.errorCaption = texts.text(settings::MainText::Error);
     update::UpdateCheck check(view, texts, settings, store, state,
-                              {update::updateServerUrl(), platform::downloadFolder(settings.installDir), QString()});
+                              {update::updateServerUrl(), platform::downloadFolder(settings.installDir), QString(),
+                               update::updatePublicKey()});
     check.run();
     return view.errorShown ? 1 : 0;
 }

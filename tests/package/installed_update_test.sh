@@ -4,8 +4,11 @@
 # user (created for the test when missing) against a local update server that offers a newer FAQ
 # version. The three documents must land in that user's data folder, the FAQ command must open
 # the new ones, a page that is not a PDF must be refused, and nothing may be written outside the
-# user's own folders: the scratch root stays as it was unpacked.
-#   installed_update_test.sh BUILD_DIR VERSION UPDATE_SERVER_SCRIPT
+# user's own folders: the scratch root stays as it was unpacked. The served documents are signed
+# with a key pair made for the test (SIGN_RELEASE, the maker's signing program), whose public key
+# the tool is given in QUILLDAR_UPDATE_PUBLIC_KEY; a document signed with another key must be
+# refused like the page.
+#   installed_update_test.sh BUILD_DIR VERSION UPDATE_SERVER_SCRIPT SIGN_RELEASE
 # Exit status 77 (skipped) when not run as root (a user must be made and switched to) or when
 # dpkg-deb is missing.
 set -uo pipefail
@@ -13,6 +16,7 @@ set -uo pipefail
 build_dir=$1
 version=$2
 server_script=$3
+sign_release=$4
 user=quilldar-test
 
 command -v dpkg-deb >/dev/null || { echo "dpkg-deb is missing: not a Debian system"; exit 77; }
@@ -63,6 +67,8 @@ version_file 1.0.1.0
 for name in FAQ_Quilldar FAQ_Quilldar_ru FAQ_Quilldar_de; do
     printf '%%PDF-1.4\n%% the new %s\n' "$name" >"$served/$name.pdf"
 done
+public_key=$("$sign_release" --generate "$work/test.key") || { echo "FAIL: no test key pair"; exit 1; }
+"$sign_release" "$work/test.key" "$served"/*.pdf >/dev/null || { echo "FAIL: the documents were not signed"; exit 1; }
 python3 "$server_script" --root "$work/server" --port-file "$work/port" --log "$work/requests.log" &
 server_pid=$!
 for _ in $(seq 300); do [[ -s "$work/port" ]] && break; sleep 0.1; done
@@ -76,7 +82,7 @@ snapshot >"$work/before.txt"
 # The installed tool as the user, in the user's home, with an environment of its own.
 as_user() {
     (cd "$home" && runuser -u "$user" -- env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 \
-        QUILLDAR_UPDATE_URL="$url" no_proxy=127.0.0.1 NO_PROXY=127.0.0.1 "$root/usr/bin/quilldar-tool" "$@")
+        QUILLDAR_UPDATE_URL="$url" QUILLDAR_UPDATE_PUBLIC_KEY="$public_key" no_proxy=127.0.0.1 NO_PROXY=127.0.0.1 "$root/usr/bin/quilldar-tool" "$@")
 }
 
 out=$(as_user faq) || fail "faq before the update: $out"
@@ -99,9 +105,11 @@ out=$(as_user faq) || fail "faq after the update: $out"
 out=$(as_user faq --language German) || fail "faq --language German: $out"
 [[ "$out" == "$own/FAQ_Quilldar_de.pdf" ]] || fail "the German FAQ command opens '$out'"
 
-# A captive portal's page instead of the English document, with a newer FAQ version.
+# A captive portal's page instead of the English document, with a newer FAQ version (signed, so
+# that it is its content that is refused).
 version_file 1.0.1.1
 printf '<html><body>Please sign in to the network</body></html>\n' >"$served/FAQ_Quilldar.pdf"
+"$sign_release" "$work/test.key" "$served/FAQ_Quilldar.pdf" >/dev/null
 out=$(as_user update 2>&1)
 status=$?
 echo "update with a portal page: $out"
@@ -112,12 +120,26 @@ grep -q 'Quilldar.FAQ=1010$' "$home/.config/Morvalin/Quilldar/machine.ini" || fa
 out=$(as_user faq)
 [[ "$out" == "$own/FAQ_Quilldar.pdf" ]] || fail "after the refusal the FAQ command opens '$out'"
 
+# A German document signed with another key: none of the three replaces the user's.
+printf '%%PDF-1.4\n%% the newer FAQ_Quilldar\n' >"$served/FAQ_Quilldar.pdf"
+printf '%%PDF-1.4\n%% a forged FAQ_Quilldar_de\n' >"$served/FAQ_Quilldar_de.pdf"
+"$sign_release" "$work/test.key" "$served/FAQ_Quilldar.pdf" >/dev/null
+"$sign_release" --generate "$work/other.key" >/dev/null && "$sign_release" "$work/other.key" "$served/FAQ_Quilldar_de.pdf" >/dev/null
+out=$(as_user update 2>&1)
+status=$?
+echo "update with a forged document: $out"
+((status == 1)) || fail "the forged document did not end the update with status 1 (got $status)"
+grep -q "could not be verified and was discarded" <<<"$out" || fail "the refused signature was not told"
+grep -q "the new FAQ_Quilldar$" "$own/FAQ_Quilldar.pdf" || fail "a document of the refused set replaced the user's"
+grep -q "the new FAQ_Quilldar_de" "$own/FAQ_Quilldar_de.pdf" || fail "the forged document replaced the user's"
+grep -q 'Quilldar.FAQ=1010$' "$home/.config/Morvalin/Quilldar/machine.ini" || fail "the FAQ version of the forged set was stored"
+
 # Nothing outside the user's own folders.
 snapshot >"$work/after.txt"
 diff -u "$work/before.txt" "$work/after.txt" || fail "the unpacked install root changed"
 stray=$(find "$work" /tmp /var/tmp -xdev -user "$user" ! -path "$home" ! -path "$home/*" 2>/dev/null)
 [[ -z "$stray" ]] || fail "the user wrote outside their home: $stray"
-leftover=$(find "$own" -name '*.new' -o -name 'Quilldar.txt')
+leftover=$(find "$own" -name '*.new' -o -name '*.sig' -o -name 'Quilldar.txt')
 [[ -z "$leftover" ]] || fail "staging files were left behind: $leftover"
 
 ((failures == 0)) || { echo "$failures check(s) failed"; exit 1; }

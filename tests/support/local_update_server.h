@@ -15,10 +15,14 @@
 
 #include <chrono>
 
+#include "support/test_signing_key.h"
+
 namespace quilldar::testing {
 
 // A real file server on 127.0.0.1 for the update tests (tests/support/update_server.py), on a
-// port the system chooses. Files put here are served under "/software/obd/".
+// port the system chooses. Files put here are served under "/software/obd/". The server has a
+// signing key of its own: putSigned() serves a file with its signature beside it (NAME.sig), and
+// publicKey() is the key that checks them.
 class LocalUpdateServer {
 public:
     enum class Mode { Http, Https };
@@ -60,6 +64,16 @@ public:
         QFile file(folder().filePath(name));
         if (file.open(QIODevice::WriteOnly)) file.write(content);
     }
+    // The file is no longer served (404).
+    void remove(const QString& name) const { QFile::remove(folder().filePath(name)); }
+    // The file and its detached signature by this server's key (or by the given key).
+    void putSigned(const QString& name, const QByteArray& content) const { putSigned(name, content, key_); }
+    void putSigned(const QString& name, const QByteArray& content, const TestSigningKey& key) const {
+        put(name, content);
+        put(name + QStringLiteral(".sig"), key.sign(content));
+    }
+    QString publicKey() const { return key_.publicKeyHex(); }
+    QByteArray sign(const QByteArray& content) const { return key_.sign(content); }
     // The file is announced whole, but the connection closes after half of it.
     void breakOffHalfway(const QString& name) const { put(name + QStringLiteral(".truncate"), {}); }
     // Every request's first line and headers, in order.
@@ -73,6 +87,7 @@ private:
     QString logPath() const { return root_.filePath(QStringLiteral("requests.log")); }
 
     Mode mode_;
+    TestSigningKey key_;
     QTemporaryDir root_;
     QProcess process_;
     int port_ = 0;

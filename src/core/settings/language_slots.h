@@ -138,7 +138,8 @@
     X(UpdateFaqNotStored, u"The new FAQ documents could not be saved in %1 (%2).\nYour current FAQ documents are kept.", T) \
     X(UpdateFaqNotPdf, u"The server sent something other than a PDF document for %1.\nYour current FAQ documents are kept.", T) \
     X(UpdateFolderNotCreated, u"the folder cannot be created", T) \
-    X(UpdateDocumentNotRenamed, u"a document cannot be renamed", T)
+    X(UpdateDocumentNotRenamed, u"a document cannot be renamed", T) \
+    X(UpdateNotVerified, u"The downloaded update could not be verified and was discarded.", T)
 
 // Group 3: the Engine page. The order is the engine text list: the row labels in row order with
 // the placeholder at index 35, then the ISC unit word and the six switch state words.

@@ -18,13 +18,17 @@ struct DownloadProgress {
 // How a download ended. A transfer that failed is the network's or the server's doing and may
 // pass unnoticed; a file that arrived but could not be stored is this computer's, and the user
 // must hear of it.
+//
+// NotVerified is never the result of a download itself: the update check gives it to a file that
+// arrived but whose signature did not hold (or could not be checked), and which it discarded.
 struct DownloadResult {
-    enum class Status { Done, TransferFailed, NotStored };
+    enum class Status { Done, TransferFailed, NotStored, NotVerified };
     Status status = Status::TransferFailed;
     QString problem;  // for NotStored: the system's reason
 
     bool done() const { return status == Status::Done; }
     bool notStored() const { return status == Status::NotStored; }
+    bool notVerified() const { return status == Status::NotVerified; }
     explicit operator bool() const { return done(); }
 };
 

@@ -9,6 +9,7 @@
 #include "settings/settings.h"
 #include "settings/settings_store.h"
 #include "platform/file_replace.h"
+#include "update/release_signature.h"
 #include "update/server_url.h"
 #include "update/update_files.h"
 #include "update/update_view.h"
@@ -22,7 +23,8 @@ namespace {
 // What every PDF file starts with; an HTML page or an error text does not.
 constexpr char kPdfSignature[] = "%PDF-";
 constexpr qint64 kPdfSignatureSize = sizeof kPdfSignature - 1;
-// A FAQ document waits under this suffix until all three arrived.
+// A FAQ document waits under this suffix until all three arrived and were verified, the
+// installer until it was verified.
 constexpr char kStagingSuffix[] = ".new";
 
 bool startsAsPdf(const QString& path) {
@@ -57,6 +59,45 @@ DownloadResult UpdateCheck::download(const QString& name, const QString& path) {
     return view_.download(sources_.serverUrl + name, path, showMessage_);
 }
 
+DownloadResult UpdateCheck::downloadSigned(const QString& name, const QString& path) {
+    const DownloadResult notVerified{DownloadResult::Status::NotVerified, {}};
+    // Without a usable key nothing could be verified: nothing is fetched.
+    const auto key = parsePublicKey(sources_.publicKey);
+    if (!key) {
+        report(QStringLiteral("%1 not fetched: the update public key is not 64 hex digits").arg(name));
+        return notVerified;
+    }
+    const QString signatureName = name + QLatin1String(kSignatureSuffix);
+    const QString signaturePath = path + QLatin1String(kSignatureSuffix);
+    const DownloadResult signatureFetched = download(signatureName, signaturePath);
+    if (signatureFetched.notStored()) return signatureFetched;
+    // A signature that did not arrive leaves an empty one, which holds for nothing. The file is
+    // fetched all the same, so that a server without the file still ends in the download error.
+    QByteArray signature;
+    if (signatureFetched) {
+        QFile file(signaturePath);
+        if (file.open(QIODevice::ReadOnly)) signature = file.read(kSignatureSize + 1);
+        file.close();
+        QFile::remove(signaturePath);
+    }
+    const DownloadResult fetched = download(name, path);
+    if (!fetched) return fetched;
+    if (!verifyFileSignature(path, signature, *key)) {
+        report(signature.isEmpty() ? QStringLiteral("%1 discarded: no signature %2").arg(name, signatureName)
+                                   : QStringLiteral("%1 discarded: its signature %2 does not hold").arg(name, signatureName));
+        QFile::remove(path);
+        return notVerified;
+    }
+    return fetched;
+}
+
+void UpdateCheck::tellNotVerified() {
+    // Once per check, however many files were refused for it.
+    if (notVerifiedTold_) return;
+    notVerifiedTold_ = true;
+    view_.showMessage(texts_.text(MainText::Error), texts_.text(MainText::UpdateNotVerified));
+}
+
 void UpdateCheck::tellProblem(MainText text, const QString& subject, const QString& reason) {
     const QString& wording = texts_.text(text);
     QString message = wording.arg(QDir::toNativeSeparators(subject));
@@ -67,6 +108,7 @@ void UpdateCheck::tellProblem(MainText text, const QString& subject, const QStri
 
 bool UpdateCheck::run() {
     showMessage_ = false;
+    notVerifiedTold_ = false;
 
     if (!sources_.uninstallShortcut.isEmpty() && QFileInfo::exists(sources_.uninstallShortcut)) {
         view_.showMessage(QStringLiteral("Uninstalling old version"),
@@ -119,10 +161,22 @@ bool UpdateCheck::offerNewVersion() {
         // The installer gets control of the machine: it is fetched only with a verified server.
         report(QStringLiteral("installer refused: %1 is not an https address").arg(sources_.serverUrl));
     } else {
-        const DownloadResult fetched = download(QString::fromLatin1(kInstallerName), localPath(kInstallerName));
+        // Staged until verified: a refused installer replaces nothing.
+        const QString staged = localPath(kInstallerName) + QLatin1String(kStagingSuffix);
+        const DownloadResult fetched = downloadSigned(QString::fromLatin1(kInstallerName), staged);
         if (fetched) {
-            state_.installPending = 1;
-            return true;
+            if (platform::replaceFile(staged, localPath(kInstallerName))) {
+                state_.installPending = 1;
+                return true;
+            }
+            QFile::remove(staged);
+            tellProblem(MainText::UpdateInstallerNotStored, sources_.downloadDir,
+                        texts_.text(MainText::UpdateDocumentNotRenamed));
+            return false;
+        }
+        if (fetched.notVerified()) {
+            tellNotVerified();
+            return false;
         }
         if (fetched.notStored()) {
             tellProblem(MainText::UpdateInstallerNotStored, sources_.downloadDir, fetched.problem);
@@ -139,10 +193,12 @@ void UpdateCheck::refreshFaq(const QString& version) {
     QStringList staged;
     for (const char* name : kFaqDocumentNames) {
         const QString stagingPath = localPath(name) + QLatin1String(kStagingSuffix);
-        const DownloadResult fetched = download(QString::fromLatin1(name), stagingPath);
+        const DownloadResult fetched = downloadSigned(QString::fromLatin1(name), stagingPath);
         if (!fetched) {
             removeAll(staged);
-            if (fetched.notStored()) {
+            if (fetched.notVerified()) {
+                tellNotVerified();
+            } else if (fetched.notStored()) {
                 tellProblem(MainText::UpdateFaqNotStored, sources_.downloadDir, fetched.problem);
             } else {
                 view_.showMessage(texts_.text(MainText::Error), texts_.text(MainText::DownloadError));

@@ -28,6 +28,9 @@ struct UpdateSources {
     // The uninstall shortcut of an older installation, opened before the check when it exists;
     // empty where there is none (Linux).
     QString uninstallShortcut;
+    // The Ed25519 public key the installer and the FAQ documents must be signed with, as 64 hex
+    // digits (updatePublicKey()). Any other text verifies nothing: every signed file is refused.
+    QString publicKey;
 };
 
 // The uninstall shortcut of the platform: the fixed path of older Windows installations.
@@ -45,6 +48,13 @@ QString defaultUninstallShortcut();
 // The installer is fetched only from an https server, because the program hands it control at
 // exit; from any other address a Yes ends in the download error message. Nothing downloaded is
 // started here.
+//
+// The installer and each FAQ document are used only when the maker signed them: their detached
+// signature (the name plus ".sig") is fetched first, then the file under a staging name, and the
+// file takes its place only when the signature of its exact bytes holds for the public key. A
+// file without a signature, with a wrong one or with one of other bytes is deleted: no installer
+// is handed over, no FAQ document replaced, the FAQ version not stored, and the user is told
+// once. The version file is not signed: it can only lead to an offer of signed files.
 class UpdateCheck {
 public:
     UpdateCheck(UpdateView& view, const settings::LanguageTable& texts, settings::Settings& settings,
@@ -61,6 +71,10 @@ private:
     bool offerNewVersion();
     void refreshFaq(const QString& version);
     DownloadResult download(const QString& name, const QString& localPath);
+    // Fetches name's signature, then name into localPath, and checks the one against the other:
+    // NotVerified (the file deleted) when the signature is missing or does not hold.
+    DownloadResult downloadSigned(const QString& name, const QString& localPath);
+    void tellNotVerified();
     QString localPath(const char* name) const;
     // Shows one of the update check's own problems: %1 the subject, %2 (where the text has it) the reason.
     void tellProblem(settings::MainText text, const QString& subject, const QString& reason = {});
@@ -73,6 +87,7 @@ private:
     app::AppState& state_;
     UpdateSources sources_;
     bool showMessage_ = false;
+    bool notVerifiedTold_ = false;
     std::function<void(const QString&)> reporter_;
 };
 

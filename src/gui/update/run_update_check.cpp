@@ -7,6 +7,7 @@
 #include "context/app_context.h"
 #include "gui/update/dlg_downl.h"
 #include "platform/user_data_folder.h"
+#include "update/release_signature.h"
 #include "update/server_url.h"
 #include "update/update_check.h"
 #include "update/update_view.h"
@@ -59,7 +60,7 @@ bool runUpdateCheck(QWidget* parent, app::AppContext& context, const UpdatePromp
     update::UpdateCheck check(windows, context.languageTable(), context.settings(), context.settingsStore(),
                               context.state(),
                               {update::updateServerUrl(), platform::downloadFolder(context.settings().installDir),
-                               update::defaultUninstallShortcut()});
+                               update::defaultUninstallShortcut(), update::updatePublicKey()});
     return check.run();
 }
 

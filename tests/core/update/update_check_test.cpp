@@ -74,8 +74,14 @@ protected:
 
     bool runCheck(const QString& serverUrl) {
         UpdateCheck check(view_, texts_, settings_, store_, state_,
-                          {serverUrl, install_.path() + "/", shortcut_});
+                          {serverUrl, install_.path() + "/", shortcut_, publicKey_});
         return check.run();
+    }
+    // Over https, with the files signed by that server's key.
+    bool runCheck(const LocalUpdateServer& secure) {
+        publicKey_ = secure.publicKey();
+        view_.limits.caFile = QUILLDAR_TEST_CERT;
+        return runCheck(secure.url());
     }
     bool runCheck() { return runCheck(server_.url()); }
     QString installed(const QString& name) const { return QDir(install_.path()).filePath(name); }
@@ -94,7 +100,8 @@ protected:
     }
     QString text(settings::MainText slot) const { return texts_.text(slot); }
     void putFaqDocuments() {
-        for (const char* name : kFaqDocumentNames) server_.put(QString::fromLatin1(name), QByteArray("%PDF-1.4 new ") + name);
+        for (const char* name : kFaqDocumentNames)
+            server_.putSigned(QString::fromLatin1(name), QByteArray("%PDF-1.4 new ") + name);
     }
 
     LocalUpdateServer server_;
@@ -107,6 +114,7 @@ protected:
     app::AppState state_;
     ScriptedView view_;
     QString shortcut_;
+    QString publicKey_ = server_.publicKey();
 };
 
 TEST_F(UpdateCheckTest, RunningAndStoredVersionsChangeNothingAndTheFileIsDeleted) {
@@ -156,15 +164,19 @@ TEST_F(UpdateCheckTest, NewVersionFromAPlainHttpServerIsOfferedButItsInstallerRe
 TEST_F(UpdateCheckTest, YesOverHttpsDownloadsTheInstallerInTheShownWindowAndAsksToEnd) {
     LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
     ASSERT_TRUE(secure.started());
-    view_.limits.caFile = QUILLDAR_TEST_CERT;
     secure.put(QStringLiteral("Quilldar.txt"), versionFile("2035", kNewerFaq));
-    secure.put(QString::fromLatin1(kInstallerName), "the new installer");
+    secure.putSigned(QString::fromLatin1(kInstallerName), "the new installer");
     view_.answers = {true};
-    EXPECT_TRUE(runCheck(secure.url()));
+    EXPECT_TRUE(runCheck(secure));
     EXPECT_EQ(state_.installPending, 1);
     EXPECT_EQ(installedContent(QString::fromLatin1(kInstallerName)), QByteArray("the new installer"));
-    ASSERT_EQ(view_.downloads.size(), 2u);
+    // Its signature first, then the installer; the signature is not kept.
+    ASSERT_EQ(view_.downloads.size(), 3u);
+    EXPECT_EQ(view_.downloads[1].url, secure.url() + kInstallerName + ".sig");
+    EXPECT_EQ(view_.downloads[2].url, secure.url() + kInstallerName);
     EXPECT_TRUE(view_.downloads[1].shown);
+    EXPECT_TRUE(view_.downloads[2].shown);
+    EXPECT_EQ(QDir(install_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QString::fromLatin1(kInstallerName)});
     // The program ends now: the FAQ documents wait for the next start.
     EXPECT_TRUE(view_.messages.isEmpty());
     EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009"));
@@ -173,11 +185,10 @@ TEST_F(UpdateCheckTest, YesOverHttpsDownloadsTheInstallerInTheShownWindowAndAsks
 TEST_F(UpdateCheckTest, FailedInstallerDownloadSaysSoAndStillRefreshesTheFaq) {
     LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
     ASSERT_TRUE(secure.started());
-    view_.limits.caFile = QUILLDAR_TEST_CERT;
     secure.put(QStringLiteral("Quilldar.txt"), versionFile("2035", kNewerFaq));
-    for (const char* name : kFaqDocumentNames) secure.put(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
-    view_.answers = {true};  // the installer is not on the server: 404
-    EXPECT_FALSE(runCheck(secure.url()));
+    for (const char* name : kFaqDocumentNames) secure.putSigned(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
+    view_.answers = {true};  // the installer is not on the server, nor its signature: 404
+    EXPECT_FALSE(runCheck(secure));
     EXPECT_EQ(state_.installPending, 0);
     EXPECT_FALSE(QFile::exists(installed(QString::fromLatin1(kInstallerName))));
     const QStringList expected = {QStringLiteral("Error|Download error \n\rPlease try again later"),
@@ -193,10 +204,13 @@ TEST_F(UpdateCheckTest, DecliningTheNewVersionStillRefreshesTheThreeFaqDocuments
     view_.answers = {false};
     EXPECT_FALSE(runCheck());
     EXPECT_EQ(view_.questions.size(), 1);
-    ASSERT_EQ(view_.downloads.size(), 4u);
+    // Each document's signature, then the document.
+    ASSERT_EQ(view_.downloads.size(), 7u);
     for (size_t i = 0; i < kFaqDocumentNames.size(); ++i) {
-        EXPECT_EQ(view_.downloads[i + 1].url, server_.url() + kFaqDocumentNames[i]);
-        EXPECT_TRUE(view_.downloads[i + 1].shown);
+        EXPECT_EQ(view_.downloads[2 * i + 1].url, server_.url() + kFaqDocumentNames[i] + ".sig");
+        EXPECT_EQ(view_.downloads[2 * i + 2].url, server_.url() + kFaqDocumentNames[i]);
+        EXPECT_TRUE(view_.downloads[2 * i + 1].shown);
+        EXPECT_TRUE(view_.downloads[2 * i + 2].shown);
         EXPECT_EQ(installedContent(QString::fromLatin1(kFaqDocumentNames[i])),
                   QByteArray("%PDF-1.4 new ") + kFaqDocumentNames[i]);
     }
@@ -204,20 +218,21 @@ TEST_F(UpdateCheckTest, DecliningTheNewVersionStillRefreshesTheThreeFaqDocuments
     EXPECT_EQ(settings_.faqVersion, QString::fromLatin1(kNewerFaq));
     EXPECT_EQ(storedFaqVersion(), QString::fromLatin1(kNewerFaq));
     EXPECT_FALSE(QFile::exists(installed(QStringLiteral("Quilldar.txt"))));
+    EXPECT_EQ(QDir(install_.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
 }
 
 TEST_F(UpdateCheckTest, RussianDocumentMissingOrBrokenOffKeepsTheOldFaqVersionAndDocument) {
     ASSERT_TRUE(server_.started());
     server_.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, kNewerFaq));
-    server_.put(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4 new English");
-    server_.put(QStringLiteral("FAQ_Quilldar_de.pdf"), "%PDF-1.4 new German");
+    server_.putSigned(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4 new English");
+    server_.putSigned(QStringLiteral("FAQ_Quilldar_de.pdf"), "%PDF-1.4 new German");
     putInstalled(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4 old English");
     putInstalled(QStringLiteral("FAQ_Quilldar_ru.pdf"), "%PDF-1.4 old Russian");
 
     // First not on the server (404), then sent only half-way.
     for (bool brokenOff : {false, true}) {
         if (brokenOff) {
-            server_.put(QStringLiteral("FAQ_Quilldar_ru.pdf"), QByteArray(64 * 1024, 'r'));
+            server_.putSigned(QStringLiteral("FAQ_Quilldar_ru.pdf"), QByteArray(64 * 1024, 'r'));
             server_.breakOffHalfway(QStringLiteral("FAQ_Quilldar_ru.pdf"));
         }
         view_.messages.clear();
@@ -225,7 +240,7 @@ TEST_F(UpdateCheckTest, RussianDocumentMissingOrBrokenOffKeepsTheOldFaqVersionAn
         EXPECT_FALSE(runCheck());
         EXPECT_EQ(view_.messages, QStringList{QStringLiteral("Error|Download error \n\rPlease try again later")});
         // The German document is not asked for once the Russian one failed.
-        EXPECT_EQ(view_.downloads.size(), 3u);
+        EXPECT_EQ(view_.downloads.size(), 5u);
         // The set stays whole: the English document that did arrive does not replace the old one.
         EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar.pdf")), QByteArray("%PDF-1.4 old English"));
         EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar_ru.pdf")), QByteArray("%PDF-1.4 old Russian"));
@@ -246,7 +261,8 @@ TEST_F(UpdateCheckTest, FaqDocumentThatIsNotAPdfIsRefusedAndTheVersionNotStored)
     putInstalled(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4 old English");
     putInstalled(QStringLiteral("FAQ_Quilldar_ru.pdf"), "%PDF-1.4 old Russian");
     for (const char* page : {"<html><body>Sign in to the hotel network</body></html>", "Service unavailable", " %PDF-"}) {
-        server_.put(QStringLiteral("FAQ_Quilldar_ru.pdf"), page);
+        // Signed, so that it is the content that is refused.
+        server_.putSigned(QStringLiteral("FAQ_Quilldar_ru.pdf"), page);
         view_.messages.clear();
         EXPECT_FALSE(runCheck());
         ASSERT_EQ(view_.messages.size(), 1) << page;
@@ -268,15 +284,14 @@ TEST_F(UpdateCheckTest, FaqDocumentThatIsNotAPdfIsRefusedAndTheVersionNotStored)
 TEST_F(UpdateCheckTest, DownloadsThatCannotBeStoredAreToldNeverSilent) {
     LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
     ASSERT_TRUE(secure.started());
-    view_.limits.caFile = QUILLDAR_TEST_CERT;
     secure.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, kNewerFaq));
-    for (const char* name : kFaqDocumentNames) secure.put(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
-    secure.put(QString::fromLatin1(kInstallerName), "the new installer");
+    for (const char* name : kFaqDocumentNames) secure.putSigned(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
+    secure.putSigned(QString::fromLatin1(kInstallerName), "the new installer");
 
     // The version file itself (a folder in its place stands in for a folder the user may not
     // write, which root could): nothing else is fetched.
     QDir().mkpath(installed(QStringLiteral("Quilldar.txt")));
-    EXPECT_FALSE(runCheck(secure.url()));
+    EXPECT_FALSE(runCheck(secure));
     ASSERT_EQ(view_.messages.size(), 1);
     EXPECT_TRUE(view_.messages[0].startsWith(QStringLiteral("Error|The update check could not save its version file in ")));
     EXPECT_TRUE(view_.messages[0].contains(QStringLiteral("your FAQ documents stay as they are")));
@@ -288,7 +303,7 @@ TEST_F(UpdateCheckTest, DownloadsThatCannotBeStoredAreToldNeverSilent) {
     view_.downloads.clear();
     putInstalled(QStringLiteral("taken"), "a file");
     UpdateCheck nowhere(view_, texts_, settings_, store_, state_,
-                        {secure.url(), installed(QStringLiteral("taken")) + "/folder/", QString()});
+                        {secure.url(), installed(QStringLiteral("taken")) + "/folder/", QString(), publicKey_});
     EXPECT_FALSE(nowhere.run());
     ASSERT_EQ(view_.messages.size(), 1);
     EXPECT_TRUE(view_.messages[0].contains(QStringLiteral("could not save its version file")));
@@ -306,7 +321,7 @@ TEST_F(UpdateCheckTest, DownloadsThatCannotBeStoredAreToldNeverSilent) {
         const QString blocked = accept ? installed(QString::fromLatin1(kInstallerName)) + "/x"
                                        : installed(QStringLiteral("FAQ_Quilldar_ru.pdf.new")) + "/x";
         QDir().mkpath(blocked);
-        EXPECT_FALSE(runCheck(secure.url())) << accept;
+        EXPECT_FALSE(runCheck(secure)) << accept;
         ASSERT_FALSE(view_.messages.isEmpty()) << accept;
         EXPECT_TRUE(view_.messages[0].startsWith(QStringLiteral("Error|"))) << accept;
         EXPECT_TRUE(view_.messages[0].contains(accept ? QStringLiteral("Your installed version stays as it is")
@@ -321,6 +336,124 @@ TEST_F(UpdateCheckTest, DownloadsThatCannotBeStoredAreToldNeverSilent) {
         QDir(QFileInfo(blocked).path()).removeRecursively();
     }
     EXPECT_EQ(settings_.faqVersion, QString::fromLatin1(kNewerFaq));
+}
+
+// What a server, a mirror or whoever stands in for them can serve beside or instead of the
+// maker's signed file.
+enum class Forgery { Unsigned, OtherKey, SignatureOfOtherBytes, TruncatedFile, ShortSignature };
+
+std::vector<Forgery> everyForgery() {
+    return {Forgery::Unsigned, Forgery::OtherKey, Forgery::SignatureOfOtherBytes, Forgery::TruncatedFile,
+            Forgery::ShortSignature};
+}
+
+void serveForged(const LocalUpdateServer& server, const QString& name, const QByteArray& content, Forgery forgery) {
+    switch (forgery) {
+        case Forgery::Unsigned:
+            server.put(name, content);
+            server.remove(name + ".sig");
+            break;
+        case Forgery::OtherKey:
+            server.putSigned(name, content, testing::TestSigningKey());
+            break;
+        case Forgery::SignatureOfOtherBytes:
+            // The maker's signature of another release, served beside this file.
+            server.putSigned(name, content + "another release");
+            server.put(name, content);
+            break;
+        case Forgery::TruncatedFile:
+            // Announced and sent whole at its cut length: only the signature can tell.
+            server.putSigned(name, content);
+            server.put(name, content.left(content.size() - 1));
+            break;
+        case Forgery::ShortSignature:
+            server.putSigned(name, content);
+            // The maker's own signature, cut short by a byte.
+            server.put(name + ".sig", server.sign(content).left(63));
+            break;
+    }
+}
+
+const char* forgeryName(Forgery forgery) {
+    static const char* const names[] = {"unsigned", "other key", "signature of other bytes", "truncated file",
+                                        "short signature"};
+    return names[static_cast<int>(forgery)];
+}
+
+const QString kNotVerified = QStringLiteral("Error|The downloaded update could not be verified and was discarded.");
+
+TEST_F(UpdateCheckTest, OneFaqDocumentNotSignedByTheMakerRefreshesNoneAndSaysSo) {
+    ASSERT_TRUE(server_.started());
+    server_.put(QStringLiteral("Quilldar.txt"), versionFile(kProgramVersion, kNewerFaq));
+    putInstalled(QStringLiteral("FAQ_Quilldar.pdf"), "%PDF-1.4 old English");
+    putInstalled(QStringLiteral("FAQ_Quilldar_ru.pdf"), "%PDF-1.4 old Russian");
+    for (const Forgery forgery : everyForgery()) {
+        putFaqDocuments();
+        serveForged(server_, QStringLiteral("FAQ_Quilldar_ru.pdf"), "%PDF-1.4 forged Russian", forgery);
+        view_.messages.clear();
+        EXPECT_FALSE(runCheck()) << forgeryName(forgery);
+        EXPECT_EQ(view_.messages, QStringList{kNotVerified}) << forgeryName(forgery);
+        EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar.pdf")), QByteArray("%PDF-1.4 old English"));
+        EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar_ru.pdf")), QByteArray("%PDF-1.4 old Russian"));
+        EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009")) << forgeryName(forgery);
+        // Nothing staged, fetched or signed is left behind.
+        const QStringList left = QDir(install_.path()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(left, (QStringList{QStringLiteral("FAQ_Quilldar.pdf"), QStringLiteral("FAQ_Quilldar_ru.pdf")}))
+            << forgeryName(forgery);
+    }
+    EXPECT_EQ(storedFaqVersion(), QStringLiteral("1009"));
+    EXPECT_FALSE(server_.requestLog().contains(QStringLiteral("FAQ_Quilldar_de.pdf")));
+
+    // The same server with all three signed refreshes them.
+    putFaqDocuments();
+    view_.messages.clear();
+    EXPECT_FALSE(runCheck());
+    EXPECT_EQ(view_.messages, QStringList{QStringLiteral("Note|FAQ page has been updated.")});
+    EXPECT_EQ(installedContent(QStringLiteral("FAQ_Quilldar_ru.pdf")), QByteArray("%PDF-1.4 new FAQ_Quilldar_ru.pdf"));
+    EXPECT_EQ(storedFaqVersion(), QString::fromLatin1(kNewerFaq));
+}
+
+TEST_F(UpdateCheckTest, InstallerNotSignedByTheMakerIsNeverHandedOverAndReplacesNothing) {
+    LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
+    ASSERT_TRUE(secure.started());
+    secure.put(QStringLiteral("Quilldar.txt"), versionFile("2035", "1009"));
+    // A leftover of an earlier download stays as it was.
+    putInstalled(QString::fromLatin1(kInstallerName), "an earlier installer");
+    for (const Forgery forgery : everyForgery()) {
+        serveForged(secure, QString::fromLatin1(kInstallerName), "a new installer", forgery);
+        view_.answers = {true};
+        view_.messages.clear();
+        EXPECT_FALSE(runCheck(secure)) << forgeryName(forgery);
+        EXPECT_EQ(state_.installPending, 0) << forgeryName(forgery);
+        EXPECT_EQ(view_.messages, QStringList{kNotVerified}) << forgeryName(forgery);
+        EXPECT_EQ(installedContent(QString::fromLatin1(kInstallerName)), QByteArray("an earlier installer"));
+        EXPECT_EQ(QDir(install_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QString::fromLatin1(kInstallerName)})
+            << forgeryName(forgery);
+    }
+}
+
+TEST_F(UpdateCheckTest, MalformedPublicKeyVerifiesNothingAndIsToldOnce) {
+    LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
+    ASSERT_TRUE(secure.started());
+    secure.put(QStringLiteral("Quilldar.txt"), versionFile("2035", kNewerFaq));
+    secure.putSigned(QString::fromLatin1(kInstallerName), "the new installer");
+    for (const char* name : kFaqDocumentNames) secure.putSigned(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
+    const QString good = secure.publicKey();
+    for (const QString& key : {QString(), good.left(63), good + "0", good.left(63) + "g", QString(good).replace(0, 2, "0x")}) {
+        view_.answers = {true};
+        view_.messages.clear();
+        view_.downloads.clear();
+        view_.limits.caFile = QUILLDAR_TEST_CERT;
+        publicKey_ = key;
+        EXPECT_FALSE(runCheck(secure.url())) << key.toStdString();
+        EXPECT_EQ(state_.installPending, 0);
+        // The installer refused, then the documents: one message for both.
+        EXPECT_EQ(view_.messages, QStringList{kNotVerified}) << key.toStdString();
+        // Only the version file is fetched: nothing could be verified with such a key.
+        EXPECT_EQ(view_.downloads.size(), 1u);
+        EXPECT_EQ(settings_.faqVersion, QStringLiteral("1009"));
+        EXPECT_TRUE(QDir(install_.path()).isEmpty(QDir::Files | QDir::Hidden));
+    }
 }
 
 TEST_F(UpdateCheckTest, NoServerIsSilent) {

@@ -98,20 +98,23 @@ TEST(RunUpdateCheck, NewFaqVersionRefreshesTheDocumentsAndSaysSo) {
     version.append(QByteArray(43 - version.size(), ' '));
     server.put(QStringLiteral("Quilldar.txt"), version);
     for (const char* name : {"FAQ_Quilldar.pdf", "FAQ_Quilldar_ru.pdf", "FAQ_Quilldar_de.pdf"})
-        server.put(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
+        server.putSigned(QString::fromLatin1(name), QByteArray("%PDF-1.4 ") + name);
     QTemporaryDir install;
     app::AppContext context(std::make_unique<sim::SimulatedModule>(std::make_unique<sim::VirtualVehicle>()));
     context.settings().faqVersion = QStringLiteral("1009");
     context.settings().installDir = install.path() + "/";
     context.languageTable().fill(settings::kEnglish, context.settings());
 
+    // The server's address and signing key, as a private mirror sets them.
     const QByteArray saved = qgetenv("QUILLDAR_UPDATE_URL");
     qputenv("QUILLDAR_UPDATE_URL", server.url().toUtf8());
+    qputenv("QUILLDAR_UPDATE_PUBLIC_KEY", server.publicKey().toLatin1());
     QStringList said;
     const UpdatePrompts prompts{[&](QWidget*, const QString&, const QString& text) { said << text; return false; },
                                 [&](QWidget*, const QString& caption, const QString& text) { said << caption + "|" + text; }};
     const bool install_now = runUpdateCheck(nullptr, context, prompts);
     qputenv("QUILLDAR_UPDATE_URL", saved);
+    qunsetenv("QUILLDAR_UPDATE_PUBLIC_KEY");
 
     EXPECT_FALSE(install_now);
     EXPECT_EQ(said, QStringList{QStringLiteral("Note|FAQ page has been updated.")});
