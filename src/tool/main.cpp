@@ -12,6 +12,7 @@
 #include "tool/compare_command.h"
 #include "tool/doctor_command.h"
 #include "tool/probe_command.h"
+#include "tool/record_command.h"
 #include "tool/simulate_command.h"
 #include "tool/recording_commands.h"
 #include "tool/report_command.h"
@@ -53,6 +54,16 @@ constexpr const char* kUsage =
     "      link takes it. Says how the session ended; exit status 0 when a\n"
     "      recording was saved, 1 when no session started, or when the recording\n"
     "      failed part-way (the records kept before the failure are saved).\n"
+    "  record --unit engine|transmission|combined|abs|eps [--page N]\n"
+    "         [--duration SECONDS] [--scratch-dir DIR] [--simulate[=UNIT[:MODEL]]]\n"
+    "         -o FILE\n"
+    "      Record a live session of the unit on the interface module without a\n"
+    "      screen, until Ctrl-C, SIGTERM or the duration ends it as Disconnect does,\n"
+    "      or a lost module ends it; then save the recording to FILE and say\n"
+    "      \"Saved N records to FILE\". --scratch-dir: record into\n"
+    "      DIR/Quilldar_Temp.QLT, which a kill leaves with whole records. With\n"
+    "      --simulate, use the built-in simulated module. Exit status 0 when a\n"
+    "      recording was saved, 1 when no session started or nothing was saved.\n"
     "  info FILE [--json]\n"
     "      Show a recording's ECM part number and code, record count, duration,\n"
     "      page segments and the number of records with a wrong checksum.\n"
@@ -250,6 +261,52 @@ int simulate(int argc, char** argv) {
     if (!unitGiven) return usageError("simulate needs --unit");
     if (options.output.empty()) return usageError("simulate needs -o FILE");
     return quilldar::tool::runSimulate(options);
+}
+
+int record(int argc, char** argv) {
+    quilldar::tool::RecordOptions options;
+    // --simulate takes an optional value, which the common parser has no way to say: it is
+    // taken out first.
+    std::vector<char*> rest(argv, argv + argc);
+    std::erase_if(rest, [&](char* arg) {
+        const std::string_view text = arg;
+        if (text == "--simulate") options.simulate = std::string();
+        else if (text.starts_with("--simulate=")) options.simulate = std::string(text.substr(std::strlen("--simulate=")));
+        else return false;
+        return true;
+    });
+    Arguments args(static_cast<int>(rest.size()), rest.data(), "record", false);
+    const auto error = args.parse(
+        {"--unit", "--page", "--duration", "--scratch-dir", "-o", "--output"},
+        [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
+            if (option == "--unit") {
+                options.unit = std::string(value);
+            } else if (option == "--page") {
+                int page = 0;
+                if (!parseNumber(value, page)) return "--page needs a number";
+                options.page = page;
+            } else if (option == "--duration") {
+                try {
+                    std::size_t used = 0;
+                    const double seconds = std::stod(std::string(value), &used);
+                    if (used != value.size() || !(seconds > 0)) return "--duration needs a time in seconds";
+                    options.durationSeconds = seconds;
+                } catch (...) {
+                    return "--duration needs a time in seconds";
+                }
+            } else if (option == "--scratch-dir") {
+                options.scratchDir = std::string(value);
+            } else if (option == "-o" || option == "--output") {
+                options.output = std::string(value);
+            } else {
+                return unknownOption("record", option);
+            }
+            return std::nullopt;
+        });
+    if (error) return usageError(*error);
+    if (options.unit.empty()) return usageError("record needs --unit");
+    if (options.output.empty()) return usageError("record needs -o FILE");
+    return quilldar::tool::runRecord(options);
 }
 
 int info(int argc, char** argv) {
@@ -452,6 +509,7 @@ int main(int argc, char** argv) {
     if (command == "probe") return probe(argc, argv);
     if (command == "doctor") return doctor(argc, argv);
     if (command == "simulate") return simulate(argc, argv);
+    if (command == "record") return record(argc, argv);
     if (command == "info") return info(argc, argv);
     if (command == "export") return exportCommand(argc, argv);
     if (command == "dtc") return dtc(argc, argv);
