@@ -1904,6 +1904,48 @@ Stávající dokumenty FAQ zůstávají zachovány.</translation>
 <byte value="xd"/>
 <byte value="xd"/>Během živého měření výběr jiného snímače vymaže grafy, záznam však pokračuje.</translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <comment>Compare</comment>
+        <translation>Porovnat...</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <comment>ClearReference</comment>
+        <translation>Zrušit srovnání</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <comment>Offset</comment>
+        <translation>Posun:</translation>
+    </message>
+    <message>
+        <source>Align at engine start</source>
+        <comment>AlignAtEngineStart</comment>
+        <translation>Zarovnat na start motoru</translation>
+    </message>
+    <message>
+        <source>Solid: %1   Dashed: %2</source>
+        <comment>Legend</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Plná: %1   Čárkovaná: %2</translation>
+    </message>
+    <message>
+        <source>live session</source>
+        <comment>LiveSession</comment>
+        <translation>živé měření</translation>
+    </message>
+    <message>
+        <source>Not in the reference: %1</source>
+        <comment>NotInReference</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Ve srovnávacím záznamu chybí: %1</translation>
+    </message>
+    <message>
+        <source>The engine does not start in both rides; the offset stays as it is.</source>
+        <comment>NoEngineStart</comment>
+        <translation>Motor nestartuje v obou jízdách; posun zůstává beze změny.</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>

@@ -1904,6 +1904,48 @@ Die bisherigen FAQ-Dokumente bleiben erhalten.</translation>
 <byte value="xd"/>
 <byte value="xd"/>Während einer Live-Messung löscht die Wahl eines anderen Sensors die Diagramme; die Aufzeichnung läuft weiter.</translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <comment>Compare</comment>
+        <translation>Vergleichen...</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <comment>ClearReference</comment>
+        <translation>Vergleich entfernen</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <comment>Offset</comment>
+        <translation>Versatz:</translation>
+    </message>
+    <message>
+        <source>Align at engine start</source>
+        <comment>AlignAtEngineStart</comment>
+        <translation>Am Motorstart ausrichten</translation>
+    </message>
+    <message>
+        <source>Solid: %1   Dashed: %2</source>
+        <comment>Legend</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Durchgezogen: %1   Gestrichelt: %2</translation>
+    </message>
+    <message>
+        <source>live session</source>
+        <comment>LiveSession</comment>
+        <translation>Live-Messung</translation>
+    </message>
+    <message>
+        <source>Not in the reference: %1</source>
+        <comment>NotInReference</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Nicht in der Vergleichsfahrt: %1</translation>
+    </message>
+    <message>
+        <source>The engine does not start in both rides; the offset stays as it is.</source>
+        <comment>NoEngineStart</comment>
+        <translation>Der Motor startet nicht in beiden Fahrten; der Versatz bleibt unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>

@@ -1904,6 +1904,48 @@ Se conservan los documentos de FAQ actuales.</translation>
 <byte value="xd"/>
 <byte value="xd"/>Durante una medición en directo, seleccionar otro sensor borra los gráficos mientras la grabación continúa.</translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <comment>Compare</comment>
+        <translation>Comparar...</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <comment>ClearReference</comment>
+        <translation>Quitar referencia</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <comment>Offset</comment>
+        <translation>Desfase:</translation>
+    </message>
+    <message>
+        <source>Align at engine start</source>
+        <comment>AlignAtEngineStart</comment>
+        <translation>Alinear al arranque del motor</translation>
+    </message>
+    <message>
+        <source>Solid: %1   Dashed: %2</source>
+        <comment>Legend</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Continua: %1   Discontinua: %2</translation>
+    </message>
+    <message>
+        <source>live session</source>
+        <comment>LiveSession</comment>
+        <translation>medición en vivo</translation>
+    </message>
+    <message>
+        <source>Not in the reference: %1</source>
+        <comment>NotInReference</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>No está en la referencia: %1</translation>
+    </message>
+    <message>
+        <source>The engine does not start in both rides; the offset stays as it is.</source>
+        <comment>NoEngineStart</comment>
+        <translation>El motor no arranca en ambos recorridos; el desfase no cambia.</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>

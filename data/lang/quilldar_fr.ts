@@ -1904,6 +1904,48 @@ Les documents FAQ actuels sont conservés.</translation>
 <byte value="xd"/>
 <byte value="xd"/>Pendant une mesure en direct, la sélection d&apos;un autre capteur efface les graphiques ; l&apos;enregistrement continue.</translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <comment>Compare</comment>
+        <translation>Comparer...</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <comment>ClearReference</comment>
+        <translation>Retirer la référence</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <comment>Offset</comment>
+        <translation>Décalage :</translation>
+    </message>
+    <message>
+        <source>Align at engine start</source>
+        <comment>AlignAtEngineStart</comment>
+        <translation>Aligner sur le démarrage</translation>
+    </message>
+    <message>
+        <source>Solid: %1   Dashed: %2</source>
+        <comment>Legend</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Trait plein : %1   Pointillés : %2</translation>
+    </message>
+    <message>
+        <source>live session</source>
+        <comment>LiveSession</comment>
+        <translation>mesure en direct</translation>
+    </message>
+    <message>
+        <source>Not in the reference: %1</source>
+        <comment>NotInReference</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Absent de la référence : %1</translation>
+    </message>
+    <message>
+        <source>The engine does not start in both rides; the offset stays as it is.</source>
+        <comment>NoEngineStart</comment>
+        <translation>Le moteur ne démarre pas dans les deux trajets ; le décalage reste inchangé.</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>

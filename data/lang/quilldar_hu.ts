@@ -1904,6 +1904,48 @@ A jelenlegi GYIK-dokumentumok megmaradnak.</translation>
 <byte value="xd"/>
 <byte value="xd"/>Élő mérés közben egy másik érzékelő kiválasztása törli a grafikonokat, a rögzítés közben tovább folytatódik.</translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <comment>Compare</comment>
+        <translation>Összehasonlítás...</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <comment>ClearReference</comment>
+        <translation>Referencia törlése</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <comment>Offset</comment>
+        <translation>Eltolás:</translation>
+    </message>
+    <message>
+        <source>Align at engine start</source>
+        <comment>AlignAtEngineStart</comment>
+        <translation>Igazítás a motorindításhoz</translation>
+    </message>
+    <message>
+        <source>Solid: %1   Dashed: %2</source>
+        <comment>Legend</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Folytonos: %1   Szaggatott: %2</translation>
+    </message>
+    <message>
+        <source>live session</source>
+        <comment>LiveSession</comment>
+        <translation>élő mérés</translation>
+    </message>
+    <message>
+        <source>Not in the reference: %1</source>
+        <comment>NotInReference</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Nincs a referenciában: %1</translation>
+    </message>
+    <message>
+        <source>The engine does not start in both rides; the offset stays as it is.</source>
+        <comment>NoEngineStart</comment>
+        <translation>A motor nem indul mindkét menetben; az eltolás nem változik.</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>

@@ -1904,6 +1904,48 @@ I documenti FAQ attuali vengono conservati.</translation>
 <byte value="xd"/>
 <byte value="xd"/>Durante una misura in tempo reale, la selezione di un altro sensore cancella i grafici, mentre la registrazione prosegue.</translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <comment>Compare</comment>
+        <translation>Confronta...</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <comment>ClearReference</comment>
+        <translation>Rimuovi riferimento</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <comment>Offset</comment>
+        <translation>Scostamento:</translation>
+    </message>
+    <message>
+        <source>Align at engine start</source>
+        <comment>AlignAtEngineStart</comment>
+        <translation>Allinea all'avviamento</translation>
+    </message>
+    <message>
+        <source>Solid: %1   Dashed: %2</source>
+        <comment>Legend</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Continua: %1   Tratteggiata: %2</translation>
+    </message>
+    <message>
+        <source>live session</source>
+        <comment>LiveSession</comment>
+        <translation>misura in tempo reale</translation>
+    </message>
+    <message>
+        <source>Not in the reference: %1</source>
+        <comment>NotInReference</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Non presente nel riferimento: %1</translation>
+    </message>
+    <message>
+        <source>The engine does not start in both rides; the offset stays as it is.</source>
+        <comment>NoEngineStart</comment>
+        <translation>Il motore non si avvia in entrambe le corse; lo scostamento resta invariato.</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>

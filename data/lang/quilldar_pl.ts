@@ -1904,6 +1904,48 @@ Obecne dokumenty FAQ zostają zachowane.</translation>
 <byte value="xd"/>
 <byte value="xd"/>Podczas pomiaru na żywo wybranie innego czujnika kasuje wykresy, ale zapis trwa nadal.</translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <comment>Compare</comment>
+        <translation>Porównaj...</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <comment>ClearReference</comment>
+        <translation>Usuń odniesienie</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <comment>Offset</comment>
+        <translation>Przesunięcie:</translation>
+    </message>
+    <message>
+        <source>Align at engine start</source>
+        <comment>AlignAtEngineStart</comment>
+        <translation>Wyrównaj do startu silnika</translation>
+    </message>
+    <message>
+        <source>Solid: %1   Dashed: %2</source>
+        <comment>Legend</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Ciągła: %1   Przerywana: %2</translation>
+    </message>
+    <message>
+        <source>live session</source>
+        <comment>LiveSession</comment>
+        <translation>pomiar na żywo</translation>
+    </message>
+    <message>
+        <source>Not in the reference: %1</source>
+        <comment>NotInReference</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Brak w nagraniu odniesienia: %1</translation>
+    </message>
+    <message>
+        <source>The engine does not start in both rides; the offset stays as it is.</source>
+        <comment>NoEngineStart</comment>
+        <translation>Silnik nie uruchamia się w obu jazdach; przesunięcie pozostaje bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>

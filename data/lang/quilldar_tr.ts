@@ -1904,6 +1904,48 @@ Mevcut SSS belgeleriniz korunuyor.</translation>
 <byte value="xd"/>
 <byte value="xd"/>Canlı ölçüm sırasında başka bir sensör seçildiğinde grafikler silinir, kayıt ise devam eder.</translation>
     </message>
+    <message>
+        <source>Compare...</source>
+        <comment>Compare</comment>
+        <translation>Karşılaştır...</translation>
+    </message>
+    <message>
+        <source>Clear reference</source>
+        <comment>ClearReference</comment>
+        <translation>Referansı kaldır</translation>
+    </message>
+    <message>
+        <source>Offset:</source>
+        <comment>Offset</comment>
+        <translation>Kaydırma:</translation>
+    </message>
+    <message>
+        <source>Align at engine start</source>
+        <comment>AlignAtEngineStart</comment>
+        <translation>Motor çalışmasına hizala</translation>
+    </message>
+    <message>
+        <source>Solid: %1   Dashed: %2</source>
+        <comment>Legend</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Düz: %1   Kesikli: %2</translation>
+    </message>
+    <message>
+        <source>live session</source>
+        <comment>LiveSession</comment>
+        <translation>canlı ölçüm</translation>
+    </message>
+    <message>
+        <source>Not in the reference: %1</source>
+        <comment>NotInReference</comment>
+        <extracomment>Keep %1 and %2: they become numbers.</extracomment>
+        <translation>Referansta yok: %1</translation>
+    </message>
+    <message>
+        <source>The engine does not start in both rides; the offset stays as it is.</source>
+        <comment>NoEngineStart</comment>
+        <translation>Motor iki sürüşte de çalışmıyor; kaydırma değişmedi.</translation>
+    </message>
 </context>
 <context>
     <name>TroubleCodes</name>

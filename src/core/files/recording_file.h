@@ -57,6 +57,8 @@ public:
     LoadResult load(const QString& path);
     void close();
     bool isOpen() const { return file_.isOpen(); }
+    // The path it was loaded from.
+    QString path() const { return file_.fileName(); }
 
     std::uint32_t recordCount() const { return count_; }
     const RecordingIdentity& identity() const { return identity_; }

@@ -480,7 +480,15 @@
       u"compared.\n\r\n\r" \
       u"During a live measurement, selecting another sensor erases the graphs while the " \
       u"recording continues.", \
-      T)
+      T) \
+    X(Compare, u"Compare...", T) \
+    X(ClearReference, u"Clear reference", T) \
+    X(Offset, u"Offset:", T) \
+    X(AlignAtEngineStart, u"Align at engine start", T) \
+    X(Legend, u"Solid: %1   Dashed: %2", T) \
+    X(LiveSession, u"live session", T) \
+    X(NotInReference, u"Not in the reference: %1", T) \
+    X(NoEngineStart, u"The engine does not start in both rides; the offset stays as it is.", T)
 
 // Group 16: the trouble-code descriptions, by DTC number; Unknown is the fallback of slot 0.
 #define QUILLDAR_TROUBLE_CODE_SLOTS(X) \

@@ -24,6 +24,7 @@
 #include "graph/graph_export.h"
 #include "gui/files/run_file_browser.h"
 #include "gui/graph/dlg_graph_help.h"
+#include "gui/graph/reference_bar.h"
 #include "gui/widgets/dialog_style.h"
 #include "pages/channel_decoders.h"
 #include "pages/page_texts.h"
@@ -202,6 +203,26 @@ CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
         row->addWidget(sideWidget);
         layout->addLayout(row, 1);  // each chart a quarter of the height
     }
+    referenceBar_ = new ReferenceBar(this);
+    layout->addWidget(referenceBar_);
+    chooseReference_ = [this](QWidget* parent) {
+        return runFileBrowser(parent, context_, files::FileBrowserMode::Open).value_or(QString());
+    };
+    connect(referenceBar_, &ReferenceBar::compareClicked, this, [this] {
+        const QString path = chooseReference_(this);
+        if (!path.isEmpty()) compareWith(path);
+    });
+    connect(referenceBar_, &ReferenceBar::clearClicked, this, [this] { clearReference(); });
+    connect(referenceBar_, &ReferenceBar::offsetChanged, this, [this](double seconds) {
+        model_->setReferenceOffset(seconds);
+        syncFromModel();
+    });
+    connect(referenceBar_, &ReferenceBar::alignClicked, this, [this] {
+        const bool aligned = model_->alignReferenceAtEngineStart();
+        showReference();
+        if (!aligned) referenceBar_->showNote(context_.languageTable().text(settings::GraphText::NoEngineStart));
+        syncFromModel();
+    });
     auto* buttons = new QHBoxLayout;
     pauseButton_ = new QPushButton(this);
     pauseButton_->setObjectName(QStringLiteral("pauseButton"));
@@ -241,6 +262,7 @@ CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
 CDlgGraph::~CDlgGraph() {
     // The charts go with the base class, after the model: they must not call back into it.
     timer_.stop();
+    model_->clearReference();
     for (ChartParts& parts : charts_) QObject::disconnect(parts.chart, nullptr, this, nullptr);
 }
 
@@ -257,6 +279,10 @@ void CDlgGraph::buildChart(int index) {
     parts.series = new QLineSeries;
     parts.series->setPen(QPen(colour, 2));
     parts.chart->addSeries(parts.series);
+    // The reference ride behind it: thinner, dashed, in the same colour.
+    parts.referenceSeries = new QLineSeries;
+    parts.referenceSeries->setPen(QPen(colour, 1, Qt::DashLine));
+    parts.chart->addSeries(parts.referenceSeries);
     const auto styleAxis = [](QValueAxis* axis) {
         axis->setLabelsColor(Qt::white);
         axis->setLinePenColor(Qt::white);
@@ -284,8 +310,10 @@ void CDlgGraph::buildChart(int index) {
     parts.timeAxis->setTitleFont(titleFont);
     parts.chart->addAxis(parts.timeAxis, Qt::AlignBottom);
     parts.chart->addAxis(parts.valueAxis, Qt::AlignLeft);
-    parts.series->attachAxis(parts.timeAxis);
-    parts.series->attachAxis(parts.valueAxis);
+    for (QLineSeries* series : {parts.series, parts.referenceSeries}) {
+        series->attachAxis(parts.timeAxis);
+        series->attachAxis(parts.valueAxis);
+    }
 
     // A resized plot gets as many decimated columns as it has pixels; queued, because drawing a
     // series may itself move the plot area (wider axis labels).
@@ -319,6 +347,7 @@ void CDlgGraph::buildChart(int index) {
         const int channel = item < 0 ? -1 : charts_[static_cast<std::size_t>(index)].channels->itemData(item).toInt();
         if (channel < 0 || channel == model_->selections()[static_cast<std::size_t>(index)]) return;
         model_->selectChannel(index, channel);
+        if (model_->reference() != nullptr) showReference();
         syncFromModel();
     });
 }
@@ -345,6 +374,8 @@ void CDlgGraph::tick() {
 void CDlgGraph::applyTexts() {
     const settings::LanguageTable& texts = context_.languageTable();
     setWindowTitle(texts.text(settings::GraphText::Title));
+    referenceBar_->applyTexts(texts);
+    showReference();
     for (ChartParts& parts : charts_) {
         parts.labels[0]->setText(texts.text(settings::GraphText::Minimum));
         parts.labels[1]->setText(texts.text(settings::GraphText::Maximum));
@@ -373,6 +404,7 @@ void CDlgGraph::redrawSeries(int chart) {
     parts.drawnVersion = model_->dataVersion();
     parts.drawnColumns = columns;
     parts.series->replace(model_->visiblePoints(chart, columns));
+    parts.referenceSeries->replace(model_->visibleReferencePoints(chart, columns));
     if (widthChanged || parts.timeAxis->tickInterval() <= 0.0) {
         const TimeAxisLayout time = timeAxisLayout(window.max - window.min);
         parts.timeAxis->setTickInterval(time.step);
@@ -380,11 +412,21 @@ void CDlgGraph::redrawSeries(int chart) {
     }
     // The value axis follows the data on round ticks.
     const int channel = model_->selections()[static_cast<std::size_t>(chart)];
+    // The axis takes in the reference's values as well.
+    bool anyData = !model_->values(chart).empty();
+    double low = model_->minimum(chart), high = model_->maximum(chart);
+    if (const graph::ReferenceRide* reference = model_->reference();
+        reference != nullptr && reference->offers(chart) && !reference->series(chart).empty()) {
+        const graph::SampleSeries& series = reference->series(chart);
+        low = anyData ? std::min(low, series.minimum) : series.minimum;
+        high = anyData ? std::max(high, series.maximum) : series.maximum;
+        anyData = true;
+    }
     const bool isSwitch = pages::findGraphChannel(channel)->style == pages::ValueStyle::Switch;
     // A switch reads 0 or 1 and nothing between.
     const ValueAxisLayout values =
         isSwitch ? ValueAxisLayout{0.0, 1.0, 1.0, QStringLiteral("%.0f")}
-                 : valueAxisLayout(model_->minimum(chart), model_->maximum(chart), model_->values(chart).empty());
+                 : valueAxisLayout(low, high, !anyData);
     parts.valueAxis->setRange(values.low, values.high);
     parts.valueAxis->setTickInterval(values.step);
     parts.valueAxis->setLabelFormat(values.labelFormat);
@@ -434,12 +476,62 @@ files::CsvExportOptions CDlgGraph::exportOptions() const {
     return options;
 }
 
+void CDlgGraph::compareWith(const QString& path) {
+    auto file = std::make_unique<files::RecordingFile>();
+    const files::LoadResult loaded = file->load(path);
+    if (loaded != files::LoadResult::Loaded) {
+        const settings::LanguageTable& texts = context_.languageTable();
+        referenceBar_->showNote(texts.text(loaded == files::LoadResult::CannotOpen ? settings::MainText::FileLocked
+                                                                                    : settings::MainText::FileCorrupted));
+        return;
+    }
+    model_->setReference(std::make_unique<graph::ReferenceRide>(*file, QFileInfo(path).fileName(),
+                                                                context_.languageTable(),
+                                                                pages::unitSettings(context_.settings())));
+    referenceFile_ = std::move(file);  // the old one only after the model let go of it
+    showReference();
+    syncFromModel();
+}
+
+void CDlgGraph::clearReference() {
+    model_->clearReference();
+    referenceFile_.reset();
+    referenceBar_->showNote({});
+    showReference();
+    syncFromModel();
+}
+
+void CDlgGraph::showReference() {
+    const graph::ReferenceRide* reference = model_->reference();
+    const settings::LanguageTable& texts = context_.languageTable();
+    if (reference == nullptr) {
+        referenceBar_->showReference({}, {}, 0.0);
+        return;
+    }
+    const QString mainName = model_->recorded() ? QFileInfo(model_->recording()->path()).fileName()
+                                                : texts.text(settings::GraphText::LiveSession);
+    referenceBar_->showReference(mainName, reference->name(), reference->offset());
+    // The channels the reference's unit does not have are left out of it, and said so.
+    QStringList missing;
+    for (int chart = 0; chart < graph::kChartCount; ++chart) {
+        const QString name = pages::channelName(texts, model_->selections()[static_cast<std::size_t>(chart)]);
+        if (!reference->offers(chart) && !missing.contains(name)) missing << name;
+    }
+    referenceBar_->showNote(missing.isEmpty() ? QString()
+                                              : texts.text(settings::GraphText::NotInReference)
+                                                    .arg(missing.join(QStringLiteral(", "))));
+}
+
 void CDlgGraph::exportPressed() {
-    const files::CsvExportOptions options = exportOptions();
+    files::CsvExportOptions options = exportOptions();
+    if (const graph::ReferenceRide* reference = model_->reference())
+        graph::addReferenceColumns(options, *reference, context_.languageTable());
     const QDir folder(workingFolder_);
     if (!model_->recorded()) {
         const QString path = folder.filePath(QStringLiteral("Quilldar_Export.CSV"));
-        if (!model_->startLiveExport(path, options.encode(files::csvHeader(options.channels, *options.texts))))
+        QString header = files::csvHeader(options.channels, *options.texts);
+        for (const QString& name : options.extraHeader) header += QLatin1Char(';') + name;
+        if (!model_->startLiveExport(path, options.encode(header)))
             tellCannotWrite(path);
         syncFromModel();
         return;

@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "graph/graph_model.h"
@@ -24,6 +25,7 @@ class AppContext;
 namespace quilldar::gui {
 
 class GraphChartView;
+class ReferenceBar;
 
 // Where a value axis runs and its tick step: round ticks that take in the data, from 0 when the
 // data never goes below 0.
@@ -64,6 +66,11 @@ public:
     QWidget* chartView(int chart) const;
     graph::TimeWindow drawnTimeAxis(int chart) const;
     int timerInterval() const { return timer_.interval(); }
+    ReferenceBar& referenceBar() const { return *referenceBar_; }
+    // How the reference ride is chosen: the program's file browser; a test answers with a path
+    // (empty: cancelled).
+    using ReferenceChooser = std::function<QString(QWidget* parent)>;
+    void setReferenceChooser(ReferenceChooser chooser) { chooseReference_ = std::move(chooser); }
 
 protected:
     bool focusNextPrevChild(bool) override { return false; }  // the Tab key does nothing
@@ -76,6 +83,10 @@ private:
     void exportPressed();
     void showHelp();
     void tellCannotWrite(const QString& path);
+    void compareWith(const QString& path);
+    void clearReference();
+    // The legend and the note on what the reference lacks.
+    void showReference();
     files::CsvExportOptions exportOptions() const;
 
     app::AppContext& context_;
@@ -87,6 +98,7 @@ private:
         GraphChartView* view = nullptr;
         QChart* chart = nullptr;
         QLineSeries* series = nullptr;
+        QLineSeries* referenceSeries = nullptr;  // the reference ride, dashed
         QValueAxis* timeAxis = nullptr;
         QValueAxis* valueAxis = nullptr;
         QComboBox* channels = nullptr;
@@ -102,6 +114,10 @@ private:
     QPushButton* resetButton_ = nullptr;
     QPushButton* exportButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
+    ReferenceBar* referenceBar_ = nullptr;
+    ReferenceChooser chooseReference_;
+    // The reference ride's file, open while the model shows it.
+    std::unique_ptr<files::RecordingFile> referenceFile_;
 };
 
 // The Graph view command's dialog part: runs CDlgGraph modally over the parent and returns the

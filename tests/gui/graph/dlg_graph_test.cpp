@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QChartView>
 #include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLineSeries>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,6 +21,8 @@
 #include "gui/app/quilldar_dlg.h"
 #include "gui/graph/dlg_graph.h"
 #include "gui/graph/dlg_graph_help.h"
+#include "gui/graph/reference_bar.h"
+#include "link/kwp_frame.h"
 #include "link/link_handshake.h"
 #include "settings/languages.h"
 #include "settings/registry.h"
@@ -241,6 +245,65 @@ TEST_F(DlgGraphTest, ADragKeepsThePointUnderThePointer) {
     QTest::mouseRelease(port, Qt::LeftButton, {}, at);
     dialog->tick();
     EXPECT_NEAR(timeAt(at), grabbed, 0.15);
+}
+
+// A reference ride chosen with "Compare..." is drawn dashed behind each chart, named in the
+// legend, in the fields after the graph's own numbers, and goes again with "Clear reference".
+TEST_F(DlgGraphTest, CompareDrawsAReferenceRideDashedBehindEachChart) {
+    auto dialog = open();
+    const QString goodPath = folder_.filePath(QStringLiteral("good.QLS"));
+    ASSERT_TRUE(testing::writeFile(goodPath, engineRecording(203)));
+    dialog->setReferenceChooser([&](QWidget*) { return goodPath; });
+    auto* clear = dialog->findChild<QPushButton*>("clearReferenceButton");
+    EXPECT_FALSE(clear->isEnabled());
+    QTest::mouseClick(dialog->findChild<QPushButton*>("compareButton"), Qt::LeftButton);
+    dialog->tick();
+
+    auto* view = static_cast<QChartView*>(dialog->chartView(0));
+    ASSERT_EQ(view->chart()->series().size(), 2);
+    auto* reference = static_cast<QLineSeries*>(view->chart()->series()[1]);
+    EXPECT_EQ(reference->pen().style(), Qt::DashLine);
+    EXPECT_EQ(reference->pen().color(), static_cast<QLineSeries*>(view->chart()->series()[0])->pen().color());
+    EXPECT_GT(reference->count(), 100);
+    EXPECT_TRUE(clear->isEnabled());
+    const QString legend = dialog->findChild<QLabel*>("referenceLegend")->toolTip() +
+                           dialog->findChild<QLabel*>("referenceLegend")->text();
+    EXPECT_TRUE(legend.contains("ride.QLS") && legend.contains("good.QLS")) << legend.toStdString();
+    EXPECT_TRUE(dialog->findChild<QLabel*>("field3_0")->text().startsWith("-5 / ")) ;
+
+    // The offset moves the dashed line along the time axis, on whole records.
+    auto* offset = dialog->findChild<QDoubleSpinBox*>("referenceOffset");
+    offset->setValue(3.0);
+    dialog->tick();
+    EXPECT_DOUBLE_EQ(reference->at(0).x(), 3.0);
+
+    QTest::mouseClick(clear, Qt::LeftButton);
+    dialog->tick();
+    EXPECT_EQ(reference->count(), 0);
+    EXPECT_EQ(dialog->findChild<QLabel*>("field3_0")->text(), "-5");
+    EXPECT_FALSE(clear->isEnabled());
+}
+
+TEST_F(DlgGraphTest, AReferenceOfAnotherUnitSaysWhatItLacks) {
+    auto dialog = open();
+    const QString absPath = folder_.filePath(QStringLiteral("abs.QLS"));
+    testing::RecordingBuilder abs;
+    abs.addIdentification(3, "47850-27G00", "27G0", false, link::address::kAbs);
+    abs.add(3, testing::engineLiveFrame({{13, 40}}, 0x00, link::address::kAbs));
+    ASSERT_TRUE(abs.writeTo(absPath));
+    dialog->setReferenceChooser([&](QWidget*) { return absPath; });
+    QTest::mouseClick(dialog->findChild<QPushButton*>("compareButton"), Qt::LeftButton);
+    EXPECT_TRUE(dialog->referenceBar().note().startsWith("Not in the reference: Engine speed"))
+        << dialog->referenceBar().note().toStdString();
+    QTest::mouseClick(dialog->findChild<QPushButton*>("alignButton"), Qt::LeftButton);
+    EXPECT_TRUE(dialog->referenceBar().note().startsWith("The engine does not start in both rides"));
+
+    // A file that is not a recording is said so, and nothing is compared.
+    const QString junk = folder_.filePath(QStringLiteral("junk.QLS"));
+    ASSERT_TRUE(testing::writeFile(junk, QByteArray(130, '\x07')));
+    dialog->setReferenceChooser([&](QWidget*) { return junk; });
+    QTest::mouseClick(dialog->findChild<QPushButton*>("compareButton"), Qt::LeftButton);
+    EXPECT_EQ(dialog->referenceBar().note(), "File is corrupted, load skipped.");
 }
 
 // The main window's Graph view button opens the graph on the recording in playback and stores
