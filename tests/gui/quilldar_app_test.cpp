@@ -47,6 +47,18 @@ TEST(CommandLine, GraphOpensTheRecordingWithItsGraphView) {
     EXPECT_TRUE(line.error.contains(QStringLiteral("--graph needs a recording")));
 }
 
+TEST(CommandLine, AReferenceGoesWithTheGraph) {
+    CommandLine line = parseCommandLine({"quilldar", "--graph", "ride.QLS", "--reference", "good.QLS"});
+    EXPECT_TRUE(line.error.isEmpty()) << line.error.toStdString();
+    EXPECT_EQ(line.recording, "ride.QLS");
+    EXPECT_EQ(line.reference, "good.QLS");
+    EXPECT_EQ(parseCommandLine({"quilldar", "--graph=ride.QLS", "--reference=good.QLS"}).reference, "good.QLS");
+    EXPECT_TRUE(parseCommandLine({"quilldar", "ride.QLS", "--reference", "good.QLS"})
+                    .error.contains(QStringLiteral("--reference needs --graph")));
+    EXPECT_TRUE(parseCommandLine({"quilldar", "--graph", "ride.QLS", "--reference"})
+                    .error.contains(QStringLiteral("--reference needs a recording")));
+}
+
 TEST(CommandLine, UnknownOptionIsAnErrorNotARecording) {
     const CommandLine line = parseCommandLine({"quilldar", "--simulat"});
     EXPECT_FALSE(line.error.isEmpty());

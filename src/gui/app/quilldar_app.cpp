@@ -48,7 +48,7 @@ QString indentedLines(const QString& text) {
 QString usageText() {
     return QStringLiteral(
                "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...]\n"
-               "                [RECORDING | --graph RECORDING]\n"
+               "                [RECORDING | --graph RECORDING [--reference RECORDING]]\n"
                "\n"
                "Diagnoses the control units of motorcycles and ATVs through the Quilldar USB\n"
                "interface module (USB id 04d8:05f1): live data, trouble codes, recordings.\n"
@@ -57,6 +57,8 @@ QString usageText() {
                "      Open a saved recording (.QLS) in playback.\n"
                "  --graph RECORDING\n"
                "      Open the recording and its graph view at once.\n"
+               "  --reference RECORDING\n"
+               "      With --graph: lay this recording over the graph as its reference.\n"
                "  --simulate[=UNIT[:MODEL]]\n"
                "      Use the built-in simulated interface module instead of the real one.\n"
                "      UNIT: engine, transmission, combined, abs or eps; MODEL: a model code\n"
@@ -84,7 +86,7 @@ bool helpRequested(int argc, char** argv) {
 CommandLine parseCommandLine(const QStringList& arguments) {
     static const QString kUsage = QStringLiteral(
         "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...] "
-        "[RECORDING | --graph RECORDING]");
+        "[RECORDING | --graph RECORDING [--reference RECORDING]]");
     CommandLine line;
     const auto setGraph = [&line](const QString& path) {
         line.graph = true;
@@ -116,12 +118,22 @@ CommandLine parseCommandLine(const QStringList& arguments) {
             }
         } else if (arg.startsWith(QLatin1String("--graph="))) {
             setGraph(arg.mid(8));
+        } else if (arg == QLatin1String("--reference")) {
+            if (i + 1 < arguments.size()) {
+                line.reference = arguments.at(++i);
+            } else {
+                line.error = QStringLiteral("--reference needs a recording.\n") + kUsage;
+            }
+        } else if (arg.startsWith(QLatin1String("--reference="))) {
+            line.reference = arg.mid(12);
         } else if (arg.startsWith(QLatin1String("--"))) {
             line.error = QStringLiteral("Unknown option %1.\n").arg(arg) + kUsage;
         } else if (line.recording.isEmpty()) {
             line.recording = arg;
         }
     }
+    if (line.error.isEmpty() && !line.reference.isEmpty() && !line.graph)
+        line.error = QStringLiteral("--reference needs --graph.\n") + kUsage;
     if (line.error.isEmpty() && !line.faults.empty() && !line.simulate)
         line.error = QStringLiteral("--fault needs the simulated module (--simulate).\n") + kUsage;
     return line;
@@ -192,8 +204,10 @@ int CQuilldarApp::run(int argc, char** argv) {
     window.start();
     window.show();
     // The graph of the recording once the window runs, if it could be opened.
-    if (line.graph && context.state().playback)
+    if (line.graph && context.state().playback) {
+        window.setGraphReference(line.reference);
         QTimer::singleShot(0, &window, [&window] { window.showGraph(); });
+    }
     window.exec();
     lock.release();
     return 0;

@@ -14,6 +14,7 @@ struct CommandLine {
     std::optional<std::string> simulate;  // --simulate[=UNIT[:MODEL]]: the simulated module
     QString recording;                    // a recording to open at start
     bool graph = false;                   // --graph RECORDING: its graph view opens at once
+    QString reference;                    // --reference RECORDING: the graph's reference ride
     sim::FaultSchedule faults;            // --fault NAME[@TICK]: faults of the simulated module
     QString error;                        // not empty: the command line could not be read
 };

@@ -63,6 +63,8 @@ public:
     void showModels();
     // The Graph view command: the graph of the live session or of the recording in playback.
     void showGraph();
+    // A recording the next graph view lays over its charts as the reference (the command line's).
+    void setGraphReference(const QString& path) { graphReference_ = path; }
     void showAbout();
     void showFaq();
     void openWebSite();
@@ -169,7 +171,8 @@ private:
     PathChooser chooseSavePath_;
     PathChooser chooseOpenPath_;
     app::UrlOpener openUrl_;
-    QString recordingName_;  // the file name of the recording in playback, for the report
+    QString recordingName_;
+    QString graphReference_;  // for the next graph view only  // the file name of the recording in playback, for the report
     std::function<void()> beforeTick_;
     UpdateCheck checkUpdates_;
     // Keeps the clicks and keys that come while a tick or a command waits for the module.

@@ -85,7 +85,8 @@ void CQuilldarDlg::showGraph() {
             files::ChannelSelection channels{};
             runBesideSession([&] {
                 channels = runGraphDialog(this, context_, recording, playback.keptRecordCount(),
-                                          QFileInfo(recording_.path()).absolutePath());
+                                          QFileInfo(recording_.path()).absolutePath(),
+                                          std::exchange(graphReference_, QString()));
             });
             std::copy(channels.begin(), channels.end(), context_.settings().chartChannels.begin());
             context_.settingsStore().storeChartChannels(context_.settings().chartChannels);

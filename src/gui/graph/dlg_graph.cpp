@@ -559,8 +559,10 @@ void CDlgGraph::showHelp() {
 
 files::ChannelSelection runGraphDialog(QWidget* parent, app::AppContext& context,
                                        files::RecordingFile* recording,
-                                       std::uint32_t keptRecordCount, const QString& workingFolder) {
+                                       std::uint32_t keptRecordCount, const QString& workingFolder,
+                                       const QString& referencePath) {
     CDlgGraph dialog(context, recording, keptRecordCount, workingFolder, parent);
+    if (!referencePath.isEmpty()) dialog.compareWith(referencePath);
     dialog.exec();
     return dialog.model().selections();
 }

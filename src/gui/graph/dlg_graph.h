@@ -71,6 +71,8 @@ public:
     // (empty: cancelled).
     using ReferenceChooser = std::function<QString(QWidget* parent)>;
     void setReferenceChooser(ReferenceChooser chooser) { chooseReference_ = std::move(chooser); }
+    // Lays the recording at path over the charts as the reference (a note says when it cannot).
+    void compareWith(const QString& path);
 
 protected:
     bool focusNextPrevChild(bool) override { return false; }  // the Tab key does nothing
@@ -83,7 +85,6 @@ private:
     void exportPressed();
     void showHelp();
     void tellCannotWrite(const QString& path);
-    void compareWith(const QString& path);
     void clearReference();
     // The legend and the note on what the reference lacks.
     void showReference();
@@ -120,10 +121,12 @@ private:
     std::unique_ptr<files::RecordingFile> referenceFile_;
 };
 
-// The Graph view command's dialog part: runs CDlgGraph modally over the parent and returns the
-// channels it showed when it closed.
+// The Graph view command's dialog part: runs CDlgGraph modally over the parent (with the
+// recording at referencePath as its reference, if one is given) and returns the channels it
+// showed when it closed.
 files::ChannelSelection runGraphDialog(QWidget* parent, app::AppContext& context,
                                        files::RecordingFile* recording,
-                                       std::uint32_t keptRecordCount, const QString& workingFolder);
+                                       std::uint32_t keptRecordCount, const QString& workingFolder,
+                                       const QString& referencePath = QString());
 
 }  // namespace quilldar::gui
