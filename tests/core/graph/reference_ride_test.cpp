@@ -142,5 +142,21 @@ TEST_F(ReferenceRideTest, TheExportWritesTheReferencesChannelsAfterTheGraphsOwn)
     EXPECT_TRUE(lines[4].endsWith(";=\"2509.803\";=\"80\";=\"0\";=\"0\";\r")) << lines[4].toStdString();
 }
 
+// A live graph compares the running bike with a recorded one: the actual field shows the
+// reference's value at the same time of the ride.
+TEST_F(ReferenceRideTest, ALiveGraphShowsTheReferenceBesideTheRunningValue) {
+    vehicle::LiveValueSlots live;
+    GraphSource source;
+    source.liveValues = &live;
+    source.texts = &texts_;
+    model_ = std::make_unique<GraphModel>(source, files::ChannelSelection{0, 3, 1, 8});
+    model_->open(true);
+    addReference(engineRide(0, 10, 120));  // 2509 rpm, coolant 80 °C from its first record
+    live.setLatest(3, 95.0);
+    model_->tick();
+    EXPECT_EQ(model_->fields(1).actual, "95 / 80");
+    EXPECT_EQ(model_->visibleReferencePoints(1, 500).size(), 10);
+}
+
 }  // namespace
 }  // namespace quilldar::graph
