@@ -56,14 +56,18 @@ constexpr const char* kUsage =
     "      failed part-way (the records kept before the failure are saved).\n"
     "  record --unit engine|transmission|combined|abs|eps [--page N]\n"
     "         [--duration SECONDS] [--scratch-dir DIR] [--simulate[=UNIT[:MODEL]]]\n"
-    "         -o FILE\n"
+    "         [--csv FILE|-] -o FILE\n"
     "      Record a live session of the unit on the interface module without a\n"
     "      screen, until Ctrl-C, SIGTERM or the duration ends it as Disconnect does,\n"
     "      or a lost module ends it; then save the recording to FILE and say\n"
     "      \"Saved N records to FILE\". --scratch-dir: record into\n"
     "      DIR/Quilldar_Temp.QLT, which a kill leaves with whole records. With\n"
-    "      --simulate, use the built-in simulated module. Exit status 0 when a\n"
-    "      recording was saved, 1 when no session started or nothing was saved.\n"
+    "      --simulate, use the built-in simulated module. --csv: write the unit's\n"
+    "      decoded values as they arrive to FILE (- for standard output, the\n"
+    "      command's own lines then going to standard error): a header, then per\n"
+    "      record its time in seconds and each channel, separated by ';'. Exit\n"
+    "      status 0 when a recording was saved, 1 when no session started or nothing\n"
+    "      was saved.\n"
     "  info FILE [--json]\n"
     "      Show a recording's ECM part number and code, record count, duration,\n"
     "      page segments and the number of records with a wrong checksum.\n"
@@ -250,6 +254,7 @@ int simulate(int argc, char** argv) {
                 options.output = std::string(value);
             } else if (option == "--scratch-dir") {
                 options.scratchDir = std::string(value);
+
             } else if (option == "--module-log") {
                 options.moduleLog = std::string(value);
             } else {
@@ -277,7 +282,7 @@ int record(int argc, char** argv) {
     });
     Arguments args(static_cast<int>(rest.size()), rest.data(), "record", false);
     const auto error = args.parse(
-        {"--unit", "--page", "--duration", "--scratch-dir", "-o", "--output"},
+        {"--unit", "--page", "--duration", "--scratch-dir", "-o", "--output", "--csv"},
         [&](std::string_view option, std::string_view value) -> std::optional<std::string> {
             if (option == "--unit") {
                 options.unit = std::string(value);
@@ -294,6 +299,9 @@ int record(int argc, char** argv) {
                 } catch (...) {
                     return "--duration needs a time in seconds";
                 }
+            } else if (option == "--csv") {
+                options.csv = std::string(value);
+                if (options.csv.empty()) return "--csv needs a file name or -";
             } else if (option == "--scratch-dir") {
                 options.scratchDir = std::string(value);
             } else if (option == "-o" || option == "--output") {

@@ -1,5 +1,6 @@
 #include "tool/record_command.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <atomic>
 #include <chrono>
@@ -13,9 +14,13 @@
 #include "files/temporary_recording.h"
 #include "link/hidapi_transport.h"
 #include "settings/languages.h"
+#include "settings/settings_store.h"
 #include "sim/simulation_spec.h"
 #include "tool/console_message_sink.h"
 #include "tool/headless_main_view.h"
+#include "tool/live_csv_stream.h"
+#include "pages/graph_channels.h"
+#include "pages/page_texts.h"
 
 namespace quilldar::tool {
 
@@ -98,6 +103,8 @@ int runRecord(const RecordOptions& options) {
     app::SessionController session(context, view, recording);
     app::AppState& state = context.state();
     catchStopSignals();
+    // With the values on standard output, the command's own lines go to standard error.
+    std::FILE* status = options.csv == "-" ? stderr : stdout;
 
     // The poll timer: a tick every 100 ms, as in the window.
     auto next = std::chrono::steady_clock::now();
@@ -110,22 +117,55 @@ int runRecord(const RecordOptions& options) {
     while (!stopRequested.load() && !state.adapterRejected && !(state.powerStable && state.isLinkOpen())) {
         session.tick();
         if (!told && !state.powerStable) {
-            std::printf("Waiting for the interface module and vehicle power...\n");
-            std::fflush(stdout);
+            std::fprintf(status, "Waiting for the interface module and vehicle power...\n");
+            std::fflush(status);
             told = true;
         }
         pace();
     }
     if (!stopRequested.load() && state.powerStable && state.isLinkOpen()) session.connectCommand();
     if (!state.connected) {
-        std::printf("No session: %s\n", stopRequested.load() ? "stopped before the connection was made"
+        std::fprintf(status, "No session: %s\n", stopRequested.load() ? "stopped before the connection was made"
                                         : state.adapterRejected ? "the interface module is of a type this program does not work with"
                                                                 : "Communication failed");
         return 1;
     }
-    std::printf("Connected: %s, ECM ID %s, model %s\n", sim::unitName(unit->unit),
-                context.ecm().partNumber.toUtf8().constData(), context.ecm().code.toUtf8().constData());
-    std::fflush(stdout);
+    std::fprintf(status, "Connected: %s, ECM ID %s, model %s\n", sim::unitName(unit->unit),
+                 context.ecm().partNumber.toUtf8().constData(), context.ecm().code.toUtf8().constData());
+    std::fflush(status);
+
+    // The unit's channels as they arrive, for other tools to read.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> csvFile(nullptr, &std::fclose);
+    std::unique_ptr<LiveCsvStream> csv;
+    if (!options.csv.empty()) {
+        // A reader of the stream that goes away must not end the recorder: writes then fail
+        // instead of raising SIGPIPE.
+        std::signal(SIGPIPE, SIG_IGN);
+        std::FILE* out = stdout;
+        if (options.csv != "-") {
+            csvFile.reset(std::fopen(options.csv.c_str(), "w"));
+            if (!csvFile) {
+                printError(QStringLiteral("Cannot write %1; the session goes on without it.").arg(QString::fromStdString(options.csv)));
+            }
+            out = csvFile.get();
+        }
+        if (out != nullptr) {
+            std::vector<int> channels;
+            for (const pages::GraphChannel* channel :
+                 pages::offeredChannels(pages::familyOfUnit(state.systemKind), context.ecm().code.toStdString()))
+                channels.push_back(channel->number);
+            // In the units the program would show, from the stored settings (never written).
+            settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
+            settings::SettingsStore store;
+            store.setReadOnly(true);
+            store.setReporter([](const QString&) {});
+            store.load(stored, QDir::currentPath());
+            csv = std::make_unique<LiveCsvStream>(out, channels, context.languageTable(), context.ecm().code.toStdString(),
+                                                  state.altListVariant != 0, pages::unitSettings(stored));
+            csv->start();
+            session.setReplyObserver([&csv, &state](const link::Report& reply) { csv->take(reply, state.recordCount); });
+        }
+    }
 
     const auto started = std::chrono::steady_clock::now();
     const auto due = [&] {
@@ -144,7 +184,8 @@ int runRecord(const RecordOptions& options) {
         pace();
     }
     if (state.connected) session.connectCommand();  // Disconnect
-    std::printf("Session ended at tick %d: %s\n", tick,
+    session.setReplyObserver({});
+    std::fprintf(status, "Session ended at tick %d: %s\n", tick,
                 sessionEndText(session.lastSessionEnd(), stopRequested.load()).toUtf8().constData());
     const std::uint32_t records = state.recordCount;
     if (records == 0 || !state.recordingOpen) {
@@ -156,7 +197,7 @@ int runRecord(const RecordOptions& options) {
                        .arg(QString::fromStdString(options.output), recording.lastError()));
         return 1;
     }
-    std::printf("Saved %u records to %s\n", records, options.output.c_str());
+    std::fprintf(status, "Saved %u records to %s\n", records, options.output.c_str());
     return 0;
 }
 

@@ -13,6 +13,9 @@ struct RecordOptions {
     // The in-process simulated module (UNIT[:MODEL], may be empty) instead of the module on USB.
     std::optional<std::string> simulate;
     std::string output;
+    // The decoded values as they arrive, one line per record: a file, or "-" for standard output
+    // (the command's own lines then go to standard error). Empty: none.
+    std::string csv;
 };
 
 // Records a live session of the unit on the interface module without a screen, at the poll

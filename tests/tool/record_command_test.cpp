@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
@@ -77,6 +79,47 @@ TEST(RecordCommand, DurationEndsTheSimulatedSessionAndBadOptionsExitWithUsage) {
     EXPECT_EQ(runTool({"record", "--unit", "abs", "-o"}).exitCode, 2);
     EXPECT_EQ(runTool({"record", "-o", output}).exitCode, 2);
     EXPECT_EQ(runTool({"record", "--unit", "abs", "--duration", "soon", "-o", output}).exitCode, 2);
+}
+
+// --csv - streams the ABS module's values as they arrive; the command's own lines go to standard
+// error, and the recording is saved as without it.
+TEST(RecordCommand, CsvStreamsTheUnitsValuesOnStandardOutput) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("ride.QLS"));
+    const ToolRun run = runTool({"record", "--unit", "abs", "--simulate", "--duration", "2", "--csv", "-", "-o", output});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("Saved ")) << run.err.toStdString();
+    const QList<QByteArray> lines = run.out.trimmed().split('\n');
+    ASSERT_GE(lines.size(), 3) << run.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("Time;Wheel speed sensor (Front);Wheel speed sensor (Rear);Monitoring voltage;"))
+        << lines[0].toStdString();
+    const qsizetype fields = lines[0].count(';');
+    double last = -1.0;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].count(';'), fields) << lines[i].toStdString();
+        const double time = lines[i].left(lines[i].indexOf(';')).toDouble();
+        EXPECT_GT(time, last);  // one line per record, in order
+        EXPECT_NEAR(std::remainder(time, 0.15), 0.0, 1e-9);
+        last = time;
+    }
+    EXPECT_FALSE(run.out.contains("Connected:"));
+}
+
+// A reader of the stream that goes away ends the stream, never the recording.
+TEST(RecordCommand, AClosedStreamLeavesTheSessionToEndAndSave) {
+    QTemporaryDir dir;
+    const QString output = dir.filePath(QStringLiteral("ride.QLS"));
+    QProcess process;
+    process.start(QStringLiteral(QUILLDAR_TOOL_PATH),
+                  {"record", "--unit", "engine", "--simulate", "--duration", "3", "--csv", "-", "-o", output});
+    ASSERT_TRUE(process.waitForStarted());
+    ASSERT_TRUE(process.waitForReadyRead(10000));
+    process.closeReadChannel(QProcess::StandardOutput);
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.contains("Saved ")) << err.toStdString();
+    EXPECT_TRUE(QFile::exists(output));
 }
 
 }  // namespace
