@@ -19,6 +19,7 @@
 #include "settings/languages.h"
 #include "settings/settings_store.h"
 #include "tool/recording_commands.h"
+#include "tool/stored_settings.h"
 #include "vehicle/dtc_catalogue.h"
 #include "vehicle/english_texts.h"
 
@@ -122,12 +123,7 @@ int runCompare(const CompareOptions& options) {
     Side a, b;
     if (!load(a, options.pathA) || !load(b, options.pathB)) return 1;
 
-    // The settings the program would use, never written.
-    settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
-    settings::SettingsStore store;
-    store.setReadOnly(true);
-    store.setReporter([](const QString&) {});
-    store.load(stored, QDir::currentPath());
+    settings::Settings stored = readStoredSettings();
     if (options.language) stored.languageIndex = *options.language;
     const int language = settings::isKnownLanguage(stored.languageIndex) ? stored.languageIndex : settings::kEnglish;
     vehicle::DtcCatalogue catalogue;

@@ -19,6 +19,7 @@
 #include "tool/console_message_sink.h"
 #include "tool/headless_main_view.h"
 #include "tool/live_csv_stream.h"
+#include "tool/stored_settings.h"
 #include "pages/graph_channels.h"
 #include "pages/page_texts.h"
 
@@ -155,11 +156,7 @@ int runRecord(const RecordOptions& options) {
                  pages::offeredChannels(pages::familyOfUnit(state.systemKind), context.ecm().code.toStdString()))
                 channels.push_back(channel->number);
             // In the units the program would show, from the stored settings (never written).
-            settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
-            settings::SettingsStore store;
-            store.setReadOnly(true);
-            store.setReporter([](const QString&) {});
-            store.load(stored, QDir::currentPath());
+            settings::Settings stored = readStoredSettings();
             csv = std::make_unique<LiveCsvStream>(out, channels, context.languageTable(), context.ecm().code.toStdString(),
                                                   state.altListVariant != 0, pages::unitSettings(stored));
             csv->start();

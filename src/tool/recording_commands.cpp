@@ -20,6 +20,7 @@
 #include "vehicle/dtc_catalogue.h"
 #include "vehicle/english_texts.h"
 #include "vehicle/live_value_slots.h"
+#include "tool/stored_settings.h"
 
 namespace quilldar::tool {
 
@@ -141,11 +142,7 @@ int runExport(const ExportOptions& options) {
     if (!loadOrReport(recording, options.path)) return 1;
 
     // The units and the language the program would show, unless the command line says otherwise.
-    settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
-    settings::SettingsStore store;
-    store.setReadOnly(true);
-    store.setReporter([](const QString&) {});  // an unreadable store leaves the defaults
-    store.load(stored, QDir::currentPath());
+    settings::Settings stored = readStoredSettings();
 
     if (options.output.isEmpty()) {
         QFile out;

@@ -22,6 +22,7 @@
 #include "vehicle/dtc_catalogue.h"
 #include "vehicle/english_texts.h"
 #include "vehicle/live_value_slots.h"
+#include "tool/stored_settings.h"
 
 namespace quilldar::tool {
 namespace {
@@ -42,12 +43,7 @@ int runReport(const ReportOptions& options) {
         case files::LoadResult::Corrupted: printError(vehicle::englishFileCorruptedMessage()); return 1;
     }
 
-    // The settings the program would use, never written.
-    settings::Settings stored = settings::SettingsStore::defaults(QDir::currentPath());
-    settings::SettingsStore store;
-    store.setReadOnly(true);
-    store.setReporter([](const QString&) {});
-    store.load(stored, QDir::currentPath());
+    settings::Settings stored = readStoredSettings();
     if (options.language) stored.languageIndex = *options.language;
     const int language = settings::isKnownLanguage(stored.languageIndex) ? stored.languageIndex : settings::kEnglish;
     vehicle::DtcCatalogue catalogue;

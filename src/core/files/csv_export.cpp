@@ -12,8 +12,6 @@ namespace {
 constexpr std::string_view kLineEnd = "\r\n";
 // Output is handed to the device in blocks of about this size.
 constexpr std::size_t kFlushSize = 256 * 1024;
-// Records with the identification answers at the start of every recording.
-constexpr std::uint32_t kIdentificationRecords = 2;
 
 bool writeAll(QIODevice& out, const char* data, std::size_t size) {
     return out.write(data, static_cast<qint64>(size)) == static_cast<qint64>(size);

@@ -22,6 +22,9 @@ inline constexpr int kSearchLimit = 50;
 inline constexpr std::uint8_t kFrameFormat = 0x80;
 // One record stands for 0.15 s wherever a time is shown.
 inline constexpr double kSecondsPerRecord = 0.15;
+// The identification answers at the start of every recording; graphs, exports and statistics
+// begin after them.
+inline constexpr std::uint32_t kIdentificationRecords = 2;
 
 enum class LoadResult {
     Loaded,

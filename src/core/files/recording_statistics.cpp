@@ -6,11 +6,6 @@
 
 namespace quilldar::files {
 
-namespace {
-// Records with the identification answers at the start of every recording.
-constexpr std::uint32_t kIdentificationRecords = 2;
-}  // namespace
-
 std::map<int, ChannelStatistics> channelStatistics(RecordingFile& recording, pages::ChannelDecoders& decoders,
                                                    const vehicle::LiveValueSlots& values,
                                                    const std::vector<int>& channels,

@@ -10,12 +10,8 @@
 namespace quilldar::graph {
 
 namespace {
-// Records with the identification answers at the start of every recording.
-constexpr std::uint32_t kIdentificationRecords = 2;
+using files::kIdentificationRecords;
 constexpr double kStep = 1.5;  // tenths of a second per sample
-// Engine speed is the engine's channel 0, kept in slot 0; above this it has started.
-constexpr std::size_t kEngineSpeedSlot = 0;
-constexpr double kEngineStartRpm = 500.0;
 }  // namespace
 
 unsigned spanSeconds(std::uint32_t keptRecordCount) {

@@ -9,12 +9,7 @@
 
 namespace quilldar::graph {
 
-namespace {
-// Records with the identification answers at the start of every recording.
-constexpr std::uint32_t kIdentificationRecords = 2;
-constexpr std::size_t kEngineSpeedSlot = 0;
-constexpr double kEngineStartRpm = 500.0;
-}  // namespace
+using files::kIdentificationRecords;
 
 ReferenceRide::ReferenceRide(files::RecordingFile& recording, QString name, const settings::LanguageTable& texts,
                              const vehicle::UnitSettings& units)

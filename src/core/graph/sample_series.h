@@ -11,6 +11,9 @@ namespace quilldar::graph {
 
 // The narrowest time window an axis takes, and one record's time, in seconds.
 inline constexpr double kRecordSeconds = 0.15;
+// Engine speed is the engine's channel 0, kept in slot 0; above this rpm the engine has started.
+inline constexpr std::size_t kEngineSpeedSlot = 0;
+inline constexpr double kEngineStartRpm = 500.0;
 
 // The samples of one chart: a value and the record (step) it came from, in record order.
 struct SampleSeries {
