@@ -182,6 +182,9 @@ TEST_F(DlgOpenSaveTest, RunFileBrowserReturnsTheChoiceAndStoresTheFolder) {
         sim::ModuleTiming{std::chrono::milliseconds(0), std::chrono::milliseconds(2)}));
     context.languageTable().fill(settings::kEnglish, context.settings());
     context.settings().openSave1 = folder();
+    // No export folder stored yet, whatever an earlier test or run in this settings folder left
+    // there (a folder of its own that is gone by now): the export starts in the recordings' folder.
+    ASSERT_TRUE(context.settingsStore().storeOpenSave(QString()));
 
     QTimer::singleShot(0, [] {
         auto* dialog = qobject_cast<CDlgOpenSave*>(QApplication::activeModalWidget());
