@@ -12,8 +12,11 @@ namespace quilldar::testing {
 // started in a folder of the test's, with settings of a fresh installation and no screen.
 class LiveSession {
 public:
-    void start(const QString& folder, const QStringList& arguments) {
+    // extra: variables added to the test's own environment.
+    void start(const QString& folder, const QStringList& arguments,
+               const QProcessEnvironment& extra = QProcessEnvironment()) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(extra);
         environment.insert(QStringLiteral("QUILLDAR_SETTINGS_DIR"), settings_.path());
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         process.setProcessEnvironment(environment);

@@ -3,15 +3,20 @@
 // directory, settings from QUILLDAR_SETTINGS_DIR, a leftover scratch file taken over), then
 // presses Connect as soon as the window offers it and runs the session until it is killed.
 //
-//   quilldar_session_runner [--simulate=UNIT:MODEL] [--ticks N] [--save-as FILE] [--offline]
+//   quilldar_session_runner [--simulate=UNIT:MODEL | --usb] [--ticks N] [--save-as FILE] [--offline]
 //
+// --usb: the module through the program's hidapi transport and the library QUILLDAR_HIDAPI_LIBRARY
+// names (the hidapi simulation library in the tests), as the program runs on a real module; the
+// window starts on the tab of --simulate's unit.
 // --ticks N: press Disconnect after N ticks of the session. --save-as FILE: then press Save As
 // with FILE chosen and exit. --offline: press nothing but Save As.
 // Standard output, one line each, flushed at once: "adopted N", "connected", "tick N connected C
 // records R reply HEX" (the payload of the receive report the pages decode),
-// "message: TEXT" and "question: TEXT" (answered Yes), "save-as enabled E", "saved OK".
+// "message: TEXT" and "question: TEXT" (answered Yes), "session ended: LINE" (by itself, not by
+// a press, with the whole line the window shows; Save As follows), "save-as enabled E", "saved OK".
 #include <QApplication>
 #include <QDir>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <cstdio>
@@ -19,6 +24,8 @@
 
 #include "context/app_context.h"
 #include "gui/app/quilldar_dlg.h"
+#include "link/hidapi_transport.h"
+#include "state/message_sink.h"
 #include "settings/languages.h"
 #include "sim/simulation_spec.h"
 
@@ -31,12 +38,21 @@ struct Options {
     std::optional<int> ticks;
     QString saveAs;
     bool offline = false;
+    bool usb = false;
 };
 
 void say(const QString& line) {
     std::fputs((line + QLatin1Char('\n')).toUtf8().constData(), stdout);
     std::fflush(stdout);
 }
+
+// The transport's own messages (a library that does not load, a device that cannot be opened).
+class SayingSink : public app::MessageSink {
+public:
+    void showMessage(const QString& text, const QString&) override {
+        say(QStringLiteral("message: ") + text.simplified());
+    }
+};
 
 bool parse(const QStringList& arguments, Options& options) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
@@ -47,6 +63,8 @@ bool parse(const QStringList& arguments, Options& options) {
             options.ticks = arguments.at(++i).toInt();
         } else if (arg == QLatin1String("--save-as") && i + 1 < arguments.size()) {
             options.saveAs = arguments.at(++i);
+        } else if (arg == QLatin1String("--usb")) {
+            options.usb = true;
         } else if (arg == QLatin1String("--offline")) {
             options.offline = true;
         } else {
@@ -86,6 +104,12 @@ public:
         if (!connectedSaid_ && context_.state().connected != 0) {
             connectedSaid_ = true;
             say(QStringLiteral("connected"));
+        }
+        // A session the module ended: what was recorded is saved as after a Disconnect.
+        if (connectedSaid_ && !finished_ && context_.state().connected == 0) {
+            const auto* line = window_.findChild<QLabel*>(QStringLiteral("sessionEndLine"));
+            say(QStringLiteral("session ended: ") + (line != nullptr ? line->toolTip() : QString()));
+            finish();
         }
     }
 
@@ -141,8 +165,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     Options options;
     if (!parse(QApplication::arguments(), options)) {
-        std::fputs("usage: quilldar_session_runner [--simulate=UNIT:MODEL] [--ticks N] [--save-as FILE] "
-                   "[--offline]\n", stderr);
+        std::fputs("usage: quilldar_session_runner [--simulate=UNIT:MODEL | --usb] [--ticks N] "
+                   "[--save-as FILE] [--offline]\n", stderr);
         return 2;
     }
     QString error;
@@ -152,7 +176,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString startupFolder = QDir::current().absolutePath();
-    app::AppContext context(sim::buildSimulatedModule(*spec, std::make_shared<sim::SteadySimClock>()));
+    SayingSink transportMessages;
+    std::unique_ptr<link::HidTransport> transport;
+    if (options.usb) {
+        transport = std::make_unique<link::HidApiTransport>(transportMessages);
+    } else {
+        transport = sim::buildSimulatedModule(*spec, std::make_shared<sim::SteadySimClock>());
+    }
+    app::AppContext context(std::move(transport));
     context.settingsStore().load(context.settings(), startupFolder);
     context.settings().languageIndex = settings::kEnglish;
     context.languageTable().fill(settings::kEnglish, context.settings());
@@ -169,6 +200,8 @@ int main(int argc, char** argv) {
     window.setSavePathChooser([&options](QWidget*, const QString&) { return options.saveAs; });
     say(QStringLiteral("adopted %1").arg(window.controller().adoptLeftoverRecording()));
 
+    // The tab picks the unit that Connect connects to: the simulated unit's, on USB as well.
+    window.controller().tabClicked(static_cast<int>(spec->unit));
     Driver driver(window, context, options);
     // The hook runs before each tick; the tick before it has then been decoded.
     window.setBeforeTick([&driver] { driver.afterTick(); });
