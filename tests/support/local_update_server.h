@@ -25,7 +25,9 @@ namespace quilldar::testing {
 // publicKey() is the key that checks them.
 class LocalUpdateServer {
 public:
-    enum class Mode { Http, Https };
+    // HttpsOtherName: a certificate made out to another host name than 127.0.0.1 (its own
+    // authority: trusting it as the CA file still leaves the name wrong).
+    enum class Mode { Http, Https, HttpsOtherName };
 
     explicit LocalUpdateServer(Mode mode = Mode::Http) : mode_(mode) {
         QDir(root_.path()).mkpath(QStringLiteral("software/obd"));
@@ -35,6 +37,9 @@ public:
         if (mode == Mode::Https)
             arguments << QStringLiteral("--cert") << QStringLiteral(QUILLDAR_TEST_CERT) << QStringLiteral("--key")
                       << QStringLiteral(QUILLDAR_TEST_KEY);
+        if (mode == Mode::HttpsOtherName)
+            arguments << QStringLiteral("--cert") << otherNameCertificate() << QStringLiteral("--key")
+                      << QDir(fixtureFolder()).filePath(QStringLiteral("otherhost-key.pem"));
         process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         process_.start(QStringLiteral(QUILLDAR_PYTHON3), arguments);
         // Bounded generously: a busy machine may take seconds to start an interpreter.
@@ -54,10 +59,12 @@ public:
     }
 
     bool started() const { return port_ > 0; }
+    // The certificate of HttpsOtherName, made out to "updates.other.invalid".
+    static QString otherNameCertificate() { return QDir(fixtureFolder()).filePath(QStringLiteral("otherhost-cert.pem")); }
     // The server's folder, ending with '/'.
     QString url() const {
         return QStringLiteral("%1://127.0.0.1:%2/software/obd/")
-            .arg(mode_ == Mode::Https ? QStringLiteral("https") : QStringLiteral("http"))
+            .arg(mode_ == Mode::Http ? QStringLiteral("http") : QStringLiteral("https"))
             .arg(port_);
     }
     void put(const QString& name, const QByteArray& content) const {
@@ -76,6 +83,18 @@ public:
     QByteArray sign(const QByteArray& content) const { return key_.sign(content); }
     // The file is announced whole, but the connection closes after half of it.
     void breakOffHalfway(const QString& name) const { put(name + QStringLiteral(".truncate"), {}); }
+    // A request for the name is answered with a redirect to the location (a URL or a path).
+    void redirect(const QString& name, const QString& location) const {
+        put(name + QStringLiteral(".redirect"), location.toLatin1());
+    }
+    // A request for the name is answered with the status, and the name's content if it was put.
+    void answerWithStatus(const QString& name, int status) const {
+        put(name + QStringLiteral(".status"), QByteArray::number(status));
+    }
+    // The file is sent in pieces, with a pause before each.
+    void sendSlowly(const QString& name, int pieces, double pauseSeconds) const {
+        put(name + QStringLiteral(".slow"), QByteArray::number(pieces) + ' ' + QByteArray::number(pauseSeconds));
+    }
     // Every request's first line and headers, in order.
     QString requestLog() const {
         QFile file(logPath());
@@ -83,6 +102,10 @@ public:
     }
 
 private:
+    static QString fixtureFolder() {
+        QString folder = QStringLiteral(QUILLDAR_TEST_CERT);
+        return folder.left(folder.lastIndexOf(QLatin1Char('/')));
+    }
     QDir folder() const { return QDir(root_.filePath(QStringLiteral("software/obd"))); }
     QString logPath() const { return root_.filePath(QStringLiteral("requests.log")); }
 

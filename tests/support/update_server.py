@@ -5,6 +5,12 @@ certificate, on a port the system chooses, and writes that port to a file once i
 A marker file beside a served file changes how that file is sent:
   NAME.truncate   the headers announce the whole file, half of it is sent, then the connection
                   is closed.
+  NAME.slow       holds "PIECES SECONDS": the file is sent in that many pieces, with a pause of
+                  SECONDS before each.
+Markers that answer for NAME whether or not it exists:
+  NAME.redirect   holds a URL (absolute, or a path on this server): a 302 redirect to it.
+  NAME.status     holds an HTTP status code: the answer has that status, with NAME's content (or
+                  a short error page) as its body.
 Each request's first line and headers are appended to the log file, one blank line after each.
 """
 import argparse
@@ -12,6 +18,7 @@ import http.server
 import os
 import ssl
 import sys
+import time
 
 
 def main():
@@ -32,7 +39,32 @@ def main():
             with open(args.log, "a", encoding="latin-1") as log:
                 log.write(self.requestline + "\n" + str(self.headers) + "\n")
             path = os.path.normpath(os.path.join(root, self.path.split("?")[0].lstrip("/")))
-            if not path.startswith(root) or not os.path.isfile(path):
+            if not path.startswith(root):
+                self.send_error(404)
+                return
+            if os.path.isfile(path + ".redirect"):
+                with open(path + ".redirect", encoding="latin-1") as marker:
+                    location = marker.read().strip()
+                body = b"moved"
+                self.send_response(302)
+                self.send_header("Location", location)
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+                return
+            if os.path.isfile(path + ".status"):
+                with open(path + ".status", encoding="latin-1") as marker:
+                    status = int(marker.read().strip())
+                body = b"<html>error page</html>"
+                if os.path.isfile(path):
+                    with open(path, "rb") as served:
+                        body = served.read()
+                self.send_response(status)
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body)
+                return
+            if not os.path.isfile(path):
                 self.send_error(404)
                 return
             with open(path, "rb") as served:
@@ -45,6 +77,16 @@ def main():
                 self.wfile.write(body[: len(body) // 2])
                 self.wfile.flush()
                 self.close_connection = True
+                return
+            if os.path.exists(path + ".slow"):
+                with open(path + ".slow", encoding="latin-1") as marker:
+                    pieces, pause = marker.read().split()
+                pieces, pause = int(pieces), float(pause)
+                size = (len(body) + pieces - 1) // pieces
+                for start in range(0, len(body), size):
+                    time.sleep(pause)
+                    self.wfile.write(body[start:start + size])
+                    self.wfile.flush()
                 return
             self.wfile.write(body)
 

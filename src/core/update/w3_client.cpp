@@ -68,7 +68,7 @@ bool W3Client::connect(const QString& url, const QString& user, const QString& p
     close();
     headers_.clear();
     body_.clear();
-    headersComplete_ = finished_ = failed_ = false;
+    headersComplete_ = finished_ = failed_ = namesLocation_ = false;
     statusCode_ = 0;
     expectedSize_ = -1;
     try {
@@ -237,15 +237,22 @@ size_t W3Client::onHeader(char* data, size_t size, size_t count, void* self) {
     if (line.startsWith("HTTP/")) {
         client->headers_.clear();
         client->headersComplete_ = false;
+        client->namesLocation_ = false;
     }
     client->headers_.append(line);
+    constexpr qsizetype kLocation = 9;  // "Location:"
+    if (line.size() > kLocation && qstrnicmp(line.constData(), "location:", kLocation) == 0)
+        client->namesLocation_ = true;
     if (line == "\r\n" || line == "\n") {
         long status = 0;
         curl_easy_getinfo(client->handles_->easy, CURLINFO_RESPONSE_CODE, &status);
-        // An interim answer or a redirect that is followed has more headers to come.
-        char* next = nullptr;
-        curl_easy_getinfo(client->handles_->easy, CURLINFO_REDIRECT_URL, &next);
-        const bool followed = status / 100 == 3 && next != nullptr;
+        // An interim answer or a redirect that is followed has more headers to come: the answer
+        // that counts, its status above all, is the last one of the chain. Curl follows a 3xx
+        // answer (but 304) that names a location; it makes the new address known only after the
+        // headers, too late to be asked here. A redirect it may not follow (to plain http from
+        // https, past the redirect limit) ends the transfer with an error.
+        const bool followed = status / 100 == 3 && status != 304 && client->namesLocation_ &&
+                              client->parts_.scheme != Scheme::Ftp;
         if (status / 100 != 1 && !followed) client->headersComplete_ = true;
     }
     return size * count;

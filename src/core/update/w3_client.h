@@ -79,6 +79,7 @@ private:
     QByteArray headers_;
     QByteArray body_;  // received and not yet read
     bool headersComplete_ = false;
+    bool namesLocation_ = false;  // the answer whose headers are arriving has a Location header
     bool finished_ = false;
     bool failed_ = false;
     long statusCode_ = 0;

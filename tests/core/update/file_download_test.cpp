@@ -179,6 +179,89 @@ TEST(HttpsDownload, VerifiesTheServerCertificate) {
     EXPECT_EQ(fileContent(path), QByteArray("over https"));
 }
 
+// A redirect on the same server is followed; a chain that ends at a missing file fails with that
+// file's 404 and leaves nothing, the redirects' own bodies included.
+TEST_F(FileDownloadTest, RedirectsAreFollowedAndAChainEndingIn404Fails) {
+    ASSERT_TRUE(server_.started());
+    server_.put(QStringLiteral("Quilldar-1.2.exe"), "the installer");
+    server_.redirect(QStringLiteral("Quilldar.exe"), QStringLiteral("/software/obd/Quilldar-1.2.exe"));
+    ASSERT_TRUE(fetch(server_.url() + "Quilldar.exe", QStringLiteral("Quilldar.exe")));
+    EXPECT_EQ(fileContent(target(QStringLiteral("Quilldar.exe"))), QByteArray("the installer"));
+
+    server_.redirect(QStringLiteral("first.pdf"), server_.url() + "second.pdf");
+    server_.redirect(QStringLiteral("second.pdf"), QStringLiteral("/software/obd/gone.pdf"));
+    reports_.clear();
+    EXPECT_EQ(fetch(server_.url() + "first.pdf", QStringLiteral("first.pdf")).status,
+              DownloadResult::Status::TransferFailed);
+    ASSERT_FALSE(reports_.isEmpty());
+    EXPECT_TRUE(reports_.last().contains(QStringLiteral("404"))) << reports_.last().toStdString();
+    EXPECT_EQ(filesLeft(), QStringList{QStringLiteral("Quilldar.exe")});
+    const QString log = server_.requestLog();
+    EXPECT_TRUE(log.contains(QStringLiteral("GET /software/obd/gone.pdf HTTP/1.0\n"))) << log.toStdString();
+}
+
+// Every answer of 400 and above is a failed transfer, whatever its body: nothing is stored, an
+// earlier file stays.
+TEST_F(FileDownloadTest, ClientAndServerErrorsBesides404AreFailures) {
+    ASSERT_TRUE(server_.started());
+    const QByteArray earlier("the document of the last update");
+    for (const int status : {400, 403, 410, 500, 503}) {
+        SCOPED_TRACE(status);
+        const QString name = QStringLiteral("FAQ_%1.pdf").arg(status);
+        QFile old(target(name));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write(earlier);
+        old.close();
+        server_.put(name, "<html>an error page in place of the document</html>");
+        server_.answerWithStatus(name, status);
+        reports_.clear();
+        EXPECT_EQ(fetch(server_.url() + name, name).status, DownloadResult::Status::TransferFailed);
+        ASSERT_FALSE(reports_.isEmpty());
+        EXPECT_TRUE(reports_.last().contains(QString::number(status))) << reports_.last().toStdString();
+        EXPECT_EQ(fileContent(target(name)), earlier);
+    }
+    EXPECT_EQ(filesLeft().size(), 5);
+}
+
+// An https download is never carried on over plain http, not even by the server's own redirect.
+TEST(HttpsDownload, RedirectToPlainHttpIsRefused) {
+    LocalUpdateServer secure(LocalUpdateServer::Mode::Https);
+    LocalUpdateServer plain;
+    ASSERT_TRUE(secure.started());
+    ASSERT_TRUE(plain.started());
+    plain.put(QStringLiteral("Quilldar.exe"), "an installer from nowhere");
+    secure.redirect(QStringLiteral("Quilldar.exe"), plain.url() + "Quilldar.exe");
+    secure.put(QStringLiteral("Quilldar-2.exe"), "the installer");
+    secure.redirect(QStringLiteral("Quilldar-next.exe"), secure.url() + "Quilldar-2.exe");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Quilldar.exe"));
+    TransferLimits trusting;
+    trusting.caFile = QUILLDAR_TEST_CERT;
+    EXPECT_FALSE(downloadFile(secure.url() + "Quilldar.exe", path, trusting, nullptr, {}));
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_FALSE(plain.requestLog().contains(QStringLiteral("GET "))) << plain.requestLog().toStdString();
+    // From https to https it is followed.
+    EXPECT_TRUE(downloadFile(secure.url() + "Quilldar-next.exe", path, trusting, nullptr, {}));
+    EXPECT_EQ(fileContent(path), QByteArray("the installer"));
+}
+
+// A certificate the client trusts, made out to another host: refused for the name.
+TEST(HttpsDownload, CertificateForAnotherHostNameIsRefused) {
+    LocalUpdateServer server(LocalUpdateServer::Mode::HttpsOtherName);
+    ASSERT_TRUE(server.started());
+    server.put(QStringLiteral("Quilldar.txt"), "from a server of another name");
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Quilldar.txt"));
+    const QByteArray certificate = LocalUpdateServer::otherNameCertificate().toLocal8Bit();
+    TransferLimits trusting;
+    trusting.caFile = certificate.constData();
+    QStringList reports;
+    EXPECT_FALSE(downloadFile(server.url() + "Quilldar.txt", path, trusting, nullptr,
+                              [&](const QString& text) { reports << text; }));
+    EXPECT_FALSE(QFile::exists(path));
+    ASSERT_FALSE(reports.isEmpty());
+}
+
 // A file that arrived but has nowhere to go is this computer's problem, and is told apart from a
 // network's or a server's failure, which may pass unseen.
 TEST_F(FileDownloadTest, FileThatCannotBeStoredIsToldApartFromAFailedTransfer) {
