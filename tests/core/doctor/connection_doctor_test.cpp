@@ -8,6 +8,7 @@
 
 #include "state/message_sink.h"
 #include "link/hidapi_transport.h"
+#include "link/link_handshake.h"
 #include "platform/instance_lock.h"
 #include "support/sim_link_fixture.h"
 
@@ -108,6 +109,38 @@ TEST_F(ConnectionDoctorOnSimulatedModule, RunningCopyHoldingTheLockIsNamedAndIts
     EXPECT_EQ(found[3].word, "In use");
     // Not a single command reached the module the other copy is using.
     EXPECT_TRUE(module().commandsReceived().empty());
+}
+
+// Vehicle power is asked for at most maxPowerPolls times: without power exactly that often, and
+// with power it must turn stable within them; exactly as many polls as stability takes are
+// enough, one fewer is not.
+TEST_F(ConnectionDoctorOnSimulatedModule, PowerIsPolledAtMostTheGivenNumberOfTimes) {
+    const auto polls = [&] {
+        int count = 0;
+        for (const link::Report& report : module().commandsReceived())
+            count += QByteArray(reinterpret_cast<const char*>(report.data()), static_cast<qsizetype>(report.size()))
+                         .contains("Power") ? 1 : 0;
+        return count;
+    };
+    const auto runWith = [&](int maxPolls) {
+        DoctorSetup setup{{}, lockFolder_.path(), {}, std::chrono::milliseconds(0), maxPolls};
+        return ConnectionDoctor(*context_, setup).run();
+    };
+    module().setVehiclePower(false);
+    auto found = runWith(7);
+    EXPECT_EQ(found[5].verdict, F);
+    EXPECT_EQ(polls(), 7);
+    EXPECT_TRUE(found[5].result.contains(QStringLiteral("7"))) << found[5].result.toStdString();
+
+    build(sim::defaultProfile(sim::UnitKind::Engine));
+    found = runWith(link::kPowerStableCount);
+    EXPECT_EQ(found[5].verdict, P);
+    EXPECT_EQ(polls(), link::kPowerStableCount);
+
+    build(sim::defaultProfile(sim::UnitKind::Engine));
+    found = runWith(link::kPowerStableCount - 1);
+    EXPECT_EQ(found[5].verdict, F);
+    EXPECT_EQ(polls(), link::kPowerStableCount - 1);
 }
 
 TEST_F(ConnectionDoctorOnSimulatedModule, ModuleFaultsFailTheirOwnCheck) {

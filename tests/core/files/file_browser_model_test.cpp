@@ -414,6 +414,26 @@ TEST_F(FileBrowserModelTest, ADriveThatCannotBeListedIsReportedAndDropped) {
     EXPECT_EQ(view_.names(), (QStringList{"..", "Workshop"}));
 }
 
+// The drive on show is the last of the list and is pulled out: the first drive becomes the
+// current one, never a place past the end of the shortened list. The deepest drive holding the
+// start folder is the one selected at the start, not the root it also lies under.
+TEST_F(FileBrowserModelTest, LastDriveRemovedWhileCurrentSelectsTheFirst) {
+    const QString stick = root() + QStringLiteral("/stick");
+    ASSERT_TRUE(QDir(stick).mkpath(QStringLiteral("rides")));
+    FileBrowserSystem system;
+    system.drives = {{QStringLiteral("/"), QStringLiteral("/")}, {root(), QStringLiteral("T:")},
+                     {stick, QStringLiteral("U:")}};
+    FileBrowserModel model({FileBrowserMode::Open, stick + QStringLiteral("/rides"), {}}, table_, memory_,
+                           std::move(system));
+    model.open(view_);
+    ASSERT_EQ(view_.currentDrive, 2);
+    ASSERT_TRUE(QDir(stick).removeRecursively());
+    model.selectDrive(2);
+    EXPECT_EQ(view_.messages, QStringList{"Drive not available."});
+    EXPECT_EQ(view_.drives, (QStringList{"/", "T:"}));
+    EXPECT_EQ(view_.currentDrive, 0);
+}
+
 TEST_F(FileBrowserModelTest, LosingTheOnlyDriveKeepsTheFolderOnShow) {
     FileBrowserSystem system;
     system.drives = {{root() + QStringLiteral("/unplugged"), QStringLiteral("U:")}};

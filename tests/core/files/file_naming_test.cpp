@@ -61,5 +61,17 @@ TEST(FileNamingTest, LongPathsAreCutFromTheLeftAtTheSecondSeparator) {
     EXPECT_EQ(shortenPathText(wide, u'/'), wide);
 }
 
+// Exactly the longest text that stays whole, and one character more; exactly three separators
+// are enough for a cut.
+TEST(FileNamingTest, PathTextAtTheLimitStaysWholeAndOneMoreIsCut) {
+    const QString atLimit = QStringLiteral("\\Quilldar\\") + QString(49, u'r') + QStringLiteral("\\");
+    ASSERT_EQ(atLimit.size(), 60);
+    EXPECT_EQ(shortenPathText(atLimit, u'\\'), atLimit);
+    const QString overLimit = QStringLiteral("\\Quilldar\\") + QString(50, u'r') + QStringLiteral("\\");
+    ASSERT_EQ(overLimit.size(), 61);
+    ASSERT_EQ(overLimit.count(u'\\'), 3);
+    EXPECT_EQ(shortenPathText(overLimit, u'\\'), QStringLiteral("...") + QString(50, u'r') + QStringLiteral("\\"));
+}
+
 }  // namespace
 }  // namespace quilldar::files

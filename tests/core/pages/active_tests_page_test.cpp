@@ -124,6 +124,21 @@ TEST_F(ActiveTestsTest, SecondSchemeUnitsTakeBothLiveDataIdentifiers) {
     EXPECT_EQ(page_->field(TestField::SecondaryThrottle), "0");
 }
 
+// Every engine-speed formula the models use (types 1 to 4) shows the engine speed on the page.
+TEST_F(ActiveTestsTest, EngineSpeedIsShownForEachOfItsFourFormulas) {
+    const double expected[] = {0.0, 12 * 256 / 2.55 + 128 * 100 / 255.0, 12 * 160 / 2.55,
+                               12 * 127.5 / 2.55 + 128 * 50 / 255.0, 12 * 179.3 / 2.55 + 128 * 70 / 255.0};
+    for (int type = 1; type <= 4; ++type) {
+        SCOPED_TRACE(type);
+        ecm_.code = modelWith({{0, type}});
+        live({{17, 12}, {18, 128}});
+        bool ok = false;
+        const double shown = page_->field(TestField::EngineSpeed).toDouble(&ok);
+        ASSERT_TRUE(ok) << page_->field(TestField::EngineSpeed).toStdString();
+        EXPECT_NEAR(shown, expected[type], 1.0);
+    }
+}
+
 TEST_F(ActiveTestsTest, DamperCurrentIsWrittenAsTheEnginePageWritesIt) {
     ecm_.code = modelWith({{14, 1}});
     live({{47, 1}});  // 2 × 1 / 255 = 0.0078 A: below a tenth, written as zero

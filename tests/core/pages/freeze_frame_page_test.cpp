@@ -91,6 +91,26 @@ TEST_F(FreezeFrameTest, ForeignCodesChangeNothingAndEmptyFaultsEmptyTheirColumns
     EXPECT_FALSE(tick(answer(0x41, 0, 0, {0, 0, 0, 0, 0, 0, 0})));  // nothing left to empty
 }
 
+// The edges of what the page takes: high code byte 0x0A is the page's own, 0x0B the first that
+// is not; identifier 0x45 (cycle minimum) is the last moment of a fault, 0x46 none.
+TEST_F(FreezeFrameTest, CodeByte0x0BAndIdentifier0x46AreTheFirstOutsideThePage) {
+    code_ = modelWith({{0, 1}});
+    EXPECT_TRUE(tick(answer(0x41, 0x0A, 0x05, {0x0C, 0x80, 0, 0, 0, 0, 0})));
+    const QString ownLabel = page_.label(0);
+    EXPECT_FALSE(page_.table(0)[0][2].isEmpty());
+
+    const FreezeFramePage before = page_;
+    EXPECT_FALSE(tick(answer(0x42, 0x0B, 0x05, {0x20, 0, 0, 0, 0, 0, 0})));
+    EXPECT_EQ(page_.table(0), before.table(0));
+    EXPECT_EQ(page_.label(0), ownLabel);
+
+    EXPECT_TRUE(tick(answer(0x45, 0x01, 0x05, {0x08, 0, 0, 0, 0, 0, 0})));
+    EXPECT_FALSE(page_.table(0)[0][5].isEmpty());
+    const FreezeFramePage withMinimum = page_;
+    EXPECT_FALSE(tick(answer(0x46, 0x01, 0x05, {0x10, 0, 0, 0, 0, 0, 0})));
+    EXPECT_EQ(page_.table(0), withMinimum.table(0));
+}
+
 TEST_F(FreezeFrameTest, GearLettersKeepTheirTextForOtherValues) {
     code_ = modelWith({{16, 2}});
     tick(answer(0x40, 0x01, 0x05, {0, 0, 0, 0, 0, 1, 0}));

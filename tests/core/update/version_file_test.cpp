@@ -27,5 +27,20 @@ TEST(VersionFile, OtherLengthsOrMissingMarkersGiveNothing) {
     EXPECT_FALSE(parseVersionFile(late));
 }
 
+// The second field's ten bytes end exactly with the file: read. One byte later they would run
+// past it: nothing.
+TEST(VersionFile, SecondFieldEndingExactlyAtTheLastByteIsRead) {
+    QByteArray last = QByteArray(">..2.0.3.4.") + QByteArray(21, ' ') + ">..1.0.0.9.";
+    ASSERT_EQ(last.size(), kVersionFileSize);
+    const auto versions = parseVersionFile(last);
+    ASSERT_TRUE(versions.has_value());
+    EXPECT_EQ(versions->program, QStringLiteral("2034"));
+    EXPECT_EQ(versions->faq, QStringLiteral("1009"));
+
+    QByteArray cut = QByteArray(">..2.0.3.4.") + QByteArray(22, ' ') + ">..1.0.0.9";
+    ASSERT_EQ(cut.size(), kVersionFileSize);
+    EXPECT_FALSE(parseVersionFile(cut));
+}
+
 }  // namespace
 }  // namespace quilldar::update
