@@ -145,6 +145,30 @@ TEST_F(CsvExportTest, OneLinePerRecordAfterTheIdentification) {
     EXPECT_TRUE(csv.endsWith("=\"6274.51\";=\"0\";;=\"-40\";\r\n"));
 }
 
+// The extra fields (a reference ride's columns) get each exported line's time from the start of
+// the live data: 0 for the first record after the identification, 0.15 s a record; a record
+// without a reading of the channels adds no line but its time passes.
+TEST_F(CsvExportTest, ExtraFieldsGetEachLinesTimeFromTheFirstRecord) {
+    testing::RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    recording.add(0, testing::engineLiveFrame({{17, 1}}));
+    recording.add(0, testing::engineLiveFrame({{17, 2}}));
+    recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
+    recording.add(0, testing::engineLiveFrame({{17, 3}}));
+    CsvExportOptions o = options(kDefaultChannels);
+    std::vector<double> times;
+    o.extraFields = [&times](std::string& line, double seconds) {
+        times.push_back(seconds);
+        line += "x;";
+    };
+    const QByteArray csv = exportOf(recording.bytes(), o);
+    ASSERT_EQ(times.size(), 3u);
+    EXPECT_DOUBLE_EQ(times[0], 0.0);
+    EXPECT_DOUBLE_EQ(times[1], 0.15);
+    EXPECT_NEAR(times[2], 0.45, 1e-12);
+    EXPECT_EQ(csv.count(";x;\r\n"), 3);
+}
+
 TEST_F(CsvExportTest, HeaderUsesTheLanguageAndEncoding) {
     settings::LanguageTable russian;
     russian.fill(settings::kRussian, settings_);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <algorithm>
 
 #include "link/page_lists.h"
 #include "support/recording_builder.h"
@@ -185,6 +186,63 @@ TEST_F(PlaybackTest, BackOntoANewSegmentGivesTheOpenButtonTheFocus) {
     playback().sliderReleased();
     playback().back();
     EXPECT_EQ(view_.openFocused, 1);
+}
+
+// "<<" is offered from the third record on (there is a record two before it to go back to),
+// ">>" up to the record before the end; each tick says so for the position it shows.
+TEST_F(PlaybackTest, BackAndForwardAreOfferedByThePositionAtEachTick) {
+    ASSERT_TRUE(playback().openRecording(engineRecording("ride.QLS", 20), OpenedFrom::Browser));
+    playTicks(1);
+    for (int slider : {1, 2, 3, 10, 16, 17}) {
+        SCOPED_TRACE(slider);
+        view_.slider = slider;
+        playback().sliderReleased();
+        const std::uint32_t position = state().playPosition;
+        playTicks(1);
+        EXPECT_EQ(view_.enabled(MainControl::Back), position > 2);
+        EXPECT_EQ(view_.enabled(MainControl::Forward), position < 20);
+    }
+    // Playing on to the end: no ">>" there, and the last ten records count as near the end.
+    playback().playPause();
+    for (int tick = 0; tick < 25; ++tick) {
+        playTicks(1);
+        EXPECT_EQ(state().nearEnd, state().playPosition + 10 > 20 ? 1 : 0) << state().playPosition;
+    }
+    playTicks(1);
+    EXPECT_EQ(state().playPosition, 20u);
+    EXPECT_FALSE(view_.enabled(MainControl::Forward));
+    EXPECT_TRUE(view_.enabled(MainControl::Back));
+}
+
+// Closing the recording forgets whose it was: no part number or model code is left for the
+// next session, report or window to show.
+TEST_F(PlaybackTest, ClosingTheRecordingClearsTheEcmPartNumberAndCode) {
+    ASSERT_TRUE(playback().openRecording(engineRecording("ride.QLS", 20), OpenedFrom::Browser));
+    playTicks(3);
+    ASSERT_EQ(context_->ecm().partNumber, "71820-12F00");
+    ASSERT_EQ(context_->ecm().code, "12F0");
+    playback().close();
+    EXPECT_TRUE(context_->ecm().partNumber.isEmpty());
+    EXPECT_TRUE(context_->ecm().code.isEmpty());
+    EXPECT_EQ(state().playback, 0);
+    EXPECT_FALSE(view_.enabled(MainControl::SaveAs));
+}
+
+// A record whose page tag is beyond the eight pages (8 and up: a damaged record) is played but
+// switches no page.
+TEST_F(PlaybackTest, TagOfEightSwitchesNoPage) {
+    RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 4; ++i) recording.add(0, engineLiveFrame({{17, 1}}));
+    recording.add(8, engineLiveFrame({{17, 2}}));
+    for (int i = 0; i < 4; ++i) recording.add(0, engineLiveFrame({{17, 3}}));
+    ASSERT_TRUE(recording.writeTo(path("tag8.QLS")));
+    ASSERT_TRUE(playback().openRecording(path("tag8.QLS"), OpenedFrom::Browser));
+    playTicks(2);
+    playback().playPause();
+    playTicks(15);
+    EXPECT_EQ(state().playPosition, 11u);
+    EXPECT_EQ(std::count(view_.pagesShown.begin(), view_.pagesShown.end(), 8), 0);
 }
 
 TEST_F(PlaybackTest, PrintIsAvailableAfterACancelledOpenAndWhilePausedAfterTheGraph) {

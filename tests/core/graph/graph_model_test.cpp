@@ -90,6 +90,10 @@ TEST(GraphSpan, FromTheKeptRecordCount) {
     EXPECT_EQ(spanSeconds(2), 1u);
     EXPECT_EQ(spanSeconds(3), 1u);
     EXPECT_EQ(spanSeconds(240'000), 36'000u);
+    // Record counts that are no whole number of seconds: the part second is dropped.
+    EXPECT_EQ(spanSeconds(104), 16u);  // 15.15 s
+    EXPECT_EQ(spanSeconds(10), 2u);    // 1.05 s
+    EXPECT_EQ(spanSeconds(9), 1u);     // 0.9 s
 }
 
 TEST(GraphNumbers, GeneralFormatAndTruncatedReads) {
@@ -363,6 +367,50 @@ TEST_F(RecordingExportTest, AFailedExportLeavesNoFileBehind) {
     EXPECT_EQ(exportTo(target), ExportResult::CannotWrite);
     EXPECT_FALSE(QFile::exists(target));
     EXPECT_FALSE(QFile::exists(working()));
+}
+
+// The working file cannot be written while the target could be: the target keeps what it held
+// and the failure is reported.
+TEST_F(RecordingExportTest, WorkingFileThatCannotBeWrittenLeavesTheTargetAsItWas) {
+    recorded(engineRecording(50));
+    const QString target = dir_.filePath(QStringLiteral("ride.CSV"));
+    ASSERT_TRUE(testing::writeFile(target, "the export of last week\r\n"));
+    pages::ChannelDecoders decoders(slots_, texts_);
+    files::CsvExportOptions options;
+    options.channels = {0, 1, 3, 8};
+    options.texts = &texts_;
+    const QString working = dir_.filePath(QStringLiteral("gone/Quilldar_Temp.QLX"));
+    EXPECT_EQ(exportRecordingToFile(file_, decoders, slots_, options, working, target), ExportResult::CannotWrite);
+    EXPECT_EQ(testing::readFile(target), "the export of last week\r\n");
+}
+
+// The recording shrinks on disk after it was loaded (another program cut it): the export is
+// incomplete, so it fails and the earlier export stays; the next one of the whole file works.
+TEST_F(RecordingExportTest, RecordingThatShrinksDuringTheExportReplacesNothing) {
+    recorded(engineRecording(50));
+    const QString target = dir_.filePath(QStringLiteral("ride.CSV"));
+    ASSERT_TRUE(testing::writeFile(target, "the export of last week\r\n"));
+    const QString recordingPath = dir_.filePath(QStringLiteral("ride.QLS"));
+    ASSERT_TRUE(QFile::resize(recordingPath, 30 * 65));
+    EXPECT_EQ(exportTo(target), ExportResult::CannotWrite);
+    EXPECT_EQ(testing::readFile(target), "the export of last week\r\n");
+    EXPECT_FALSE(QFile::exists(working()));
+}
+
+// A live export into a file that exists already starts it afresh: nothing of the old content
+// survives, however long it was.
+TEST_F(GraphTest, LiveExportIntoAnExistingFileLeavesNothingOfItsOldContent) {
+    GraphModel& graph = live();
+    const QString path = dir_.filePath(QStringLiteral("Quilldar_Export.CSV"));
+    ASSERT_TRUE(testing::writeFile(path, QByteArray(5000, 'o') + "\r\nold line\r\n"));
+    live_.setLatest(0, 1254.5);
+    ticks(1);
+    ASSERT_TRUE(graph.startLiveExport(path, "h"));
+    ticks(2);
+    const QByteArray csv = testing::readFile(path);
+    EXPECT_TRUE(csv.startsWith("h\r\n")) << csv.left(40).toStdString();
+    EXPECT_FALSE(csv.contains("old line"));
+    EXPECT_FALSE(csv.contains('o'));
 }
 
 // A Transmission session gives its channel values to the graph and the export, not zeros.
