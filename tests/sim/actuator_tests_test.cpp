@@ -158,6 +158,35 @@ TEST_F(ActuatorTestsTest, EngineStateRejections) {
     EXPECT_EQ(test({0x01, 0x80, 0x00, 0x00, 0x00})[0], 0xE5);
 }
 
+// The engine-state limits at their edges, straight on the service: 2,000 rpm is still at rest,
+// a little more is not; 60 °C is warm, a little less is cold.
+TEST(ActuatorTestLimits, ExactlyTwoThousandRpmIsAtRestAndSixtyDegreesIsWarm) {
+    const auto answer = [](std::initializer_list<std::uint8_t> bytes, EngineConditions engine) {
+        ActuatorTests tests(std::string(), false, false);
+        const std::vector<std::uint8_t> request(bytes);
+        return tests.request(request, 100.0, engine);
+    };
+    const std::initializer_list<std::uint8_t> idleSpeed{0xA5, 0x05, 0x80, 0x00, 0x78, 0x00};
+    const std::initializer_list<std::uint8_t> secondary{0xA5, 0x03, 0x80, 0x80, 0x00, 0x00};
+    const std::initializer_list<std::uint8_t> airVolume{0xA5, 0x05, 0x08, 0x00, 0x70, 0x00};
+    for (const auto& request : {idleSpeed, secondary}) {
+        EXPECT_EQ(answer(request, {ActuatorTests::kAtRestRpm, 80.0}).at(0), 0xE5);
+        EXPECT_EQ(answer(request, {ActuatorTests::kAtRestRpm + 0.5, 80.0}), kRefused);
+    }
+    EXPECT_EQ(answer(airVolume, {ActuatorTests::kAtRestRpm, ActuatorTests::kWarmCoolant}).at(0), 0xE5);
+    EXPECT_EQ(answer(airVolume, {1200.0, ActuatorTests::kWarmCoolant - 0.5}), kRefused);
+    EXPECT_EQ(answer(airVolume, {ActuatorTests::kAtRestRpm + 0.5, ActuatorTests::kWarmCoolant}), kRefused);
+    // The positive answer echoes the test id and all four parameters.
+    EXPECT_EQ(answer(idleSpeed, {1200.0, 80.0}), (ServiceBytes{0xE5, 0x05, 0x80, 0x00, 0x78, 0x00}));
+
+    // The idle target is p3 steps of 12.5 rpm: 0x78 steps are 1,500 rpm.
+    ActuatorTests tests(std::string(), false, false);
+    const std::vector<std::uint8_t> request{0xA5, 0x05, 0x80, 0x11, 0x78, 0x00};
+    ASSERT_EQ(tests.request(request, 100.0, {1200.0, 80.0}).at(0), 0xE5);
+    ASSERT_TRUE(tests.effects().idleSpeed.has_value());
+    EXPECT_DOUBLE_EQ(tests.effects().idleSpeed->target, 1500.0);
+}
+
 // The module holds one test request at a time: a test of another actuator, or a reset, ends the
 // running test, whose actuator then reads as on an ECM that was never tested.
 TEST_F(ActuatorTestsTest, StartingAnotherTestEndsTheRunningOne) {

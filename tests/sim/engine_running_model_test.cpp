@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 
 #include "link/kwp_frame.h"
 #include "pages/engine_page_model.h"
@@ -82,6 +83,55 @@ TEST(EngineRunningModel, NeutralSwitchReadsGndInNeutralAndOpenInGear) {
         EXPECT_GT(inGear, 0);
     }
     EXPECT_GT(models, 0);
+}
+
+}  // namespace
+}  // namespace quilldar::sim
+
+namespace quilldar::sim {
+namespace {
+
+// Through the first ride, as the Engine page reads it: the gear channel is the ride's gear (or
+// its range: 1 for first and second, 2 from third on, for models that report a range), and the
+// injection time of cylinder 1 is the model's to the microsecond, split into its two bytes.
+TEST(EngineRunningModel, GearAndInjectionTimeReadAsTheRideHasThem) {
+    std::set<int> gearsSeen;
+    for (const vehicle::EcmModelEntry& entry : vehicle::modelList(vehicle::ModelList::Engine)) {
+        const int gearType = vehicle::digit(entry, vehicle::position::kGear);
+        if (gearType != 1 && gearType != 2) continue;  // other types read the gear another way
+        SCOPED_TRACE(std::string(entry.code));
+        const EngineRunningModel engine(2, std::string(entry.capabilities));
+        vehicle::LiveValueSlots liveValues;
+        pages::CurrentValuesTable table;
+        pages::EnginePageModel page(liveValues, table);
+        page.reset(vehicle::englishEngineTexts(), vehicle::englishUnitTexts(vehicle::UnitSettings{}), 5);
+        const std::size_t gearSlot = static_cast<std::size_t>(vehicle::numericChannel(vehicle::position::kGear).slot);
+        for (double t = RideScript::kFirstRide + 2.0; t < RideScript::kFirstRide + RideScript::kBrake; t += 0.75) {
+            const EngineRunningModel::Values expected = engine.values(t);
+            link::Report report = liveReport(engine.liveBlock(t, 0));
+            page.refresh(report, {entry.code, false, false, vehicle::UnitSettings{}});
+            const int gear = static_cast<int>(expected.gear);
+            gearsSeen.insert(gear);
+            if (gearType == 1) {
+                EXPECT_EQ(liveValues.latest(gearSlot), gear) << "at " << t << " s";
+            } else {
+                // The range stands in the gear byte as the page's N / Low / High read it.
+                const int byte = vehicle::numericChannel(vehicle::position::kGear).firstByte;
+                const int range = gear == 0 ? 0 : gear <= 2 ? 1 : 2;
+                EXPECT_EQ(engine.liveBlock(t, 0)[static_cast<std::size_t>(byte - EngineRunningModel::kFirstFrameByte)], range)
+                    << "at " << t << " s in gear " << gear;
+            }
+            if (expected.injectionMs > 0.0) {
+                bool ok = false;  // the row of the first cylinder; a unit may follow the number
+                const QString text = page.cellText(15);
+                const double injection = text.left(text.indexOf(u' ')).toDouble(&ok);
+                if (ok) {
+                    EXPECT_NEAR(injection, expected.injectionMs, 0.0015) << "at " << t << " s";
+                }
+            }
+        }
+    }
+    EXPECT_EQ(gearsSeen, (std::set<int>{0, 1, 2, 3, 4, 5}));
 }
 
 }  // namespace

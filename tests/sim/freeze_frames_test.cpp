@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "sim/ride_script.h"
 #include "sim/unit_catalogue.h"
 #include "vehicle/ecm_model_table.h"
 
@@ -111,6 +112,22 @@ TEST_F(FreezeFramesTest, SixMomentsOfTwoFaults) {
     EXPECT_NE(rpm(0x41), rpm(0x51));
     // Before, at and after detection are different moments.
     EXPECT_NE(ask(*ecm, {0x21, 0x40}), ask(*ecm, {0x21, 0x42}));
+}
+
+// The first fault struck while the rider shifted up through the gears: the gear stored before
+// detection is not above the one at detection, the one after it is higher than the one before,
+// and the one at detection is the ride's gear at that moment.
+TEST_F(FreezeFramesTest, StoredGearsFollowTheRideAroundTheFault) {
+    const std::string digits = "1111112010010102100110010011110000";  // 18H2: the gear as a number
+    auto ecm = engine("18H2");
+    const auto gear = [&](std::uint8_t identifier) { return decode(ask(*ecm, {0x21, identifier}), digits).gear; };
+    const double before = gear(0x40), detect = gear(0x41), after = gear(0x42);
+    const RideState ride = RideScript{}.at(FreezeFrames::detectionTime(0));
+    EXPECT_EQ(detect, ride.gear);
+    EXPECT_GT(ride.vehicleSpeed, 0.0);
+    EXPECT_LE(before, detect);
+    EXPECT_GE(after, detect);
+    EXPECT_GT(after, before);
 }
 
 TEST_F(FreezeFramesTest, ClearingTheCodesEmptiesTheFreezeFrames) {

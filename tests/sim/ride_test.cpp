@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "link/module_commands.h"
 #include "sim/simulation_spec.h"
 #include "sim/unit_catalogue.h"
+#include "sim/unit_live_data.h"
 #include "vehicle/ecm_model_table.h"
 #include "vehicle/engine_channels.h"
 
@@ -233,6 +235,65 @@ TEST(SimulatedRide, TheModuleRelaysOneResponsePerRecordTime) {
     // Never faster than the line (the fault this catches); a busy machine may only make it slower.
     EXPECT_GT(seconds, 0.9 * recorded);
     EXPECT_LT(seconds, 3.0 * recorded);
+}
+
+}  // namespace
+}  // namespace quilldar::sim
+
+namespace quilldar::sim {
+namespace {
+
+// Road speed per 1,000 rpm in gears 1 to 5 of the simulated motorcycle, and the speeds at which
+// it shifts from one gear to the next.
+constexpr double kKmhPer1000[] = {3.5, 6.0, 8.5, 10.5, 12.5};
+constexpr double kShiftSpeeds[] = {19.0, 38.0, 57.0, 76.0};
+
+// Wherever the clutch is engaged and the engine is neither held up by a slipping clutch (2,800
+// rpm while setting off) nor idling, the engine turns as fast as the road speed and the gear
+// make it; the gear is the one for the speed; standing still is neutral.
+TEST(RideScript, EngineSpeedFollowsRoadSpeedInEachGear) {
+    const RideScript script;
+    const double start = RideScript::kFirstRide + RideScript::kRideLength;
+    std::set<int> checkedGears;
+    for (double t = start + RideScript::kPullAway; t < start + RideScript::kStand; t += 0.05) {
+        const RideState s = script.at(t);
+        if (s.vehicleSpeed <= 0.0) {
+            if (s.braking) EXPECT_EQ(s.gear, 0) << "at " << t;  // stopped: neutral
+            continue;
+        }
+        int gear = 1;
+        for (double limit : kShiftSpeeds) gear += s.vehicleSpeed >= limit ? 1 : 0;
+        EXPECT_EQ(s.gear, gear) << "at " << t << " s, " << s.vehicleSpeed << " km/h";
+        if (s.clutchPulled || s.gear == 0 || s.engineSpeed <= 2800.0 + 1e-9 || s.engineSpeed <= s.idleTarget + 40.0)
+            continue;
+        EXPECT_NEAR(s.vehicleSpeed / s.engineSpeed * 1000.0, kKmhPer1000[s.gear - 1], 1e-9) << "at " << t;
+        checkedGears.insert(s.gear);
+    }
+    EXPECT_EQ(checkedGears, (std::set<int>{1, 2, 3, 4, 5}));
+}
+
+// The front wheel slips only while the rider brakes hard, a few seconds in the middle of the
+// braking, never at its first moment, while riding on or at a gentle brake; the ABS reports the
+// slipping front wheel slower than the rear one.
+TEST(RideScript, FrontWheelSlipsOnlyUnderHardBraking) {
+    const RideScript script;
+    int slipping = 0;
+    for (double t = RideScript::kFirstRide; t < RideScript::kFirstRide + 2 * RideScript::kRideLength; t += 0.05) {
+        const RideState s = script.at(t);
+        if (s.hardBraking) EXPECT_TRUE(s.braking) << "at " << t;
+        if (s.frontSlip > 0.0) {
+            EXPECT_TRUE(s.hardBraking) << "at " << t;
+            ++slipping;
+        }
+        const double intoRide = std::fmod(t - RideScript::kFirstRide, RideScript::kRideLength);
+        if (intoRide < RideScript::kBrake + 1.0) EXPECT_FALSE(s.hardBraking) << "at " << t;
+        if (s.frontSlip > 0.02 && s.vehicleSpeed > 20.0) {
+            // The block starts at frame byte 6.
+            const ServiceBytes wheels = live::absWheelBlock(script, t, "27G0");
+            EXPECT_LT(wheels.at(13 - 6), wheels.at(14 - 6)) << "front against rear at " << t;
+        }
+    }
+    EXPECT_GT(slipping, 20);
 }
 
 }  // namespace
