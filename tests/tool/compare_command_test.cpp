@@ -83,6 +83,8 @@ TEST_F(CompareCommand, TextNamesBothRidesTheirCodesAndChannels) {
     // Without --channels every channel both units offer, in the chosen language.
     EXPECT_FALSE(text.contains("Engine speed"));
     EXPECT_EQ(text.count(QStringLiteral(": A ")), 23) << text.toStdString();
+    // The difference of the means is B's less A's: coolant 80 against 95 °C.
+    EXPECT_TRUE(text.contains(QStringLiteral(" / 80; -15\n"))) << text.toStdString();
 }
 
 TEST_F(CompareCommand, AnUnreadableRecordingIsAnErrorWithItsReason) {

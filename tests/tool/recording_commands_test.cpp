@@ -46,6 +46,19 @@ TEST(InfoCommand, ShowsIdentificationDurationSegmentsAndChecksumErrors) {
               "Checksum errors: 1\n");
 }
 
+// A recording that starts without the identification answers (a unit that never gave them) says
+// so with the placeholder, not with an empty field.
+TEST(InfoCommand, MissingIdentificationShowsThePlaceholders) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("plain.QLS"));
+    quilldar::testing::RecordingBuilder recording;
+    for (int i = 0; i < 6; ++i) recording.add(0, quilldar::testing::engineLiveFrame({{17, 10}}));
+    ASSERT_TRUE(recording.writeTo(path));
+    const ToolRun run = runTool({"info", path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith("ECM part number: ---\nECM code: ---\n")) << run.out.toStdString();
+}
+
 TEST(InfoCommand, JsonHasTheDocumentedKeys) {
     const ToolRun run = runTool({"info", fixture("second_scheme_31J0.QLS"), "--json"});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
@@ -80,6 +81,34 @@ TEST(ReportCommand, StopsAtTheGivenPositionOfASimulatedRide) {
     text = pdfText(atStart);
     EXPECT_TRUE(text.contains("Current/Past:\n0\n")) << text.toStdString();
     EXPECT_TRUE(text.contains("ride.QLS @ 0 sec"));
+}
+
+// Times between two records go to the nearest one (12.55 s to record 84, 12.52 s to record 83);
+// the first record's 0.15 s shows as 0, as the program's time field does; a record number past
+// the end is the end.
+TEST(ReportCommand, PositionsThatAreNoWholeNumberOfRecords) {
+    QTemporaryDir dir;
+    const QString ride = dir.filePath("ride.QLS");
+    ToolRun run = runTool({"simulate", "--unit", "engine", "--ticks", "100", "-o", ride});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const qint64 records = QFileInfo(ride).size() / 65;
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--at", "12.6"}, "ride.QLS @ 12.60 sec"},
+        {{"--at", "12.55"}, "ride.QLS @ 12.60 sec"},
+        {{"--at", "12.52"}, "ride.QLS @ 12.45 sec"},
+        {{"--record", "1"}, "ride.QLS @ 0 sec"},
+        {{"--record", "2"}, "ride.QLS @ 0.30 sec"},
+        {{"--record", "100000"}, QStringLiteral("ride.QLS @ %1 sec").arg(records * 0.15, 0, 'f', 2)},
+    };
+    for (const auto& [position, expected] : cases) {
+        SCOPED_TRACE(position.join(' ').toStdString());
+        const QString pdf = dir.filePath("at.pdf");
+        QFile::remove(pdf);
+        run = runTool(QStringList{"report", ride} + position + QStringList{"-o", pdf});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QString text = pdfText(pdf);
+        EXPECT_TRUE(text.contains(expected)) << text.toStdString();
+    }
 }
 
 TEST(ReportCommand, RussianReportReadsAsRussian) {
