@@ -264,6 +264,34 @@ TEST_F(MainWindowTest, PrintDuringPlaybackWritesTheReportOfWhatIsShownAndOpensIt
     EXPECT_TRUE(report.contains("P0105 Manifold absolute pressure circuit malfunction 1 Current")) << report.toStdString();
 }
 
+// The report of a recording names the recording's ECM; the module that stands greeted beside it
+// made no part of the recording, so its numbers stay out.
+TEST_F(MainWindowTest, PrintDuringPlaybackNamesTheRecordingsEcmAndNoModule) {
+    ticks(link::kPowerStableCount + 1);  // the module is greeted: its numbers are known
+    ASSERT_TRUE(window_->button(MainControl::Connect)->isEnabled());
+    testing::RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 6; ++i) recording.add(0, testing::engineLiveFrame({{6, 1}, {17, 30}}));
+    const QString file = folder_.filePath("ride.QLS");
+    ASSERT_TRUE(recording.writeTo(file));
+    window_->openAtStart(file);
+    ASSERT_EQ(context_->state().playback, 1);
+    ticks(3);
+    QStringList opened;
+    window_->setUrlOpener([&](const QUrl& target) {
+        opened << target.toLocalFile();
+        return true;
+    });
+    ASSERT_TRUE(window_->button(MainControl::Print)->isEnabled());
+    QTest::mouseClick(window_->button(MainControl::Print), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1) << messages_.join('\n').toStdString();
+    QProcess text;
+    text.start("pdftotext", {"-layout", opened.first(), "-"});
+    ASSERT_TRUE(text.waitForFinished(20000));
+    const QString report = QString::fromUtf8(text.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(report.startsWith("ECM ID: 71820-12F00 (12F0) Hardware ID: --- Hardware SN: ---")) << report.toStdString();
+}
+
 TEST_F(MainWindowTest, PrintTellsTheUserWhenTheReportCannotBeWritten) {
     connectEngine();
     QFile blocker(folder_.filePath("Prints"));  // a file where the folder should go

@@ -8,6 +8,8 @@
 #include <QDoubleSpinBox>
 #include <QLineSeries>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,6 +26,8 @@
 #include "gui/graph/reference_bar.h"
 #include "link/kwp_frame.h"
 #include "link/link_handshake.h"
+#include "files/csv_export.h"
+#include "settings/code_page.h"
 #include "settings/languages.h"
 #include "settings/registry.h"
 #include "settings/settings_store.h"
@@ -336,6 +340,62 @@ TEST_F(DlgGraphTest, TheGraphViewCommandOpensTheGraphAndStoresItsChannels) {
     settings::SettingsStore(settings::RegistryLocation::inFolder(folder_.path())).load(stored, folder_.path());
     EXPECT_EQ(stored.chartChannels[3], 9);
     EXPECT_EQ(context_->state().playPosition, 0u);
+}
+
+// Export of a recording whose working file cannot be made (a folder stands in its place): the
+// user is told, and the file named in the browser keeps what it held.
+TEST_F(DlgGraphTest, ExportThatCannotWriteItsWorkingFileIsToldAndReplacesNothing) {
+    ASSERT_TRUE(QDir(folder_.path()).mkpath(QStringLiteral("Quilldar_Temp.QLX")));
+    const QString target = folder_.filePath(QStringLiteral("tour.CSV"));
+    ASSERT_TRUE(testing::writeFile(target, "last week's export\r\n"));
+    context_->settings().openSave1 = folder_.path();
+    ASSERT_TRUE(context_->settingsStore().storeOpenSave(folder_.path()));
+    auto dialog = open();
+    QStringList warnings;
+    bool named = false;
+    // Each click goes out after the watcher's own call returned: a question it opens runs a loop
+    // of its own, in which the watcher must run again.
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            if (QAbstractButton* yes = box->button(QMessageBox::Yes)) {
+                QTimer::singleShot(0, yes, &QAbstractButton::click);  // yes, replace the file
+                return;
+            }
+            warnings << box->text();
+            box->close();
+        } else if (modal != nullptr && modal != dialog.get() && !named) {
+            named = true;
+            QTest::keyClicks(modal->findChild<QLineEdit*>(QStringLiteral("nameField")), QStringLiteral("tour"));
+            QTimer::singleShot(0, modal->findChild<QPushButton*>(QStringLiteral("okButton")), &QAbstractButton::click);
+        }
+    });
+    watcher.start(20);
+    QTest::mouseClick(dialog->findChild<QPushButton*>("exportButton"), Qt::LeftButton);
+    watcher.stop();
+    ASSERT_TRUE(named);
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings.first().contains(QStringLiteral("tour.CSV"))) << warnings.first().toStdString();
+    EXPECT_EQ(testing::readFile(target), "last week's export\r\n");
+}
+
+// A live export's header is written in the language's code page, as the program's other files
+// are: Russian channel names come out in Cyrillic, not as question marks.
+TEST_F(DlgGraphTest, LiveExportHeaderIsInTheLanguagesCodePage) {
+    context_->settings().languageIndex = settings::kRussian;
+    context_->languageTable().fill(settings::kRussian, context_->settings());
+    CDlgGraph dialog(*context_, nullptr, 0, folder_.path());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.tick();
+    QTest::mouseClick(dialog.findChild<QPushButton*>("exportButton"), Qt::LeftButton);
+    const QByteArray csv = testing::readFile(folder_.filePath(QStringLiteral("Quilldar_Export.CSV")));
+    ASSERT_FALSE(csv.isEmpty());
+    const QByteArray header = csv.left(csv.indexOf("\r\n"));
+    EXPECT_FALSE(header.contains('?')) << header.toStdString();
+    EXPECT_EQ(header, settings::encodeForLanguage(
+                          settings::kRussian, files::csvHeader(dialog.model().selections(), context_->languageTable())));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -73,6 +74,61 @@ TEST_F(DownloadWindowTest, GuiThreadKeepsRunningWhileTheTransferWaits) {
     EXPECT_FALSE(window.run());
     EXPECT_GT(ticksDuringTransfer, 0);
     EXPECT_FALSE(QFile::exists(target()));
+}
+
+// Escape and the window's close button while the file is still arriving: the window stays up
+// until the transfer ended, and what is left is the whole file, never a part of it.
+TEST_F(DownloadWindowTest, EscapeOrCloseDuringARunningDownloadKeepTheWindowUntilTheFileIsWhole) {
+    LocalUpdateServer server;
+    ASSERT_TRUE(server.started());
+    const QByteArray body(256 * 1024 + 3, 'q');
+    server.put(QStringLiteral("FAQ_Quilldar.pdf"), body);
+    server.sendSlowly(QStringLiteral("FAQ_Quilldar.pdf"), 8, 0.1);
+    CDlgDownl window(texts_);
+    window.setSource(server.url() + "FAQ_Quilldar.pdf", target());
+    window.setShowMessage(true);
+    int attempts = 0;
+    bool stayedUp = true;
+    QObject::connect(&window, &CDlgDownl::progressShown, [&] {
+        if (!window.isVisible() || attempts >= 4) return;
+        if (attempts % 2 == 0) {
+            window.reject();
+        } else {
+            window.close();
+        }
+        ++attempts;
+        stayedUp = stayedUp && window.isVisible();
+    });
+    EXPECT_TRUE(window.run());
+    EXPECT_EQ(attempts, 4);
+    EXPECT_TRUE(stayedUp);
+    QFile file(target());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), body);
+    EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("FAQ_Quilldar.pdf")});
+    // Once it ended, the window closes as any other.
+    EXPECT_FALSE(window.isVisible());
+}
+
+// A failed download closes its window as not done, and its bar shows how much came of how much.
+TEST_F(DownloadWindowTest, FailedDownloadEndsAsNotDoneAndTheBarCountsReceivedOfExpected) {
+    LocalUpdateServer server;
+    ASSERT_TRUE(server.started());
+    server.put(QStringLiteral("FAQ_Quilldar.pdf"), QByteArray(200 * 1024, 'q'));
+    server.breakOffHalfway(QStringLiteral("FAQ_Quilldar.pdf"));
+    CDlgDownl window(texts_);
+    window.setSource(server.url() + "FAQ_Quilldar.pdf", target());
+    window.setShowMessage(true);
+    QString lastFormat;
+    QObject::connect(&window, &CDlgDownl::progressShown, [&] {
+        if (auto* bar = window.findChild<QProgressBar*>()) lastFormat = bar->format();
+    });
+    EXPECT_FALSE(window.run());
+    EXPECT_EQ(window.result(), QDialog::Rejected);
+    EXPECT_FALSE(QFile::exists(target()));
+    EXPECT_LT(window.progressValue(), window.progressMaximum());
+    EXPECT_TRUE(lastFormat.endsWith(QStringLiteral(" / 200 KB"))) << lastFormat.toStdString();
+    EXPECT_FALSE(lastFormat.startsWith(QStringLiteral("200 /"))) << lastFormat.toStdString();
 }
 
 TEST_F(DownloadWindowTest, UnseenWindowNeverAppears) {
