@@ -7,6 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <vector>
 
 #include "support/fixture_recordings.h"
 #include "support/recording_builder.h"
@@ -108,6 +110,37 @@ TEST(ExportCommand, AnAbsRecordingExportsTheModulesChannels) {
               "ABS solenoid IN/V open or short (F)\r\n"
               "=\"31.069\";=\"30.447\";=\"20\";;\r\n")  // 50 and 49 km/h in mph, 20 V
         << run.out.toStdString();
+}
+
+// The same simulated ride exported in km/h and in mph: every wheel speed of every line is the
+// same speed in the other unit, and the ride moves.
+TEST(ExportCommand, SimulatedRideInMilesPerHourIsTheSameRideInKilometresPerHour) {
+    QTemporaryDir dir;
+    const QString ride = dir.filePath(QStringLiteral("abs.QLS"));
+    ToolRun run = runTool({"simulate", "--unit", "abs", "--ticks", "600", "-o", ride});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const auto speeds = [&](const char* unit) {
+        const ToolRun exported = runTool({"export", ride, "--channels", "23,24,25,26", "--speed", unit});
+        EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
+        std::vector<std::pair<double, double>> lines;
+        for (const QByteArray& line : exported.out.split('\n').mid(1)) {
+            const QList<QByteArray> fields = line.split(';');
+            if (fields.size() < 2) continue;
+            lines.emplace_back(fields[0].mid(2).chopped(1).toDouble(), fields[1].mid(2).chopped(1).toDouble());
+        }
+        return lines;
+    };
+    const auto kmh = speeds("kmh");
+    const auto mph = speeds("mph");
+    ASSERT_EQ(kmh.size(), mph.size());
+    ASSERT_GT(kmh.size(), 500u);
+    double fastest = 0.0;
+    for (std::size_t i = 0; i < kmh.size(); ++i) {
+        EXPECT_NEAR(mph[i].first, kmh[i].first / 1.609344, 0.01) << "line " << i + 1;
+        EXPECT_NEAR(mph[i].second, kmh[i].second / 1.609344, 0.01) << "line " << i + 1;
+        fastest = std::max(fastest, kmh[i].second);
+    }
+    EXPECT_GT(fastest, 60.0);
 }
 
 TEST(ExportCommand, ChannelsUnitsAndOutputFile) {
