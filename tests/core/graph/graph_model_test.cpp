@@ -304,6 +304,26 @@ TEST_F(GraphTest, LiveExportGrowsOneLinePerPlottedSampleUntilRebuilt) {
     EXPECT_TRUE(graph.exportEnabled());
 }
 
+// The engine has started once its speed is above 500 rpm: exactly 500 is not yet a start; the
+// first sample above it marks the time, and later ones leave it.
+TEST_F(GraphTest, EngineStartsAboveFiveHundredRpmNotAtIt) {
+    GraphModel& graph = live();
+    live_.setLatest(kEngineSpeedSlot, 0.0);
+    ticks(2);
+    live_.setLatest(kEngineSpeedSlot, kEngineStartRpm);
+    ticks(3);
+    EXPECT_FALSE(graph.engineStart().has_value());
+    live_.setLatest(kEngineSpeedSlot, kEngineStartRpm + 0.5);
+    ticks(1);
+    ASSERT_TRUE(graph.engineStart().has_value());
+    const double started = *graph.engineStart();
+    EXPECT_GT(started, 0.0);  // five samples of 500 rpm and less came before
+    EXPECT_LE(started, graph.nextTime() / 10.0);
+    live_.setLatest(kEngineSpeedSlot, 3000.0);
+    ticks(2);
+    EXPECT_EQ(graph.engineStart(), started);  // the first start stays
+}
+
 TEST_F(GraphTest, DecimationKeepsEveryColumnsExtremes) {
     GraphModel& graph = recorded(engineRecording(4003, 1234));
     ticks(1);
