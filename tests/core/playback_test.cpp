@@ -202,7 +202,10 @@ TEST_F(PlaybackTest, BackAndForwardAreOfferedByThePositionAtEachTick) {
         EXPECT_EQ(view_.enabled(MainControl::Back), position > 2);
         EXPECT_EQ(view_.enabled(MainControl::Forward), position < 20);
     }
-    // Playing on to the end: no ">>" there, and the last ten records count as near the end.
+    // Playing from the start to the end: no ">>" there, and the last ten records count as near
+    // the end.
+    view_.slider = 0;
+    playback().sliderReleased();
     playback().playPause();
     for (int tick = 0; tick < 25; ++tick) {
         playTicks(1);
