@@ -10,8 +10,9 @@ namespace quilldar::hidsim {
 namespace {
 
 // The pump blocks in the module for at most this long, so that faults strike on time and the
-// device stops promptly.
-constexpr int kSliceMs = 20;
+// device stops promptly; the longer the slice, the less the rig itself weighs in a CPU
+// measurement of the program.
+constexpr int kSliceMs = 50;
 // hidraw keeps at most 64 reports for a reader and drops what comes on top.
 constexpr std::size_t kInputLimit = 64;
 // A product id of the module's maker that is not the module.

@@ -25,6 +25,10 @@ WaitHold::~WaitHold() {
 void WaitHold::keepPainted() {
     const int outer = std::exchange(holdingLoopLevel_, QThread::currentThread()->loopLevel());
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // A repaint asked for by the events just handled is posted while they run: paint it now
+    // rather than a pump later.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     holdingLoopLevel_ = outer;
 }
 
