@@ -176,6 +176,27 @@ TEST_F(DlgOpenSaveTest, TheNameDialogTakesItsTitleAndKeepsSeparatorsOut) {
     EXPECT_EQ(child<QPushButton>(&dialog, "cancelButton")->text(), "Cancel");
 }
 
+// The name window gives the typed name on OK and nothing on Cancel, whatever was typed.
+TEST_F(DlgOpenSaveTest, NameWindowGivesTheNameOnOkAndNothingOnCancel) {
+    for (const char* button : {"okButton", "cancelButton"}) {
+        SCOPED_TRACE(button);
+        QTimer::singleShot(0, [button] {
+            auto* dialog = qobject_cast<CDlgNewDir*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            auto* field = dialog->findChild<QLineEdit*>(QStringLiteral("newNameField"));
+            field->clear();
+            QTest::keyClicks(field, QStringLiteral("Spring"));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QLatin1String(button)), Qt::LeftButton);
+        });
+        const std::optional<QString> name = CDlgNewDir::ask(nullptr, table_, QStringLiteral("New folder"), QStringLiteral("x"));
+        if (QLatin1String(button) == QLatin1String("okButton")) {
+            EXPECT_EQ(name, std::optional<QString>(QStringLiteral("Spring")));
+        } else {
+            EXPECT_FALSE(name.has_value());
+        }
+    }
+}
+
 TEST_F(DlgOpenSaveTest, RunFileBrowserReturnsTheChoiceAndStoresTheFolder) {
     app::AppContext context(std::make_unique<sim::SimulatedModule>(
         std::make_unique<sim::VirtualVehicle>(),

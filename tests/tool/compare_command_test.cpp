@@ -87,6 +87,21 @@ TEST_F(CompareCommand, TextNamesBothRidesTheirCodesAndChannels) {
     EXPECT_TRUE(text.contains(QStringLiteral(" / 80; -15\n"))) << text.toStdString();
 }
 
+// Without --channels only the channels both units offer are compared: an engine and an ABS
+// share none, and the trouble codes are still set side by side.
+TEST_F(CompareCommand, UnitsWithoutSharedChannelsCompareNoChannel) {
+    const QString abs = dir_.filePath(QStringLiteral("abs.QLS"));
+    RecordingBuilder recording;
+    recording.addIdentification(3, "47850-10G00", "10G0", false, quilldar::link::address::kAbs);
+    recording.add(3, engineLiveFrame({{13, 50}, {14, 49}, {18, 255}}, 0x00, quilldar::link::address::kAbs));
+    ASSERT_TRUE(recording.writeTo(abs));
+    const auto run = runTool({"compare", pathA(), abs, "--json"});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QJsonObject result = QJsonDocument::fromJson(run.out).object();
+    EXPECT_TRUE(result["channels"].toArray().isEmpty()) << run.out.toStdString();
+    EXPECT_EQ(result["codes"].toObject()["onlyA"].toArray().size(), 2);
+}
+
 TEST_F(CompareCommand, AnUnreadableRecordingIsAnErrorWithItsReason) {
     const QString broken = dir_.filePath(QStringLiteral("broken.QLS"));
     ASSERT_TRUE(quilldar::testing::writeFile(broken, QByteArray(100, '\x01')));

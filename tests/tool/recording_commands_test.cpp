@@ -56,7 +56,19 @@ TEST(InfoCommand, MissingIdentificationShowsThePlaceholders) {
     quilldar::testing::RecordingBuilder recording;
     for (int i = 0; i < 6; ++i) recording.add(0, quilldar::testing::engineLiveFrame({{17, 10}}));
     ASSERT_TRUE(recording.writeTo(path));
-    const ToolRun run = runTool({"info", path});
+    ToolRun run = runTool({"info", path});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.startsWith("ECM part number: ---\nECM code: ---\n")) << run.out.toStdString();
+
+    // A part-number answer whose text is empty (NUL from its first byte) reads the same.
+    quilldar::testing::RecordingBuilder blank;
+    blank.add(0, quilldar::link::buildResponse(quilldar::link::address::kEngine,
+                                               std::vector<std::uint8_t>{0x5A, 0x91, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    blank.add(0, quilldar::link::buildResponse(quilldar::link::address::kEngine,
+                                               std::vector<std::uint8_t>{0x5A, 0x9A, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    for (int i = 0; i < 4; ++i) blank.add(0, quilldar::testing::engineLiveFrame({{17, 10}}));
+    ASSERT_TRUE(blank.writeTo(path));
+    run = runTool({"info", path});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.startsWith("ECM part number: ---\nECM code: ---\n")) << run.out.toStdString();
 }

@@ -100,6 +100,16 @@ TEST(ReportCommand, PositionsThatAreNoWholeNumberOfRecords) {
         {{"--record", "2"}, "ride.QLS @ 0.30 sec"},
         {{"--record", "100000"}, QStringLiteral("ride.QLS @ %1 sec").arg(records * 0.15, 0, 'f', 2)},
     };
+    // The ride's first live data of the Engine page is its fifth record (the identification and
+    // the stored codes come first): the report at record 4 has no engine speed yet, at 5 it has.
+    const QRegularExpression speed(QStringLiteral("Engine speed \\d+ rpm"));
+    for (const auto& [record, shown] : {std::pair<const char*, bool>{"4", false}, {"5", true}}) {
+        const QString pdf = dir.filePath(QStringLiteral("record.pdf"));
+        QFile::remove(pdf);
+        run = runTool({"report", ride, "--record", record, "-o", pdf});
+        ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(pdfText(pdf).contains(speed), shown) << record;
+    }
     for (const auto& [position, expected] : cases) {
         SCOPED_TRACE(position.join(' ').toStdString());
         const QString pdf = dir.filePath("at.pdf");

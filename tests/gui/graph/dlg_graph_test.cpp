@@ -280,6 +280,9 @@ TEST_F(DlgGraphTest, CompareDrawsAReferenceRideDashedBehindEachChart) {
     offset->setValue(3.0);
     dialog->tick();
     EXPECT_DOUBLE_EQ(reference->at(0).x(), 3.0);
+    offset->setValue(0.25);  // between records: to the nearest, 0.3 s
+    dialog->tick();
+    EXPECT_NEAR(reference->at(0).x(), 0.3, 1e-9);
 
     QTest::mouseClick(clear, Qt::LeftButton);
     dialog->tick();
