@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QSpinBox>
 #include <QTest>
 #include <QUrl>
 
@@ -201,6 +202,34 @@ TEST_F(DiagnosticPagesTest, TheFanFollowsItsButtonsAndARefusedTestIsExplained) {
     EXPECT_EQ(pageMessages_.first(), "Can not execute because engine coolant temp is out of executable condition");
     EXPECT_FALSE(tests().button(TestButton::FanStart)->isEnabled());
     EXPECT_GT(recordsOf(7, 0x7F, 0xA5), 0);
+}
+
+// The arrows beside the target idle speed ask for ten steps of 12.5 rpm above or below it: the
+// unit's answers, which echo the request, show the target going up, then down.
+TEST_F(DiagnosticPagesTest, TheIdleSpeedArrowsAskForAHigherThenALowerTarget) {
+    start("21H2");
+    clock_->set(sim::RideScript::kFirstRide + sim::RideScript::kRideLength + sim::RideScript::kStand + 2.0);
+    window_->controller().tabClicked(3);  // Active tests
+    auto* spin = tests().findChild<QSpinBox*>(QStringLiteral("targetIdleSpin"));
+    ASSERT_NE(spin, nullptr);
+    ASSERT_TRUE(ticksUntil([&] { return spin->isEnabled() && tests().field(TestField::EngineSpeed)->text().toInt() > 500; }));
+    const auto targets = [&] {
+        std::vector<int> found;
+        const QByteArray bytes = recording();
+        for (qsizetype at = 0; at + 65 <= bytes.size(); at += 65) {
+            if (static_cast<std::uint8_t>(bytes[at + 5]) == 0xE5 && bytes[at + 6] == 0x05 &&
+                static_cast<std::uint8_t>(bytes[at + 7]) == 0x80)
+                found.push_back(static_cast<std::uint8_t>(bytes[at + 9]));  // p3: the target in steps
+        }
+        return found;
+    };
+    spin->stepUp();
+    ASSERT_TRUE(ticksUntil([&] { return !targets().empty(); }));
+    const int up = targets().back();
+    spin->stepDown();
+    ASSERT_TRUE(ticksUntil([&] { return targets().back() != up; }));
+    const int down = targets().back();
+    EXPECT_EQ(up - down, 20) << "up " << up << ", down " << down;
 }
 
 TEST_F(DiagnosticPagesTest, TheResetQuestionLeavesTheSessionRecording) {

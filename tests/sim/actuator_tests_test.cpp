@@ -160,7 +160,7 @@ TEST_F(ActuatorTestsTest, EngineStateRejections) {
 
 // The engine-state limits at their edges, straight on the service: 2,000 rpm is still at rest,
 // a little more is not; 60 °C is warm, a little less is cold.
-TEST(ActuatorTestLimits, ExactlyTwoThousandRpmIsAtRestAndSixtyDegreesIsWarm) {
+TEST(ActuatorTestsAtTheLimits, ExactlyTwoThousandRpmIsAtRestAndSixtyDegreesIsWarm) {
     const auto answer = [](std::initializer_list<std::uint8_t> bytes, EngineConditions engine) {
         ActuatorTests tests(std::string(), false, false);
         const std::vector<std::uint8_t> request(bytes);
