@@ -12,7 +12,14 @@ ChannelDecoders::ChannelDecoders(vehicle::LiveValueSlots& values,
       transmission_(values, texts),
       combined_(values, texts),
       abs_(values, texts),
-      eps_(values, texts) {}
+      eps_(values, texts) {
+    // Nobody sees these pages: only their values are kept.
+    engine_.setValuesOnly(true);
+    transmission_.setValuesOnly(true);
+    combined_.setValuesOnly(true);
+    abs_.setValuesOnly(true);
+    eps_.setValuesOnly(true);
+}
 
 bool ChannelDecoders::decode(link::Report& report, std::string_view ecmCode, bool altListVariant,
                              const vehicle::UnitSettings& units) {

@@ -169,7 +169,10 @@ void EnginePageModel::refreshNumeric(const link::Report& report, int position, i
         remember(channel.row, key, 0.0, true);
         return;
     }
-    if (channel.display == vehicle::Display::GearLetter && digit == 2) {
+    if (valuesOnly_) {
+        if (isDecimal(channel.display)) value = vehicle::zeroBelowTenth(value);
+        slots_.setLatest(slot, value);
+    } else if (channel.display == vehicle::Display::GearLetter && digit == 2) {
         const Colour colour = slots_.updateHighlight(slot, value, style);
         ValueText& text = table_.value(static_cast<std::size_t>(channel.row));
         vehicle::ValueTextWriter(text).put(static_cast<char>(value));
@@ -189,6 +192,7 @@ void EnginePageModel::refreshSwitch(const link::Report& report, int position, in
     const int state =
         (link::frameByte(report, bit->frameByte) & bit->mask) != 0 ? bit->onText : bit->offText;
     const auto slot = static_cast<std::size_t>(vehicle::switchSlot(position));
+    if (valuesOnly_) return slots_.setLatest(slot, vehicle::switchStateBit(state));
     const Colour colour = slots_.updateSwitchHighlight(slot, state, style);
     const int row = vehicle::switchRow(position);
     ValueText& text = table_.value(static_cast<std::size_t>(row));
@@ -199,6 +203,7 @@ void EnginePageModel::refreshSwitch(const link::Report& report, int position, in
 
 void EnginePageModel::showNumber(int row, std::size_t slot, double value, vehicle::Display display,
                                  const HighlightStyle& style) {
+    if (valuesOnly_) return slots_.setLatest(slot, value);
     const Colour colour = slots_.updateHighlight(slot, value, style);
     ValueText& text = table_.value(static_cast<std::size_t>(row));
     switch (display) {
@@ -218,6 +223,7 @@ void EnginePageModel::showNumber(int row, std::size_t slot, double value, vehicl
 
 // A reading that means nothing: the placeholder on grey, and 0 for the graph.
 void EnginePageModel::showUnreadable(int row, std::size_t slot) {
+    if (valuesOnly_) return slots_.setLatest(slot, 0.0);
     ValueText& text = table_.value(static_cast<std::size_t>(row));
     text.setEngineText(vehicle::engine_text::kPlaceholder);
     setCell(row, text, vehicle::kPlaceholderGrey);
@@ -228,6 +234,10 @@ bool EnginePageModel::repeatRow(int row, std::size_t slot, std::uint32_t key,
                                 const HighlightStyle& style) {
     const RowMemo& memo = memo_[static_cast<std::size_t>(row)];
     if (memo.key != key) return false;
+    if (valuesOnly_) {
+        slots_.setLatest(slot, memo.unreadable ? 0.0 : memo.value);
+        return true;
+    }
     const Cell& cell = cells_[static_cast<std::size_t>(row)];
     if (memo.unreadable) {
         showUnreadable(row, slot);

@@ -61,6 +61,11 @@ public:
     bool tick(link::Report& report, const EngineRefreshInput& input,
               const vehicle::EngineTexts& texts, const vehicle::UnitTexts& unitTexts);
 
+    // Values only: the slots get every reading, the cells and their highlights are left alone.
+    // For a page nobody sees (the graph's and the export's decoders), where formatting each
+    // cell of every record would be most of the work.
+    void setValuesOnly(bool valuesOnly) { valuesOnly_ = valuesOnly; }
+
     // True when the report is the engine's live-data response.
     static bool acceptsReport(const link::Report& report, bool altListVariant);
 
@@ -105,6 +110,7 @@ private:
     vehicle::EngineTexts texts_{};
     CellChanges changes_;
     bool resetPending_ = true;
+    bool valuesOnly_ = false;
 };
 
 // The Engine page's clipboard line: "RPM:" engine speed ": TPS:" throttle ":" (slots 0 and 1,

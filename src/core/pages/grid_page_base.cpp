@@ -104,6 +104,7 @@ void GridPageBase::showSwitch(const SwitchRow& row, const link::Report& report,
     const int state =
         (link::frameByte(report, bit.frameByte) & bit.mask) != 0 ? bit.onText : bit.offText;
     const auto slot = static_cast<std::size_t>(row.slot);
+    if (valuesOnly_) return slots_.setLatest(slot, vehicle::switchStateBit(state));
     const Colour colour = slots_.updateSwitchHighlight(slot, state, style);
     setCell(rowOf(row.cell), ValueText::engineText(state), colour);
     slots_.setLatest(slot, vehicle::switchStateBit(state));
@@ -111,6 +112,7 @@ void GridPageBase::showSwitch(const SwitchRow& row, const link::Report& report,
 
 void GridPageBase::showGear(CellKey cell, int slot, std::uint8_t raw, const HighlightStyle& style) {
     if (raw == 0) {
+        if (valuesOnly_) return;
         setCell(rowOf(cell), ValueText::engineText(kPageWord), vehicle::kWhite);
         return;
     }
@@ -123,6 +125,7 @@ void GridPageBase::showValue(int row, int slot, double value, NumberFormat forma
     // The zeroed value is also the one kept, so that the graph shows what the cell shows.
     if (decimal && zeroing_ == Zeroing::WithinTenth && value > -0.1 && value < 0.1) value = 0.0;
     const auto index = static_cast<std::size_t>(slot);
+    if (valuesOnly_) return slots_.setLatest(index, value);
     const Colour colour = slots_.updateHighlight(index, value, style);
     ValueText text;
     switch (format) {

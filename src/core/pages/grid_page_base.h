@@ -148,6 +148,9 @@ public:
     bool takeLayoutChanged() override;
 
     bool resetPending() const { return resetPending_; }
+    // Values only: the slots get every reading, the cells and their highlights are left alone
+    // (a page nobody sees, decoding for the graph or the export).
+    void setValuesOnly(bool valuesOnly) { valuesOnly_ = valuesOnly; }
 
 protected:
     // columns: the cells, their labels from the slots of labelGroup; pageWord: the one word of
@@ -209,6 +212,7 @@ private:
     std::array<QString, vehicle::kEngineTextCount + 1> words_{};
     CellChanges changes_;
     bool resetPending_ = true;
+    bool valuesOnly_ = false;
 };
 
 }  // namespace quilldar::pages
