@@ -119,10 +119,6 @@ bool writeExport(files::RecordingFile& recording, settings::Settings stored,
     if (options.temperature) units.temperature = *options.temperature;
     if (options.pressure) units.pressure = *options.pressure;
 
-    vehicle::LiveValueSlots liveValues;
-    // Every page that fills the channel slots, so that Transmission and Engine & Transmission
-    // sessions export their values too.
-    pages::ChannelDecoders decoder(liveValues, texts);
 
     files::CsvExportOptions exportOptions;
     // Without --channels, the four channels the graph view shows ("Chart0".."Chart3") where the
@@ -132,6 +128,10 @@ bool writeExport(files::RecordingFile& recording, settings::Settings stored,
         stored.chartChannels, pages::familyOfAddress(identity.unitAddress), identity.ecmCode));
     exportOptions.units = units;
     exportOptions.texts = &texts;
+    vehicle::LiveValueSlots liveValues;
+    // Every page that fills the channel slots, so that Transmission and Engine & Transmission
+    // sessions export their values too; only the exported channels are decoded.
+    pages::ChannelDecoders decoder(liveValues, texts, pages::slotsOf(exportOptions.channels));
     const int language = settings::isKnownLanguage(stored.languageIndex) ? stored.languageIndex : settings::kEnglish;
     exportOptions.encode = [language](const QString& text) { return settings::encodeForLanguage(language, text); };
     return files::exportRecording(recording, decoder, liveValues, exportOptions, out);

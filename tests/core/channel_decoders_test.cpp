@@ -1,5 +1,6 @@
-// The graph's and the export's decoders keep only values: every slot must still get exactly the
-// readings and values the pages on screen give it, record after record, for every unit.
+// The graph's and the export's decoders keep only values, and only of the slots they are asked
+// for: each of those must still get exactly the readings and values the pages on screen give it,
+// record after record, for every unit; the others get nothing.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -99,18 +100,28 @@ TEST_F(ChannelDecodersTest, ValuesOnlyDecodingGivesEverySlotWhatTheShownPagesGiv
         for (const vehicle::UnitSettings& settings : {metric, imperial}) {
             SCOPED_TRACE(::testing::Message() << "unit " << static_cast<int>(unit) << ", ECM " << ecmCode
                                               << ", temperature unit " << settings.temperature);
-            vehicle::LiveValueSlots valuesOnly, shown;
+            vehicle::LiveValueSlots valuesOnly, shown, masked;
             pages::ChannelDecoders decoders(valuesOnly, context_->languageTable());
+            // Every third slot only: the others stay untouched, the wanted ones as above.
+            vehicle::SlotMask wanted;
+            for (std::size_t slot = 0; slot < wanted.size(); slot += 3) wanted.set(slot);
+            pages::ChannelDecoders maskedDecoders(masked, context_->languageTable(), wanted);
             ShownPages pages(shown, context_->languageTable());
             std::uint32_t readings = 0;
             for (std::size_t r = 0; r < records.size(); ++r) {
-                link::Report a = records[r], b = records[r];
+                link::Report a = records[r], b = records[r], c = records[r];
                 decoders.decode(a, ecmCode, false, settings);
+                maskedDecoders.decode(c, ecmCode, false, settings);
                 pages.decode(b, ecmCode, false, settings);
                 ASSERT_EQ(a, b) << "record " << r;
                 for (std::size_t slot = 0; slot < vehicle::LiveValueSlots::kSlotCount; ++slot) {
                     ASSERT_EQ(valuesOnly.readings(slot), shown.readings(slot)) << "record " << r << " slot " << slot;
                     ASSERT_EQ(valuesOnly.latest(slot), shown.latest(slot)) << "record " << r << " slot " << slot;
+                    ASSERT_EQ(masked.readings(slot), wanted.test(slot) ? shown.readings(slot) : 0u)
+                        << "record " << r << " slot " << slot;
+                    if (wanted.test(slot)) {
+                        ASSERT_EQ(masked.latest(slot), shown.latest(slot)) << "record " << r << " slot " << slot;
+                    }
                 }
             }
             for (std::size_t slot = 0; slot < vehicle::LiveValueSlots::kSlotCount; ++slot)

@@ -64,8 +64,7 @@ GraphModel::GraphModel(const GraphSource& source, const files::ChannelSelection&
     : source_(withRecordingsUnit(source)),
       selections_(pages::channelsFor(selections, source_.family, source_.ecmCode)),
       offered_(pages::offeredChannels(source_.family, source_.ecmCode)) {
-    if (source_.recording && source_.texts)
-        decoders_ = std::make_unique<pages::ChannelDecoders>(hiddenSlots_, *source_.texts);
+    decodesRecording_ = source_.recording != nullptr && source_.texts != nullptr;
     span_ = spanSeconds(source_.keptRecordCount);
 }
 
@@ -134,7 +133,12 @@ void GraphModel::rebuild() {
 
     if (reference_) reference_->load(selections_);
     files::RecordingFile* recording = source_.recording;
-    if (recording && decoders_) {
+    if (recording && decodesRecording_) {
+        // Decoders of the shown channels and engine speed only, from a clean start each time.
+        vehicle::LiveValueSlots hiddenSlots;
+        vehicle::SlotMask wanted = pages::slotsOf(selections_);
+        wanted.set(kEngineSpeedSlot);
+        pages::ChannelDecoders decoders(hiddenSlots, *source_.texts, wanted);
         const std::uint32_t samples =
             recording->recordCount() > kIdentificationRecords
                 ? recording->recordCount() - kIdentificationRecords
@@ -144,18 +148,18 @@ void GraphModel::rebuild() {
         link::Report report{};
         if (recording->seek(std::min(kIdentificationRecords, recording->recordCount()))) {
             while (recording->read(report)) {
-                const std::uint32_t speedReadings = hiddenSlots_.readings(kEngineSpeedSlot);
-                const std::array<std::uint32_t, kChartCount> before = readings(hiddenSlots_);
-                decoders_->decode(report, identity.ecmCode, identity.altListVariant,
+                const std::uint32_t speedReadings = hiddenSlots.readings(kEngineSpeedSlot);
+                const std::array<std::uint32_t, kChartCount> before = readings(hiddenSlots);
+                decoders.decode(report, identity.ecmCode, identity.altListVariant,
                                   source_.units);
                 // A record that carried no reading of a chart's channel adds no sample to it.
-                const std::array<std::uint32_t, kChartCount> after = readings(hiddenSlots_);
+                const std::array<std::uint32_t, kChartCount> after = readings(hiddenSlots);
                 for (int chart = 0; chart < kChartCount; ++chart) {
                     if (after[index(chart)] != before[index(chart)])
-                        addSample(chart, step_, readChannel(hiddenSlots_, selections_[index(chart)]));
+                        addSample(chart, step_, readChannel(hiddenSlots, selections_[index(chart)]));
                 }
-                if (hiddenSlots_.readings(kEngineSpeedSlot) != speedReadings)
-                    noteEngineSpeed(hiddenSlots_.latest(kEngineSpeedSlot));
+                if (hiddenSlots.readings(kEngineSpeedSlot) != speedReadings)
+                    noteEngineSpeed(hiddenSlots.latest(kEngineSpeedSlot));
                 ++step_;
                 t_ += kStep;
                 if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};

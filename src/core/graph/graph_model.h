@@ -181,8 +181,7 @@ private:
     std::array<std::uint32_t, kChartCount> readings(const vehicle::LiveValueSlots& values) const;
 
     GraphSource source_;
-    vehicle::LiveValueSlots hiddenSlots_;
-    std::unique_ptr<pages::ChannelDecoders> decoders_;
+    bool decodesRecording_ = false;
     files::ChannelSelection selections_;
     std::vector<const pages::GraphChannel*> offered_;
     unsigned span_ = kLiveSpan;

@@ -29,7 +29,9 @@ void ReferenceRide::load(const files::ChannelSelection& channels) {
     engineStart_.reset();
 
     vehicle::LiveValueSlots values;
-    pages::ChannelDecoders decoders(values, texts_);
+    vehicle::SlotMask wanted = pages::slotsOf(channels);
+    wanted.set(kEngineSpeedSlot);
+    pages::ChannelDecoders decoders(values, texts_, wanted);
     link::Report report{};
     std::uint32_t step = 0;
     if (recording_.seek(std::min(kIdentificationRecords, recording_.recordCount()))) {

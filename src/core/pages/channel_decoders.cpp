@@ -5,7 +5,7 @@
 namespace quilldar::pages {
 
 ChannelDecoders::ChannelDecoders(vehicle::LiveValueSlots& values,
-                                 const settings::LanguageTable& texts)
+                                 const settings::LanguageTable& texts, const vehicle::SlotMask& wanted)
     : slots_(values),
       texts_(texts),
       engine_(values, table_),
@@ -13,12 +13,12 @@ ChannelDecoders::ChannelDecoders(vehicle::LiveValueSlots& values,
       combined_(values, texts),
       abs_(values, texts),
       eps_(values, texts) {
-    // Nobody sees these pages: only their values are kept.
-    engine_.setValuesOnly(true);
-    transmission_.setValuesOnly(true);
-    combined_.setValuesOnly(true);
-    abs_.setValuesOnly(true);
-    eps_.setValuesOnly(true);
+    // Nobody sees these pages: only the wanted values are kept.
+    engine_.keepValuesOnly(wanted);
+    transmission_.keepValuesOnly(wanted);
+    combined_.keepValuesOnly(wanted);
+    abs_.keepValuesOnly(wanted);
+    eps_.keepValuesOnly(wanted);
 }
 
 bool ChannelDecoders::decode(link::Report& report, std::string_view ecmCode, bool altListVariant,

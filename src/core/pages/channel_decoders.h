@@ -22,8 +22,10 @@ namespace quilldar::pages {
 // on screen.
 class ChannelDecoders {
 public:
-    // values: the value table the instances write into; texts: the language of their (unused) cells.
-    ChannelDecoders(vehicle::LiveValueSlots& values, const settings::LanguageTable& texts);
+    // values: the value table the instances write into; texts: the language of their (unused)
+    // cells; wanted: the slots to fill (the others are not decoded at all).
+    ChannelDecoders(vehicle::LiveValueSlots& values, const settings::LanguageTable& texts,
+                    const vehicle::SlotMask& wanted = vehicle::SlotMask().set());
 
     // Decodes one report with the page that accepts it; false when no page did.
     bool decode(link::Report& report, std::string_view ecmCode, bool altListVariant,

@@ -125,6 +125,7 @@ void EnginePageModel::refreshInjectionAndAdvance(link::Report& report,
         const std::uint8_t b = link::frameByte(report, first + 1);
         const int row = vehicle::kInjectionFirstRow + cylinder;
         const auto slot = static_cast<std::size_t>(row);
+        if (!wants(slot)) continue;
         const std::uint32_t key = rowKey(0, a, b, {});
         if (repeatRow(row, slot, key, style)) continue;
         const double value = vehicle::zeroBelowTenth(vehicle::injectionTime(a, b));
@@ -133,7 +134,7 @@ void EnginePageModel::refreshInjectionAndAdvance(link::Report& report,
     }
     std::uint8_t& advance = report[vehicle::kAdvanceByte + 1];
     if (advance < vehicle::kAdvanceFloor) advance = vehicle::kAdvanceFloor;
-    if (advance < vehicle::kAdvanceZero) return;
+    if (advance < vehicle::kAdvanceZero || !wants(vehicle::kAdvanceRow)) return;
     const std::uint32_t key = rowKey(0, advance, 0, {});
     if (repeatRow(vehicle::kAdvanceRow, vehicle::kAdvanceRow, key, style)) return;
     const double degrees = vehicle::advanceDegrees(advance);
@@ -149,6 +150,7 @@ void EnginePageModel::refreshNumeric(const link::Report& report, int position, i
     const std::uint8_t b =
         channel.secondByte != 0 ? link::frameByte(report, channel.secondByte) : 0;
     const auto slot = static_cast<std::size_t>(channel.slot);
+    if (!wants(slot)) return;
     const std::uint32_t key = rowKey(digit, a, b, input.units);
     if (repeatRow(channel.row, slot, key, style)) return;
     const vehicle::Conversion conversion =
@@ -192,6 +194,7 @@ void EnginePageModel::refreshSwitch(const link::Report& report, int position, in
     const int state =
         (link::frameByte(report, bit->frameByte) & bit->mask) != 0 ? bit->onText : bit->offText;
     const auto slot = static_cast<std::size_t>(vehicle::switchSlot(position));
+    if (!wants(slot)) return;
     if (valuesOnly_) return slots_.setLatest(slot, vehicle::switchStateBit(state));
     const Colour colour = slots_.updateSwitchHighlight(slot, state, style);
     const int row = vehicle::switchRow(position);

@@ -61,10 +61,13 @@ public:
     bool tick(link::Report& report, const EngineRefreshInput& input,
               const vehicle::EngineTexts& texts, const vehicle::UnitTexts& unitTexts);
 
-    // Values only: the slots get every reading, the cells and their highlights are left alone.
-    // For a page nobody sees (the graph's and the export's decoders), where formatting each
-    // cell of every record would be most of the work.
-    void setValuesOnly(bool valuesOnly) { valuesOnly_ = valuesOnly; }
+    // Values only: the wanted slots get every reading; the cells, their highlights and the
+    // other slots are left alone. For a page nobody sees (the graph's and the export's
+    // decoders), where formatting each cell of every record would be most of the work.
+    void keepValuesOnly(const vehicle::SlotMask& wanted) {
+        valuesOnly_ = true;
+        wanted_ = wanted;
+    }
 
     // True when the report is the engine's live-data response.
     static bool acceptsReport(const link::Report& report, bool altListVariant);
@@ -111,6 +114,8 @@ private:
     CellChanges changes_;
     bool resetPending_ = true;
     bool valuesOnly_ = false;
+    vehicle::SlotMask wanted_;
+    bool wants(std::size_t slot) const { return !valuesOnly_ || wanted_.test(slot); }
 };
 
 // The Engine page's clipboard line: "RPM:" engine speed ": TPS:" throttle ":" (slots 0 and 1,

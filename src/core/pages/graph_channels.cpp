@@ -144,6 +144,13 @@ bool isValidChannelSelection(const ChannelSelection& channels) {
     return std::ranges::all_of(channels, [](int channel) { return findGraphChannel(channel) != nullptr; });
 }
 
+vehicle::SlotMask slotsOf(const ChannelSelection& channels) {
+    vehicle::SlotMask wanted;
+    for (const int number : channels)
+        if (const GraphChannel* channel = findGraphChannel(number)) wanted.set(channel->slot);
+    return wanted;
+}
+
 QString channelName(const settings::LanguageTable& texts, int number) {
     const GraphChannel* channel = findGraphChannel(number);
     return channel != nullptr ? texts.text(channel->labelGroup, channel->label) : QString();

@@ -10,6 +10,7 @@
 
 #include "pages/page_cells.h"
 #include "settings/language_table.h"
+#include "vehicle/live_value_slots.h"
 
 namespace quilldar::pages {
 
@@ -53,6 +54,8 @@ ChannelSelection defaultChannels(ChannelFamily family, std::string_view ecmCode)
 ChannelSelection channelsFor(const ChannelSelection& stored, ChannelFamily family, std::string_view ecmCode);
 // Every number names a channel.
 bool isValidChannelSelection(const ChannelSelection& channels);
+// The value slots of the channels (the ones a decoder for them needs to fill).
+vehicle::SlotMask slotsOf(const ChannelSelection& channels);
 
 QString channelName(const settings::LanguageTable& texts, int number);
 // The channel's unit in the user's units ("rpm", "km/h", "°C"); empty for none.

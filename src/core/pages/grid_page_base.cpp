@@ -88,6 +88,7 @@ void GridPageBase::showNumbers(std::span<const NumberRow> rows, const link::Repo
 
 void GridPageBase::showNumber(const NumberRow& row, const link::Report& report,
                               const vehicle::UnitSettings& units, const HighlightStyle& style) {
+    if (!wants(row.slot)) return;
     const int a = link::frameByte(report, row.firstByte);
     const int b = row.secondByte != 0 ? link::frameByte(report, row.secondByte) : 0;
     showValue(rowOf(row.cell), row.slot, row.formula(a, b, units), row.format, style);
@@ -100,6 +101,7 @@ void GridPageBase::showSwitches(std::span<const SwitchRow> rows, const link::Rep
 
 void GridPageBase::showSwitch(const SwitchRow& row, const link::Report& report,
                               const HighlightStyle& style) {
+    if (!wants(row.slot)) return;
     const vehicle::SwitchBit& bit = row.bit;
     const int state =
         (link::frameByte(report, bit.frameByte) & bit.mask) != 0 ? bit.onText : bit.offText;
@@ -111,6 +113,7 @@ void GridPageBase::showSwitch(const SwitchRow& row, const link::Report& report,
 }
 
 void GridPageBase::showGear(CellKey cell, int slot, std::uint8_t raw, const HighlightStyle& style) {
+    if (!wants(slot)) return;
     if (raw == 0) {
         if (valuesOnly_) return;
         setCell(rowOf(cell), ValueText::engineText(kPageWord), vehicle::kWhite);

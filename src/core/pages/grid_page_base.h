@@ -148,9 +148,12 @@ public:
     bool takeLayoutChanged() override;
 
     bool resetPending() const { return resetPending_; }
-    // Values only: the slots get every reading, the cells and their highlights are left alone
-    // (a page nobody sees, decoding for the graph or the export).
-    void setValuesOnly(bool valuesOnly) { valuesOnly_ = valuesOnly; }
+    // Values only: the wanted slots get every reading; the cells, their highlights and the
+    // other slots are left alone (a page nobody sees, decoding for the graph or the export).
+    void keepValuesOnly(const vehicle::SlotMask& wanted) {
+        valuesOnly_ = true;
+        wanted_ = wanted;
+    }
 
 protected:
     // columns: the cells, their labels from the slots of labelGroup; pageWord: the one word of
@@ -213,6 +216,8 @@ private:
     CellChanges changes_;
     bool resetPending_ = true;
     bool valuesOnly_ = false;
+    vehicle::SlotMask wanted_;
+    bool wants(int slot) const { return !valuesOnly_ || wanted_.test(static_cast<std::size_t>(slot)); }
 };
 
 }  // namespace quilldar::pages

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 
@@ -55,6 +56,9 @@ public:
 private:
     std::array<Slot, kSlotCount> slots_{};
 };
+
+// A set of slots: the ones a reader of the values wants filled.
+using SlotMask = std::bitset<LiveValueSlots::kSlotCount>;
 
 // 1.0 for the state words "Open", "Normal" and "On", 0.0 for "GND", "Abnormal" and "Off".
 double switchStateBit(int stateIndex);

@@ -540,7 +540,7 @@ void CDlgGraph::exportPressed() {
     if (!target) return;
     files::RecordingFile* recording = model_->recording();
     vehicle::LiveValueSlots values;
-    pages::ChannelDecoders decoders(values, context_.languageTable());
+    pages::ChannelDecoders decoders(values, context_.languageTable(), pages::slotsOf(options.channels));
     const graph::ExportResult result = graph::exportRecordingToFile(
         *recording, decoders, values, options, folder.filePath(QStringLiteral("Quilldar_Temp.QLX")),
         *target);
