@@ -4,8 +4,10 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <thread>
 
 #include "graph/graph_export.h"
+#include "graph/ride_decoding.h"
 
 namespace quilldar::graph {
 
@@ -131,42 +133,19 @@ void GraphModel::rebuild() {
         speedReadingsAtRebuild_ = source_.liveValues->readings(kEngineSpeedSlot);
     }
 
-    if (reference_) reference_->load(selections_);
+    // The reference, another whole recording, is read beside this one.
+    std::thread referenceLoad;
+    if (reference_) referenceLoad = std::thread([this] { reference_->load(selections_); });
     files::RecordingFile* recording = source_.recording;
     if (recording && decodesRecording_) {
-        // Decoders of the shown channels and engine speed only, from a clean start each time.
-        vehicle::LiveValueSlots hiddenSlots;
-        vehicle::SlotMask wanted = pages::slotsOf(selections_);
-        wanted.set(kEngineSpeedSlot);
-        pages::ChannelDecoders decoders(hiddenSlots, *source_.texts, wanted);
-        const std::uint32_t samples =
-            recording->recordCount() > kIdentificationRecords
-                ? recording->recordCount() - kIdentificationRecords
-                : 0;
-        for (SampleSeries& series : series_) series.reserve(samples);
-        const files::RecordingIdentity& identity = recording->identity();
-        link::Report report{};
-        if (recording->seek(std::min(kIdentificationRecords, recording->recordCount()))) {
-            while (recording->read(report)) {
-                const std::uint32_t speedReadings = hiddenSlots.readings(kEngineSpeedSlot);
-                const std::array<std::uint32_t, kChartCount> before = readings(hiddenSlots);
-                decoders.decode(report, identity.ecmCode, identity.altListVariant,
-                                  source_.units);
-                // A record that carried no reading of a chart's channel adds no sample to it.
-                const std::array<std::uint32_t, kChartCount> after = readings(hiddenSlots);
-                for (int chart = 0; chart < kChartCount; ++chart) {
-                    if (after[index(chart)] != before[index(chart)])
-                        addSample(chart, step_, readChannel(hiddenSlots, selections_[index(chart)]));
-                }
-                if (hiddenSlots.readings(kEngineSpeedSlot) != speedReadings)
-                    noteEngineSpeed(hiddenSlots.latest(kEngineSpeedSlot));
-                ++step_;
-                t_ += kStep;
-                if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};
-            }
-        }
-        recording->rewind();
+        RideDecoding ride = decodeRide(*recording, selections_, {true, true, true, true}, *source_.texts, source_.units);
+        for (int chart = 0; chart < kChartCount; ++chart) series_[index(chart)] = std::move(ride.series[index(chart)]);
+        ++dataVersion_;
+        for (; step_ < ride.records; ++step_) t_ += kStep;
+        if (10.0 * span_ < t_) known_[0] = {(t_ - 10.0 * span_) / 10.0, t_ / 10.0};
+        if (ride.engineStartStep) engineStart_ = SampleSeries::stepSeconds(*ride.engineStartStep);
     }
+    if (referenceLoad.joinable()) referenceLoad.join();
     for (int chart = 0; chart < kChartCount; ++chart) {
         writeRangeFields(chart);
         fields_[index(chart)].actual = QStringLiteral("---");

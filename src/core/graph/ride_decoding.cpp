@@ -1,0 +1,93 @@
+#include "graph/ride_decoding.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "graph/graph_model.h"
+#include "pages/channel_decoders.h"
+#include "vehicle/live_value_slots.h"
+
+namespace quilldar::graph {
+namespace {
+
+// Below this many records one pass is quicker than starting a second one.
+constexpr std::uint32_t kSplitAbove = 40'000;
+
+// Records [first, end) of the recording; steps count from the first record after the
+// identification records.
+RideDecoding decodeRange(files::RecordingFile& recording, std::uint32_t first, std::uint32_t end,
+                         const pages::ChannelSelection& channels, const std::array<bool, 4>& plotted,
+                         const settings::LanguageTable& texts, const vehicle::UnitSettings& units) {
+    RideDecoding ride;
+    std::array<std::size_t, 4> channelSlots{};
+    for (std::size_t at = 0; at < channelSlots.size(); ++at) {
+        channelSlots[at] = pages::findGraphChannel(channels[at])->slot;
+        if (plotted[at]) ride.series[at].reserve(end > first ? end - first : 0);
+    }
+    vehicle::LiveValueSlots values;
+    vehicle::SlotMask wanted = pages::slotsOf(channels);
+    wanted.set(kEngineSpeedSlot);
+    pages::ChannelDecoders decoders(values, texts, wanted);
+    const files::RecordingIdentity& identity = recording.identity();
+    link::Report report{};
+    std::uint32_t step = first - std::min(files::kIdentificationRecords, recording.recordCount());
+    if (!recording.seek(first)) return ride;
+    for (std::uint32_t at = first; at < end && recording.read(report); ++at, ++step, ++ride.records) {
+        std::array<std::uint32_t, 4> before{};
+        for (std::size_t chart = 0; chart < before.size(); ++chart) before[chart] = values.readings(channelSlots[chart]);
+        const std::uint32_t speedBefore = values.readings(kEngineSpeedSlot);
+        decoders.decode(report, identity.ecmCode, identity.altListVariant, units);
+        for (std::size_t chart = 0; chart < before.size(); ++chart) {
+            if (plotted[chart] && values.readings(channelSlots[chart]) != before[chart])
+                ride.series[chart].add(step, readChannel(values, channels[chart]));
+        }
+        if (!ride.engineStartStep && values.readings(kEngineSpeedSlot) != speedBefore &&
+            values.latest(kEngineSpeedSlot) > kEngineStartRpm)
+            ride.engineStartStep = step;
+    }
+    return ride;
+}
+
+void append(SampleSeries& to, const SampleSeries& from) {
+    if (from.empty()) return;
+    if (to.empty()) {
+        to = from;
+        return;
+    }
+    to.minimum = std::min(to.minimum, from.minimum);
+    to.maximum = std::max(to.maximum, from.maximum);
+    to.values.insert(to.values.end(), from.values.begin(), from.values.end());
+    to.steps.insert(to.steps.end(), from.steps.begin(), from.steps.end());
+}
+
+}  // namespace
+
+RideDecoding decodeRide(files::RecordingFile& recording, const pages::ChannelSelection& channels,
+                        const std::array<bool, 4>& plotted, const settings::LanguageTable& texts,
+                        const vehicle::UnitSettings& units) {
+    const std::uint32_t count = recording.recordCount();
+    const std::uint32_t first = std::min(files::kIdentificationRecords, count);
+    RideDecoding ride;
+    if (count - first > kSplitAbove && std::thread::hardware_concurrency() > 1) {
+        // Every value is worked out from its own record, so the second half needs nothing of
+        // the first: it runs beside it through a second handle on the same file.
+        const std::uint32_t middle = first + (count - first) / 2;
+        files::RecordingFile secondHandle;
+        if (secondHandle.load(recording.path()) == files::LoadResult::Loaded && secondHandle.recordCount() == count) {
+            RideDecoding later;
+            std::thread second([&] { later = decodeRange(secondHandle, middle, count, channels, plotted, texts, units); });
+            ride = decodeRange(recording, first, middle, channels, plotted, texts, units);
+            second.join();
+            for (std::size_t chart = 0; chart < ride.series.size(); ++chart) append(ride.series[chart], later.series[chart]);
+            ride.records += later.records;
+            if (!ride.engineStartStep) ride.engineStartStep = later.engineStartStep;
+            recording.rewind();
+            return ride;
+        }
+    }
+    ride = decodeRange(recording, first, count, channels, plotted, texts, units);
+    recording.rewind();
+    return ride;
+}
+
+}  // namespace quilldar::graph
