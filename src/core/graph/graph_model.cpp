@@ -8,6 +8,7 @@
 
 #include "graph/graph_export.h"
 #include "graph/ride_decoding.h"
+#include "graph/ride_prefetch.h"
 
 namespace quilldar::graph {
 
@@ -138,7 +139,12 @@ void GraphModel::rebuild() {
     if (reference_) referenceLoad = std::thread([this] { reference_->load(selections_); });
     files::RecordingFile* recording = source_.recording;
     if (recording && decodesRecording_) {
-        RideDecoding ride = decodeRide(*recording, selections_, {true, true, true, true}, *source_.texts, source_.units);
+        std::optional<RideDecoding> prefetched;
+        if (const std::shared_ptr<RidePrefetch> prefetch = std::exchange(source_.prefetch, nullptr))
+            prefetched = prefetch->take(recording->path(), recording->recordCount(), selections_, source_.units);
+        RideDecoding ride = prefetched ? std::move(*prefetched)
+                                       : decodeRide(*recording, selections_, {true, true, true, true},
+                                                    *source_.texts, source_.units);
         for (int chart = 0; chart < kChartCount; ++chart) series_[index(chart)] = std::move(ride.series[index(chart)]);
         ++dataVersion_;
         for (; step_ < ride.records; ++step_) t_ += kStep;

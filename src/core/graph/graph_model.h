@@ -23,6 +23,8 @@
 
 namespace quilldar::graph {
 
+class RidePrefetch;
+
 inline constexpr int kChartCount = 4;
 // The span when no recording was loaded in this run, in seconds.
 inline constexpr unsigned kLiveSpan = 61;
@@ -60,6 +62,8 @@ struct GraphSource {
     // The unit whose channels the lists offer in a live graph; a recording names its own.
     pages::ChannelFamily family = pages::ChannelFamily::Engine;
     std::string ecmCode;
+    // The recording's ride decoded ahead, taken by the first pass when it fits.
+    std::shared_ptr<RidePrefetch> prefetch;
 };
 
 // The graph view without its window: four charts of one channel each against time, live or from

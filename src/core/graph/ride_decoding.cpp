@@ -64,11 +64,11 @@ void append(SampleSeries& to, const SampleSeries& from) {
 
 RideDecoding decodeRide(files::RecordingFile& recording, const pages::ChannelSelection& channels,
                         const std::array<bool, 4>& plotted, const settings::LanguageTable& texts,
-                        const vehicle::UnitSettings& units) {
+                        const vehicle::UnitSettings& units, bool oneThread) {
     const std::uint32_t count = recording.recordCount();
     const std::uint32_t first = std::min(files::kIdentificationRecords, count);
     RideDecoding ride;
-    if (count - first > kSplitAbove && std::thread::hardware_concurrency() > 1) {
+    if (!oneThread && count - first > kSplitAbove && std::thread::hardware_concurrency() > 1) {
         // Every value is worked out from its own record, so the second half needs nothing of
         // the first: it runs beside it through a second handle on the same file.
         const std::uint32_t middle = first + (count - first) / 2;

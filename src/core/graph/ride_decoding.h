@@ -23,9 +23,10 @@ struct RideDecoding {
 // sample to a chart only when it carried a reading of its channel (read as readChannel reads
 // it), and only to the charts marked plotted. Only the four channels and engine speed are
 // decoded. A long recording is decoded in two halves at once, the second through a handle of
-// its own on the same file; the result is the same as one pass. The recording is left rewound.
+// its own on the same file, unless oneThread; the result is the same as one pass. The recording
+// is left rewound.
 RideDecoding decodeRide(files::RecordingFile& recording, const pages::ChannelSelection& channels,
                         const std::array<bool, 4>& plotted, const settings::LanguageTable& texts,
-                        const vehicle::UnitSettings& units);
+                        const vehicle::UnitSettings& units, bool oneThread = false);
 
 }  // namespace quilldar::graph

@@ -14,7 +14,9 @@
 #include "gui/app/message_box_sink.h"
 #include "gui/app/quilldar_dlg.h"
 #include "gui/app/startup_role.h"
+#include "graph/ride_prefetch.h"
 #include "link/hidapi_transport.h"
+#include "pages/page_texts.h"
 #include "platform/instance_lock.h"
 #include "platform/number_format.h"
 #include "sim/simulation_spec.h"
@@ -181,6 +183,12 @@ int CQuilldarApp::run(int argc, char** argv) {
     app::AppContext context(std::move(transport));
     context.settingsStore().load(context.settings(), startupFolder);
     context.languageTable().fill(context.settings().languageIndex, context.settings());
+    // The graph's recording is decoded while the windows are built.
+    std::shared_ptr<graph::RidePrefetch> graphPrefetch;
+    if (line.graph && !line.recording.isEmpty())
+        graphPrefetch = std::make_shared<graph::RidePrefetch>(
+            line.recording, context.settings().chartChannels, context.languageTable(),
+            pages::unitSettings(context.settings()));
 
     platform::InstanceLock lock(QDir::tempPath());
     const StartupRole role = decideStartupRole(simulated != nullptr, lock, QCoreApplication::applicationPid());
@@ -206,6 +214,7 @@ int CQuilldarApp::run(int argc, char** argv) {
     // The graph of the recording once the window runs, if it could be opened.
     if (line.graph && context.state().playback) {
         window.setGraphReference(line.reference);
+        window.setGraphPrefetch(std::move(graphPrefetch));
         QTimer::singleShot(0, &window, [&window] { window.showGraph(); });
     }
     window.exec();

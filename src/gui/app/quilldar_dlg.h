@@ -11,6 +11,7 @@
 #include "app/session_controller.h"
 #include "app/url_opener.h"
 #include "files/temporary_recording.h"
+#include "graph/ride_prefetch.h"
 #include "gui/app/qt_standard_texts.h"
 
 class QLabel;
@@ -65,6 +66,8 @@ public:
     void showGraph();
     // A recording the next graph view lays over its charts as the reference (the command line's).
     void setGraphReference(const QString& path) { graphReference_ = path; }
+    // The recording's ride decoded ahead for the next graph view (the command line's --graph).
+    void setGraphPrefetch(std::shared_ptr<graph::RidePrefetch> prefetch) { graphPrefetch_ = std::move(prefetch); }
     void showAbout();
     void showFaq();
     void openWebSite();
@@ -171,8 +174,9 @@ private:
     PathChooser chooseSavePath_;
     PathChooser chooseOpenPath_;
     app::UrlOpener openUrl_;
-    QString recordingName_;
-    QString graphReference_;  // for the next graph view only  // the file name of the recording in playback, for the report
+    QString recordingName_;  // the file name of the recording in playback, for the report
+    QString graphReference_;  // for the next graph view only
+    std::shared_ptr<graph::RidePrefetch> graphPrefetch_;  // for the next graph view only
     std::function<void()> beforeTick_;
     UpdateCheck checkUpdates_;
     // Keeps the clicks and keys that come while a tick or a command waits for the module.

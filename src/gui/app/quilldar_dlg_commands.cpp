@@ -86,7 +86,8 @@ void CQuilldarDlg::showGraph() {
             runBesideSession([&] {
                 channels = runGraphDialog(this, context_, recording, playback.keptRecordCount(),
                                           QFileInfo(recording_.path()).absolutePath(),
-                                          std::exchange(graphReference_, QString()));
+                                          std::exchange(graphReference_, QString()),
+                                          std::exchange(graphPrefetch_, nullptr));
             });
             std::copy(channels.begin(), channels.end(), context_.settings().chartChannels.begin());
             context_.settingsStore().storeChartChannels(context_.settings().chartChannels);

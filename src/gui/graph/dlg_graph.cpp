@@ -156,7 +156,8 @@ private:
 };
 
 CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
-                     std::uint32_t keptRecordCount, const QString& workingFolder, QWidget* parent)
+                     std::uint32_t keptRecordCount, const QString& workingFolder, QWidget* parent,
+                     std::shared_ptr<graph::RidePrefetch> prefetch)
     : QDialog(parent), context_(context), workingFolder_(workingFolder) {
     setObjectName(QStringLiteral("graphView"));
     setStyleSheet(dialogStyleSheet());
@@ -173,6 +174,7 @@ CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
     // The lists offer the channels of the session's unit (a recording names its own).
     source.family = pages::familyOfUnit(context_.state().systemKind);
     source.ecmCode = context_.ecm().code.toStdString();
+    source.prefetch = std::move(prefetch);
     files::ChannelSelection selections;
     std::copy(context_.settings().chartChannels.begin(), context_.settings().chartChannels.end(),
               selections.begin());
@@ -560,8 +562,9 @@ void CDlgGraph::showHelp() {
 files::ChannelSelection runGraphDialog(QWidget* parent, app::AppContext& context,
                                        files::RecordingFile* recording,
                                        std::uint32_t keptRecordCount, const QString& workingFolder,
-                                       const QString& referencePath) {
-    CDlgGraph dialog(context, recording, keptRecordCount, workingFolder, parent);
+                                       const QString& referencePath,
+                                       std::shared_ptr<graph::RidePrefetch> prefetch) {
+    CDlgGraph dialog(context, recording, keptRecordCount, workingFolder, parent, std::move(prefetch));
     if (!referencePath.isEmpty()) dialog.compareWith(referencePath);
     dialog.exec();
     return dialog.model().selections();

@@ -54,9 +54,10 @@ class CDlgGraph : public QDialog {
 public:
     // recording: the recording in playback (its graph is drawn at once), or null for a live
     // graph; workingFolder: where the export's working files go.
+    // prefetch: the recording's ride decoded ahead, if any (used when it fits).
     CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
               std::uint32_t keptRecordCount, const QString& workingFolder,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, std::shared_ptr<graph::RidePrefetch> prefetch = nullptr);
     ~CDlgGraph() override;
 
     graph::GraphModel& model() { return *model_; }
@@ -127,6 +128,7 @@ private:
 files::ChannelSelection runGraphDialog(QWidget* parent, app::AppContext& context,
                                        files::RecordingFile* recording,
                                        std::uint32_t keptRecordCount, const QString& workingFolder,
-                                       const QString& referencePath = QString());
+                                       const QString& referencePath = QString(),
+                                       std::shared_ptr<graph::RidePrefetch> prefetch = nullptr);
 
 }  // namespace quilldar::gui

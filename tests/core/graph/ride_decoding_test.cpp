@@ -1,6 +1,7 @@
 // A long recording is decoded in two halves at once; the samples, their steps, the extremes and
 // the engine start must be those of one pass over it, wherever the halves meet.
 #include "graph/ride_decoding.h"
+#include "graph/ride_prefetch.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -94,6 +95,48 @@ TEST(RideDecoding, TwoHalvesGiveWhatOnePassGives) {
         EXPECT_TRUE(partly.series[1].empty());
         EXPECT_EQ(partly.series[2].values, expected.series[2].values);
     }
+}
+
+// The ride decoded ahead is handed over once, and only to a graph of the same file, length,
+// channels and units: anything else decodes for itself.
+TEST(RidePrefetch, HandsItsRideOverOnceAndOnlyWhenItFits) {
+    settings::Settings settings;
+    settings::LanguageTable texts;
+    texts.fill(settings::kEnglish, settings);
+    testing::RecordingBuilder builder;
+    builder.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 500; ++i)
+        builder.add(0, engineLiveFrame({{17, static_cast<std::uint8_t>(i)}, {19, static_cast<std::uint8_t>(3 * i)}}));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ride.QLS"));
+    ASSERT_TRUE(builder.writeTo(path));
+    files::RecordingFile recording;
+    ASSERT_EQ(recording.load(path), files::LoadResult::Loaded);
+    // Stored channels the engine has: the graph shows them as they are.
+    const pages::ChannelSelection stored{1, 0, 3, 8};
+    const vehicle::UnitSettings units;
+    const RideDecoding own = decodeRide(recording, stored, {true, true, true, true}, texts, units);
+
+    const auto prefetch = [&] { return std::make_unique<RidePrefetch>(path, stored, texts, units); };
+    {
+        auto ahead = prefetch();
+        const std::optional<RideDecoding> ride = ahead->take(path, recording.recordCount(), stored, units);
+        ASSERT_TRUE(ride.has_value());
+        EXPECT_EQ(ride->records, own.records);
+        for (std::size_t chart = 0; chart < 4; ++chart) EXPECT_EQ(ride->series[chart].values, own.series[chart].values);
+        EXPECT_FALSE(ahead->take(path, recording.recordCount(), stored, units).has_value()) << "handed over twice";
+    }
+    vehicle::UnitSettings fahrenheit;
+    fahrenheit.temperature = 1;
+    EXPECT_FALSE(prefetch()->take(path, recording.recordCount(), {0, 1, 3, 8}, units).has_value());
+    EXPECT_FALSE(prefetch()->take(path, recording.recordCount(), stored, fahrenheit).has_value());
+    EXPECT_FALSE(prefetch()->take(path, recording.recordCount() + 1, stored, units).has_value());
+    EXPECT_FALSE(prefetch()->take(dir.filePath(QStringLiteral("other.QLS")), recording.recordCount(), stored, units).has_value());
+    // A file that is no recording gives nothing to take.
+    ASSERT_TRUE(testing::writeFile(dir.filePath(QStringLiteral("bad.QLS")), QByteArray(100, 'x')));
+    EXPECT_FALSE(RidePrefetch(dir.filePath(QStringLiteral("bad.QLS")), stored, texts, units)
+                     .take(dir.filePath(QStringLiteral("bad.QLS")), 1, stored, units)
+                     .has_value());
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+#include "graph/ride_prefetch.h"
+
+#include <QFileInfo>
+
+#include "files/recording_file.h"
+
+namespace quilldar::graph {
+
+RidePrefetch::RidePrefetch(const QString& path, const pages::ChannelSelection& storedChannels,
+                           const settings::LanguageTable& texts, const vehicle::UnitSettings& units)
+    : path_(QFileInfo(path).absoluteFilePath()), units_(units) {
+    thread_ = std::thread([this, storedChannels, &texts] {
+        files::RecordingFile recording;
+        if (recording.load(path_) != files::LoadResult::Loaded) return;
+        const files::RecordingIdentity& identity = recording.identity();
+        channels_ = pages::channelsFor(storedChannels, pages::familyOfAddress(identity.unitAddress), identity.ecmCode);
+        recordCount_ = recording.recordCount();
+        // One thread: the other core builds the windows meanwhile.
+        ride_ = decodeRide(recording, channels_, {true, true, true, true}, texts, units_, true);
+    });
+}
+
+RidePrefetch::~RidePrefetch() {
+    if (thread_.joinable()) thread_.join();
+}
+
+std::optional<RideDecoding> RidePrefetch::take(const QString& path, std::uint32_t recordCount,
+                                               const pages::ChannelSelection& channels,
+                                               const vehicle::UnitSettings& units) {
+    if (thread_.joinable()) thread_.join();
+    const bool fits = ride_ && QFileInfo(path).absoluteFilePath() == path_ && recordCount == recordCount_ &&
+                      channels == channels_ && units.speed == units_.speed &&
+                      units.temperature == units_.temperature && units.pressure == units_.pressure;
+    std::optional<RideDecoding> taken = std::exchange(ride_, std::nullopt);
+    return fits ? std::move(taken) : std::nullopt;
+}
+
+}  // namespace quilldar::graph
