@@ -25,21 +25,22 @@ QTableWidget* makeTable(QWidget* parent) {
     // Six rows and the header, all in view.
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + Page::kRows * (table->fontMetrics().height() + 6) + 4);
-    table->setStyleSheet(QStringLiteral(
-        "QTableWidget { background: #000000; color: #ffffff; gridline-color: #505050; border: none; }"
-        "QHeaderView::section { background: #323232; color: #ffffff; border: 1px solid #505050; padding: 2px 4px; }"));
     return table;
 }
 
 }  // namespace
 
 CDlgDialog7::CDlgDialog7(app::AppContext& context, QWidget* parent) : QWidget(parent), context_(context) {
+    // One style sheet for the page, not one per label and table: each is parsed once.
+    setStyleSheet(QStringLiteral(
+        "QLabel { color: #ffffff; }"
+        "QTableWidget { background: #000000; color: #ffffff; gridline-color: #505050; border: none; }"
+        "QHeaderView::section { background: #323232; color: #ffffff; border: 1px solid #505050; padding: 2px 4px; }"));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     for (std::size_t fault = 0; fault < Page::kFaults; ++fault) {
         labels_[fault] = new QLabel(this);
         labels_[fault]->setObjectName(QStringLiteral("faultLabel%1").arg(fault + 1));
-        labels_[fault]->setStyleSheet(QStringLiteral("color: #ffffff;"));
         tables_[fault] = makeTable(this);
         tables_[fault]->setObjectName(QStringLiteral("faultTable%1").arg(fault + 1));
         layout->addWidget(labels_[fault]);
