@@ -248,6 +248,24 @@ TEST_F(PlaybackTest, TagOfEightSwitchesNoPage) {
     EXPECT_EQ(std::count(view_.pagesShown.begin(), view_.pagesShown.end(), 8), 0);
 }
 
+// A short segment right after the identification is still a segment of its own: "<<" from the
+// segment after it lands in it, not at the very start.
+TEST_F(PlaybackTest, BackLandsInAShortSegmentRightAfterTheIdentification) {
+    RecordingBuilder recording;
+    recording.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 2; ++i) recording.add(5, testing::troubleCodeAnswer({{0x01, 0x05, 0x60}}));
+    for (int i = 0; i < 6; ++i) recording.add(0, engineLiveFrame({{17, 1}}));
+    ASSERT_TRUE(recording.writeTo(path("short.QLS")));
+    ASSERT_TRUE(playback().openRecording(path("short.QLS"), OpenedFrom::Browser));
+    playTicks(1);
+    view_.slider = 4;
+    playback().sliderReleased();
+    playback().back();
+    EXPECT_EQ(view_.openFocused, 1);
+    EXPECT_GE(view_.slider, 1);
+    EXPECT_LE(view_.slider, 3);
+}
+
 TEST_F(PlaybackTest, PrintIsAvailableAfterACancelledOpenAndWhilePausedAfterTheGraph) {
     ASSERT_FALSE(view_.enabled(MainControl::Print));
     playback().openCommand([](const QString&) { return QString(); });

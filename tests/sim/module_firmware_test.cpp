@@ -208,13 +208,13 @@ TEST_F(FirmwareTest, StaleRepliesComeBeforeTheAnswerToEachNewList) {
     EXPECT_EQ(link::frameByte(*firmware_.nextPolledResponse(), 5), 0x9A);
 }
 
-// An answer longer than a report holds (twenty stored codes: 1 + 60 bytes) is cut to the longest
-// whose checksum still lies inside the report: the tester reads a whole, correct frame.
+// An answer longer than a report holds (a block of 70 bytes) is cut to the longest whose
+// checksum still lies inside the report: the tester reads a whole, correct frame. The units keep
+// their own answers within that length (at most 19 trouble codes), so only such a block shows it.
 TEST_F(FirmwareTest, AnswerTooLongForAReportIsCutToTheLongestThatFits) {
-    std::vector<StoredTroubleCode> many;
-    for (int i = 0; i < 20; ++i) many.push_back({0x01, static_cast<std::uint8_t>(i), 0x60});
-    dynamic_cast<VirtualUnit&>(*vehicle_.unitAt(link::address::kEngine)).setTroubleCodes(many);
-    configureEngine({{3, link::buildRequest(link::address::kEngine, {0x18, 0x00, 0x00, 0x00})}});
+    dynamic_cast<VirtualUnit&>(*vehicle_.unitAt(link::address::kEngine))
+        .setLocalData(0x77, [](double) { return ServiceBytes(70, 0x11); }, false);
+    configureEngine({{3, link::buildRequest(link::address::kEngine, {0x21, 0x77})}});
     commands::list(command_, {3});
     send();
     commands::start(command_);
@@ -222,6 +222,7 @@ TEST_F(FirmwareTest, AnswerTooLongForAReportIsCutToTheLongestThatFits) {
     const auto response = firmware_.nextPolledResponse();
     ASSERT_TRUE(response);
     EXPECT_EQ(link::frameByte(*response, 3), link::kMaxResponseLength);
+    EXPECT_EQ(link::frameByte(*response, 4), 0x61);
     EXPECT_TRUE(link::responseChecksumOk(*response));
 }
 
