@@ -5,7 +5,7 @@
 #     plotting the same four channels from a whitespace-separated text file; time from process
 #     start to idle (window mapped, then 400 ms without a busy moment) and resident memory then;
 #  2. the start: time to the first mapped window of the main window against a bare Qt window of
-#     the same size.
+#     the same size (a program linked with Qt Widgets only).
 # Prints the medians, the raw figures and the ratios. kst (Debian's `kst` package) is a
 # development tool only: the script installs it when it is missing.
 #   bench/graph_vs_kst.sh [BUILD_DIR] [RUNS]      (defaults: build, 9)
@@ -17,7 +17,7 @@ runs="${2:-9}"
 measure="$build/bench/quilldar_process_to_idle"
 tool="$build/src/tool/quilldar-tool"
 program="$build/src/quilldar/quilldar"
-bare="$build/bench/quilldar_startup_time"
+bare="$build/bench/quilldar_bare_window"
 
 if ! command -v kst2 >/dev/null; then
     echo "Installing kst (a development tool for this comparison only)"
@@ -90,7 +90,7 @@ awk -v qi="$qi" -v ki="$ki" -v qr="$qr" -v kr="$kr" 'BEGIN {
 
 # The main window of a fresh start on the simulated module, against a bare Qt window of its size.
 for ((i = 0; i < runs; ++i)); do
-    line=$(QT_QPA_PLATFORM=xcb run_one "$bare" --bare)
+    line=$(run_one "$bare")
     b_map+=("$(field map_ms "$line")")
     line=$(run_one "$program" --simulate)
     m_map+=("$(field map_ms "$line")")

@@ -37,7 +37,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Package)" == quilldar ]] || fail "Package is '$(field Package)'"
 [[ "$(field Version)" == "$version" ]] || fail "Version is '$(field Version)'"
 [[ "$(field Architecture)" == "$(dpkg --print-architecture)" ]] || fail "Architecture is '$(field Architecture)'"
-for library in libc6 'libstdc\+\+6' libqt6core6 libqt6gui6 libqt6widgets6; do
+# libcurl4 is loaded at run time: the package names it by hand.
+for library in libc6 'libstdc\+\+6' libqt6core6 libqt6gui6 libqt6widgets6 libcurl4; do
     field Depends | grep -Eq "(^|, )$library \(>= [^)]+\)" || fail "Depends lacks a versioned $library: $(field Depends)"
 done
 field Recommends | grep -q libhidapi-hidraw0 || fail "Recommends lacks libhidapi-hidraw0 (loaded at run time)"

@@ -1,11 +1,10 @@
 #include "update/w3_client.h"
 
-#include <curl/curl.h>
+#include "update/curl_library.h"
 
 #include <algorithm>
 #include <cstring>
 #include <exception>
-#include <mutex>
 
 namespace quilldar::update {
 
@@ -13,10 +12,8 @@ namespace {
 // How long one wait for network activity lasts before libcurl checks its timeouts again.
 constexpr int kPollMs = 100;
 
-void initialiseLibrary() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
+// The library, once connect() has found it loaded.
+const CurlApi& lib() { return *curlApi(); }
 
 QByteArray hostForUrl(const QString& host) {
     // An IPv6 address is written in brackets inside a URL.
@@ -44,10 +41,10 @@ struct W3Client::Handles {
     QByteArray password;
 
     ~Handles() {
-        if (multi != nullptr && easy != nullptr && added) curl_multi_remove_handle(multi, easy);
-        if (easy != nullptr) curl_easy_cleanup(easy);
-        if (multi != nullptr) curl_multi_cleanup(multi);
-        if (requestHeaders != nullptr) curl_slist_free_all(requestHeaders);
+        if (multi != nullptr && easy != nullptr && added) lib().multi_remove_handle(multi, easy);
+        if (easy != nullptr) lib().easy_cleanup(easy);
+        if (multi != nullptr) lib().multi_cleanup(multi);
+        if (requestHeaders != nullptr) lib().slist_free_all(requestHeaders);
     }
 };
 
@@ -75,10 +72,11 @@ bool W3Client::connect(const QString& url, const QString& user, const QString& p
         if (!splitUrl(url, parts_)) return fail("connect failed...", QStringLiteral("(not an http, https or ftp address)"));
         if (!user.isEmpty()) parts_.user = user;
         if (!password.isEmpty()) parts_.password = password;
-        initialiseLibrary();
+        if (curlApi() == nullptr)
+            return fail("open internet failed...", QStringLiteral("(%1 could not be loaded)").arg(QLatin1String(kCurlLibrary)));
         auto handles = std::make_unique<Handles>();
-        handles->multi = curl_multi_init();
-        handles->easy = curl_easy_init();
+        handles->multi = lib().multi_init();
+        handles->easy = lib().easy_init();
         if (handles->multi == nullptr || handles->easy == nullptr) return fail("open internet failed...");
         handles->user = parts_.user.toUtf8();
         handles->password = parts_.password.toUtf8();
@@ -98,45 +96,45 @@ bool W3Client::get(const QString& objectPath) {
         h.url = QByteArray(schemePrefix(parts_.scheme)) + hostForUrl(parts_.host) + ':' +
                 QByteArray::number(parts_.port) + (objectPath.startsWith(QLatin1Char('/')) ? "" : "/") +
                 objectPath.toUtf8();
-        bool ok = curl_easy_setopt(easy, CURLOPT_URL, h.url.constData()) == CURLE_OK;
-        ok = ok && curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https,ftp") == CURLE_OK;
+        bool ok = lib().easy_setopt(easy, CURLOPT_URL, h.url.constData()) == CURLE_OK;
+        ok = ok && lib().easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https,ftp") == CURLE_OK;
         if (!ok) return fail("request failed...", QString::fromUtf8(h.url));
 
         // A redirect may not leave https: whatever comes from an https address stays verified.
         const char* redirects = parts_.scheme == Scheme::Https ? "https" : "http,https";
-        curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, parts_.scheme == Scheme::Ftp ? 0L : 1L);
-        curl_easy_setopt(easy, CURLOPT_MAXREDIRS, 5L);
-        curl_easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, redirects);
-        curl_easy_setopt(easy, CURLOPT_USERAGENT, agent_.constData());
-        curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
-        if (!h.user.isEmpty()) curl_easy_setopt(easy, CURLOPT_USERNAME, h.user.constData());
-        if (!h.password.isEmpty()) curl_easy_setopt(easy, CURLOPT_PASSWORD, h.password.constData());
-        curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, h.error);
+        lib().easy_setopt(easy, CURLOPT_FOLLOWLOCATION, parts_.scheme == Scheme::Ftp ? 0L : 1L);
+        lib().easy_setopt(easy, CURLOPT_MAXREDIRS, 5L);
+        lib().easy_setopt(easy, CURLOPT_REDIR_PROTOCOLS_STR, redirects);
+        lib().easy_setopt(easy, CURLOPT_USERAGENT, agent_.constData());
+        lib().easy_setopt(easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
+        if (!h.user.isEmpty()) lib().easy_setopt(easy, CURLOPT_USERNAME, h.user.constData());
+        if (!h.password.isEmpty()) lib().easy_setopt(easy, CURLOPT_PASSWORD, h.password.constData());
+        lib().easy_setopt(easy, CURLOPT_ERRORBUFFER, h.error);
         // Transfers may run on a worker thread: no signals for name-resolution timeouts.
-        curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connectMs));
-        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits_.stallSeconds));
-        curl_easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.totalMs));
-        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
-        curl_easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
-        if (limits_.caFile != nullptr) curl_easy_setopt(easy, CURLOPT_CAINFO, limits_.caFile);
-        curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, &W3Client::onBody);
-        curl_easy_setopt(easy, CURLOPT_WRITEDATA, this);
-        curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, &W3Client::onHeader);
-        curl_easy_setopt(easy, CURLOPT_HEADERDATA, this);
+        lib().easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
+        lib().easy_setopt(easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits_.connectMs));
+        lib().easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        lib().easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits_.stallSeconds));
+        lib().easy_setopt(easy, CURLOPT_TIMEOUT_MS, static_cast<long>(limits_.totalMs));
+        lib().easy_setopt(easy, CURLOPT_SSL_VERIFYPEER, 1L);
+        lib().easy_setopt(easy, CURLOPT_SSL_VERIFYHOST, 2L);
+        if (limits_.caFile != nullptr) lib().easy_setopt(easy, CURLOPT_CAINFO, limits_.caFile);
+        lib().easy_setopt(easy, CURLOPT_WRITEFUNCTION, &W3Client::onBody);
+        lib().easy_setopt(easy, CURLOPT_WRITEDATA, this);
+        lib().easy_setopt(easy, CURLOPT_HEADERFUNCTION, &W3Client::onHeader);
+        lib().easy_setopt(easy, CURLOPT_HEADERDATA, this);
 
         // "Accept: */*" replaces libcurl's own Accept line; "Pragma: no-cache" keeps caches on the
         // way from answering with an old copy.
         for (const char* line : {"Accept: */*", "Pragma: no-cache"}) {
-            curl_slist* list = curl_slist_append(h.requestHeaders, line);
+            curl_slist* list = lib().slist_append(h.requestHeaders, line);
             if (list == nullptr) return fail("additional header failed...");
             h.requestHeaders = list;
         }
-        if (curl_easy_setopt(easy, CURLOPT_HTTPHEADER, h.requestHeaders) != CURLE_OK)
+        if (lib().easy_setopt(easy, CURLOPT_HTTPHEADER, h.requestHeaders) != CURLE_OK)
             return fail("additional header failed...");
 
-        if (curl_multi_add_handle(h.multi, easy) != CURLM_OK) return fail("request failed...");
+        if (lib().multi_add_handle(h.multi, easy) != CURLM_OK) return fail("request failed...");
         h.added = true;
         // ftp has no headers: the transfer has started once the first bytes arrived.
         const bool running = pump([this] { return headersComplete_ || !body_.isEmpty(); });
@@ -144,9 +142,9 @@ bool W3Client::get(const QString& objectPath) {
         // came.
         if (!headersComplete_ && body_.isEmpty() && (!running || failed_))
             return fail("connection failed...", QString::fromUtf8(h.error));
-        curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &statusCode_);
+        lib().easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &statusCode_);
         curl_off_t length = -1;
-        if (curl_easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK && length >= 0)
+        if (lib().easy_getinfo(easy, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length) == CURLE_OK && length >= 0)
             expectedSize_ = length;
         return true;
     } catch (const std::exception&) {
@@ -198,28 +196,28 @@ bool W3Client::pump(const std::function<bool()>& enough) {
     Handles& h = *handles_;
     for (;;) {
         int running = 0;
-        const CURLMcode code = curl_multi_perform(h.multi, &running);
+        const CURLMcode code = lib().multi_perform(h.multi, &running);
         if (code != CURLM_OK) {
-            std::strncpy(h.error, curl_multi_strerror(code), CURL_ERROR_SIZE - 1);
+            std::strncpy(h.error, lib().multi_strerror(code), CURL_ERROR_SIZE - 1);
             return false;
         }
         takeResult();
         if (enough()) return true;
         if (finished_) return !failed_;
-        curl_multi_poll(h.multi, nullptr, 0, kPollMs, nullptr);
+        lib().multi_poll(h.multi, nullptr, 0, kPollMs, nullptr);
     }
 }
 
 void W3Client::takeResult() {
     Handles& h = *handles_;
     int left = 0;
-    while (CURLMsg* message = curl_multi_info_read(h.multi, &left)) {
+    while (CURLMsg* message = lib().multi_info_read(h.multi, &left)) {
         if (message->msg != CURLMSG_DONE) continue;
         finished_ = true;
         const CURLcode result = message->data.result;
         if (result != CURLE_OK) {
             failed_ = true;
-            if (h.error[0] == '\0') std::strncpy(h.error, curl_easy_strerror(result), CURL_ERROR_SIZE - 1);
+            if (h.error[0] == '\0') std::strncpy(h.error, lib().easy_strerror(result), CURL_ERROR_SIZE - 1);
         }
     }
 }
@@ -245,7 +243,7 @@ size_t W3Client::onHeader(char* data, size_t size, size_t count, void* self) {
         client->namesLocation_ = true;
     if (line == "\r\n" || line == "\n") {
         long status = 0;
-        curl_easy_getinfo(client->handles_->easy, CURLINFO_RESPONSE_CODE, &status);
+        lib().easy_getinfo(client->handles_->easy, CURLINFO_RESPONSE_CODE, &status);
         // An interim answer or a redirect that is followed has more headers to come: the answer
         // that counts, its status above all, is the last one of the chain. Curl follows a 3xx
         // answer (but 304) that names a location; it makes the new address known only after the
