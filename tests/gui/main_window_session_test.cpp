@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -123,6 +125,24 @@ TEST_F(MainWindowTest, AnOfflineCopySaysThatAnotherCopyUsesTheModule) {
     EXPECT_EQ(window_->fieldText("hardwareId").left(7), "Offline");
 }
 
+// "No reply from the module" makes the line longer than its place: the reason is cut, never what
+// is kept for Save As.
+TEST_F(MainWindowTest, ASilentModulesLongerLineKeepsTheRecordsPartWhole) {
+    connectEngine();
+    ticks(12);
+    module_->setReplyDelay(std::chrono::milliseconds(1600));
+    for (int i = 0; i < 6 && context_->state().connected; ++i) ticks(1);
+    ASSERT_EQ(context_->state().connected, 0);
+    const auto* line = window_->findChild<QLabel*>(QStringLiteral("sessionEndLine"));
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->toolTip().contains("No reply from the module")) << line->toolTip().toStdString();
+    const QFontMetrics metrics(line->font());
+    ASSERT_GT(metrics.horizontalAdvance(line->toolTip()), line->width()) << "the whole line fits: nothing is tested";
+    EXPECT_LE(metrics.horizontalAdvance(line->text()), line->width()) << line->text().toStdString();
+    EXPECT_TRUE(line->text().endsWith("records kept for Save As.")) << line->text().toStdString();
+    EXPECT_TRUE(line->text().startsWith("Session ended at ")) << line->text().toStdString();
+}
+
 TEST_F(MainWindowTest, APulledModuleIsNamedInTheWindowInThePlaybackStripsPlace) {
     connectEngine();
     ticks(12);
@@ -134,6 +154,9 @@ TEST_F(MainWindowTest, APulledModuleIsNamedInTheWindowInThePlaybackStripsPlace) 
     EXPECT_TRUE(line->isVisible());
     EXPECT_TRUE(line->toolTip().contains("Module unplugged")) << line->toolTip().toStdString();
     EXPECT_TRUE(line->toolTip().endsWith("records kept for Save As."));
+    // On screen the line fits its place, and what is kept is never the part cut off.
+    EXPECT_LE(QFontMetrics(line->font()).horizontalAdvance(line->text()), line->width()) << line->text().toStdString();
+    EXPECT_TRUE(line->text().endsWith("records kept for Save As.")) << line->text().toStdString();
     EXPECT_FALSE(window_->findChild<QWidget*>(QStringLiteral("playbackSlider"))->isVisible());
     EXPECT_TRUE(messages_.isEmpty());
 

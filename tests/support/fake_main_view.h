@@ -95,7 +95,7 @@ public:
     }
     void playbackPageChanged() override { ++playbackPageChanges; }
     void focusOpenButton() override { ++openFocused; }
-    void showSessionEnd(const QString& line) override { sessionEndLine = line; }
+    void showSessionEnd(const QString& line, const QString& kept) override { sessionEndLine = line + kept; }
 
     bool enabled(app::MainControl control) const {
         const auto found = enabled_.find(control);

@@ -69,9 +69,13 @@ public:
     // Called every few tens of milliseconds while a long command waits for the module: the
     // window may paint itself, but must not start anything.
     virtual void keepPainted() {}
-    // A line that says when and why the last session ended by itself and what became of its
-    // records; empty: no such line (a new session, a playback, the records saved).
-    virtual void showSessionEnd(const QString& line) { (void)line; }
+    // A line that says when and why the last session ended by itself (line) and what became of
+    // its records (kept, which follows it and is never cut off when the two do not fit); empty:
+    // no such line (a new session, a playback, the records saved).
+    virtual void showSessionEnd(const QString& line, const QString& kept = {}) {
+        (void)line;
+        (void)kept;
+    }
     // Gives the keyboard focus to the Open button ("<<" landing on a new segment).
     virtual void focusOpenButton() {}
     // A new session starts: pages that keep what they showed last start afresh.

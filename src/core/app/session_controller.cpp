@@ -154,11 +154,12 @@ void SessionController::announceSessionEnd(SessionEnd how) {
         case SessionEnd::None:
         case SessionEnd::UserDisconnect: view_.showSessionEnd({}); return;
     }
-    QString line = texts.text(settings::MainText::SessionEnded)
-                       .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), why);
+    const QString line = texts.text(settings::MainText::SessionEnded)
+                             .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), why);
+    QString kept;
     if (state_.recordCount > kRecordsWorthSaving)
-        line += texts.text(settings::MainText::RecordsKeptForSaveAs).arg(state_.recordCount);
-    view_.showSessionEnd(line);
+        kept = texts.text(settings::MainText::RecordsKeptForSaveAs).arg(state_.recordCount);
+    view_.showSessionEnd(line, kept);
 }
 
 void SessionController::takeReply() {

@@ -137,7 +137,7 @@ private:
     void showLength(const QString& text) override;
     void showSinglePageTab(std::uint16_t page) override;
     void focusOpenButton() override;
-    void showSessionEnd(const QString& line) override;
+    void showSessionEnd(const QString& line, const QString& kept) override;
 
     // The update check of the first tick.
     void checkForUpdate();

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include <QFontMetrics>
+
 #include <algorithm>
 
 #include "gui/app/my_tab_ctrl.h"
@@ -201,7 +203,7 @@ void CQuilldarDlg::showSinglePageTab(std::uint16_t page) {
 
 void CQuilldarDlg::focusOpenButton() { buttons_[MainControl::Open]->setFocus(); }
 
-void CQuilldarDlg::showSessionEnd(const QString& line) {
+void CQuilldarDlg::showSessionEnd(const QString& line, const QString& kept) {
     // The line stands where the playback strip is, which has nothing to do until a recording
     // is opened.
     const bool shown = !line.isEmpty();
@@ -209,7 +211,12 @@ void CQuilldarDlg::showSessionEnd(const QString& line) {
                                                          buttons_[MainControl::Forward]})
         strip->setVisible(!shown);
     sessionEndLine_->setVisible(shown);
-    if (shown) setElidedText(sessionEndLine_, line);
+    if (!shown) return;
+    // What is kept for Save As matters most: when the two do not fit, the reason is cut.
+    const QFontMetrics metrics(sessionEndLine_->font());
+    const int room = sessionEndLine_->width() - metrics.horizontalAdvance(kept);
+    sessionEndLine_->setText(metrics.elidedText(line, Qt::ElideRight, std::max(room, 0)) + kept);
+    sessionEndLine_->setToolTip(line + kept);
 }
 
 void CQuilldarDlg::resetView() {
