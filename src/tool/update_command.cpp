@@ -39,13 +39,25 @@ public:
         printLine(caption + QStringLiteral(": ") + lineBreaks(text));
         if (caption == errorCaption) errorShown = true;
     }
+    // The program says nothing when the server cannot be reached (it may be offline); the
+    // command says why on standard error and fails.
     update::DownloadResult download(const QString& url, const QString& localPath, bool showMessage) override {
-        return update::downloadFile(url, localPath, showMessage ? update::TransferLimits{} : update::kVersionFileLimits);
+        QString reason;
+        const update::DownloadResult result =
+            update::downloadFile(url, localPath, showMessage ? update::TransferLimits{} : update::kVersionFileLimits,
+                                 nullptr, [&reason](const QString& text) { reason = text; });
+        if (result.status == update::DownloadResult::Status::TransferFailed) {
+            std::fprintf(stderr, "Not fetched: %s%s%s\n", url.toUtf8().constData(), reason.isEmpty() ? "" : ": ",
+                         reason.toUtf8().constData());
+            transferFailed = true;
+        }
+        return result;
     }
     void openFile(const QString&) override {}
 
     QString errorCaption;
     bool errorShown = false;
+    bool transferFailed = false;
 };
 
 // The program's own data folder is found beside the program, which needs the application object.
@@ -81,7 +93,7 @@ int runUpdate() {
                               {update::updateServerUrl(), platform::downloadFolder(settings.installDir), QString(),
                                update::updatePublicKey()});
     check.run();
-    return view.errorShown ? 1 : 0;
+    return view.errorShown || view.transferFailed ? 1 : 0;
 }
 
 int runFaq(std::optional<int> language) {
