@@ -15,6 +15,7 @@
 #include "gui/app/quilldar_dlg.h"
 #include "gui/app/startup_role.h"
 #include "graph/ride_prefetch.h"
+#include "gui/app/program_icon.h"
 #include "link/hidapi_transport.h"
 #include "pages/page_texts.h"
 #include "platform/instance_lock.h"
@@ -153,7 +154,7 @@ int CQuilldarApp::run(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Quilldar"));
     // The desktop entry and the icon the package installs: the window's icon in the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("quilldar"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("quilldar")));
+    QApplication::setWindowIcon(programIcon());
     QApplication::setOrganizationName(QStringLiteral("Morvalin"));
 
     const CommandLine line = parseCommandLine(QApplication::arguments());
