@@ -1,6 +1,7 @@
 #include "update/curl_library.h"
 
 #include "platform/shared_library.h"
+#include "update/transfer_library.h"
 
 namespace quilldar::update {
 namespace {
@@ -41,5 +42,7 @@ const CurlApi* curlApi() {
     static const CurlApi* const api = load();
     return api;
 }
+
+bool loadTransferLibrary() { return curlApi() != nullptr; }
 
 }  // namespace quilldar::update

@@ -6,6 +6,8 @@
 #include <QClipboard>
 #include <QDir>
 #include <QIcon>
+
+#include <thread>
 #include <QMessageBox>
 #include <cstdio>
 #include <optional>
@@ -17,6 +19,7 @@
 #include "graph/ride_prefetch.h"
 #include "gui/app/program_icon.h"
 #include "link/hidapi_transport.h"
+#include "update/transfer_library.h"
 #include "pages/page_texts.h"
 #include "platform/instance_lock.h"
 #include "platform/number_format.h"
@@ -210,6 +213,11 @@ int CQuilldarApp::run(int argc, char** argv) {
     if (spec) window.controller().tabClicked(static_cast<int>(spec->unit));
     if (QGuiApplication::clipboard()->text() == QLatin1String(kClipboardTrigger))
         context.state().clipboardOutput = 1;
+    // The first tick's update check runs on the window's thread: libcurl and its two dozen
+    // libraries are loaded beside the start instead, so that the check does not hold the
+    // window up for them.
+    std::thread curlLoad;
+    if (context.state().updateCheckPending) curlLoad = std::thread([] { update::loadTransferLibrary(); });
     window.start();
     window.show();
     // The graph of the recording once the window runs, if it could be opened.
@@ -219,6 +227,7 @@ int CQuilldarApp::run(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&window] { window.showGraph(); });
     }
     window.exec();
+    if (curlLoad.joinable()) curlLoad.join();
     lock.release();
     return 0;
 }
