@@ -113,6 +113,8 @@ TEST_F(DiagnosticPagesTest, StoredFaultsShowTheirValuesAndClearingEmptiesThem) {
     ticksUntil([] { return false; }, 30);
     EXPECT_TRUE(freezeFrames().model().table(0)[0][2].isEmpty());
     EXPECT_EQ(freezeFrames().model().label(0), " ");
+    // The window's cells follow: a cell that had a value is emptied, not left as it was.
+    EXPECT_TRUE(freezeFrames().table(0).item(0, 2)->text().isEmpty()) << freezeFrames().table(0).item(0, 2)->text().toStdString();
 }
 
 // Print: the report's text, its lines with blanks collapsed.
