@@ -12,16 +12,6 @@
 
 namespace quilldar::link {
 
-namespace {
-
-template <typename Fn>
-bool resolve(const platform::SharedLibrary& library, const char* name, Fn& into) {
-    into = reinterpret_cast<Fn>(library.symbol(name));
-    return into != nullptr;
-}
-
-}  // namespace
-
 std::string HidApiTransport::configuredLibrary() {
     const char* named = std::getenv("QUILLDAR_HIDAPI_LIBRARY");
     return named != nullptr && *named != '\0' ? std::string(named) : std::string(kDefaultLibrary);
@@ -43,16 +33,16 @@ bool HidApiTransport::LoadHidApi() {
         reportOnce(QStringLiteral("Error: Can't find %1() in %2").arg(QString::fromLatin1(name), library));
         return false;
     };
-    if (!resolve(library_, "hid_init", api_.hid_init)) return missing("hid_init");
-    if (!resolve(library_, "hid_exit", api_.hid_exit)) return missing("hid_exit");
-    if (!resolve(library_, "hid_enumerate", api_.hid_enumerate)) return missing("hid_enumerate");
-    if (!resolve(library_, "hid_free_enumeration", api_.hid_free_enumeration))
+    if (!library_.resolve("hid_init", api_.hid_init)) return missing("hid_init");
+    if (!library_.resolve("hid_exit", api_.hid_exit)) return missing("hid_exit");
+    if (!library_.resolve("hid_enumerate", api_.hid_enumerate)) return missing("hid_enumerate");
+    if (!library_.resolve("hid_free_enumeration", api_.hid_free_enumeration))
         return missing("hid_free_enumeration");
-    if (!resolve(library_, "hid_open_path", api_.hid_open_path)) return missing("hid_open_path");
-    if (!resolve(library_, "hid_write", api_.hid_write)) return missing("hid_write");
-    if (!resolve(library_, "hid_read_timeout", api_.hid_read_timeout))
+    if (!library_.resolve("hid_open_path", api_.hid_open_path)) return missing("hid_open_path");
+    if (!library_.resolve("hid_write", api_.hid_write)) return missing("hid_write");
+    if (!library_.resolve("hid_read_timeout", api_.hid_read_timeout))
         return missing("hid_read_timeout");
-    if (!resolve(library_, "hid_close", api_.hid_close)) return missing("hid_close");
+    if (!library_.resolve("hid_close", api_.hid_close)) return missing("hid_close");
     return true;
 }
 
