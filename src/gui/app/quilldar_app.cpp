@@ -6,24 +6,23 @@
 #include <QClipboard>
 #include <QDir>
 #include <QIcon>
-
-#include <thread>
 #include <QMessageBox>
 #include <cstdio>
 #include <optional>
+#include <thread>
 
 #include "context/app_context.h"
 #include "gui/app/message_box_sink.h"
 #include "gui/app/quilldar_dlg.h"
+#include "gui/app/program_icon.h"
 #include "gui/app/startup_role.h"
 #include "graph/ride_prefetch.h"
-#include "gui/app/program_icon.h"
 #include "link/hidapi_transport.h"
-#include "update/transfer_library.h"
 #include "pages/page_texts.h"
 #include "platform/instance_lock.h"
 #include "platform/number_format.h"
 #include "sim/simulation_spec.h"
+#include "update/transfer_library.h"
 
 namespace quilldar::gui {
 
