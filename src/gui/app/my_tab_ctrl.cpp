@@ -3,6 +3,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace quilldar::gui {
 
@@ -28,15 +29,34 @@ CMyTabCtrl::CMyTabCtrl(QWidget* parent) : QWidget(parent) {
     });
 }
 
-void CMyTabCtrl::setPage(std::uint16_t page, QWidget* window) {
-    if (page >= kPageCount) return;
+void CMyTabCtrl::setPageBuilder(std::uint16_t page, PageBuilder build) {
+    if (page < kPageCount) builders_[page] = std::move(build);
+}
+
+QWidget* CMyTabCtrl::page(std::uint16_t page) {
+    if (page >= kPageCount) return nullptr;
     QWidget*& slot = pages_[page];
-    const bool shown = stack_->currentWidget() == slot;
-    stack_->insertWidget(page, window);
-    stack_->removeWidget(slot);
-    slot->deleteLater();
-    slot = window;
-    if (shown) stack_->setCurrentWidget(window);
+    if (PageBuilder build = std::exchange(builders_[page], nullptr)) {
+        // Made on the stack itself: putting it in place moves no widget to another parent.
+        QWidget* window = build(stack_);
+        const bool shown = stack_->currentWidget() == slot;
+        stack_->insertWidget(page, window);
+        stack_->removeWidget(slot);
+        delete slot;
+        slot = window;
+        if (shown) stack_->setCurrentWidget(window);
+    }
+    return slot;
+}
+
+bool CMyTabCtrl::buildNextPage() {
+    for (std::uint16_t p = 0; p < kPageCount; ++p) {
+        if (builders_[p]) {
+            page(p);
+            return true;
+        }
+    }
+    return false;
 }
 
 void CMyTabCtrl::setTabs(const QStringList& names) {
@@ -55,8 +75,9 @@ QString CMyTabCtrl::tabText(int tab) const { return tabs_->tabText(tab); }
 void CMyTabCtrl::showPage(std::uint16_t page, int tab) {
     if (page >= kPageCount) return;
     shownPage_ = page;
-    stack_->setCurrentWidget(pages_[page]);
-    pages_[page]->setFocus();
+    QWidget* window = this->page(page);
+    stack_->setCurrentWidget(window);
+    window->setFocus();
     updating_ = true;
     if (tab >= 0 && tab < tabs_->count()) tabs_->setCurrentIndex(tab);
     updating_ = false;

@@ -11,8 +11,8 @@ class QTabBar;
 
 namespace quilldar::gui {
 
-// The tab area of the main window: a strip of tabs over the eight page windows, created once and
-// kept for the whole run. Only the current page is visible. A click on a tab is handed to the
+// The tab area of the main window: a strip of tabs over the eight page windows, each made once
+// when first needed and kept for the whole run. Only the current page is visible. A click on a tab is handed to the
 // core, which decides which page it shows.
 class CMyTabCtrl : public QWidget {
     Q_OBJECT
@@ -21,9 +21,15 @@ public:
 
     explicit CMyTabCtrl(QWidget* parent = nullptr);
 
-    // Puts a page window in place of page `page`'s empty window.
-    void setPage(std::uint16_t page, QWidget* window);
-    QWidget* page(std::uint16_t page) const { return pages_[page]; }
+    // Page `page`'s window is made by `build` (on the parent it is given) when the page is first
+    // needed: shown, asked for by page(), or made by buildNextPage(). Until then an empty window
+    // stands in its place, so that a start builds only the page it shows.
+    using PageBuilder = std::function<QWidget*(QWidget* parent)>;
+    void setPageBuilder(std::uint16_t page, PageBuilder build);
+    // The page's window, made now if it was not yet.
+    QWidget* page(std::uint16_t page);
+    // Makes one page window not made yet; false once every page has its window.
+    bool buildNextPage();
 
     // Deletes all tabs and inserts the names, in order.
     void setTabs(const QStringList& names);
@@ -40,6 +46,7 @@ private:
     QTabBar* tabs_;
     QStackedWidget* stack_;
     std::array<QWidget*, kPageCount> pages_{};
+    std::array<PageBuilder, kPageCount> builders_{};
     std::uint16_t shownPage_ = 0;
     std::function<void(int)> onClick_;
     bool updating_ = false;

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
+#include <QList>
+#include <QStringList>
 
 namespace quilldar::gui {
 
@@ -9,5 +12,12 @@ namespace quilldar::gui {
 // build. Named files are found at once; a look-up in the desktop's icon theme (QIcon::fromTheme)
 // reads the theme's index and costs about 5 ms of every start, so it is the last resort.
 QIcon programIcon();
+
+// The same in two steps, so that the images are read beside the start: the folders to look in
+// (on the application's thread), then the images of the first folder that has any (on any
+// thread), then the icon made of them (on the application's thread).
+QStringList programIconFolders();
+QList<QImage> programIconImages(const QStringList& folders);
+QIcon programIcon(const QList<QImage>& images);
 
 }  // namespace quilldar::gui

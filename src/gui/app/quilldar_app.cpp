@@ -9,12 +9,11 @@
 #include <QMessageBox>
 #include <cstdio>
 #include <optional>
-#include <thread>
 
 #include "context/app_context.h"
 #include "gui/app/message_box_sink.h"
 #include "gui/app/quilldar_dlg.h"
-#include "gui/app/program_icon.h"
+#include "gui/app/start_beside.h"
 #include "gui/app/startup_role.h"
 #include "graph/ride_prefetch.h"
 #include "link/hidapi_transport.h"
@@ -22,7 +21,6 @@
 #include "platform/instance_lock.h"
 #include "platform/number_format.h"
 #include "sim/simulation_spec.h"
-#include "update/transfer_library.h"
 
 namespace quilldar::gui {
 
@@ -152,11 +150,11 @@ int CQuilldarApp::run(int argc, char** argv) {
         return 0;
     }
     QApplication application(argc, argv);
+    StartBeside beside;
     platform::useProgramNumberFormat();
     QApplication::setApplicationName(QStringLiteral("Quilldar"));
     // The desktop entry and the icon the package installs: the window's icon in the task bar.
     QGuiApplication::setDesktopFileName(QStringLiteral("quilldar"));
-    QApplication::setWindowIcon(programIcon());
     QApplication::setOrganizationName(QStringLiteral("Morvalin"));
 
     const CommandLine line = parseCommandLine(QApplication::arguments());
@@ -213,10 +211,11 @@ int CQuilldarApp::run(int argc, char** argv) {
     if (QGuiApplication::clipboard()->text() == QLatin1String(kClipboardTrigger))
         context.state().clipboardOutput = 1;
     // The first tick's update check runs on the window's thread: libcurl and its two dozen
-    // libraries are loaded beside the start instead, so that the check does not hold the
-    // window up for them.
-    std::thread curlLoad;
-    if (context.state().updateCheckPending) curlLoad = std::thread([] { update::loadTransferLibrary(); });
+    // libraries are loaded beside it instead, once the window shows, so that the check does
+    // not hold the window up for them.
+    if (context.state().updateCheckPending) window.runAfterFirstPaint([&beside] { beside.loadTransferLibrary(); });
+    // Before the window shows: the task bar takes the icon the window has then.
+    QApplication::setWindowIcon(beside.programIcon());
     window.start();
     window.show();
     // The graph of the recording once the window runs, if it could be opened.
@@ -226,7 +225,6 @@ int CQuilldarApp::run(int argc, char** argv) {
         QTimer::singleShot(0, &window, [&window] { window.showGraph(); });
     }
     window.exec();
-    if (curlLoad.joinable()) curlLoad.join();
     lock.release();
     return 0;
 }

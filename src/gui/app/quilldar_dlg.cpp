@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "app/display_scale.h"
 #include "app/installer_leftovers.h"
@@ -93,8 +94,10 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         state_.uiScale = app::uiScaleForDpi(static_cast<int>(screen->logicalDotsPerInchX()));
-    buildControls();
+    // The style is in place before the controls are made: setting it afterwards would restyle
+    // every one of them again.
     applyStyle();
+    buildControls();
     setFixedSize(dialogUnits(0, 0, kWidthUnits, kHeightUnits).size());
 
     app::removeLeftovers(context_.settings().installDir, app::leftoversAtStartUp());
@@ -114,9 +117,43 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
 
     pollTimer_.setTimerType(Qt::CoarseTimer);
     connect(&pollTimer_, &QTimer::timeout, this, &CQuilldarDlg::pollTick);
+    // A window that is not shown (or shows but is never exposed) makes its pages all the same.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) buildHiddenPages();
+    });
+    QTimer::singleShot(500, this, [this] { buildHiddenPages(); });
 }
 
 CQuilldarDlg::~CQuilldarDlg() = default;
+
+void CQuilldarDlg::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    if (painted_) return;
+    painted_ = true;
+    // After this paint has reached the screen.
+    QTimer::singleShot(0, this, [this] {
+        buildHiddenPages();
+        for (const auto& work : std::exchange(afterFirstPaint_, {})) work();
+    });
+}
+
+void CQuilldarDlg::runAfterFirstPaint(std::function<void()> work) {
+    if (painted_) {
+        work();
+    } else {
+        afterFirstPaint_.push_back(std::move(work));
+    }
+}
+
+void CQuilldarDlg::buildHiddenPages() {
+    if (tabs_->buildNextPage()) QTimer::singleShot(0, this, [this] { buildHiddenPages(); });
+}
+
+CDlgDialog6& CQuilldarDlg::errorCodes() { return *static_cast<CDlgDialog6*>(tabs_->page(kErrorCodesPage)); }
+
+CDlgDialog7& CQuilldarDlg::freezeFrames() { return *static_cast<CDlgDialog7*>(tabs_->page(kFreezeFramesPage)); }
+
+CDlgDialog8& CQuilldarDlg::activeTests() { return *static_cast<CDlgDialog8*>(tabs_->page(kActiveTestsPage)); }
 
 QRect CQuilldarDlg::dialogUnits(int x, int y, int w, int h) const {
     const double sx = kPixelsPerUnitX * state_.uiScale;
@@ -199,19 +236,20 @@ void CQuilldarDlg::buildControls() {
 
     tabs_ = new CMyTabCtrl(this);
     tabs_->setObjectName(QStringLiteral("tabArea"));
-    tabs_->setPage(0, new CDlgDialog1(context_, tabs_));
-    tabs_->setPage(1, new CDlgDialog2(context_, tabs_));
-    tabs_->setPage(2, new CDlgDialog3(context_, tabs_));
-    tabs_->setPage(3, new CDlgDialog4(context_, tabs_));
-    tabs_->setPage(4, new CDlgDialog5(context_, tabs_));
-    errorCodes_ = new CDlgDialog6(context_, tabs_);
-    tabs_->setPage(5, errorCodes_);
-    freezeFrames_ = new CDlgDialog7(context_, tabs_);
-    tabs_->setPage(6, freezeFrames_);
-    activeTests_ = new CDlgDialog8(
-        context_, [this](const std::function<void()>& command) { runCommand(command); }, tabs_);
-    activeTests_->setQuestionRunner([this](const std::function<void()>& question) { runBesideSession(question); });
-    tabs_->setPage(7, activeTests_);
+    // Only the page the window shows is made now; the others once it has painted itself.
+    tabs_->setPageBuilder(0, [this](QWidget* parent) { return new CDlgDialog1(context_, parent); });
+    tabs_->setPageBuilder(1, [this](QWidget* parent) { return new CDlgDialog2(context_, parent); });
+    tabs_->setPageBuilder(2, [this](QWidget* parent) { return new CDlgDialog3(context_, parent); });
+    tabs_->setPageBuilder(3, [this](QWidget* parent) { return new CDlgDialog4(context_, parent); });
+    tabs_->setPageBuilder(4, [this](QWidget* parent) { return new CDlgDialog5(context_, parent); });
+    tabs_->setPageBuilder(kErrorCodesPage, [this](QWidget* parent) { return new CDlgDialog6(context_, parent); });
+    tabs_->setPageBuilder(kFreezeFramesPage, [this](QWidget* parent) { return new CDlgDialog7(context_, parent); });
+    tabs_->setPageBuilder(kActiveTestsPage, [this](QWidget* parent) {
+        auto* page = new CDlgDialog8(
+            context_, [this](const std::function<void()>& command) { runCommand(command); }, parent);
+        page->setQuestionRunner([this](const std::function<void()>& question) { runBesideSession(question); });
+        return page;
+    });
     tabs_->setGeometry(dialogUnits(0, 59, kWidthUnits, 291));
     tabs_->setTabClicked([this](int tab) { runCommand([&] { controller_.tabClicked(tab); }); });
     // The Print, Models, FAQ and About buttons sit on the tab strip's row.

@@ -79,7 +79,10 @@ public:
     // session controller's tick.
     void pollTick();
     CMyTabCtrl& tabs() { return *tabs_; }
-    CDlgDialog8& activeTests() { return *activeTests_; }
+    CDlgDialog8& activeTests();
+    // Runs `work` once the window has painted itself for the first time (at once if it has):
+    // work the start can leave until the window shows.
+    void runAfterFirstPaint(std::function<void()> work);
     QPushButton* button(app::MainControl control) const;
     // The text of a value field: "hardwareId", "hardwareSn", "dtcCount", "ecmId".
     QString fieldText(const QString& name) const;
@@ -103,6 +106,7 @@ public:
 protected:
     void reject() override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -141,6 +145,11 @@ private:
 
     // The update check of the first tick.
     void checkForUpdate();
+    CDlgDialog6& errorCodes();
+    CDlgDialog7& freezeFrames();
+    // Makes the pages not made yet, one per pass of the event loop so that clicks and painting
+    // go on between them.
+    void buildHiddenPages();
     void buildControls();
     void applyStyle();
     // Re-applies every text and shows all eight tabs; the first time without showing a page.
@@ -203,9 +212,11 @@ private:
     QLabel* header_ = nullptr;
     QSlider* slider_ = nullptr;
     CMyTabCtrl* tabs_ = nullptr;
-    CDlgDialog6* errorCodes_ = nullptr;
-    CDlgDialog7* freezeFrames_ = nullptr;
-    CDlgDialog8* activeTests_ = nullptr;
+    static constexpr std::uint16_t kErrorCodesPage = 5;
+    static constexpr std::uint16_t kFreezeFramesPage = 6;
+    static constexpr std::uint16_t kActiveTestsPage = 7;
+    bool painted_ = false;
+    std::vector<std::function<void()>> afterFirstPaint_;
 };
 
 }  // namespace quilldar::gui

@@ -100,8 +100,8 @@ void CQuilldarDlg::showGraph() {
 void CQuilldarDlg::printReport() {
     runCommand([this] {
         report::ReportInputs in = report::reportInputsFromPages(
-            context_.languageTable(), context_.settings().languageIndex, errorCodes_->model(),
-            freezeFrames_->model(), context_.currentValues(), state_.dtcCount);
+            context_.languageTable(), context_.settings().languageIndex, errorCodes().model(),
+            freezeFrames().model(), context_.currentValues(), state_.dtcCount);
         in.installDir = context_.settings().installDir;
         in.startupFolder = QFileInfo(recording_.path()).absolutePath();
         in.now = QDateTime::currentDateTime();

@@ -234,14 +234,14 @@ void CQuilldarDlg::setBusy(bool busy) {
 
 void CQuilldarDlg::sessionStarting() {
     // The first trouble-code answer of the new session is shown even if it equals the last one.
-    errorCodes_->model().resetLastChecksum();
+    errorCodes().model().resetLastChecksum();
 }
 
 void CQuilldarDlg::troubleCodesCleared() {
     // The fault-time page starts afresh: the faults it shows are gone.
-    freezeFrames_->model().startAfresh();
+    freezeFrames().model().startAfresh();
 }
 
-void CQuilldarDlg::playbackPageChanged() { freezeFrames_->model().requestLayout(); }
+void CQuilldarDlg::playbackPageChanged() { freezeFrames().model().requestLayout(); }
 
 }  // namespace quilldar::gui
