@@ -29,10 +29,14 @@ constexpr int kMargin = 8;
 PageGrid::PageGrid(pages::PageModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
-    computeGeometry();
 }
 
-void PageGrid::computeGeometry() {
+const PageGrid::Geometry& PageGrid::geometry() const {
+    if (!measured_) computeGeometry();
+    return g_;
+}
+
+void PageGrid::computeGeometry() const {
     const QFontMetrics metrics(font());
     // Lines share the page's height, but never spread wider than twice the text height.
     const int available = (height() - 2 * kMargin) / pages::PageModel::kLines;
@@ -53,32 +57,35 @@ void PageGrid::computeGeometry() {
         g_.widestCharacter = std::max(g_.widestCharacter, metrics.horizontalAdvance(c));
     g_.unitWidth = unit;
     g_.labelWidth = std::max(g_.columnWidth - g_.cellWidth - g_.unitWidth - 3 * kGap, 10);
+    measured_ = true;
     cutLabels();
 }
 
-int PageGrid::columnLeft(int column) const { return kMargin + column * g_.columnWidth; }
+int PageGrid::columnLeft(int column) const { return kMargin + column * geometry().columnWidth; }
 
 QRect PageGrid::labelRect(int row) const {
     const pages::GridPlace place = model_.place(row);
-    return {columnLeft(place.column), g_.top + place.line * g_.lineHeight, g_.labelWidth, g_.lineHeight - 2};
+    const Geometry& g = geometry();
+    return {columnLeft(place.column), g.top + place.line * g.lineHeight, g.labelWidth, g.lineHeight - 2};
 }
 
 QRect PageGrid::cellRect(int row) const {
     const QRect label = labelRect(row);
-    return {label.right() + 1 + kGap, label.top(), g_.cellWidth, label.height()};
+    return {label.right() + 1 + kGap, label.top(), geometry().cellWidth, label.height()};
 }
 
 QRect PageGrid::unitRect(int row) const {
     const QRect cell = cellRect(row);
-    return {cell.right() + 1 + kGap, cell.top(), g_.unitWidth, cell.height()};
+    return {cell.right() + 1 + kGap, cell.top(), geometry().unitWidth, cell.height()};
 }
 
 QString PageGrid::shownLabel(int row) const {
+    geometry();
     if (row >= 0 && row < static_cast<int>(shownLabels_.size())) return shownLabels_[static_cast<std::size_t>(row)];
     return elidedKeepingEnd(QFontMetrics(font()), model_.label(row), labelRect(row).width());
 }
 
-void PageGrid::cutLabels() {
+void PageGrid::cutLabels() const {
     // Two rows whose names differ only in the part a cut takes out ("ABS IN" and "ABS OUT") are
     // cut elsewhere, first in the middle, then at the start, so that they stay apart.
     const QFontMetrics metrics(font());
@@ -126,24 +133,28 @@ bool PageGrid::event(QEvent* event) {
 }
 
 void PageGrid::refresh() {
-    if (model_.takeLayoutChanged()) {
-        model_.takeChangedCells();
-        computeGeometry();
-        lastRepainted_ = model_.rowCount();
+    const bool relaidOut = model_.takeLayoutChanged();
+    std::uint64_t changed = model_.takeChangedCells();
+    if (relaidOut || (changed != 0 && !isVisible())) {
+        // Measured again when next drawn. A hidden page is drawn whole when it shows: the cells
+        // it changed meanwhile need no repaint of their own.
+        measured_ = false;
+        lastRepainted_ = relaidOut ? model_.rowCount() : 0;
         update();
         return;
     }
-    std::uint64_t changed = model_.takeChangedCells();
     lastRepainted_ = std::popcount(changed);
+    if (changed == 0) return;
+    const Geometry& g = geometry();
     while (changed != 0) {
         const int row = std::countr_zero(changed);
         changed &= changed - 1;
         // A word wider than the cell (another language's state word) needs the layout redone.
         // Short texts cannot be: measuring every changed value would cost more than painting it.
         const QString text = model_.cellText(row);
-        if (text.size() * g_.widestCharacter > g_.cellWidth - 2 * kCellPadding &&
-            QFontMetrics(font()).horizontalAdvance(text) > g_.cellWidth - 2 * kCellPadding) {
-            computeGeometry();
+        if (text.size() * g.widestCharacter > g.cellWidth - 2 * kCellPadding &&
+            QFontMetrics(font()).horizontalAdvance(text) > g.cellWidth - 2 * kCellPadding) {
+            measured_ = false;
             update();
             return;
         }
@@ -178,12 +189,15 @@ void PageGrid::paintEvent(QPaintEvent* event) {
 
 void PageGrid::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    computeGeometry();
+    measured_ = false;
 }
 
 void PageGrid::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange) computeGeometry();
+    if (event->type() == QEvent::FontChange) {
+        measured_ = false;
+        update();
+    }
 }
 
 }  // namespace quilldar::gui

@@ -45,15 +45,19 @@ private:
         int unitWidth = 0;
         int widestCharacter = 1;
     };
-    void computeGeometry();
-    void cutLabels();
+    // The geometry for the widget's size, font and texts: measured when first needed after any of
+    // them changed, so that a page nobody looks at measures no text.
+    const Geometry& geometry() const;
+    void computeGeometry() const;
+    void cutLabels() const;
     QRect labelRect(int row) const;
     QRect unitRect(int row) const;
     int columnLeft(int column) const;
 
     pages::PageModel& model_;
-    Geometry g_;
-    std::vector<QString> shownLabels_;  // each row's label as drawn
+    mutable Geometry g_;
+    mutable std::vector<QString> shownLabels_;  // each row's label as drawn
+    mutable bool measured_ = false;
     int lastRepainted_ = 0;
 };
 
