@@ -48,18 +48,6 @@ RideDecoding decodeRange(files::RecordingFile& recording, std::uint32_t first, s
     return ride;
 }
 
-void append(SampleSeries& to, const SampleSeries& from) {
-    if (from.empty()) return;
-    if (to.empty()) {
-        to = from;
-        return;
-    }
-    to.minimum = std::min(to.minimum, from.minimum);
-    to.maximum = std::max(to.maximum, from.maximum);
-    to.values.insert(to.values.end(), from.values.begin(), from.values.end());
-    to.steps.insert(to.steps.end(), from.steps.begin(), from.steps.end());
-}
-
 }  // namespace
 
 RideDecoding decodeRide(files::RecordingFile& recording, const pages::ChannelSelection& channels,
@@ -78,7 +66,7 @@ RideDecoding decodeRide(files::RecordingFile& recording, const pages::ChannelSel
             std::thread second([&] { later = decodeRange(secondHandle, middle, count, channels, plotted, texts, units); });
             ride = decodeRange(recording, first, middle, channels, plotted, texts, units);
             second.join();
-            for (std::size_t chart = 0; chart < ride.series.size(); ++chart) append(ride.series[chart], later.series[chart]);
+            for (std::size_t chart = 0; chart < ride.series.size(); ++chart) ride.series[chart].append(later.series[chart]);
             ride.records += later.records;
             if (!ride.engineStartStep) ride.engineStartStep = later.engineStartStep;
             recording.rewind();

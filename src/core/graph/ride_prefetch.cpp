@@ -15,8 +15,8 @@ RidePrefetch::RidePrefetch(const QString& path, const pages::ChannelSelection& s
         const files::RecordingIdentity& identity = recording.identity();
         channels_ = pages::channelsFor(storedChannels, pages::familyOfAddress(identity.unitAddress), identity.ecmCode);
         recordCount_ = recording.recordCount();
-        // One thread: the other core builds the windows meanwhile.
-        ride_ = decodeRide(recording, channels_, {true, true, true, true}, texts, units_, true);
+        // Two threads on a long ride: the windows wait for it once they are built.
+        ride_ = decodeRide(recording, channels_, {true, true, true, true}, texts, units_);
     });
 }
 

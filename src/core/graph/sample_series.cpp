@@ -5,15 +5,36 @@
 
 namespace quilldar::graph {
 
+namespace {
+
+// Takes sample i into its block's lowest and highest; the blocks before it are complete.
+void indexSample(SampleSeries& series, std::size_t i) {
+    const auto at = static_cast<std::uint32_t>(i);
+    if (i % SampleSeries::kBlock == 0) {
+        series.blockLow.push_back(at);
+        series.blockHigh.push_back(at);
+        return;
+    }
+    const double value = series.values[i];
+    if (value < series.values[series.blockLow.back()]) series.blockLow.back() = at;
+    if (value > series.values[series.blockHigh.back()]) series.blockHigh.back() = at;
+}
+
+}  // namespace
+
 void SampleSeries::clear() {
     values.clear();
     steps.clear();
+    blockLow.clear();
+    blockHigh.clear();
     minimum = maximum = 0.0;
 }
 
 void SampleSeries::reserve(std::size_t count) {
     values.reserve(count);
     steps.reserve(count);
+    blockLow.reserve(count / kBlock + 1);
+    blockHigh.reserve(count / kBlock + 1);
 }
 
 void SampleSeries::add(std::uint32_t step, double value) {
@@ -25,6 +46,21 @@ void SampleSeries::add(std::uint32_t step, double value) {
     }
     values.push_back(value);
     steps.push_back(step);
+    indexSample(*this, values.size() - 1);
+}
+
+void SampleSeries::append(const SampleSeries& later) {
+    if (later.empty()) return;
+    if (empty()) {
+        *this = later;
+        return;
+    }
+    minimum = std::min(minimum, later.minimum);
+    maximum = std::max(maximum, later.maximum);
+    const std::size_t from = values.size();
+    values.insert(values.end(), later.values.begin(), later.values.end());
+    steps.insert(steps.end(), later.steps.begin(), later.steps.end());
+    for (std::size_t i = from; i < values.size(); ++i) indexSample(*this, i);
 }
 
 std::optional<double> SampleSeries::valueAt(double seconds) const {
@@ -62,12 +98,21 @@ QList<QPointF> visiblePoints(const SampleSeries& series, double offset, double f
         const std::ptrdiff_t begin = first + count * column / columns;
         const std::ptrdiff_t stop = first + count * (column + 1) / columns;  // exclusive
         if (begin >= stop) continue;
+        // The column's lowest and highest sample, the first of equal ones: single samples up to
+        // a block's start, whole blocks, then single samples to the end.
         std::ptrdiff_t low = begin, high = begin;
-        for (std::ptrdiff_t i = begin + 1; i < stop; ++i) {
-            const double v = values[static_cast<std::size_t>(i)];
-            if (v < values[static_cast<std::size_t>(low)]) low = i;
-            if (v > values[static_cast<std::size_t>(high)]) high = i;
+        const auto take = [&](std::ptrdiff_t lowest, std::ptrdiff_t highest) {
+            if (values[static_cast<std::size_t>(lowest)] < values[static_cast<std::size_t>(low)]) low = lowest;
+            if (values[static_cast<std::size_t>(highest)] > values[static_cast<std::size_t>(high)]) high = highest;
+        };
+        constexpr auto kBlock = static_cast<std::ptrdiff_t>(SampleSeries::kBlock);
+        std::ptrdiff_t i = begin + 1;
+        for (; i < stop && i % kBlock != 0; ++i) take(i, i);
+        for (; i + kBlock <= stop; i += kBlock) {
+            const auto block = static_cast<std::size_t>(i / kBlock);
+            take(series.blockLow[block], series.blockHigh[block]);
         }
+        for (; i < stop; ++i) take(i, i);
         const std::ptrdiff_t a = std::min(low, high), b = std::max(low, high);
         points.append(point(a));
         if (b != a) points.append(point(b));

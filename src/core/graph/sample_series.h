@@ -21,11 +21,18 @@ struct SampleSeries {
     std::vector<std::uint32_t> steps;
     double minimum = 0.0;
     double maximum = 0.0;
+    // Each block of kBlock samples' lowest and highest sample (the first of equal ones), kept as
+    // samples come: a pixel column over thousands of samples reads their blocks, not each one.
+    static constexpr std::size_t kBlock = 64;
+    std::vector<std::uint32_t> blockLow;
+    std::vector<std::uint32_t> blockHigh;
 
     bool empty() const { return values.empty(); }
     void clear();
     void reserve(std::size_t count);
     void add(std::uint32_t step, double value);
+    // The samples of a later part of the same ride after these.
+    void append(const SampleSeries& later);
     static double stepSeconds(std::uint32_t step) { return static_cast<double>(step) * kRecordSeconds; }
     // The last sample at or before the time (seconds from the series' own start).
     std::optional<double> valueAt(double seconds) const;

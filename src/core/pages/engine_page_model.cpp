@@ -97,16 +97,38 @@ bool EnginePageModel::refresh(link::Report& report, const EngineRefreshInput& in
     const HighlightStyle style{input.units.highlightPeriod, input.units.highlightColour,
                                input.nearEnd};
     refreshInjectionAndAdvance(report, style);
+    if (valuesOnly_) {
+        if (model != plannedModel_) planPositions(*model);
+        for (const PlannedPosition& planned : plannedPositions_)
+            refreshPosition(report, planned.position, planned.digit, input, style);
+        return true;
+    }
     for (int position = 0; position < static_cast<int>(vehicle::kCapabilityCount); ++position) {
         const int digit = vehicle::digit(*model, static_cast<std::size_t>(position));
-        if (digit == 0) continue;
-        if (position < vehicle::position::kFirstSwitch) {
-            refreshNumeric(report, position, digit, input, style);
-        } else {
-            refreshSwitch(report, position, digit, style);
-        }
+        if (digit != 0) refreshPosition(report, position, digit, input, style);
     }
     return true;
+}
+
+void EnginePageModel::refreshPosition(const link::Report& report, int position, int digit,
+                                      const EngineRefreshInput& input, const HighlightStyle& style) {
+    if (position < vehicle::position::kFirstSwitch) {
+        refreshNumeric(report, position, digit, input, style);
+    } else {
+        refreshSwitch(report, position, digit, style);
+    }
+}
+
+void EnginePageModel::planPositions(const vehicle::EcmModelEntry& model) {
+    plannedModel_ = &model;
+    plannedPositions_.clear();
+    for (int position = 0; position < static_cast<int>(vehicle::kCapabilityCount); ++position) {
+        const int digit = vehicle::digit(model, static_cast<std::size_t>(position));
+        if (digit == 0) continue;
+        const int slot = position < vehicle::position::kFirstSwitch ? vehicle::numericChannel(position).slot
+                                                                     : vehicle::switchSlot(position);
+        if (wants(static_cast<std::size_t>(slot))) plannedPositions_.push_back({position, digit});
+    }
 }
 
 bool EnginePageModel::tick(link::Report& report, const EngineRefreshInput& input,

@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "link/report.h"
 #include "pages/current_values_table.h"
 #include "pages/page_cells.h"
+#include "vehicle/ecm_model_table.h"
 #include "vehicle/engine_channels.h"
 #include "vehicle/live_value_slots.h"
 #include "vehicle/unit_settings.h"
@@ -67,6 +69,7 @@ public:
     void keepValuesOnly(const vehicle::SlotMask& wanted) {
         valuesOnly_ = true;
         wanted_ = wanted;
+        plannedModel_ = nullptr;
     }
 
     // True when the report is the engine's live-data response.
@@ -116,6 +119,17 @@ private:
     bool valuesOnly_ = false;
     vehicle::SlotMask wanted_;
     bool wants(std::size_t slot) const { return !valuesOnly_ || wanted_.test(slot); }
+    // Values only: the positions (and digits) of the model last seen whose slots are wanted, so
+    // that a record reads those few and not every position of the model.
+    struct PlannedPosition {
+        int position;
+        int digit;
+    };
+    const vehicle::EcmModelEntry* plannedModel_ = nullptr;
+    std::vector<PlannedPosition> plannedPositions_;
+    void planPositions(const vehicle::EcmModelEntry& model);
+    void refreshPosition(const link::Report& report, int position, int digit, const EngineRefreshInput& input,
+                         const vehicle::HighlightStyle& style);
 };
 
 // The Engine page's clipboard line: "RPM:" engine speed ": TPS:" throttle ":" (slots 0 and 1,

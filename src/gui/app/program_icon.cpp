@@ -12,7 +12,10 @@ QStringList programIconFolders() {
 }
 
 QList<QImage> programIconImages(const QStringList& folders) {
-    static constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+    // Every size goes into each window's icon property, converted for the window manager at
+    // each window's start; 256 would take three times the rest together. Desktops take larger
+    // icons from the installed files, which the desktop entry names.
+    static constexpr int kSizes[] = {16, 22, 24, 32, 48, 64, 128};
     for (const QString& folder : folders) {
         QList<QImage> images;
         for (const int size : kSizes) {

@@ -184,23 +184,24 @@ CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(2);
     for (int chart = 0; chart < graph::kChartCount; ++chart) {
-        buildChart(chart);
+        // The list and the fields are made on the widget they stay on: moving them there later
+        // would style each of them again.
+        auto* sideWidget = new QWidget(this);
+        buildChart(chart, sideWidget);
         auto* row = new QHBoxLayout;
         row->addWidget(charts_[static_cast<std::size_t>(chart)].view, 1);
-        auto* side = new QGridLayout;
+        auto* side = new QGridLayout(sideWidget);
         ChartParts& parts = charts_[static_cast<std::size_t>(chart)];
         side->addWidget(parts.channels, 0, 0, 1, 2);
         for (int field = 0; field < 3; ++field) {
-            parts.labels[static_cast<std::size_t>(field)] = new QLabel(this);
-            parts.fields[static_cast<std::size_t>(field)] = new QLabel(QStringLiteral("---"), this);
+            parts.labels[static_cast<std::size_t>(field)] = new QLabel(sideWidget);
+            parts.fields[static_cast<std::size_t>(field)] = new QLabel(QStringLiteral("---"), sideWidget);
             parts.fields[static_cast<std::size_t>(field)]->setObjectName(
                 QStringLiteral("field%1_%2").arg(chart).arg(field));
             side->addWidget(parts.labels[static_cast<std::size_t>(field)], field + 1, 0);
             side->addWidget(parts.fields[static_cast<std::size_t>(field)], field + 1, 1);
         }
         side->setRowStretch(4, 1);
-        auto* sideWidget = new QWidget(this);
-        sideWidget->setLayout(side);
         sideWidget->setFixedWidth(230);
         row->addWidget(sideWidget);
         layout->addLayout(row, 1);  // each chart a quarter of the height
@@ -268,7 +269,7 @@ CDlgGraph::~CDlgGraph() {
     for (ChartParts& parts : charts_) QObject::disconnect(parts.chart, nullptr, this, nullptr);
 }
 
-void CDlgGraph::buildChart(int index) {
+void CDlgGraph::buildChart(int index, QWidget* side) {
     ChartParts& parts = charts_[static_cast<std::size_t>(index)];
     const QColor colour = kLineColours[static_cast<std::size_t>(index)];
     parts.chart = new QChart;
@@ -338,7 +339,7 @@ void CDlgGraph::buildChart(int index) {
         syncFromModel();
     };
 
-    parts.channels = new QComboBox(this);
+    parts.channels = new QComboBox(side);
     parts.channels->setObjectName(QStringLiteral("channels%1").arg(index));
     // The list draws its text in the chart's colour, light enough to read on the list.
     parts.channels->setStyleSheet(QStringLiteral("QComboBox, QComboBox QAbstractItemView { color: %1; }")

@@ -79,7 +79,8 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }  // the Tab key does nothing
 
 private:
-    void buildChart(int chart);
+    // One chart and its channel list; the list goes on `side`, beside the chart.
+    void buildChart(int chart, QWidget* side);
     void syncFromModel();
     void redrawSeries(int chart);
     void applyTexts();
