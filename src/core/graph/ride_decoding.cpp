@@ -14,15 +14,17 @@ namespace {
 constexpr std::uint32_t kSplitAbove = 40'000;
 
 // Records [first, end) of the recording; steps count from the first record after the
-// identification records.
+// identification records. Each series has room for `room` samples: a first half makes room for
+// the second, which is then appended without moving it.
 RideDecoding decodeRange(files::RecordingFile& recording, std::uint32_t first, std::uint32_t end,
-                         const pages::ChannelSelection& channels, const std::array<bool, 4>& plotted,
-                         const settings::LanguageTable& texts, const vehicle::UnitSettings& units) {
+                         std::uint32_t room, const pages::ChannelSelection& channels,
+                         const std::array<bool, 4>& plotted, const settings::LanguageTable& texts,
+                         const vehicle::UnitSettings& units) {
     RideDecoding ride;
     std::array<std::size_t, 4> channelSlots{};
     for (std::size_t at = 0; at < channelSlots.size(); ++at) {
         channelSlots[at] = pages::findGraphChannel(channels[at])->slot;
-        if (plotted[at]) ride.series[at].reserve(end > first ? end - first : 0);
+        if (plotted[at]) ride.series[at].reserve(room);
     }
     vehicle::LiveValueSlots values;
     vehicle::SlotMask wanted = pages::slotsOf(channels);
@@ -63,8 +65,9 @@ RideDecoding decodeRide(files::RecordingFile& recording, const pages::ChannelSel
         files::RecordingFile secondHandle;
         if (secondHandle.load(recording.path()) == files::LoadResult::Loaded && secondHandle.recordCount() == count) {
             RideDecoding later;
-            std::thread second([&] { later = decodeRange(secondHandle, middle, count, channels, plotted, texts, units); });
-            ride = decodeRange(recording, first, middle, channels, plotted, texts, units);
+            std::thread second(
+                [&] { later = decodeRange(secondHandle, middle, count, count - middle, channels, plotted, texts, units); });
+            ride = decodeRange(recording, first, middle, count - first, channels, plotted, texts, units);
             second.join();
             for (std::size_t chart = 0; chart < ride.series.size(); ++chart) ride.series[chart].append(later.series[chart]);
             ride.records += later.records;
@@ -73,7 +76,7 @@ RideDecoding decodeRide(files::RecordingFile& recording, const pages::ChannelSel
             return ride;
         }
     }
-    ride = decodeRange(recording, first, count, channels, plotted, texts, units);
+    ride = decodeRange(recording, first, count, count - first, channels, plotted, texts, units);
     recording.rewind();
     return ride;
 }
