@@ -75,6 +75,17 @@ QString labelFormat(double step) {
     return QStringLiteral("%.%1f").arg(decimals);
 }
 
+// An axis lays its chart out again, and the chart is painted again, whenever its label format
+// or title is set, even to what it already is: both are set only when they change.
+void setTicks(QValueAxis* axis, double step, const QString& format) {
+    if (axis->tickInterval() != step) axis->setTickInterval(step);
+    if (axis->labelFormat() != format) axis->setLabelFormat(format);
+}
+
+void setTitle(QValueAxis* axis, const QString& title) {
+    if (axis->titleText() != title) axis->setTitleText(title);
+}
+
 }  // namespace
 
 ValueAxisLayout valueAxisLayout(double minimum, double maximum, bool empty) {
@@ -410,8 +421,7 @@ void CDlgGraph::redrawSeries(int chart) {
     parts.referenceSeries->replace(model_->visibleReferencePoints(chart, columns));
     if (widthChanged || parts.timeAxis->tickInterval() <= 0.0) {
         const TimeAxisLayout time = timeAxisLayout(window.max - window.min);
-        parts.timeAxis->setTickInterval(time.step);
-        parts.timeAxis->setLabelFormat(time.labelFormat);
+        setTicks(parts.timeAxis, time.step, time.labelFormat);
     }
     // The value axis follows the data on round ticks.
     const int channel = model_->selections()[static_cast<std::size_t>(chart)];
@@ -431,12 +441,11 @@ void CDlgGraph::redrawSeries(int chart) {
         isSwitch ? ValueAxisLayout{0.0, 1.0, 1.0, QStringLiteral("%.0f")}
                  : valueAxisLayout(low, high, !anyData);
     parts.valueAxis->setRange(values.low, values.high);
-    parts.valueAxis->setTickInterval(values.step);
-    parts.valueAxis->setLabelFormat(values.labelFormat);
+    setTicks(parts.valueAxis, values.step, values.labelFormat);
     const settings::LanguageTable& texts = context_.languageTable();
-    parts.valueAxis->setTitleText(pages::channelUnit(texts, channel));
+    setTitle(parts.valueAxis, pages::channelUnit(texts, channel));
     // The seconds under the lowest chart name the time axes of all four.
-    if (chart == graph::kChartCount - 1) parts.timeAxis->setTitleText(texts.text(settings::MainText::Seconds).trimmed());
+    if (chart == graph::kChartCount - 1) setTitle(parts.timeAxis, texts.text(settings::MainText::Seconds).trimmed());
     // A name too long for its list reads whole in the tooltip.
     parts.channels->setToolTip(parts.channels->currentText());
 }

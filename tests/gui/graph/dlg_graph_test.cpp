@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -226,7 +227,29 @@ TEST_F(DlgGraphTest, AxesShowRoundTicksAndTheChannelsUnit) {
         EXPECT_GE(contrast(channelListTextColour(chart), QColor(0x32, 0x32, 0x32)), 4.5) << "chart " << chart;
 }
 
-// A drag of many small moves keeps the time under the pointer where the pointer is.
+// A new time window draws the charts again; a value axis whose range, ticks and unit stay is
+// left alone, since any of its setters lays its chart out again (and the chart is painted again).
+TEST_F(DlgGraphTest, AnAxisThatStaysTheSameIsNotSetAgain) {
+    auto dialog = open();
+    auto* view = static_cast<QChartView*>(dialog->chartView(0));
+    auto* values = static_cast<QValueAxis*>(view->chart()->axes(Qt::Vertical).front());
+    auto* times = static_cast<QValueAxis*>(view->chart()->axes(Qt::Horizontal).front());
+    QSignalSpy format(values, &QValueAxis::labelFormatChanged);
+    QSignalSpy ticks(values, &QValueAxis::tickIntervalChanged);
+    QSignalSpy title(values, &QValueAxis::titleTextChanged);
+    QSignalSpy timeFormat(times, &QValueAxis::labelFormatChanged);
+    // A click halves the window: the time axis moves, the values stay as they were.
+    QTest::mouseClick(viewport(*dialog, 0), Qt::LeftButton, {}, plotPoint(*dialog, 0, 0.5));
+    dialog->tick();
+    ASSERT_NEAR(dialog->drawnTimeAxis(0).max - dialog->drawnTimeAxis(0).min, 30.0, 1e-9);
+    EXPECT_EQ(format.count(), 0);
+    EXPECT_EQ(ticks.count(), 0);
+    EXPECT_EQ(title.count(), 0);
+    // The time axis ticks every 5 s now, written without decimals as before.
+    EXPECT_DOUBLE_EQ(times->tickInterval(), 5.0);
+    EXPECT_EQ(timeFormat.count(), 0);
+}
+
 TEST_F(DlgGraphTest, ADragKeepsThePointUnderThePointer) {
     auto dialog = open();
     QTest::mouseClick(viewport(*dialog, 1), Qt::LeftButton, {}, plotPoint(*dialog, 1, 0.5));  // 30 s wide
