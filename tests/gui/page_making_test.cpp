@@ -2,6 +2,8 @@
 // once it has painted, or at once when one of them is needed sooner.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -127,6 +129,25 @@ TEST_F(PageMakingTest, AWindowNeverShownMakesItsPagesAllTheSame) {
     EXPECT_NE(qobject_cast<CDlgDialog6*>(window_->tabs().page(5)), nullptr);
     EXPECT_NE(qobject_cast<CDlgDialog7*>(window_->tabs().page(6)), nullptr);
     EXPECT_NE(qobject_cast<CDlgDialog8*>(window_->tabs().page(7)), nullptr);
+}
+
+// A dialog over the window when it first paints (the graph of a recording opened at start) is
+// drawn first; the pages follow once it closes.
+TEST_F(PageMakingTest, ADialogOverTheWindowIsDrawnBeforeThePages) {
+    window_->show();
+    QDialog over(window_.get());
+    over.setModal(true);
+    over.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    ASSERT_EQ(QApplication::activeModalWidget(), &over);
+    bool painted = false;
+    window_->runAfterFirstPaint([&] { painted = true; });
+    QTRY_VERIFY(painted);
+    QTest::qWait(600);  // past the check for windows that never paint
+    EXPECT_FALSE(made<CDlgDialog8>());
+    over.close();
+    QTRY_VERIFY(made<CDlgDialog8>());
+    EXPECT_TRUE(made<CDlgDialog4>());
 }
 
 TEST_F(PageMakingTest, APageNeededBeforeThePaintIsMadeThen) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <future>
 #include <optional>
 #include <thread>
 
@@ -17,9 +19,11 @@ namespace quilldar::graph {
 class RidePrefetch {
 public:
     // storedChannels: the user's chart channels, narrowed to the recording's unit as the graph
-    // narrows them. texts must outlive this object.
+    // narrows them. texts must outlive this object. `afterwards` runs on the same thread once
+    // the ride is decoded, while the graph is drawn: start-up work that can wait until then.
     RidePrefetch(const QString& path, const pages::ChannelSelection& storedChannels,
-                 const settings::LanguageTable& texts, const vehicle::UnitSettings& units);
+                 const settings::LanguageTable& texts, const vehicle::UnitSettings& units,
+                 std::function<void()> afterwards = {});
     ~RidePrefetch();
     RidePrefetch(const RidePrefetch&) = delete;
     RidePrefetch& operator=(const RidePrefetch&) = delete;
@@ -34,6 +38,8 @@ private:
     pages::ChannelSelection channels_{};
     std::uint32_t recordCount_ = 0;
     std::optional<RideDecoding> ride_;
+    std::promise<void> decodedPromise_;
+    std::future<void> decoded_ = decodedPromise_.get_future();
     std::thread thread_;
 };
 

@@ -21,6 +21,7 @@
 #include "platform/instance_lock.h"
 #include "platform/number_format.h"
 #include "sim/simulation_spec.h"
+#include "update/transfer_library.h"
 
 namespace quilldar::gui {
 
@@ -184,12 +185,15 @@ int CQuilldarApp::run(int argc, char** argv) {
     app::AppContext context(std::move(transport));
     context.settingsStore().load(context.settings(), startupFolder);
     context.languageTable().fill(context.settings().languageIndex, context.settings());
-    // The graph's recording is decoded while the windows are built.
+    // The graph's recording is decoded while the windows are built. The same thread then loads
+    // the transfer library of the first tick's update check while the graph is drawn, when the
+    // window's own thread needs only one core. This function keeps the decoder until the end,
+    // so that the graph never waits for that loading when it lets go of the ride.
     std::shared_ptr<graph::RidePrefetch> graphPrefetch;
     if (line.graph && !line.recording.isEmpty())
         graphPrefetch = std::make_shared<graph::RidePrefetch>(
             line.recording, context.settings().chartChannels, context.languageTable(),
-            pages::unitSettings(context.settings()));
+            pages::unitSettings(context.settings()), [] { update::loadTransferLibrary(); });
 
     platform::InstanceLock lock(QDir::tempPath());
     const StartupRole role = decideStartupRole(simulated != nullptr, lock, QCoreApplication::applicationPid());
@@ -221,7 +225,7 @@ int CQuilldarApp::run(int argc, char** argv) {
     // The graph of the recording once the window runs, if it could be opened.
     if (line.graph && context.state().playback) {
         window.setGraphReference(line.reference);
-        window.setGraphPrefetch(std::move(graphPrefetch));
+        window.setGraphPrefetch(graphPrefetch);
         QTimer::singleShot(0, &window, [&window] { window.showGraph(); });
     }
     window.exec();

@@ -121,7 +121,7 @@ CQuilldarDlg::CQuilldarDlg(app::AppContext& context, const QString& startupFolde
     QTimer::singleShot(0, this, [this] {
         if (!isVisible()) buildHiddenPages();
     });
-    QTimer::singleShot(500, this, [this] { buildHiddenPages(); });
+    QTimer::singleShot(500, this, [this] { buildHiddenPagesWhenFree(); });
 }
 
 CQuilldarDlg::~CQuilldarDlg() = default;
@@ -132,7 +132,7 @@ void CQuilldarDlg::paintEvent(QPaintEvent* event) {
     painted_ = true;
     // After this paint has reached the screen.
     QTimer::singleShot(0, this, [this] {
-        buildHiddenPages();
+        buildHiddenPagesWhenFree();
         for (const auto& work : std::exchange(afterFirstPaint_, {})) work();
     });
 }
@@ -147,6 +147,17 @@ void CQuilldarDlg::runAfterFirstPaint(std::function<void()> work) {
 
 void CQuilldarDlg::buildHiddenPages() {
     if (tabs_->buildNextPage()) QTimer::singleShot(0, this, [this] { buildHiddenPages(); });
+}
+
+void CQuilldarDlg::buildHiddenPagesWhenFree() {
+    // A dialog over the window (the graph of a recording opened at start) is drawn first: the
+    // pages follow when it closes, and no session can start before that.
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == this) {
+        buildHiddenPages();
+    } else {
+        QTimer::singleShot(250, this, [this] { buildHiddenPagesWhenFree(); });
+    }
 }
 
 CDlgDialog6& CQuilldarDlg::errorCodes() { return *static_cast<CDlgDialog6*>(tabs_->page(kErrorCodesPage)); }

@@ -150,6 +150,8 @@ private:
     // Makes the pages not made yet, one per pass of the event loop so that clicks and painting
     // go on between them.
     void buildHiddenPages();
+    // The same, unless another modal dialog covers the window: then when it closes.
+    void buildHiddenPagesWhenFree();
     void buildControls();
     void applyStyle();
     // Re-applies every text and shows all eight tabs; the first time without showing a page.

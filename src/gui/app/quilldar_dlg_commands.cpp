@@ -152,6 +152,7 @@ void CQuilldarDlg::runBesideSession(const std::function<void()>& dialog) {
     const int depth = std::exchange(commandDepth_, 0);
     dialog();
     commandDepth_ = depth;
+    buildHiddenPagesWhenFree();
 }
 
 void CQuilldarDlg::showModels() {

@@ -4,6 +4,9 @@
 #include "graph/ride_prefetch.h"
 
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
+#include <future>
 #include <gtest/gtest.h>
 
 #include "graph/graph_model.h"
@@ -137,6 +140,42 @@ TEST(RidePrefetch, HandsItsRideOverOnceAndOnlyWhenItFits) {
     EXPECT_FALSE(RidePrefetch(dir.filePath(QStringLiteral("bad.QLS")), stored, texts, units)
                      .take(dir.filePath(QStringLiteral("bad.QLS")), 1, stored, units)
                      .has_value());
+}
+
+// The work that follows the decoding runs on the decoder's thread after the ride is ready: taking
+// the ride does not wait for it, and the decoder's end does. A file that is no recording runs it too.
+TEST(RidePrefetch, TheWorkAfterwardsNeverHoldsUpTheRide) {
+    settings::Settings settings;
+    settings::LanguageTable texts;
+    texts.fill(settings::kEnglish, settings);
+    testing::RecordingBuilder builder;
+    builder.addIdentification(0, "71820-12F00", "12F0");
+    for (int i = 0; i < 300; ++i) builder.add(0, engineLiveFrame({{17, static_cast<std::uint8_t>(i)}}));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ride.QLS"));
+    ASSERT_TRUE(builder.writeTo(path));
+    files::RecordingFile recording;
+    ASSERT_EQ(recording.load(path), files::LoadResult::Loaded);
+    const pages::ChannelSelection stored{0, 1, 2, 3};
+    const vehicle::UnitSettings units;
+
+    std::promise<void> taken;
+    std::future<void> takenSeen = taken.get_future();
+    std::atomic<bool> sawTheRideTaken{false};
+    {
+        RidePrefetch ahead(path, stored, texts, units, [&] {
+            // Waits until the ride was taken: a take() that waited for this work would time out.
+            sawTheRideTaken = takenSeen.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        });
+        EXPECT_TRUE(ahead.take(path, recording.recordCount(), stored, units).has_value());
+        taken.set_value();
+    }
+    EXPECT_TRUE(sawTheRideTaken);
+
+    ASSERT_TRUE(testing::writeFile(dir.filePath(QStringLiteral("bad.QLS")), QByteArray(100, 'x')));
+    std::atomic<bool> ran{false};
+    RidePrefetch(dir.filePath(QStringLiteral("bad.QLS")), stored, texts, units, [&] { ran = true; });
+    EXPECT_TRUE(ran);
 }
 
 }  // namespace
