@@ -8,10 +8,8 @@
 namespace quilldar::gui {
 
 // Reading the start needs but no window does, each part on a thread of its own beside the
-// building of the main window, so that the window shows sooner on a machine with a core to
-// spare: the font database (the system's whole font configuration, about 5 ms), the icon's
-// images, and later the transfer library of the first tick's update check. Made once the
-// application object exists; its end waits for every part.
+// building of the main window: the icon's images, and later the transfer library of the first
+// tick's update check. Made once the application object exists; its end waits for every part.
 class StartBeside {
 public:
     StartBeside();
@@ -25,7 +23,6 @@ public:
     void loadTransferLibrary();
 
 private:
-    std::future<void> fonts_;
     std::future<QList<QImage>> iconImages_;
     std::future<void> transferLibrary_;
 };
