@@ -171,7 +171,14 @@ CDlgGraph::CDlgGraph(app::AppContext& context, files::RecordingFile* recording,
                      std::shared_ptr<graph::RidePrefetch> prefetch)
     : QDialog(parent), context_(context), workingFolder_(workingFolder) {
     setObjectName(QStringLiteral("graphView"));
-    setStyleSheet(dialogStyleSheet());
+    // Each chart's list draws its text in the chart's colour, light enough to read on the list:
+    // one sheet for the whole window, which styles each widget once.
+    QString sheet = dialogStyleSheet();
+    for (int chart = 0; chart < graph::kChartCount; ++chart)
+        sheet += QStringLiteral("#channels%1, #channels%1 QAbstractItemView { color: %2; }")
+                     .arg(chart)
+                     .arg(channelListTextColour(chart).name());
+    setStyleSheet(sheet);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
     setSizeGripEnabled(true);
     resize(900, 680);
@@ -352,9 +359,6 @@ void CDlgGraph::buildChart(int index, QWidget* side) {
 
     parts.channels = new QComboBox(side);
     parts.channels->setObjectName(QStringLiteral("channels%1").arg(index));
-    // The list draws its text in the chart's colour, light enough to read on the list.
-    parts.channels->setStyleSheet(QStringLiteral("QComboBox, QComboBox QAbstractItemView { color: %1; }")
-                                      .arg(channelListTextColour(index).name()));
     for (const pages::GraphChannel* channel : model_->offered()) parts.channels->addItem(QString(), channel->number);
     parts.channels->setCurrentIndex(parts.channels->findData(model_->selections()[static_cast<std::size_t>(index)]));
     connect(parts.channels, &QComboBox::currentIndexChanged, this, [this, index](int item) {
