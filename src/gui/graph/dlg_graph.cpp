@@ -120,6 +120,16 @@ public:
     GraphChartView(QChart* chart, QWidget* parent) : QChartView(chart, parent) {
         setRenderHint(QPainter::Antialiasing, false);
         setRubberBand(QChartView::NoRubberBand);
+        installEventFilter(this);
+    }
+
+    // The chart draws in fixed colours, in an active window and in another. Told that its window
+    // became active, it would lay the whole chart out again and paint it once more: the first
+    // time just after the window's first paint.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == this && (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate))
+            return true;
+        return QChartView::eventFilter(watched, event);
     }
 
     bool overPlotArea(const QPoint& pos) const {

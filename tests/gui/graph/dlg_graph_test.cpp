@@ -6,6 +6,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QGraphicsScene>
 #include <QLineSeries>
 #include <QLabel>
 #include <QLineEdit>
@@ -250,6 +251,25 @@ TEST_F(DlgGraphTest, AnAxisThatStaysTheSameIsNotSetAgain) {
     EXPECT_EQ(timeFormat.count(), 0);
 }
 
+// The charts draw in fixed colours: their window becoming active or not lays none of them out
+// again, and paints none again (each would be painted twice when the window first shows).
+TEST_F(DlgGraphTest, AChartIsNotDrawnAgainWhenItsWindowBecomesActive) {
+    auto dialog = open();
+    QApplication::processEvents();
+    for (int chart = 0; chart < graph::kChartCount; ++chart) {
+        auto* view = static_cast<QChartView*>(dialog->chartView(chart));
+        QSignalSpy changed(view->chart()->scene(), &QGraphicsScene::changed);
+        for (const QEvent::Type type : {QEvent::WindowDeactivate, QEvent::WindowActivate}) {
+            QEvent event(type);
+            QApplication::sendEvent(view, &event);
+            QApplication::sendEvent(view->viewport(), &event);
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(changed.count(), 0) << "chart " << chart;
+    }
+}
+
+// A drag of many small moves keeps the time under the pointer where the pointer is.
 TEST_F(DlgGraphTest, ADragKeepsThePointUnderThePointer) {
     auto dialog = open();
     QTest::mouseClick(viewport(*dialog, 1), Qt::LeftButton, {}, plotPoint(*dialog, 1, 0.5));  // 30 s wide
