@@ -12,8 +12,8 @@ class QTabBar;
 namespace quilldar::gui {
 
 // The tab area of the main window: a strip of tabs over the eight page windows, each made once
-// when first needed and kept for the whole run. Only the current page is visible. A click on a tab is handed to the
-// core, which decides which page it shows.
+// when first needed and kept for the whole run. Only the current page is visible. A click on a
+// tab is handed to the core, which decides which page it shows.
 class CMyTabCtrl : public QWidget {
     Q_OBJECT
 public:

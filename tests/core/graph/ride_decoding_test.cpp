@@ -100,21 +100,30 @@ TEST(RideDecoding, TwoHalvesGiveWhatOnePassGives) {
     }
 }
 
-// The ride decoded ahead is handed over once, and only to a graph of the same file, length,
-// channels and units: anything else decodes for itself.
-TEST(RidePrefetch, HandsItsRideOverOnceAndOnlyWhenItFits) {
-    settings::Settings settings;
+// A 12F0 engine ride of `count` live frames in a file of its own, and the texts to decode it with.
+class RidePrefetchTest : public ::testing::Test {
+protected:
+    RidePrefetchTest() { texts.fill(settings::kEnglish, settings_); }
+    void writeRide(int count) {
+        testing::RecordingBuilder builder;
+        builder.addIdentification(0, "71820-12F00", "12F0");
+        for (int i = 0; i < count; ++i)
+            builder.add(0, engineLiveFrame({{17, static_cast<std::uint8_t>(i)}, {19, static_cast<std::uint8_t>(3 * i)}}));
+        ASSERT_TRUE(builder.writeTo(path));
+        ASSERT_EQ(recording.load(path), files::LoadResult::Loaded);
+    }
+
+    settings::Settings settings_;
     settings::LanguageTable texts;
-    texts.fill(settings::kEnglish, settings);
-    testing::RecordingBuilder builder;
-    builder.addIdentification(0, "71820-12F00", "12F0");
-    for (int i = 0; i < 500; ++i)
-        builder.add(0, engineLiveFrame({{17, static_cast<std::uint8_t>(i)}, {19, static_cast<std::uint8_t>(3 * i)}}));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ride.QLS"));
-    ASSERT_TRUE(builder.writeTo(path));
     files::RecordingFile recording;
-    ASSERT_EQ(recording.load(path), files::LoadResult::Loaded);
+};
+
+// The ride decoded ahead is handed over once, and only to a graph of the same file, length,
+// channels and units: anything else decodes for itself.
+TEST_F(RidePrefetchTest, HandsItsRideOverOnceAndOnlyWhenItFits) {
+    writeRide(500);
     // Stored channels the engine has: the graph shows them as they are.
     const pages::ChannelSelection stored{1, 0, 3, 8};
     const vehicle::UnitSettings units;
@@ -144,18 +153,8 @@ TEST(RidePrefetch, HandsItsRideOverOnceAndOnlyWhenItFits) {
 
 // The work that follows the decoding runs on the decoder's thread after the ride is ready: taking
 // the ride does not wait for it, and the decoder's end does. A file that is no recording runs it too.
-TEST(RidePrefetch, TheWorkAfterwardsNeverHoldsUpTheRide) {
-    settings::Settings settings;
-    settings::LanguageTable texts;
-    texts.fill(settings::kEnglish, settings);
-    testing::RecordingBuilder builder;
-    builder.addIdentification(0, "71820-12F00", "12F0");
-    for (int i = 0; i < 300; ++i) builder.add(0, engineLiveFrame({{17, static_cast<std::uint8_t>(i)}}));
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("ride.QLS"));
-    ASSERT_TRUE(builder.writeTo(path));
-    files::RecordingFile recording;
-    ASSERT_EQ(recording.load(path), files::LoadResult::Loaded);
+TEST_F(RidePrefetchTest, TheWorkAfterwardsNeverHoldsUpTheRide) {
+    writeRide(300);
     const pages::ChannelSelection stored{0, 1, 2, 3};
     const vehicle::UnitSettings units;
 
