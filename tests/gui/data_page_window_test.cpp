@@ -81,6 +81,14 @@ TEST_F(EnginePageWindowTest, LanguageSwitchResetsEveryCellAndRelabels) {
     EXPECT_NE(page_->model().label(0), "Engine speed");
 }
 
+TEST_F(EnginePageWindowTest, ANewPageIsLabelledBeforeItsFirstTickAndThatTickLaysNothingOutAgain) {
+    // Shown before any tick: the labels and placeholders of the language are there.
+    EXPECT_EQ(page_->model().label(0), "Engine speed");
+    EXPECT_EQ(page_->model().cellText(kBatteryRow), "---");
+    page_->tick();
+    EXPECT_EQ(page_->grid().lastRepaintedCells(), 0);
+}
+
 TEST_F(EnginePageWindowTest, ClipboardOutputCarriesEngineSpeedAndThrottle) {
     context_->state().clipboardOutput = 1;
     page_->tick();

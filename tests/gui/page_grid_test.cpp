@@ -27,6 +27,7 @@ public:
     QString cellText(int row) const override { return cells[static_cast<std::size_t>(row)]; }
     vehicle::Colour cellColour(int) const override { return vehicle::kWhite; }
     void requestReset() override { relaidOut = true; }
+    void applyPendingReset(const vehicle::UnitSettings&) override {}
     bool tick(link::Report&, const pages::PageInput&) override { return false; }
     std::uint64_t takeChangedCells() override { return std::exchange(changed, 0); }
     bool takeLayoutChanged() override { return std::exchange(relaidOut, false); }

@@ -8,9 +8,12 @@ EnginePage::EnginePage(vehicle::LiveValueSlots& liveValues, CurrentValuesTable& 
                        const settings::LanguageTable& texts)
     : model_(liveValues, table), texts_(texts) {}
 
+void EnginePage::applyPendingReset(const vehicle::UnitSettings& units) {
+    if (model_.resetPending()) model_.reset(engineTexts(texts_), unitTexts(texts_), units.highlightPeriod);
+}
+
 bool EnginePage::tick(link::Report& report, const PageInput& input) {
-    if (model_.resetPending())
-        model_.reset(engineTexts(texts_), unitTexts(texts_), input.units.highlightPeriod);
+    applyPendingReset(input.units);
     const EngineRefreshInput refresh{input.ecmCode, input.altListVariant, input.nearEnd, input.units};
     return model_.refresh(report, refresh);
 }

@@ -20,6 +20,7 @@ public:
     QString cellText(int row) const override { return model_.cellText(row); }
     vehicle::Colour cellColour(int row) const override { return model_.cell(row).background; }
     void requestReset() override { model_.requestReset(); }
+    void applyPendingReset(const vehicle::UnitSettings& units) override;
     bool tick(link::Report& report, const PageInput& input) override;
     std::uint64_t takeChangedCells() override { return model_.takeChangedCells(); }
     bool takeLayoutChanged() override { return model_.takeLayoutChanged(); }

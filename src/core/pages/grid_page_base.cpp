@@ -57,7 +57,7 @@ QString GridPageBase::cellText(int row) const {
 }
 
 bool GridPageBase::tick(link::Report& report, const PageInput& input) {
-    if (resetPending_) reset(input.units);
+    applyPendingReset(input.units);
     const HighlightStyle style{input.units.highlightPeriod, input.units.highlightColour,
                                input.nearEnd};
     return refresh(report, input, style);

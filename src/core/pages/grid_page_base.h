@@ -143,6 +143,9 @@ public:
     QString cellText(int row) const override;
     vehicle::Colour cellColour(int row) const override { return cells_[index(row)].background; }
     void requestReset() override { resetPending_ = true; }
+    void applyPendingReset(const vehicle::UnitSettings& units) override {
+        if (resetPending_) reset(units);
+    }
     bool tick(link::Report& report, const PageInput& input) override;
     std::uint64_t takeChangedCells() override;
     bool takeLayoutChanged() override;

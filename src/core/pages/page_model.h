@@ -45,6 +45,9 @@ public:
     // The re-initialise flag: set by a language switch or a session reset, consumed by the next
     // tick. A new page starts with it set.
     virtual void requestReset() = 0;
+    // The pending reset now, without waiting for a tick: a window applies it before it is first
+    // drawn, so that its page never shows without its labels.
+    virtual void applyPendingReset(const vehicle::UnitSettings& units) = 0;
     // One timer tick: the page reset when it is pending (labels from the language table, every
     // value "---" on grey, every highlight restarted), then the refresh from the report when the
     // page accepts it. True when the report was decoded.

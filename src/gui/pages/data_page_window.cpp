@@ -14,6 +14,11 @@ DataPageWindow::DataPageWindow(app::AppContext& context, std::unique_ptr<pages::
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
+    // The page is drawn whole from its first paint, in the language as it stands now: the
+    // language's refresh is taken here, so the first tick does not lay the page out again.
+    context_.languageTable().takeRefresh(texts_);
+    model_->applyPendingReset(pages::unitSettings(context_.settings()));
+    grid_->refresh();
     timer_.setTimerType(Qt::CoarseTimer);
     connect(&timer_, &QTimer::timeout, this, &DataPageWindow::tick);
     timer_.start(periodMs);
