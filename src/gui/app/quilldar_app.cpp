@@ -13,6 +13,7 @@
 #include "context/app_context.h"
 #include "gui/app/message_box_sink.h"
 #include "gui/app/quilldar_dlg.h"
+#include "gui/app/font_configuration_ahead.h"
 #include "gui/app/start_beside.h"
 #include "gui/app/startup_role.h"
 #include "graph/ride_prefetch.h"
@@ -150,7 +151,9 @@ int CQuilldarApp::run(int argc, char** argv) {
         std::fputs(usageText().toUtf8().constData(), stdout);
         return 0;
     }
+    FontConfigurationAhead fontConfiguration;
     QApplication application(argc, argv);
+    fontConfiguration.wait();
     StartBeside beside;
     platform::useProgramNumberFormat();
     QApplication::setApplicationName(QStringLiteral("Quilldar"));
