@@ -12,46 +12,24 @@
 #include <string>
 #include <vector>
 
+#include "engine_recording.h"
 #include "link/kwp_frame.h"
-#include "sim/engine_running_model.h"
 
 namespace {
 
 using namespace quilldar;
 
-void appendRecord(QByteArray& file, int page, const link::Frame& frame) {
-    char record[link::kReportSize] = {};
-    record[0] = static_cast<char>(page);
-    for (std::size_t i = 0; i < frame.size() && i < link::kPayloadSize; ++i)
-        record[i + 1] = static_cast<char>(frame[i]);
-    file.append(record, sizeof record);
-}
-
+// Ten hours of a running engine with a trouble-code answer now and then, and a line fault.
 QByteArray recording(int records) {
-    QByteArray file;
-    file.reserve(static_cast<qsizetype>(records) * static_cast<qsizetype>(link::kReportSize));
-    std::vector<std::uint8_t> part{0x5A, 0x91};
-    for (const char c : std::string("71820-12F00")) part.push_back(static_cast<std::uint8_t>(c));
-    appendRecord(file, 0, link::buildResponse(link::address::kEngine, part));
-    std::vector<std::uint8_t> code{0x5A, 0x9A};
-    for (const char c : std::string("SW010412F0")) code.push_back(static_cast<std::uint8_t>(c));
-    appendRecord(file, 0, link::buildResponse(link::address::kEngine, code));
-
-    const sim::EngineRunningModel engine(4);
-    for (int i = 2; i < records; ++i) {
+    return bench::engineRecording(records, [](QByteArray& file, int i, link::Frame& frame) {
         if (i % 200 < 4) {
             const std::vector<std::uint8_t> codes{0x58, 1, 0x01, 0x05, 0x60};
-            appendRecord(file, 5, link::buildResponse(link::address::kEngine, codes));
-            continue;
+            bench::appendRecord(file, 5, link::buildResponse(link::address::kEngine, codes));
+            return true;
         }
-        std::vector<std::uint8_t> service{0x61, 0x08};
-        const auto block = engine.liveBlock(i * 0.15, 0);
-        service.insert(service.end(), block.begin(), block.end());
-        link::Frame frame = link::buildResponse(link::address::kEngine, service);
         if (i % 997 == 0) frame.back() ^= 0x5A;  // a line fault now and then
-        appendRecord(file, 0, frame);
-    }
-    return file;
+        return false;
+    });
 }
 
 double bestSeconds(const std::string& command, int runs) {

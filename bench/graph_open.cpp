@@ -23,39 +23,13 @@
 #include "link/kwp_frame.h"
 #include "settings/languages.h"
 #include "settings/settings_store.h"
+#include "engine_recording.h"
 #include "sim/engine_running_model.h"
 #include "sim/simulated_module.h"
 
 namespace {
 
 using namespace quilldar;
-
-void appendRecord(QByteArray& file, int page, const link::Frame& frame) {
-    char record[link::kReportSize] = {};
-    record[0] = static_cast<char>(page);
-    for (std::size_t i = 0; i < frame.size() && i < link::kPayloadSize; ++i)
-        record[i + 1] = static_cast<char>(frame[i]);
-    file.append(record, sizeof record);
-}
-
-QByteArray recording(int records) {
-    QByteArray file;
-    file.reserve(static_cast<qsizetype>(records) * static_cast<qsizetype>(link::kReportSize));
-    std::vector<std::uint8_t> part{0x5A, 0x91};
-    for (const char c : std::string("71820-12F00")) part.push_back(static_cast<std::uint8_t>(c));
-    appendRecord(file, 0, link::buildResponse(link::address::kEngine, part));
-    std::vector<std::uint8_t> code{0x5A, 0x9A};
-    for (const char c : std::string("SW010412F0")) code.push_back(static_cast<std::uint8_t>(c));
-    appendRecord(file, 0, link::buildResponse(link::address::kEngine, code));
-    const sim::EngineRunningModel engine(4);
-    for (int i = 2; i < records; ++i) {
-        std::vector<std::uint8_t> service{0x61, 0x08};
-        const auto block = engine.liveBlock(i * 0.15, 0);
-        service.insert(service.end(), block.begin(), block.end());
-        appendRecord(file, 0, link::buildResponse(link::address::kEngine, service));
-    }
-    return file;
-}
 
 long residentKilobytes() {
     std::ifstream status("/proc/self/status");
@@ -101,7 +75,7 @@ int main(int argc, char** argv) {
     if (path.isEmpty()) {
         path = folder.filePath(QStringLiteral("ten_hours.QLS"));
         QFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(recording(240'000)) < 0) return 1;
+        if (!out.open(QIODevice::WriteOnly) || out.write(bench::engineRecording(240'000)) < 0) return 1;
     }
 
     QElapsedTimer baseline;
