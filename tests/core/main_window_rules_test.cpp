@@ -53,6 +53,26 @@ TEST(InstanceLock, SecondCopyRunsOfflineUntilTheFirstEnds) {
     EXPECT_TRUE(second.acquire());
 }
 
+TEST(InstanceLock, AnAcquisitionStartedAheadGivesTheSameAnswers) {
+    QTemporaryDir folder;
+    platform::InstanceLock first(folder.path());
+    platform::InstanceLock second(folder.path());
+    first.startAcquiring();
+    EXPECT_TRUE(first.acquire());
+    second.startAcquiring();
+    EXPECT_FALSE(second.acquire());
+    first.release();
+    EXPECT_TRUE(second.acquire());
+    // One that was started and never asked is released all the same: a third copy gets it.
+    second.release();
+    {
+        platform::InstanceLock abandoned(folder.path());
+        abandoned.startAcquiring();
+    }
+    platform::InstanceLock third(folder.path());
+    EXPECT_TRUE(third.acquire());
+}
+
 TEST(InstanceLock, LockLeftByACrashedCopyIsTakenOver) {
     QTemporaryDir folder;
     {

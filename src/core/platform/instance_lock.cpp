@@ -12,9 +12,16 @@ InstanceLock::InstanceLock(const QString& folder)
 
 InstanceLock::~InstanceLock() { release(); }
 
-bool InstanceLock::acquire() { return lock_->tryLock(0); }
+void InstanceLock::startAcquiring() {
+    if (!acquiring_.valid()) acquiring_ = std::async(std::launch::async, [this] { return lock_->tryLock(0); });
+}
+
+bool InstanceLock::acquire() { return acquiring_.valid() ? acquiring_.get() : lock_->tryLock(0); }
 
 void InstanceLock::release() {
+    // An acquisition still under way ends first: the lock it may take is released with it.
+    if (acquiring_.valid()) acquiring_.wait();
+    acquiring_ = {};
     if (lock_->isLocked()) lock_->unlock();
 }
 

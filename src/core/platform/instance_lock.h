@@ -2,6 +2,7 @@
 
 #include <QLockFile>
 #include <QString>
+#include <future>
 #include <memory>
 
 namespace quilldar::platform {
@@ -17,12 +18,16 @@ public:
     explicit InstanceLock(const QString& folder);
     ~InstanceLock();
 
-    // True when this copy got the lock.
+    // Starts taking the lock on a thread of its own: the lock file is flushed to the disk, which
+    // may take a while, and the program has other work meanwhile. acquire() gives the answer.
+    void startAcquiring();
+    // True when this copy got the lock (waits for an acquisition started before).
     bool acquire();
     void release();
 
 private:
     std::unique_ptr<QLockFile> lock_;
+    std::future<bool> acquiring_;
 };
 
 }  // namespace quilldar::platform

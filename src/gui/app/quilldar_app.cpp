@@ -88,6 +88,15 @@ bool helpRequested(int argc, char** argv) {
     return false;
 }
 
+// A copy on the simulated module never takes the single-instance lock. Told from the raw
+// arguments, before the command line is read: when in doubt the lock is taken later, as it was.
+bool mayUseTheModule(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (QLatin1String(argv[i]).startsWith(QLatin1String("--simulate"))) return false;
+    }
+    return true;
+}
+
 CommandLine parseCommandLine(const QStringList& arguments) {
     static const QString kUsage = QStringLiteral(
         "Usage: quilldar [--simulate[=UNIT[:MODEL]] [--fault NAME[@TICK]]...] "
@@ -151,6 +160,10 @@ int CQuilldarApp::run(int argc, char** argv) {
         std::fputs(usageText().toUtf8().constData(), stdout);
         return 0;
     }
+    // Both wait for the disk beside the making of the application object: the lock file is
+    // flushed to it, and the font configuration is read from it.
+    platform::InstanceLock lock(QDir::tempPath());
+    if (mayUseTheModule(argc, argv)) lock.startAcquiring();
     FontConfigurationAhead fontConfiguration;
     QApplication application(argc, argv);
     fontConfiguration.wait();
@@ -198,7 +211,6 @@ int CQuilldarApp::run(int argc, char** argv) {
             line.recording, context.settings().chartChannels, context.languageTable(),
             pages::unitSettings(context.settings()), [] { update::loadTransferLibrary(); });
 
-    platform::InstanceLock lock(QDir::tempPath());
     const StartupRole role = decideStartupRole(simulated != nullptr, lock, QCoreApplication::applicationPid());
     context.state().offlineInstance = role.offline ? 1 : 0;
     CQuilldarDlg window(context, startupFolder, role.scratchFileName);
@@ -215,8 +227,11 @@ int CQuilldarApp::run(int argc, char** argv) {
     // The tab picks the unit that Connect connects to: a simulated unit's copy starts on its tab
     // (engine, transmission, combined, ABS, EPS are the first five tabs in that order).
     if (spec) window.controller().tabClicked(static_cast<int>(spec->unit));
-    if (QGuiApplication::clipboard()->text() == QLatin1String(kClipboardTrigger))
-        context.state().clipboardOutput = 1;
+    // The clipboard is read once the window has painted itself: reading it waits for the display
+    // and, when another program holds the clipboard, for that program. No session starts before.
+    window.runAfterFirstPaint([&state = context.state()] {
+        if (QGuiApplication::clipboard()->text() == QLatin1String(kClipboardTrigger)) state.clipboardOutput = 1;
+    });
     // The first tick's update check runs on the window's thread: libcurl and its two dozen
     // libraries are loaded beside it instead, once the window shows, so that the check does
     // not hold the window up for them.
