@@ -409,8 +409,11 @@ void CDlgGraph::applyTexts() {
         parts.labels[1]->setText(texts.text(settings::GraphText::Maximum));
         parts.labels[2]->setText(texts.text(settings::GraphText::Actual));
         const QSignalBlocker blocker(parts.channels);
-        for (int item = 0; item < parts.channels->count(); ++item)
-            parts.channels->setItemText(item, pages::channelName(texts, parts.channels->itemData(item).toInt()));
+        for (int item = 0; item < parts.channels->count(); ++item) {
+            // An item set to the text it has lays the window out again.
+            const QString name = pages::channelName(texts, parts.channels->itemData(item).toInt());
+            if (parts.channels->itemText(item) != name) parts.channels->setItemText(item, name);
+        }
     }
     pauseButton_->setText(texts.text(model_->paused() ? settings::GraphText::Resume
                                                       : settings::GraphText::Pause));

@@ -67,6 +67,7 @@ public:
     QWidget* chartView(int chart) const;
     graph::TimeWindow drawnTimeAxis(int chart) const;
     int timerInterval() const { return timer_.interval(); }
+    QTimer& timer() { return timer_; }
     ReferenceBar& referenceBar() const { return *referenceBar_; }
     // How the reference ride is chosen: the program's file browser; a test answers with a path
     // (empty: cancelled).

@@ -63,8 +63,11 @@ void ReferenceBar::showReference(const QString& mainName, const QString& referen
     referenceName_ = referenceName;
     const bool shown = !referenceName.isEmpty();
     for (QWidget* w : std::initializer_list<QWidget*>{clear_, offsetLabel_, offset_, align_}) w->setEnabled(shown);
-    const QSignalBlocker blocker(offset_);
-    offset_->setValue(offset);
+    // Set again to the value it shows, the field would be drawn again for nothing.
+    if (offset_->value() != offset) {
+        const QSignalBlocker blocker(offset_);
+        offset_->setValue(offset);
+    }
     showLegend();
 }
 

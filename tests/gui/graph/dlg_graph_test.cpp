@@ -269,6 +269,30 @@ TEST_F(DlgGraphTest, AChartIsNotDrawnAgainWhenItsWindowBecomesActive) {
     }
 }
 
+// The first tick applies the texts the window already shows: nothing is drawn again for it.
+TEST_F(DlgGraphTest, TheFirstTickDrawsNothingAgainForTextsAlreadyShown) {
+    CDlgGraph dialog(*context_, &file_, file_.recordCount(), folder_.path());
+    dialog.timer().stop();  // the test ticks by hand
+    dialog.resize(900, 700);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::processEvents();
+    struct PaintCounter : QObject {
+        int paints = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Paint) ++paints;
+            return false;
+        }
+    } counter;
+    auto* offset = dialog.findChild<QDoubleSpinBox*>(QStringLiteral("referenceOffset"));
+    ASSERT_NE(offset, nullptr);
+    offset->installEventFilter(&counter);
+    for (QWidget* inner : offset->findChildren<QWidget*>()) inner->installEventFilter(&counter);
+    dialog.tick();
+    QTest::qWait(50);
+    EXPECT_EQ(counter.paints, 0);
+}
+
 // A drag of many small moves keeps the time under the pointer where the pointer is.
 TEST_F(DlgGraphTest, ADragKeepsThePointUnderThePointer) {
     auto dialog = open();
