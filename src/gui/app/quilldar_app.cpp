@@ -11,9 +11,9 @@
 #include <optional>
 
 #include "context/app_context.h"
+#include "gui/app/font_configuration_ahead.h"
 #include "gui/app/message_box_sink.h"
 #include "gui/app/quilldar_dlg.h"
-#include "gui/app/font_configuration_ahead.h"
 #include "gui/app/start_beside.h"
 #include "gui/app/startup_role.h"
 #include "graph/ride_prefetch.h"
