@@ -155,8 +155,13 @@ void CQuilldarDlg::buildHiddenPagesWhenFree() {
     const QWidget* modal = QApplication::activeModalWidget();
     if (modal == nullptr || modal == this) {
         buildHiddenPages();
-    } else {
-        QTimer::singleShot(250, this, [this] { buildHiddenPagesWhenFree(); });
+    } else if (!waitingForModal_) {
+        // One check at a time, however many callers found the window covered.
+        waitingForModal_ = true;
+        QTimer::singleShot(250, this, [this] {
+            waitingForModal_ = false;
+            buildHiddenPagesWhenFree();
+        });
     }
 }
 

@@ -218,6 +218,7 @@ private:
     static constexpr std::uint16_t kFreezeFramesPage = 6;
     static constexpr std::uint16_t kActiveTestsPage = 7;
     bool painted_ = false;
+    bool waitingForModal_ = false;  // a check for the covering dialog to close is pending
     std::vector<std::function<void()>> afterFirstPaint_;
 };
 
